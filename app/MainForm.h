@@ -1,0 +1,194 @@
+#pragma once
+// TForm4, the main window: input fields, Calculate, the results table, the six diagrams, the
+// drawings with their angle selection and animation, the parameter file buttons and the menu.
+// The form owns all computation state (plain structs from kinematics/) and passes it in.
+//
+// The form's code is split by role: MainForm.cpp (construction, menu, Calculate, Exit),
+// MainFormInput.cpp (the input fields and their exit handlers), MainFormTable.cpp (results table
+// and dead-position list), MainFormCharts.cpp (the two chart tabs), MainFormDrawing.cpp (drawing
+// tab, ShowDiagrams, angle selection and animation), MainFormFile.cpp (parameter file buttons),
+// MainFormWeb.cpp (the web-site link).
+
+#include "kinematics/Mechanism.h"
+#include "kinematics/Solver.h"
+#include "kinematics/Study.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QUrl>
+
+#include <cstdint>
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+class QTimer;
+class QWidget;
+
+class StringGrid;
+class TChart;
+class TFastLineSeries;
+class TImage;
+class UpDown;
+
+// The program's web-site address, shown by both link labels.
+inline constexpr const char* kWebSiteAddress = "https://orvek.example.org/";
+
+class TForm4 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm4(QWidget* parent = nullptr);  // builds the window and runs FormCreate
+    ~TForm4() override;
+
+    // ---- State the form owns (read by tests and the other forms) ----
+    Mechanism& MechanismRecord() { return mechanism_; }
+    const SolverState& Solver() const { return solver_; }
+    const StudyResults& Study() const { return study_; }
+    int CalculationCount() const { return calculationCount_; }
+    double PlanScale() const { return planScale_; }
+    double PositionScale() const { return positionScale_; }
+
+    // ---- Commands ----
+    void Button4Click();   // Calculate
+    void N5Click();        // About box
+    void N6Click();        // Exit, after the question
+    void Label16Click();   // web-site link of the bottom strip
+    void Button5Click();   // "Считать из файла"
+    void Button6Click();   // "Сохранить в файл"
+
+    // Opens `address` in a new browser window; a failure is an error for the error box.
+    void OpenWebPage(const QString& address);
+    // Tests replace the desktop's URL handler; it returns false when the address was not opened.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    // The About box shown by N5Click (not owned; the program entry creates it).
+    void SetAboutBox(QWidget* about) { aboutBox_ = about; }
+
+    // ---- Parameters ----
+    void ShowParameters();
+    double ReadRealFromEdit(QLineEdit* edit, double previous);
+    std::int32_t ReadIntegerFromEdit(QLineEdit* edit, std::int32_t previous);
+    void Edit1Exit();
+    void Edit2Exit();
+    void Edit3Exit();
+    void Edit4Exit();
+    void Edit7Exit();
+    void Edit10Exit();
+
+    // ---- Calculate stages ----
+    void FindDeadPositionsAndStudy();
+    void FillResultsTable();
+    void ShowDiagrams();
+    // One solve of the record; sets UpDown1's maximum to N first.
+    SolveOutcome SolveMechanism();
+
+    // ---- Drawings ----
+    void ClearImage(TImage* image);
+    void DrawVelocityPlan(int i);
+    void DrawMechanism(int i);
+    void PlotPathPoints(int k);
+
+    // ---- Angle selection, scales and animation ----
+    void Edit5Change();
+    void Edit9Change();
+    void Edit11Change();
+    void ScrollBar1Change();
+    void ScrollBar1Scroll(int newPosition);
+    void CheckBox1Click();
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction, one part of the window each.
+    void CreateMenu();
+    void CreateInputTab(QWidget* tab);
+    void CreateResultsTable(QWidget* tab);
+    void CreateChartTabs(QWidget* chartsTab, QWidget* studyTab);
+    void CreateDeadPositionBox(QWidget* parent);
+    void CreateDrawingTab(QWidget* tab);
+    void FormCreate();
+
+    // A validation message shown by an exit handler swallows the click that caused it.
+    bool TakeSwallowedClick();
+    void NoteValidationMessage();
+
+    // Which of the six parameter fields runs which exit handler.
+    void RunExitHandler(QLineEdit* edit);
+
+    // ---- State ----
+    Mechanism mechanism_{};
+    SolverState solver_;
+    StudyResults study_;
+    int calculationCount_ = 0;
+    double planScale_ = 0;
+    double positionScale_ = 0;
+    int solvedPositions_ = 0;        // positions the last solve completed
+    bool solvedOnce_ = false;        // a ShowDiagrams solve has filled the arrays
+    bool inExitHandler_ = false;
+    bool swallowClick_ = false;
+    bool timerTickRunning_ = false;
+    UrlOpener urlOpener_;
+    QWidget* aboutBox_ = nullptr;
+
+    // ---- Components (objectName = the name below) ----
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QLabel* Label16 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* N6 = nullptr;
+
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit10 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+
+    StringGrid* StringGrid1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+
+    TChart* Chart1 = nullptr;
+    TChart* Chart2 = nullptr;
+    TChart* Chart3 = nullptr;
+    TChart* Chart4 = nullptr;
+    TChart* Chart5 = nullptr;
+    TChart* Chart6 = nullptr;
+    TFastLineSeries* Series1 = nullptr;
+    TFastLineSeries* Series2 = nullptr;
+    TFastLineSeries* Series3 = nullptr;
+    TFastLineSeries* Series4 = nullptr;
+    TFastLineSeries* Series5 = nullptr;
+    TFastLineSeries* Series6 = nullptr;
+    TFastLineSeries* Series7 = nullptr;
+
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    UpDown* UpDown1 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLineEdit* Edit11 = nullptr;
+    QTimer* Timer1 = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The program's one text form for numbers, and its one reader of numbers typed by the user.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// General number text: the value rounded to 15 significant digits, trailing zeros removed, the
+// decimal comma, no comma for whole numbers; fixed notation for 0.0001 <= |x| < 1E15 (decided
+// after rounding), otherwise "E" exponent form (1E-5, 1,5E20). -0 reads "0"; NaN and the
+// infinities read "NAN", "INF", "-INF". The comma is used whatever the locale.
+std::string FormatGeneral(double x);
+
+// Fixed-point text of a positive value, as FormatGeneral but never in exponent form
+// (a value below 0.0001 keeps its leading zeros after the comma).
+std::string FormatFixed15(double x);
+
+// Reads a decimal number typed by the user: every "." is replaced by "," first, then the text
+// is read with the comma as decimal separator. Empty, partial, non-finite or out-of-range texts
+// give no value.
+std::optional<double> ParseDecimal(const std::string& text);
+
+// Reads a 32-bit decimal integer (optional sign, digits only). Anything else gives no value.
+std::optional<std::int32_t> ParseInteger(const std::string& text);
+
+// As ParseInteger, but throws ConvertError "'text' is not a valid integer value".
+std::int32_t StrToInt(const std::string& text);
