@@ -125,7 +125,9 @@ private:
     void NoteValidationMessage();
 
     // Which of the six parameter fields runs which exit handler.
-    void RunExitHandler(QLineEdit* edit);
+    void RunExitHandler(QLineEdit* edit, Qt::FocusReason reason);
+    // Beeps (when asked), shows `text` and remembers that the field must get the focus back.
+    void RejectInput(const QString& text, bool beep);
 
     // ---- State ----
     Mechanism mechanism_{};
@@ -137,6 +139,7 @@ private:
     int solvedPositions_ = 0;        // positions the last solve completed
     bool solvedOnce_ = false;        // a ShowDiagrams solve has filled the arrays
     bool inExitHandler_ = false;
+    bool inputRejected_ = false;     // the running exit handler showed a message
     bool swallowClick_ = false;
     bool timerTickRunning_ = false;
     UrlOpener urlOpener_;

@@ -1,0 +1,197 @@
+#include "app/MainForm.h"
+
+#include "app/GuardedHandler.h"
+#include "app/UserMessages.h"
+#include "storage/ParameterFile.h"
+#include "views/UpDown.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClientWidth = 705;
+constexpr int kClientHeight = 515;
+constexpr int kBottomStripHeight = 41;
+
+const char* const kExitQuestion = "Вы уверены что хотите выйти из программы ? ";
+
+QWidget* AddTab(QTabWidget* tabs, const char* objectName, const char* caption)
+{
+    auto* tab = new QWidget;
+    tab->setObjectName(QString::fromLatin1(objectName));
+    tabs->addTab(tab, QString::fromUtf8(caption));
+    return tab;
+}
+
+}  // namespace
+
+TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Кинематический рассчет шарнирно-рычажного механизма"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QFont base(QStringLiteral("MS Sans Serif"));
+    base.setPixelSize(11);
+    setFont(base);
+
+    CreateMenu();
+
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(panel);
+
+    PageControl1 = new QTabWidget(panel);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, kClientWidth, kClientHeight - kBottomStripHeight);
+    QFont tabFont(QStringLiteral("MS Sans Serif"));
+    tabFont.setPixelSize(12);
+    tabFont.setBold(true);
+    PageControl1->tabBar()->setFont(tabFont);
+
+    TabSheet1 = AddTab(PageControl1, "TabSheet1", "Рассчет ");
+    TabSheet4 = AddTab(PageControl1, "TabSheet4", "Диаграммы");
+    TabSheet2 = AddTab(PageControl1, "TabSheet2", "Диаграмы");
+    TabSheet3 = AddTab(PageControl1, "TabSheet3", "Планы скоростей и положения механизма");
+    PageControl1->setCurrentIndex(0);
+
+    auto* bottom = new QFrame(panel);
+    bottom->setObjectName(QStringLiteral("Panel7"));
+    bottom->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bottom->setGeometry(0, kClientHeight - kBottomStripHeight, kClientWidth, kBottomStripHeight);
+    Label16 = new QLabel(bottom);
+    Label16->setObjectName(QStringLiteral("Label16"));
+    Label16->setText(QStringLiteral("Пример программы с сайта ") + QString::fromLatin1(kWebSiteAddress));
+    QFont linkFont(QStringLiteral("Courier New"));
+    linkFont.setStyleHint(QFont::TypeWriter);
+    linkFont.setPixelSize(24);
+    linkFont.setUnderline(true);
+    Label16->setFont(linkFont);
+    Label16->setStyleSheet(QStringLiteral("color: red; background: transparent;"));
+    Label16->setCursor(Qt::PointingHandCursor);
+    Label16->move(10, 6);
+    Label16->adjustSize();
+
+    CreateInputTab(TabSheet1);
+    CreateResultsTable(TabSheet1);
+    CreateChartTabs(TabSheet4, TabSheet2);
+    CreateDrawingTab(TabSheet3);
+
+    qApp->installEventFilter(this);
+    FormCreate();
+
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm4::~TForm4()
+{
+    if (Timer1)
+        Timer1->stop();
+}
+
+void TForm4::CreateMenu()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
+    help->setObjectName(QStringLiteral("N4"));
+    N5 = help->addAction(QStringLiteral("&О программе"));
+    N5->setObjectName(QStringLiteral("N5"));
+    connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+    // "&Выход" is a command directly on the menu bar, without a submenu.
+    N6 = menuBar()->addAction(QStringLiteral("&Выход"));
+    N6->setObjectName(QStringLiteral("N6"));
+    connect(N6, &QAction::triggered, this, [this] { N6Click(); });
+}
+
+void TForm4::FormCreate()
+{
+    Mechanism loaded = mechanism_;
+    if (LoadParameterFile(loaded))
+        mechanism_ = loaded;
+    else
+        SetDefaultParameters(mechanism_);
+    ShowParameters();
+    calculationCount_ = 0;
+}
+
+void TForm4::Button4Click()
+{
+    if (TakeSwallowedClick())
+        return;
+    RunGuarded([this] {
+        if (mechanism_.PositionCount > kMaxPositionCount) {
+            Messages().ShowMessage(QStringLiteral("Слишком большое количество положений механизма (не более 100000)"));
+            return;
+        }
+        BusyCursor busy;
+        FindDeadPositionsAndStudy();
+        FillResultsTable();
+        ShowDiagrams();
+    });
+}
+
+void TForm4::N6Click()
+{
+    if (Messages().AskYesNo(QString::fromUtf8(kExitQuestion)))
+        QApplication::quit();
+}
+
+void TForm4::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program without a question.
+    event->accept();
+    if (Timer1)
+        Timer1->stop();
+    QApplication::quit();
+}
+
+SolveOutcome TForm4::SolveMechanism()
+{
+    if (UpDown1)
+        UpDown1->setMaximum(mechanism_.PositionCount);
+    solvedPositions_ = 0;
+    const SolveOutcome outcome = ::SolveMechanism(mechanism_, solver_);
+    solvedPositions_ = outcome.positionsDone;
+    return outcome;
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                RunExitHandler(edit, reason);
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        // A press reaches the window before the focus moves: a new click starts here.
+        if (watched->isWindowType())
+            swallowClick_ = false;
+        if (watched == Label16 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            Label16Click();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        swallowClick_ = false;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,109 @@
+// The first stage of Calculate (scan and study), the results table with its captions and the
+// Calculate button, and the dead-position list.
+
+#include "app/MainForm.h"
+
+#include "kinematics/NumberText.h"
+#include "views/ResultsTableModel.h"
+#include "views/StringGrid.h"
+#include "views/UpDown.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+struct ColumnCaption {
+    const char* text;
+    int x;
+};
+
+constexpr ColumnCaption kColumnCaptions[ResultsTableModel::kColumns] = {
+    {"Xa", 16}, {"Ya", 64}, {"Vxa", 112}, {"Vya", 160}, {"Xb", 216}, {"Yb", 264}, {"Vxb", 312},
+    {"Vyb", 352}, {"Xd", 408}, {"Yd", 456}, {"Vxd", 504}, {"Vyd", 552}, {"Ye", 608}, {"Ve", 653},
+};
+
+constexpr int kCaptionsY = 156;
+constexpr int kGridTop = 178;
+constexpr int kGridWidth = 693;
+constexpr int kGridHeight = 224;
+constexpr int kTabStripHeight = 41;
+
+QFont BoldPixels(int pixels)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+void TForm4::CreateResultsTable(QWidget* tab)
+{
+    for (int c = 0; c < ResultsTableModel::kColumns; ++c) {
+        auto* caption = new QLabel(QString::fromLatin1(kColumnCaptions[c].text), tab);
+        caption->setObjectName(QStringLiteral("ColumnCaption%1").arg(c));
+        caption->setFont(BoldPixels(13));
+        caption->move(kColumnCaptions[c].x, kCaptionsY);
+        caption->adjustSize();
+    }
+
+    StringGrid1 = new StringGrid(tab);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setGeometry(0, kGridTop, kGridWidth, kGridHeight);
+
+    auto* strip = new QFrame(tab);
+    strip->setObjectName(QStringLiteral("Panel8"));
+    strip->setGeometry(0, kGridTop + kGridHeight, kGridWidth + 4, kTabStripHeight);
+    Button4 = new QPushButton(QStringLiteral("&Рассчитать"), strip);
+    Button4->setObjectName(QStringLiteral("Button4"));
+    Button4->setGeometry(280, 8, 113, 25);
+    Button4->setFont(BoldPixels(13));
+    Button4->setCursor(Qt::PointingHandCursor);
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+}
+
+void TForm4::CreateDeadPositionBox(QWidget* parent)
+{
+    auto* box = new QGroupBox(QStringLiteral("Определение мертвых положений механизма"), parent);
+    box->setObjectName(QStringLiteral("GroupBox2"));
+    box->setGeometry(0, 0, std::max(parent->width(), 300), std::max(parent->height(), 215));
+    auto* first = new QLabel(QStringLiteral("Значения углов поворота кривошипа при которых"), box);
+    first->move(8, 24);
+    first->adjustSize();
+    auto* second = new QLabel(QStringLiteral("возникают мертвые положения механизма"), box);
+    second->move(8, 40);
+    second->adjustSize();
+    ListBox1 = new QListWidget(box);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(8, 56, 121, 153);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; }"));
+}
+
+void TForm4::FindDeadPositionsAndStudy()
+{
+    solvedPositions_ = 0;
+    const StudyOutcome outcome = ::FindDeadPositionsAndStudy(mechanism_, solver_, study_);
+    solvedPositions_ = outcome.finalSolve.positionsDone;
+    if (UpDown1)
+        UpDown1->setMaximum(mechanism_.PositionCount);
+    if (outcome.lbcChosen)
+        Edit3->setText(QString::fromStdString(FormatGeneral(mechanism_.Lbc)));
+}
+
+void TForm4::FillResultsTable()
+{
+    ++calculationCount_;
+    StringGrid1->Model()->Fill(solver_.arrays, mechanism_.PositionCount, solvedPositions_);
+
+    // The list always describes the latest Calculate: the mechanism the table shows.
+    ListBox1->clear();
+    for (int i = 0; i < study_.DeadCount; ++i)
+        ListBox1->addItem(QString::fromStdString(FormatGeneral(study_.DeadAngles[static_cast<std::size_t>(i)])));
+}

@@ -1,0 +1,114 @@
+#include "views/StringGrid.h"
+
+#include "views/ResultsTableModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kColumnWidth = 48;
+constexpr int kRowHeight = 24;
+const QColor kTeal(0, 128, 128);
+
+// Paints every cell on teal; fixed cells get a raised header bevel, selected ones the highlight.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    explicit GridCellDelegate(const StringGrid* grid) : QStyledItemDelegate(const_cast<StringGrid*>(grid)), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool fixed = index.row() < grid_->FixedRows() || index.column() < grid_->FixedCols();
+        const bool selected = !fixed && (option.state & QStyle::State_Selected);
+        const QRect r = option.rect;
+        painter->save();
+        painter->fillRect(r, selected ? option.palette.highlight().color() : kTeal);
+        if (fixed) {
+            painter->setPen(option.palette.light().color());
+            painter->drawLine(r.topLeft(), r.topRight());
+            painter->drawLine(r.topLeft(), r.bottomLeft());
+            painter->setPen(option.palette.dark().color());
+            painter->drawLine(r.bottomLeft(), r.bottomRight());
+            painter->drawLine(r.topRight(), r.bottomRight());
+        }
+        painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
+        painter->setFont(option.font);
+        painter->drawText(r.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+private:
+    const StringGrid* grid_;
+};
+
+}  // namespace
+
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new ResultsTableModel(this))
+{
+    setModel(model_);
+    setItemDelegate(new GridCellDelegate(this));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    verticalHeader()->setMinimumSectionSize(kRowHeight);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setWordWrap(false);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, kTeal);
+    setPalette(p);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    setFont(font);
+}
+
+int StringGrid::FixedRows() const
+{
+    return model_->rowCount() > 1 ? 1 : 0;
+}
+
+QString StringGrid::SelectionText() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return QString();
+    int top = selected.first().row(), bottom = top, left = selected.first().column(), right = left;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QString text;
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) {
+            if (c > left)
+                text += u'\t';
+            text += model_->CellText(r, c);
+        }
+        text += u'\n';
+    }
+    return text;
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(SelectionText());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
