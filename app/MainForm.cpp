@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 

@@ -40,7 +40,7 @@ class TImage;
 class UpDown;
 
 // The program's web-site address, shown by both link labels.
-inline constexpr const char* kWebSiteAddress = "https://orvek.example.org/";
+inline constexpr const char* kWebSiteAddress = "http://orvek.example/";
 
 class TForm4 : public QMainWindow {
     Q_OBJECT

@@ -1,10 +1,15 @@
 // RoundDecimals against an independent text-rounding reference: the value's 15-digit decimal
 // digits from printf, the two digits after the kept place decide with ties to even, the carry is
 // done on the digit string.
+//
+// Input: a double and a byte for the places (1 .. 6). When 9 more bytes follow, the value is
+// instead the double nearest to a short decimal (up to 16 digits and 20 decimals), the kind of
+// value that lands exactly on a rounding tie or a run of nines.
 
 #include "kinematics/RoundDecimals.h"
 #include "FuzzInput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -67,6 +72,16 @@ double Reference(int places, double x)
     return std::strtod(text.c_str(), nullptr);
 }
 
+constexpr std::uint64_t kDecimalMantissaLimit = 10000000000000000ULL;  // 16 digits
+constexpr int kDecimalScaleLimit = 21;
+
+double ShortDecimal(std::uint64_t mantissa, std::uint8_t scaleByte)
+{
+    const std::string text = std::to_string(mantissa % kDecimalMantissaLimit) + "e-"
+        + std::to_string(scaleByte % kDecimalScaleLimit);
+    return std::strtod(text.c_str(), nullptr);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -76,6 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint8_t placesByte = 0;
     if (!input.Take(x) || !input.Take(placesByte))
         return 0;
+    std::uint64_t mantissa = 0;
+    std::uint8_t scaleByte = 0;
+    if (input.Take(mantissa) && input.Take(scaleByte))
+        x = ShortDecimal(mantissa, scaleByte);
     const int places = 1 + placesByte % 6;
     // Beyond 1E15 the text has no decimals left to round; keep to the range the table meets.
     if (std::fabs(x) >= 1e15)

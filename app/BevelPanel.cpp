@@ -1,0 +1,81 @@
+#include "app/BevelPanel.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr QRgb kHighlight = 0xFFFFFF;
+constexpr QRgb kShadow = 0x808080;
+constexpr int kMaxBevelWidth = 64;
+
+// Draws `width` nested one-pixel frames inside `rect` and returns the rectangle left inside.
+QRect Frame3D(QPainter& p, QRect rect, const QColor& topLeft, const QColor& bottomRight, int width)
+{
+    for (int i = 0; i < width && rect.width() > 0 && rect.height() > 0; ++i) {
+        p.setPen(topLeft);
+        p.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
+        p.drawLine(rect.left(), rect.top(), rect.left(), rect.bottom() - 1);
+        p.setPen(bottomRight);
+        p.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+        p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+        rect.adjust(1, 1, -1, -1);
+    }
+    return rect;
+}
+
+}  // namespace
+
+BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent) {}
+
+void BevelPanel::SetBevelOuter(Bevel bevel)
+{
+    outer_ = bevel;
+    update();
+}
+
+void BevelPanel::SetBevelInner(Bevel bevel)
+{
+    inner_ = bevel;
+    update();
+}
+
+void BevelPanel::SetBevelWidth(int width)
+{
+    width_ = qBound(0, width, kMaxBevelWidth);
+    update();
+}
+
+void BevelPanel::SetColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+int BevelPanel::FrameWidth() const
+{
+    return (outer_ != Bevel::None ? width_ : 0) + (inner_ != Bevel::None ? width_ : 0);
+}
+
+void BevelPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QColor background = color_.isValid() ? color_ : palette().color(backgroundRole());
+    if (color_.isValid())
+        p.fillRect(rect(), color_);
+    QRect r = rect();
+    for (Bevel bevel : {outer_, inner_}) {
+        switch (bevel) {
+        case Bevel::None:
+            break;
+        case Bevel::Lowered:
+            r = Frame3D(p, r, QColor(kShadow), QColor(kHighlight), width_);
+            break;
+        case Bevel::Raised:
+            r = Frame3D(p, r, QColor(kHighlight), QColor(kShadow), width_);
+            break;
+        case Bevel::Space:
+            r = Frame3D(p, r, background, background, width_);
+            break;
+        }
+    }
+}

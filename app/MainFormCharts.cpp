@@ -1,0 +1,204 @@
+// The two chart tabs of the main window: "Диаграммы" (velocity and displacement over the crank
+// angle, the path of D) and "Диаграмы" (the study curves over the rocker length, with the
+// dead-position list). The charts share one look; only titles and series differ.
+
+#include "app/MainForm.h"
+
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/FastLineSeries.h"
+
+#include <QHBoxLayout>
+#include <QImage>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <QWidget>
+
+// Q_INIT_RESOURCE names a function of the global namespace: orvek_gui is a static library.
+static void RegisterChartResources()
+{
+    Q_INIT_RESOURCE(charts);
+}
+
+namespace {
+
+constexpr int kLeftChartWidth = 352;
+constexpr int kUpperChartsHeight = 225;   // Panel2
+constexpr int kUpperStudyHeight = 209;    // Panel4
+constexpr int kSplitterSize = 3;
+constexpr int kSmallestPane = 30;
+constexpr int kRestOfTab = 10000;         // the filling pane: whatever the tab leaves
+
+constexpr int kChartMargin = 5;
+constexpr TColor kPanelColor = 12615680;  // red 0, green 128, blue 192
+constexpr TColor kTitleColor = 16777200;
+constexpr int kTitleFontHeight = -12;
+constexpr int kTitleFrameWidth = 3;
+constexpr int kBottomTitleSize = 5;
+constexpr int kLeftTitleSize = 3;
+constexpr int kChart3DPercent = 1;
+constexpr int kZoomAnimatedSteps = 7;
+constexpr int kSeriesPenWidth = 2;
+
+const char* const kBackImagePath = ":/charts/chart_back.png";
+
+struct ChartTexts {
+    const char* name;
+    const char* title;
+    const char* bottomTitle;
+    const char* leftTitle;
+};
+
+const ChartTexts kChart1{"Chart1", "Диагрнамма скоростей т. Е", "Угол", "Скорости"};
+const ChartTexts kChart2{"Chart2", "Диагрнамма перемещений Xa", "Угол", "Перемещения"};
+const ChartTexts kChart3{"Chart3", "Траектория движения т. D", "Xd", "Yd"};
+const ChartTexts kChart4{"Chart4", "График изменения max угла передачи", "Длина ВС", "Мax угол передачи "};
+const ChartTexts kChart5{"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve"};
+const ChartTexts kChart6{"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи"};
+
+void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
+{
+    axis->Title()->SetCaption(QString::fromUtf8(caption));
+    axis->Title()->Font()->SetColor(clMaroon);
+    axis->SetTitleSize(size);
+}
+
+TChart* MakeChart(const ChartTexts& texts, const QImage& backImage)
+{
+    auto* chart = new TChart;
+    chart->setObjectName(QString::fromLatin1(texts.name));
+    chart->setMinimumSize(kSmallestPane, kSmallestPane);
+    chart->SetMarginLeft(kChartMargin);
+    chart->SetMarginRight(kChartMargin);
+    chart->SetMarginTop(kChartMargin);
+    chart->SetMarginBottom(kChartMargin);
+    chart->SetMarginUnits(muPercent);
+    chart->SetBevelOuter(bvRaised);
+    chart->SetBevelInner(bvLowered);
+    chart->SetBevelWidth(1);
+    chart->SetBorderWidth(2);
+    chart->SetColor(kPanelColor);
+    chart->Gradient()->SetVisible(true);
+    chart->SetBackImage(backImage);
+    chart->SetBackImageTransp(true);
+    chart->SetBackImageMode(pbmStretch);
+    chart->SetBackImageInside(false);
+    chart->SetView3D(false);
+    chart->SetChart3DPercent(kChart3DPercent);
+    chart->Zoom()->SetAnimatedSteps(kZoomAnimatedSteps);
+    chart->Legend()->SetVisible(false);
+    chart->BackWall()->SetBrushStyle(bsClear);
+    chart->BackWall()->SetColor(clWhite);
+
+    TChartTitle* title = chart->Title();
+    title->SetText({QString::fromUtf8(texts.title)});
+    title->SetColor(kTitleColor);
+    title->Font()->SetHeight(kTitleFontHeight);
+    title->Font()->SetBold(true);
+    title->Frame()->SetStyle(psDashDot);
+    title->Frame()->SetWidth(kTitleFrameWidth);
+
+    SetAxisTitle(chart->BottomAxis(), texts.bottomTitle, kBottomTitleSize);
+    SetAxisTitle(chart->LeftAxis(), texts.leftTitle, kLeftTitleSize);
+    return chart;
+}
+
+TFastLineSeries* MakeSeries(TChart* chart, const char* name, TColor color)
+{
+    auto* series = new TFastLineSeries(chart);
+    series->setObjectName(QString::fromLatin1(name));
+    series->SetSeriesColor(color);
+    series->LinePen()->SetWidth(kSeriesPenWidth);
+    series->XValues().Order = loAscending;
+    series->YValues().Order = loNone;
+    chart->AddSeries(series);
+    return series;
+}
+
+QSplitter* MakeSplitter(Qt::Orientation orientation, const char* name)
+{
+    auto* splitter = new QSplitter(orientation);
+    splitter->setObjectName(QString::fromLatin1(name));
+    splitter->setHandleWidth(kSplitterSize);
+    // Only a line follows the mouse; the panes take their sizes when the button is released.
+    splitter->setOpaqueResize(false);
+    splitter->setChildrenCollapsible(true);
+    return splitter;
+}
+
+// A panel split into a fixed-width left pane and a right pane that takes the rest.
+QWidget* MakeSplitPanel(const char* panelName, const char* splitterName, QWidget* left, QWidget* right)
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(panelName));
+    panel->setMinimumHeight(kSmallestPane);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QSplitter* splitter = MakeSplitter(Qt::Horizontal, splitterName);
+    right->setMinimumWidth(kSmallestPane);
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({kLeftChartWidth, kRestOfTab});
+    layout->addWidget(splitter);
+    return panel;
+}
+
+// A tab split into an upper panel of fixed height and a lower one that fills the rest.
+void FillTab(QWidget* tab, const char* splitterName, QWidget* upper, int upperHeight, QWidget* lower)
+{
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QSplitter* splitter = MakeSplitter(Qt::Vertical, splitterName);
+    splitter->addWidget(upper);
+    splitter->addWidget(lower);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({upperHeight, kRestOfTab});
+    layout->addWidget(splitter);
+}
+
+}  // namespace
+
+void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
+{
+    RegisterChartResources();
+    const QImage backImage(QString::fromLatin1(kBackImagePath));
+
+    Chart1 = MakeChart(kChart1, backImage);
+    Chart2 = MakeChart(kChart2, backImage);
+    Chart3 = MakeChart(kChart3, backImage);
+    Chart4 = MakeChart(kChart4, backImage);
+    Chart5 = MakeChart(kChart5, backImage);
+    Chart6 = MakeChart(kChart6, backImage);
+
+    Series1 = MakeSeries(Chart1, "Series1", clRed);
+    MakeSeries(Chart2, "FastLineSeries1", clRed);
+    Series2 = MakeSeries(Chart2, "Series2", clGreen);
+    MakeSeries(Chart3, "FastLineSeries2", clRed);
+    Series3 = MakeSeries(Chart3, "Series3", clGreen);
+    Series4 = MakeSeries(Chart3, "Series4", clGreen);
+    MakeSeries(Chart4, "FastLineSeries3", clRed);
+    MakeSeries(Chart4, "FastLineSeries4", clGreen);
+    Series6 = MakeSeries(Chart4, "Series6", clYellow);
+    MakeSeries(Chart5, "FastLineSeries5", clRed);
+    MakeSeries(Chart5, "FastLineSeries6", clGreen);
+    Series5 = MakeSeries(Chart5, "Series5", clYellow);
+    MakeSeries(Chart6, "FastLineSeries7", clRed);
+    MakeSeries(Chart6, "FastLineSeries8", clGreen);
+    Series7 = MakeSeries(Chart6, "Series7", clYellow);
+
+    // "Диаграммы": Chart2 | Chart1 above, Chart3 | empty below.
+    QWidget* panel2 = MakeSplitPanel("Panel2", "Splitter1", Chart2, Chart1);
+    auto* emptyRight = new QWidget;
+    QWidget* panel3 = MakeSplitPanel("Panel3", "Splitter3", Chart3, emptyRight);
+    FillTab(chartsTab, "Splitter2", panel2, kUpperChartsHeight, panel3);
+
+    // "Диаграмы": Chart5 | Chart4 above, Chart6 | dead positions below.
+    QWidget* panel4 = MakeSplitPanel("Panel4", "Splitter4", Chart5, Chart4);
+    auto* deadPositions = new QWidget;
+    QWidget* panel5 = MakeSplitPanel("Panel5", "Splitter6", Chart6, deadPositions);
+    FillTab(studyTab, "Splitter5", panel4, kUpperStudyHeight, panel5);
+    CreateDeadPositionBox(deadPositions);
+}

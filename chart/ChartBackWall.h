@@ -1,0 +1,48 @@
+#pragma once
+// The frame of the plotting area: an outline pen and, when not transparent, a fill.
+
+#include "chart/ChartColors.h"
+#include "chart/ChartEnums.h"
+#include "chart/ChartPen.h"
+
+#include <QObject>
+
+class TChartBackWall : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(TChartPen* Pen READ Pen)
+    Q_PROPERTY(ChartEnums::TBrushStyle BrushStyle READ BrushStyle WRITE SetBrushStyle)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+
+public:
+    explicit TChartBackWall(QObject* parent = nullptr)
+        : QObject(parent), pen_(new TChartPen(this))
+    {
+        connect(pen_, &TChartPen::Changed, this, &TChartBackWall::Changed);
+    }
+
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value) { Store(transparent_, value); }
+    TChartPen* Pen() const { return pen_; }
+    TBrushStyle BrushStyle() const { return brushStyle_; }
+    void SetBrushStyle(TBrushStyle value) { Store(brushStyle_, value); }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { Store(color_, value); }
+
+signals:
+    void Changed();
+
+private:
+    template <typename T> void Store(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        emit Changed();
+    }
+
+    bool transparent_ = true;
+    TChartPen* pen_;
+    TBrushStyle brushStyle_ = bsSolid;
+    TColor color_ = clWhite;
+};

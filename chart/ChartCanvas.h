@@ -1,0 +1,15 @@
+#pragma once
+// Drawing helpers that keep the pixel rules of the component's canvas: a line from a to b does not
+// paint b itself; dotted one-pixel lines repeat their pattern from a; wide horizontal and vertical
+// lines lie on the pixels before and after their centre line.
+
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+#include <QString>
+
+// Draws from `from` to `to` (excluded) with `pen`.
+void DrawChartLine(QPainter& painter, const QPoint& from, const QPoint& to, const QPen& pen);
+
+// Text with its top-left corner at (x, top), no background.
+void DrawTextAt(QPainter& painter, int x, int top, const QString& text);

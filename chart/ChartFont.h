@@ -1,0 +1,52 @@
+#pragma once
+// A text font of the chart component: "Arial" 8 points black unless told otherwise. Sizes are
+// turned into pixel heights at 96 dots per inch, so text measures the same on every screen.
+
+#include "chart/ChartColors.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+class TChartFont : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(int Size READ Size WRITE SetSize)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Bold READ Bold WRITE SetBold)
+    Q_PROPERTY(bool Italic READ Italic WRITE SetItalic)
+
+public:
+    static constexpr int kDefaultSize = 8;
+    static constexpr int kScreenDpi = 96;
+    static constexpr int kPointsPerInch = 72;
+
+    explicit TChartFont(QObject* parent = nullptr, TColor color = clBlack);
+
+    QString Name() const { return name_; }
+    void SetName(const QString& value);
+    int Size() const;
+    void SetSize(int points);
+    // Negative: the character height in pixels (what the form data stores).
+    int Height() const { return -pixelSize_; }
+    void SetHeight(int value);
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    bool Bold() const { return bold_; }
+    void SetBold(bool value);
+    bool Italic() const { return italic_; }
+    void SetItalic(bool value);
+
+    QFont ToQFont() const;
+
+signals:
+    void Changed();
+
+private:
+    QString name_ = QStringLiteral("Arial");
+    int pixelSize_;
+    TColor color_;
+    bool bold_ = false;
+    bool italic_ = false;
+};

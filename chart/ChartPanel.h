@@ -1,0 +1,112 @@
+#pragma once
+// The window panel under every chart: margins, bevels and border, the off-screen picture the
+// chart is painted into, and the repaint logic (any number of requests before the next paint
+// lead to one paint; none are made while painting).
+
+#include "chart/ChartColors.h"
+#include "chart/ChartEnums.h"
+#include "chart/ChartGeometry.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class QPainter;
+
+class TCustomChartPanel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
+    Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
+    Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
+    Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
+    Q_PROPERTY(ChartEnums::TChartUnits MarginUnits READ MarginUnits WRITE SetMarginUnits)
+    Q_PROPERTY(ChartEnums::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(ChartEnums::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool AutoRepaint READ AutoRepaint WRITE SetAutoRepaint)
+
+public:
+    static constexpr int kDefaultWidth = 400;
+    static constexpr int kDefaultHeight = 250;
+
+    explicit TCustomChartPanel(QWidget* parent = nullptr);
+
+    // ---- Properties ----
+    int MarginLeft() const { return marginLeft_; }
+    void SetMarginLeft(int value) { Store(marginLeft_, value); }
+    int MarginRight() const { return marginRight_; }
+    void SetMarginRight(int value) { Store(marginRight_, value); }
+    int MarginTop() const { return marginTop_; }
+    void SetMarginTop(int value) { Store(marginTop_, value); }
+    int MarginBottom() const { return marginBottom_; }
+    void SetMarginBottom(int value) { Store(marginBottom_, value); }
+    TChartUnits MarginUnits() const { return marginUnits_; }
+    void SetMarginUnits(TChartUnits value) { Store(marginUnits_, value); }
+    TBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut value) { Store(bevelOuter_, value); }
+    TBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut value) { Store(bevelInner_, value); }
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int value) { Store(bevelWidth_, value); }
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int value) { Store(borderWidth_, value); }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { Store(color_, value); }
+    // Cleared while painting, so what the painting changes asks for no further paint.
+    bool AutoRepaint() const { return autoRepaint_; }
+    void SetAutoRepaint(bool value) { autoRepaint_ = value; }
+
+    // The plotting rectangle of the last paint.
+    ChartRect PlotRect() const { return plotRect_; }
+
+    // ---- Operations ----
+    // Marks the picture stale and asks for one repaint (unless painting is in progress).
+    void Invalidate();
+    // Paints the whole chart into `image` (its size is the panel's client size).
+    void PaintTo(QImage& image);
+    QImage RenderImage();
+    // Draws straight onto the current picture, clipped to the plotting rectangle, and shows it.
+    void DrawOnCanvas(const std::function<void(QPainter&)>& draw);
+
+protected:
+    template <typename T> void Store(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+    // The painting sequence into the off-screen picture; `bounds` is the client rectangle.
+    virtual void DrawChart(QPainter& painter, const ChartRect& bounds) = 0;
+    // Drawn over the finished picture on the window only (the zoom rectangle).
+    virtual void DrawOverlay(QImage& frame);
+    virtual bool HasOverlay() const { return false; }
+
+    // Bounds shrunk by the edges and the margins: the first plotting rectangle of a paint.
+    ChartRect InitialPlotRect(const ChartRect& bounds) const;
+    void SetPlotRect(const ChartRect& rect) { plotRect_ = rect; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int marginLeft_ = 3;
+    int marginRight_ = 3;
+    int marginTop_ = 4;
+    int marginBottom_ = 4;
+    TChartUnits marginUnits_ = muPercent;
+    TBevelCut bevelOuter_ = bvRaised;
+    TBevelCut bevelInner_ = bvNone;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    TColor color_ = clBtnFace;
+    bool autoRepaint_ = true;
+
+    ChartRect plotRect_;
+    QImage buffer_;
+    bool stale_ = true;
+    bool updatePending_ = false;
+};

@@ -1,0 +1,201 @@
+#include "chart/FastLineSeries.h"
+
+#include "chart/AxisPanel.h"
+#include "chart/ChartAxis.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+// How close to a drawn segment a press counts as a hit on the line.
+constexpr int kClickTolerance = 3;
+
+double DistanceToSegment(const QPoint& p, const QPoint& a, const QPoint& b)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double px = p.x() - a.x();
+    const double py = p.y() - a.y();
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? (px * dx + py * dy) / length2 : 0.0;
+    t = t < 0 ? 0 : (t > 1 ? 1 : t);
+    const double ex = px - t * dx;
+    const double ey = py - t * dy;
+    return std::sqrt(ex * ex + ey * ey);
+}
+}  // namespace
+
+TFastLineSeries::TFastLineSeries(QObject* owner)
+    : TCustomLineSeries(owner), linePen_(new TChartPen(this, clBlack, 1))
+{
+    connect(linePen_, &TChartPen::Changed, this, [this] { RequestRepaint(); });
+}
+
+void TFastLineSeries::SetLinePen(const TChartPen& pen)
+{
+    linePen_->Assign(pen);
+    TChartSeries::SetSeriesColor(pen.Color());
+}
+
+void TFastLineSeries::SetSeriesColor(TColor value)
+{
+    TChartSeries::SetSeriesColor(value);
+    linePen_->SetColor(value);
+}
+
+void TFastLineSeries::SetDrawAllPoints(bool value)
+{
+    drawAllPoints_ = value;
+    RequestRepaint();
+}
+
+void TFastLineSeries::SetIgnoreNulls(bool value)
+{
+    ignoreNulls_ = value;
+    RequestRepaint();
+}
+
+void TFastLineSeries::SetStairs(bool value)
+{
+    stairs_ = value;
+    RequestRepaint();
+}
+
+void TFastLineSeries::SetInvertedStairs(bool value)
+{
+    invertedStairs_ = value;
+    RequestRepaint();
+}
+
+int TFastLineSeries::LineMargin() const
+{
+    const int width = linePen_->Width();
+    return width - (width - 2) / 2;
+}
+
+void TFastLineSeries::CalcHorizMargins(int& left, int& right) const
+{
+    left = right = LineMargin();
+}
+
+void TFastLineSeries::CalcVerticalMargins(int& top, int& bottom) const
+{
+    top = bottom = LineMargin();
+}
+
+QPoint TFastLineSeries::PixelOf(int index) const
+{
+    return QPoint(horizAxis_->ValueToPixel(XValues().Value(index)),
+                  vertAxis_->ValueToPixel(YValues().Value(index)));
+}
+
+void TFastLineSeries::MoveToPixel(const QPoint& q)
+{
+    if (runs_.empty() || runs_.back().size() > 1)
+        runs_.emplace_back();
+    QPolygon& run = runs_.back();
+    run.clear();
+    run.append(q);
+}
+
+void TFastLineSeries::LineToPixel(const QPoint& q)
+{
+    if (runs_.empty()) {
+        runs_.emplace_back();
+        runs_.back().append(previousPixel_);
+    }
+    QPolygon& run = runs_.back();
+    if (stairs_) {
+        if (invertedStairs_)
+            run.append(QPoint(previousPixel_.x(), q.y()));
+        else
+            run.append(QPoint(q.x(), previousPixel_.y()));
+    }
+    run.append(q);
+}
+
+void TFastLineSeries::AddPixel(int index, const QPoint& q)
+{
+    if (q.x() == previousPixel_.x() && (!drawAllPoints_ || q.y() == previousPixel_.y()))
+        return;
+    bool draw = true;
+    if (!ignoreNulls_) {
+        if (IsNull(index)) {
+            if (TreatNulls() == tnSkip)
+                return;
+            draw = TreatNulls() != tnDontPaint;
+        } else if (TreatNulls() == tnDontPaint && index > 0 && IsNull(index - 1)) {
+            draw = false;
+        }
+    }
+    if (draw)
+        LineToPixel(q);
+    else
+        MoveToPixel(q);
+    previousPixel_ = q;
+}
+
+void TFastLineSeries::BuildRuns()
+{
+    runs_.clear();
+    const int first = FirstVisibleIndex();
+    const int last = LastVisibleIndex();
+    if (first < 0)
+        return;
+    const int start = first > 0 ? first - 1 : first;
+    previousPixel_ = PixelOf(start);
+    MoveToPixel(previousPixel_);
+    if (first > 0)
+        AddPixel(first, PixelOf(first));
+    for (int i = first + 1; i <= last; ++i)
+        AddPixel(i, PixelOf(i));
+    if (!runs_.empty() && runs_.back().size() < 2)
+        runs_.pop_back();
+}
+
+void TFastLineSeries::DrawAllValues(QPainter& painter)
+{
+    horizAxis_ = GetHorizAxis();
+    vertAxis_ = GetVertAxis();
+    if (!horizAxis_ || !vertAxis_)
+        return;
+    BuildRuns();
+    painter.setPen(linePen_->ToQPen(ParentChart()->palette()));
+    painter.setBrush(Qt::NoBrush);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (const QPolygon& run : runs_)
+        painter.drawPolyline(run);
+}
+
+void TFastLineSeries::NotifyPointAdded(int index)
+{
+    if (autoRepaint_ || !Active() || !ParentChart()) {
+        TChartSeries::NotifyPointAdded(index);
+        return;
+    }
+    // Only the new segment is drawn, straight onto the chart's current picture.
+    horizAxis_ = GetHorizAxis();
+    vertAxis_ = GetVertAxis();
+    const int from = index > 0 ? index - 1 : 0;
+    const QPoint a = PixelOf(from);
+    const QPoint b = PixelOf(index);
+    const QPen pen = linePen_->ToQPen(ParentChart()->palette());
+    ParentChart()->DrawOnCanvas([&](QPainter& painter) {
+        painter.setPen(pen);
+        painter.drawLine(a, b);
+    });
+}
+
+bool TFastLineSeries::Clicked(int x, int y) const
+{
+    const QPoint p(x, y);
+    const double tolerance = linePen_->Width() / 2.0 + kClickTolerance;
+    for (const QPolygon& run : runs_) {
+        for (int i = 1; i < run.size(); ++i) {
+            if (DistanceToSegment(p, run[i - 1], run[i]) <= tolerance)
+                return true;
+        }
+    }
+    return false;
+}

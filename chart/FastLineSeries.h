@@ -1,0 +1,73 @@
+#pragma once
+// The fast line series: X kept ascending, the points drawn as one polyline with a single pen,
+// skipping points that fall on the pixel of the point drawn before.
+
+#include "chart/ChartGeometry.h"
+#include "chart/ChartPen.h"
+#include "chart/CustomLineSeries.h"
+
+#include <QPoint>
+#include <QPolygon>
+
+#include <vector>
+
+class TFastLineSeries : public TCustomLineSeries {
+    Q_OBJECT
+    Q_PROPERTY(TChartPen* LinePen READ LinePen)
+    Q_PROPERTY(bool AutoRepaint READ AutoRepaint WRITE SetAutoRepaint)
+    Q_PROPERTY(bool DrawAllPoints READ DrawAllPoints WRITE SetDrawAllPoints)
+    Q_PROPERTY(bool IgnoreNulls READ IgnoreNulls WRITE SetIgnoreNulls)
+    Q_PROPERTY(bool Stairs READ Stairs WRITE SetStairs)
+    Q_PROPERTY(bool InvertedStairs READ InvertedStairs WRITE SetInvertedStairs)
+
+public:
+    explicit TFastLineSeries(QObject* owner = nullptr);
+
+    // ---- Properties ----
+    TChartPen* LinePen() const { return linePen_; }
+    // Copies the pen and takes its colour as the series colour.
+    void SetLinePen(const TChartPen& pen);
+    void SetSeriesColor(TColor value) override;
+    bool AutoRepaint() const { return autoRepaint_; }
+    void SetAutoRepaint(bool value) { autoRepaint_ = value; }
+    bool DrawAllPoints() const { return drawAllPoints_; }
+    void SetDrawAllPoints(bool value);
+    bool IgnoreNulls() const { return ignoreNulls_; }
+    void SetIgnoreNulls(bool value);
+    bool Stairs() const { return stairs_; }
+    void SetStairs(bool value);
+    bool InvertedStairs() const { return invertedStairs_; }
+    void SetInvertedStairs(bool value);
+    QPoint PreviousPixel() const { return previousPixel_; }
+
+    // ---- Drawing ----
+    void CalcHorizMargins(int& left, int& right) const override;
+    void CalcVerticalMargins(int& top, int& bottom) const override;
+    void DrawAllValues(QPainter& painter) override;
+    bool Clicked(int x, int y) const override;
+
+    // The pen strokes of the last drawing: each run is one connected polyline.
+    const std::vector<QPolygon>& LastDrawnRuns() const { return runs_; }
+
+protected:
+    void NotifyPointAdded(int index) override;
+
+private:
+    QPoint PixelOf(int index) const;
+    int LineMargin() const;
+    void BuildRuns();
+    void AddPixel(int index, const QPoint& q);
+    void LineToPixel(const QPoint& q);
+    void MoveToPixel(const QPoint& q);
+
+    TChartPen* linePen_;
+    bool autoRepaint_ = true;
+    bool drawAllPoints_ = true;
+    bool ignoreNulls_ = true;
+    bool stairs_ = false;
+    bool invertedStairs_ = false;
+    QPoint previousPixel_;
+    std::vector<QPolygon> runs_;
+    const TChartAxis* horizAxis_ = nullptr;
+    const TChartAxis* vertAxis_ = nullptr;
+};

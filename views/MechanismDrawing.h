@@ -1,0 +1,48 @@
+#pragma once
+// The drawings of the drawing tab: the velocity plan of one crank position, the mechanism in that
+// position, the path dots of the joints, and the blanking of a picture. Each routine draws
+// straight onto the persistent bitmap of a TImage and never blanks by itself.
+//
+// Coordinates are relative to the centre of the image, x to the right and y downwards.
+//   plan point (PX, PY)   -> ([s*PX], -[s*PY])          s = plan scale, pixels per m/s
+//   world point (X, Y)    -> (100 + [s*X], -[s*Y])      s = position scale, pixels per metre
+// where [v] rounds to the nearest integer, ties to even.
+
+#include "kinematics/Mechanism.h"
+#include "kinematics/Solver.h"
+
+#include <QPoint>
+
+#include <optional>
+
+class TImage;
+
+// Products beyond this many pixels are held at it: far off the picture, yet safe as integers.
+constexpr int kPixelLimit = 100000;
+// The world origin O lies this many pixels right of the image centre.
+constexpr int kMechanismShiftX = 100;
+
+// [v], held within +-kPixelLimit; NaN gives no pixel.
+std::optional<int> RoundPixel(double v);
+// Pixel of a velocity plan point; no pixel when a product is NaN.
+std::optional<QPoint> PlanMapping(double px, double py, double planScale);
+// Pixel of a world point of the mechanism; no pixel when a product is NaN.
+std::optional<QPoint> PositionMapping(double x, double y, double positionScale);
+
+// Blanks the whole picture with the white brush; the outline keeps the canvas's current pen, so
+// a border of the last pen width stays.
+void ClearImage(TImage& image);
+
+// The velocity plan of position i: labels p,o,c / a / b / d / e, then the six segments in black.
+// An index outside the arrays draws nothing.
+void DrawVelocityPlan(TImage& image, const PositionArrays& arrays, int i, double planScale);
+
+// The mechanism in position i: labels, links and guide in blue, the two supports, and the joint
+// rings at E, A, B, D. An index outside the arrays draws nothing.
+void DrawMechanism(TImage& image, const PositionArrays& arrays, int i, const Mechanism& m,
+                   double positionScale);
+
+// Four black pixels, the places of E, A, B and D in position k. An index outside the arrays
+// sets none.
+void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Mechanism& m,
+                    double positionScale);
