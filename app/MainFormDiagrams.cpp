@@ -5,6 +5,7 @@
 
 #include "chart/TFastLineSeries.h"
 #include "kinematics/NumberText.h"
+#include "views/PathSplit.h"
 #include "views/UpDown.h"
 
 #include <QLineEdit>
@@ -34,8 +35,9 @@ private:
 
 void TForm4::ShowDiagrams()
 {
+    // The drawings select among the diagrams' own positions once those exist.
     if (UpDown1)
-        UpDown1->setMaximum(mechanism_.PositionCount);
+        UpDown1->setMaximum(calculationCount_ > 0 ? kDiagramPositions : mechanism_.PositionCount);
     const std::int32_t plan = StrToInt(Edit9->text().toStdString());
     const std::int32_t position = StrToInt(Edit11->text().toStdString());
     const std::int32_t selected = StrToInt(Edit5->text().toStdString());
@@ -62,14 +64,7 @@ void TForm4::ShowDiagrams()
 
     if (computed > 0) {
         // The path of D is cut at its leftmost point into two arcs, each ascending in X.
-        int split = 0;
-        double leftmost = a.Xd[0];
-        for (int j = 0; j < computed; ++j) {
-            if (a.Xd[static_cast<std::size_t>(j)] < leftmost) {
-                leftmost = a.Xd[static_cast<std::size_t>(j)];
-                split = j;
-            }
-        }
+        const int split = LeftmostIndex(a.Xd, computed);
         for (int j = 0; j <= split; ++j)
             Series3->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
         for (int j = split; j < computed; ++j)
