@@ -30,15 +30,6 @@ constexpr int kDiagramPositions = 180;
 const QString kEmptyFieldError = QStringLiteral("'' is not a valid integer value.");
 const QString kXFieldError = QStringLiteral("'x' is not a valid integer value.");
 
-long ResidentPages()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() : -1;
-}
-
 class DrawingTabTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -385,30 +376,6 @@ TEST_F(DrawingTabTest, TicksDoNotPileUpWhileAStepShowsItsError)
     form.Timer1Timer();
     EXPECT_EQ(box.errors.size(), 1);
     EXPECT_EQ(scrollBar->value(), 1);
-}
-
-TEST_F(DrawingTabTest, LongAnimationKeepsSeriesAndMemoryBounded)
-{
-    QTest::mouseClick(checkBox, Qt::LeftButton);
-    long firstThousand = 0;
-    int mostPoints = 0;
-    for (int step = 1; step <= 10000; ++step) {
-        if (scrollBar->value() == scrollBar->maximum())
-            scrollBar->setValue(0);
-        form.Timer1Timer();
-        mostPoints = std::max(mostPoints, series1->Count());
-        if (step % 100 == 0)
-            QApplication::processEvents();
-        if (step == 1000)
-            firstThousand = ResidentPages();
-    }
-    const long lastThousand = ResidentPages();
-    QTest::mouseClick(checkBox, Qt::LeftButton);
-    EXPECT_TRUE(messages.all.isEmpty());
-    EXPECT_LE(mostPoints, kDiagramPositions);
-    ASSERT_GT(firstThousand, 0);
-    // Allow for allocator noise: 1 MB of 4 KB pages.
-    EXPECT_LE(lastThousand - firstThousand, 256) << firstThousand << " -> " << lastThousand;
 }
 
 }  // namespace
