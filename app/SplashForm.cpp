@@ -95,8 +95,9 @@ void TForm1::FormCreate()
     splashTicks_ = 0;
     QApplication::setWindowIcon(ApplicationIcon());
     const QString title = QString::fromUtf8(kApplicationTitle);
+    // The display name follows the application name; setting it explicitly would make the
+    // window system append " — Orvek" to every window title.
     QApplication::setApplicationName(title);
-    QApplication::setApplicationDisplayName(title);
 }
 
 void TForm1::Timer1Timer()

@@ -53,7 +53,6 @@ TEST(Splash, FormCreateSetsTitleIconAndTicks)
 {
     QApplication::setWindowIcon(QIcon());
     QApplication::setApplicationName(QStringLiteral("tests"));
-    QApplication::setApplicationDisplayName(QString());
     TForm1 splash;
     EXPECT_EQ(splash.SplashTicks(), 0);
     EXPECT_EQ(QApplication::applicationDisplayName(), "Orvek");
