@@ -19,7 +19,7 @@ namespace {
 
 QList<QStringList> ReadReferenceRows(const char* name)
 {
-    QFile file(QStringLiteral(ORVEK_SOURCE_DIR "/../shared/reference/") + QString::fromLatin1(name));
+    QFile file(QStringLiteral(ORVEK_SOURCE_DIR "/tests/kinematics/data/") + QString::fromLatin1(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<QStringList> rows;
