@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabBar>
@@ -130,7 +131,7 @@ void TForm4::FormCreate()
 
 void TForm4::Button4Click()
 {
-    if (TakeSwallowedClick())
+    if (!MayRunCommand(Button4))
         return;
     RunGuarded([this] {
         if (mechanism_.PositionCount > kMaxPositionCount) {

@@ -120,7 +120,9 @@ private:
     void CreateDrawingTab(QWidget* tab);
     void FormCreate();
 
-    // A validation message shown by an exit handler swallows the click that caused it.
+    // A command button may act only after the field being edited was left and accepted: a
+    // mnemonic moves the focus first, and a validation message swallows the click or key.
+    bool MayRunCommand(QWidget* button);
     bool TakeSwallowedClick();
     void NoteValidationMessage();
 

@@ -5,6 +5,7 @@
 #include "app/UserMessages.h"
 #include "kinematics/NumberText.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,11 +93,11 @@ void TForm4::CreateInputTab(QWidget* tab)
     Button5 = FileButton(box, "Button5", "Считать из файла", QRect(136, 112, 153, 25));
     Button6 = FileButton(box, "Button6", "Сохранить в файл", QRect(384, 112, 161, 25));
     connect(Button5, &QPushButton::clicked, this, [this] {
-        if (!TakeSwallowedClick())
+        if (MayRunCommand(Button5))
             Button5Click();
     });
     connect(Button6, &QPushButton::clicked, this, [this] {
-        if (!TakeSwallowedClick())
+        if (MayRunCommand(Button6))
             Button6Click();
     });
 
@@ -191,7 +192,8 @@ void TForm4::RunExitHandler(QLineEdit* edit, Qt::FocusReason reason)
         // No window manager re-activates our window after the box; do it before the focus.
         activateWindow();
         edit->setFocus(Qt::OtherFocusReason);
-        if (reason == Qt::MouseFocusReason)
+        // A button's click or mnemonic moved the focus here: that command does not run.
+        if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason)
             NoteValidationMessage();
     }
     inExitHandler_ = false;
@@ -200,6 +202,19 @@ void TForm4::RunExitHandler(QLineEdit* edit, Qt::FocusReason reason)
 void TForm4::NoteValidationMessage()
 {
     swallowClick_ = true;
+}
+
+bool TForm4::MayRunCommand(QWidget* button)
+{
+    if (TakeSwallowedClick())
+        return false;
+    // A mnemonic clicks without taking the focus: leave the field as a mouse click would.
+    QWidget* focus = QApplication::focusWidget();
+    const bool editing = focus == Edit1 || focus == Edit2 || focus == Edit3 || focus == Edit4 || focus == Edit7
+                         || focus == Edit10;
+    if (editing && button)
+        button->setFocus(Qt::ShortcutFocusReason);
+    return !TakeSwallowedClick();
 }
 
 bool TForm4::TakeSwallowedClick()

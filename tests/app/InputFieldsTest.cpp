@@ -15,6 +15,8 @@ const QString kConversion = QStringLiteral("Ошибка ввода данных
 const QString kNegative = QStringLiteral("Параметр не может быть отрицательным!");
 const QString kZero = QStringLiteral("Ноль недопустим!");
 const QString kRange = QStringLiteral("Вибране значення поза діапазоном");
+// "&Рассчитать": Alt with the Cyrillic letter Р.
+constexpr auto kCalculateMnemonic = static_cast<Qt::Key>(0x0420);
 
 class InputFieldsTest : public ::testing::Test {
 protected:
@@ -154,6 +156,20 @@ TEST_F(InputFieldsTest, AClickWhoseFocusChangeBroughtAMessageDoesNotCalculate)
     QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton);
     EXPECT_EQ(messages.messages, QStringList{kConversion});
     EXPECT_EQ(form.CalculationCount(), 0);
+}
+
+TEST_F(InputFieldsTest, TheCalculateMnemonicAfterARejectedValueDoesNotCalculate)
+{
+    TypeInto(Edit("Edit2"), QStringLiteral("y"));
+    QTest::sendKeyEvent(QTest::Click, KeyTarget(Edit("Edit2")), kCalculateMnemonic, QStringLiteral("Р"), Qt::AltModifier);
+    QTest::qWait(300);  // a mnemonic clicks its button after a short delay
+    EXPECT_EQ(messages.messages, QStringList{kConversion});
+    EXPECT_EQ(form.CalculationCount(), 0);
+
+    Enter("Edit2", QStringLiteral("0,6"));
+    QTest::sendKeyEvent(QTest::Click, KeyTarget(Edit("Edit2")), kCalculateMnemonic, QStringLiteral("Р"), Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_EQ(form.CalculationCount(), 1);
 }
 
 TEST_F(InputFieldsTest, OddTextsInEveryFieldNeverCrashOrLeaveASecondBox)
