@@ -77,7 +77,7 @@ constexpr Caption kCaptions[] = {
     {"курс теории машин", {223, 302}, 19, false, true, kRed},
     {"и механизмов", {223, 328}, 19, false, true, kRed},
     {"открытый проект", {223, 354}, 19, false, true, kRed},
-    {"2024 г.", {248, 384}, 24, false, true, kRed},
+    {"2026 г.", {248, 384}, 24, false, true, kRed},
 };
 
 }  // namespace
