@@ -130,6 +130,7 @@ private:
     void RunExitHandler(QLineEdit* edit, Qt::FocusReason reason);
     // Beeps (when asked), shows `text` and remembers that the field must get the focus back.
     void RejectInput(const QString& text, bool beep);
+    void CheckSignAndZero(double value);
 
     // ---- State ----
     Mechanism mechanism_{};

@@ -124,6 +124,15 @@ void TForm4::RejectInput(const QString& text, bool beep)
     inputRejected_ = true;
 }
 
+// Both tests run on the value read, also after a conversion error (then the kept value).
+void TForm4::CheckSignAndZero(double value)
+{
+    if (value < 0)
+        RejectInput(QString::fromUtf8(kNegativeError), true);
+    if (value == 0)
+        RejectInput(QString::fromUtf8(kZeroError), true);
+}
+
 double TForm4::ReadRealFromEdit(QLineEdit* edit, double previous)
 {
     double value = previous;  // after a conversion error the record keeps what it had
@@ -131,10 +140,7 @@ double TForm4::ReadRealFromEdit(QLineEdit* edit, double previous)
         value = *parsed;
     else
         RejectInput(QString::fromUtf8(kConversionError), true);
-    if (value < 0)
-        RejectInput(QString::fromUtf8(kNegativeError), true);
-    if (value == 0)
-        RejectInput(QString::fromUtf8(kZeroError), true);
+    CheckSignAndZero(value);
     return value;
 }
 
@@ -145,10 +151,7 @@ std::int32_t TForm4::ReadIntegerFromEdit(QLineEdit* edit, std::int32_t previous)
         value = *parsed;
     else
         RejectInput(QString::fromUtf8(kConversionError), true);
-    if (value < 0)
-        RejectInput(QString::fromUtf8(kNegativeError), true);
-    if (value == 0)
-        RejectInput(QString::fromUtf8(kZeroError), true);
+    CheckSignAndZero(value);
     return value;
 }
 
