@@ -3,6 +3,7 @@
 // mapping, the space it claims at the edge of the plotting rectangle, and its drawing (title,
 // labels, line, ticks, grid, minor ticks). The label arithmetic lives in AxisLabels.h.
 
+#include "chart/StoreProperty.h"
 #include "chart/AxisLabels.h"
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartEnums.h"
@@ -190,10 +191,8 @@ signals:
 private:
     template <typename T> void Store(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        emit Changed();
+        if (StoreProperty(field, value))
+            emit Changed();
     }
     void RecalcDerived();
     AxisLabelInput LabelInput() const;

@@ -1,6 +1,7 @@
 #pragma once
 // The frame of the plotting area: an outline pen and, when not transparent, a fill.
 
+#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartPen.h"
@@ -35,10 +36,8 @@ signals:
 private:
     template <typename T> void Store(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        emit Changed();
+        if (StoreProperty(field, value))
+            emit Changed();
     }
 
     bool transparent_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 // A colour gradient: a linear ramp between two colours in at most 256 solid bands.
 
+#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartGeometry.h"
@@ -55,10 +56,8 @@ signals:
 private:
     template <typename T> void Store(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        emit Changed();
+        if (StoreProperty(field, value))
+            emit Changed();
     }
 
     bool visible_ = false;

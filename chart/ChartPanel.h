@@ -3,6 +3,7 @@
 // chart is painted into, and the repaint logic (any number of requests before the next paint
 // lead to one paint; none are made while painting).
 
+#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartGeometry.h"
@@ -74,10 +75,8 @@ public:
 protected:
     template <typename T> void Store(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        if (StoreProperty(field, value))
+            Invalidate();
     }
     // The painting sequence into the off-screen picture; `bounds` is the client rectangle.
     virtual void DrawChart(QPainter& painter, const ChartRect& bounds) = 0;

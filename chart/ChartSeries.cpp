@@ -1,4 +1,5 @@
 #include "chart/ChartSeries.h"
+#include "chart/StoreProperty.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
@@ -21,30 +22,26 @@ TChartSeries::~TChartSeries()
 
 void TChartSeries::SetActive(bool value)
 {
-    if (active_ == value)
-        return;
-    active_ = value;
-    RequestRepaint();
+    if (StoreProperty(active_, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (seriesColor_ == value)
-        return;
-    seriesColor_ = value;
-    RequestRepaint();
+    if (StoreProperty(seriesColor_, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    horizAxis_ = value;
-    RequestRepaint();
+    if (StoreProperty(horizAxis_, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    vertAxis_ = value;
-    RequestRepaint();
+    if (StoreProperty(vertAxis_, value))
+        RequestRepaint();
 }
 
 void TChartSeries::SetParentChart(TCustomAxisPanel* chart)

@@ -2,6 +2,7 @@
 // The chart title: lines of text at the top of the plotting area, with an optional shape behind
 // them (fill, frame, bevel). Its layout reserves the frame width even when only text is painted.
 
+#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartFont.h"
@@ -69,10 +70,8 @@ signals:
 private:
     template <typename T> void Store(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        emit Changed();
+        if (StoreProperty(field, value))
+            emit Changed();
     }
     int FrameWidth() const;
     void DrawShape(QPainter& painter, const ChartRect& r, const QPalette& palette) const;

@@ -1,4 +1,5 @@
 #include "chart/FastLineSeries.h"
+#include "chart/StoreProperty.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
@@ -46,26 +47,26 @@ void TFastLineSeries::SetSeriesColor(TColor value)
 
 void TFastLineSeries::SetDrawAllPoints(bool value)
 {
-    drawAllPoints_ = value;
-    RequestRepaint();
+    if (StoreProperty(drawAllPoints_, value))
+        RequestRepaint();
 }
 
 void TFastLineSeries::SetIgnoreNulls(bool value)
 {
-    ignoreNulls_ = value;
-    RequestRepaint();
+    if (StoreProperty(ignoreNulls_, value))
+        RequestRepaint();
 }
 
 void TFastLineSeries::SetStairs(bool value)
 {
-    stairs_ = value;
-    RequestRepaint();
+    if (StoreProperty(stairs_, value))
+        RequestRepaint();
 }
 
 void TFastLineSeries::SetInvertedStairs(bool value)
 {
-    invertedStairs_ = value;
-    RequestRepaint();
+    if (StoreProperty(invertedStairs_, value))
+        RequestRepaint();
 }
 
 int TFastLineSeries::LineMargin() const
