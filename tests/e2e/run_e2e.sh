@@ -200,8 +200,22 @@ log "Xvfb on $DISPLAY"
 wait_until 5 xdo getdisplaygeometry >/dev/null || die "the X server does not answer"
 
 # ---- start-up: the splash gives way to the main window ----
-(cd "$work" && exec "$program") >"$work/orvek.log" 2>&1 &
-app_pid=$!
+start_program() {
+  (cd "$work" && exec "$program") >"$work/orvek.log" 2>&1 &
+  app_pid=$!
+}
+# Rarely, a freshly started X server refuses the program's very first connection; the program
+# then ends at once without a platform. Try again a couple of times before calling it a failure.
+start_program
+for attempt in 1 2; do
+  sleep 0.5
+  if ! app_alive && grep -q 'platform plugin' "$work/orvek.log"; then
+    log "note: the program could not connect to the X server (attempt $attempt); starting it again"
+    wait "$app_pid" 2>/dev/null
+    sleep 1
+    start_program
+  fi
+done
 splash_seen=0
 main_or_splash() {
   local w
