@@ -204,30 +204,41 @@ start_program() {
   (cd "$work" && exec "$program") >"$work/orvek.log" 2>&1 &
   app_pid=$!
 }
+# The splash is up for about a second, so the watch starts at once and polls quickly.
 # Rarely, a freshly started X server refuses the program's very first connection; the program
-# then ends at once without a platform. Try again a couple of times before calling it a failure.
-start_program
-for attempt in 1 2; do
-  sleep 0.5
-  if ! app_alive && grep -q 'platform plugin' "$work/orvek.log"; then
-    log "note: the program could not connect to the X server (attempt $attempt); starting it again"
-    wait "$app_pid" 2>/dev/null
-    sleep 1
-    start_program
-  fi
-done
+# then ends at once without a platform. It is started again (twice at most) while watching.
 splash_seen=0
+splash=""
+starts=1
 main_or_splash() {
   local w
   for w in $(xdo search --onlyvisible --name '' 2>/dev/null); do
+    gw=0 gh=0  # a window that vanished since the search leaves them unset
     geometry "$w"
     [ "$gw" -eq 249 ] && [ "$gh" -eq 295 ] && { splash_seen=1; splash=$w; }
   done
   window_shown "$MAIN_TITLE"
 }
-splash=""
-main_or_splash_or_ended() { main_or_splash || app_ended; }
-wait_until 30 main_or_splash_or_ended
+restarted_after_refusal() {
+  [ $starts -lt 3 ] && grep -q 'platform plugin' "$work/orvek.log" || return 1
+  log "note: the program could not connect to the X server (start $starts); starting it again"
+  wait "$app_pid" 2>/dev/null
+  sleep 1
+  start_program
+  starts=$((starts + 1))
+}
+start_settled() {
+  main_or_splash && return 0
+  app_alive && return 1
+  restarted_after_refusal && return 1
+  return 0
+}
+start_program
+tries=600
+until start_settled || [ $tries -eq 0 ]; do
+  sleep 0.05
+  tries=$((tries - 1))
+done
 app_alive || die "the program ended at start-up: $(tail -n 5 "$work/orvek.log")"
 window_shown "$MAIN_TITLE" || die "no main window within 30 s: $(tail -n 5 "$work/orvek.log")"
 main=$(visible_window "$MAIN_TITLE")
