@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 
 
-.PHONY: all setup configure build run test sanitize bench fuzz screenshot clean
+.PHONY: all setup configure build run test soak sanitize bench fuzz screenshot clean
 
 all: build
 
@@ -25,11 +25,15 @@ build: configure
 run: build
 	@bash scripts/run.sh $(BUILD)/orvek
 
+# Everything but the long soaks; `make soak` runs those.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE soak
+
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L soak
 
 sanitize: setup
-	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEK_SANITIZE=ON -DORVEK_BUILD_BENCH=OFF
+	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEK_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_odr_violation=0 \
@@ -37,7 +41,10 @@ sanitize: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS) -E e2e_real_x_server
 
-bench: build
+# The benchmarks are built only here, into the same tree.
+bench: configure
+	cmake -S . -B $(BUILD) -DORVEK_BUILD_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; done
 
 fuzz:
