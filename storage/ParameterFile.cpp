@@ -1,10 +1,17 @@
 #include "storage/ParameterFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,19 +115,79 @@ Mechanism DecodeMechanism(const std::uint8_t* bytes)
 
 bool LoadParameterFile(Mechanism& destination, const QString& path)
 {
+    // Only a regular file (after following symlinks) is read: opening a FIFO would wait for a
+    // writer for ever, a device may never end. The open does not block whatever stands there
+    // by then, and the descriptor is checked again, since the name may change in between.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode))
+        return false;
     // Reading only: a file marked read-only still loads.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return false;
-    const QByteArray data = file.read(kParameterRecordSize);
-    if (data.size() != kParameterRecordSize)
+    struct stat opened {};
+    std::uint8_t bytes[kParameterRecordSize];
+    std::size_t got = 0;
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
+        while (got < sizeof bytes) {
+            const ssize_t n = ::read(fd, bytes + got, sizeof bytes - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(fd);
+    if (got != sizeof bytes)
         return false;
-    destination = DecodeMechanism(reinterpret_cast<const std::uint8_t*>(data.constData()));
+    destination = DecodeMechanism(bytes);
     return true;
+}
+
+bool IsSaveLeftoverName(const QString& fileName, const QString& finalName)
+{
+    // QSaveFile writes into "<name>.XXXXXX" (six ASCII letters) before the rename; a kill in
+    // between leaves that file behind.
+    constexpr int kRandomLetters = 6;
+    if (fileName.size() != finalName.size() + 1 + kRandomLetters || !fileName.startsWith(finalName)
+        || fileName.at(finalName.size()) != QLatin1Char('.'))
+        return false;
+    for (int i = finalName.size() + 1; i < fileName.size(); ++i) {
+        const char16_t c = fileName.at(i).unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    }
+    return true;
+}
+
+int RemoveStaleSaveLeftovers(const QString& path)
+{
+    // A save takes milliseconds: a minute-old temporary file belongs to a save that was killed.
+    constexpr qint64 kStaleSeconds = 60;
+    const QFileInfo target(path);
+    const QDir dir = target.absoluteDir();
+    const QString finalName = target.fileName();
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    int removed = 0;
+    // Symlinks are not followed and not removed: only plain files of our own making go.
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        if (!IsSaveLeftoverName(entry.fileName(), finalName))
+            continue;
+        struct stat status {};
+        if (::lstat(QFile::encodeName(entry.filePath()).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+            continue;
+        if (now - static_cast<qint64>(status.st_mtime) > kStaleSeconds && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 bool SaveParameterFile(const Mechanism& record, const QString& path)
 {
+    RemoveStaleSaveLeftovers(path);
     // QSaveFile would rename over a read-only file; the user marked it so to keep it. The
     // permission bits are asked as well, since a process with full rights is told "writable".
     const QFileInfo info(path);
