@@ -76,7 +76,8 @@ public:
     {
         Pose p;
         PoseAt(l_, phi, p);
-        const PositionAcceleration a = AccelerationAt(l_, phi, p.xa, p.ya, p.xb, p.yb, p.xd, p.yd, p.ye);
+        const PositionAcceleration a =
+            AccelerationAt(l_, phi, p.xa, p.ya, p.xb, p.yb, p.xd, p.yd, p.ye);
         // v_E = v_D + w4 x DE, vertical part.
         const CheckedReal Loa = l_.Loa, Lad = l_.Lad, Lde = l_.Lde;
         const CheckedReal vyd = Loa * Cos(phi) + Cos(CheckedReal(a.Theta2)) * (Lad * a.Omega2);
@@ -204,9 +205,11 @@ MechanismCharacteristics ComputeCharacteristics(const Mechanism& m)
         if (w[static_cast<std::size_t>(i)] < w[static_cast<std::size_t>(iMinW)])
             iMinW = i;
     }
-    const double phiMaxW = NormalAngle(GoldenMax(wAt, SampleAngle(iMaxW - 1), SampleAngle(iMaxW + 1)));
-    const double phiMinW = NormalAngle(
-        GoldenMax([&wAt](double phi) { return -wAt(phi); }, SampleAngle(iMinW - 1), SampleAngle(iMinW + 1)));
+    auto minusW = [&wAt](double phi) { return -wAt(phi); };
+    const double phiMaxW =
+        NormalAngle(GoldenMax(wAt, SampleAngle(iMaxW - 1), SampleAngle(iMaxW + 1)));
+    const double phiMinW =
+        NormalAngle(GoldenMax(minusW, SampleAngle(iMinW - 1), SampleAngle(iMinW + 1)));
     for (double phi : {phiMaxW, phiMinW}) {
         if (PoseAt(l, phi, p) != Assembly::Assembled) {
             c.FailAngle = phi;

@@ -22,7 +22,8 @@ double SolverVe(Mechanism m, double phi)
 
 TEST(Characteristics, DefaultsWithTheStudysRockerHaveTheKnownExtremes)
 {
-    const MechanismCharacteristics c = ComputeCharacteristics(MakeMechanism(0.1, 0.6, 0.9, 0.5, 1.0, 8));
+    const MechanismCharacteristics c =
+        ComputeCharacteristics(MakeMechanism(0.1, 0.6, 0.9, 0.5, 1.0, 8));
     ASSERT_EQ(c.Status, CharacteristicsStatus::Computed);
     EXPECT_NEAR(c.Extreme1 / kDeg, 36.9, 0.05);
     EXPECT_NEAR(c.Extreme2 / kDeg, 235.9, 0.05);
@@ -92,7 +93,7 @@ TEST(Characteristics, LinkagesThatStopSomewhereInTheTurnSaySo)
     for (const auto& l : cases) {
         const Mechanism m = MakeMechanism(l[0], l[1], l[2], l[3], l[4], 360);
         const MechanismCharacteristics c = ComputeCharacteristics(m);
-        EXPECT_EQ(c.Status, CharacteristicsStatus::NotFullTurn) << l[0] << " " << l[1] << " " << l[3];
+        EXPECT_EQ(c.Status, CharacteristicsStatus::NotFullTurn) << l[1] << " " << l[3];
         EXPECT_FALSE(OnWorkingStroke(c, 1.0));
         // ... and the solver cannot run through that turn either.
         Mechanism solved = m;
