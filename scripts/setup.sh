@@ -10,21 +10,40 @@ packages=(
   libjpeg-dev libjpeg62-turbo
   fonts-dejavu-core fonts-liberation
   xvfb xauth xdotool x11-apps x11-utils imagemagick
+  locales
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The locales the tests run the program under: numbers must read the same in each of them.
+locales_needed=(ru_RU.UTF-8 uk_UA.UTF-8 de_DE.UTF-8)
 
-echo "Installing: ${missing[*]}"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# One query for all: a package is missing unless dpkg lists it as installed.
+declare -A installed=()
+while read -r name status; do
+  [ "$status" = "install ok installed" ] && installed[$name]=1
+done < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
+missing=()
+for p in "${packages[@]}"; do
+  [ -n "${installed[$p]:-}" ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# `locale -a` spells them with the codeset in lower case without the dash ("ru_RU.utf8").
+# C always exists.
+declare -A available=()
+while read -r name; do available[$name]=1; done < <(locale -a 2>/dev/null)
+for name in "${locales_needed[@]}"; do
+  [ -n "${available[${name%%.*}.utf8]:-}" ] && continue
+  echo "Generating the locale $name"
+  $SUDO localedef -i "${name%%.*}" -f "${name#*.}" "$name"
+done
