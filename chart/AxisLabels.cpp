@@ -9,6 +9,8 @@
 namespace {
 constexpr double kLargestCount = 2147483647.0;
 constexpr double kSmallestRange = 1e-10;
+// The 1-2-5 sequence has fewer members than this between the smallest and the largest double.
+constexpr int kMostStepRounds = 2100;
 }  // namespace
 
 double NextStep(double x)
@@ -45,14 +47,21 @@ double StepForLabelCount(int n, const AxisLabelInput& input)
     }
     if (input.labelsSeparation > 0) {
         int k = n + 1;
+        int rounds = 0;
         do {
             const double q = range / s;
+            bool grow = true;
             if (std::fabs(q) < kLargestCount) {
                 k = RoundHalfEven(q);
-                if (k > n)
-                    s = NextStep(s);
-            } else {
-                s = NextStep(s);
+                grow = k > n;
+            }
+            if (grow) {
+                // Below the normal doubles (and for NaN) the next step may not be larger: the
+                // search ends there, as it does after every member of the 1-2-5 sequence.
+                const double next = NextStep(s);
+                if (!(next > s) || ++rounds > kMostStepRounds)
+                    break;
+                s = next;
             }
         } while (!(k <= n || s > range || std::isinf(s)));
     }
@@ -115,11 +124,23 @@ std::vector<double> ComputeLabelValues(double scaleMinimum, double scaleMaximum,
         values.push_back(v);
         return values;
     }
-    const double limit = scaleMinimum >= 0 ? (scaleMinimum - kMinimumStep) / (1 + kMinimumStep)
-                                           : scaleMinimum;
+    // The relative allowance below a positive minimum never reaches half a step: far from zero
+    // it would otherwise add labels below the axis.
+    const double limit = scaleMinimum >= 0
+                             ? std::max((scaleMinimum - kMinimumStep) / (1 + kMinimumStep),
+                                        scaleMinimum - step / 2)
+                             : scaleMinimum;
     while (v >= limit && values.size() < static_cast<std::size_t>(kMaxLabelCount)) {
         values.push_back(v);
         v -= step;
+    }
+    // A step finer than 15 significant digits resolve somewhere along the axis would show
+    // labels that read the same: the range is too small to label, and gets its first label.
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        if (GeneralValueText(values[i]) == GeneralValueText(values[i - 1])) {
+            values.resize(1);
+            break;
+        }
     }
     return values;
 }

@@ -1,13 +1,17 @@
 #include "chart/AxisValueText.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
 constexpr int kSignificantDigits = 15;
 constexpr QChar kDecimalComma = QLatin1Char(',');
 constexpr QChar kThousandsSeparator = QChar(0x00A0);
+// More decimals than any double has digits: rounding to them changes nothing.
+constexpr int kNoRounding = 400;
 
 struct PictureFormat {
     int minIntegerDigits = 0;
@@ -38,16 +42,18 @@ struct DecimalDigits {
 
 DecimalDigits ToDigits(double magnitude)
 {
+    // to_chars keeps to the C locale's point whatever LC_NUMERIC says; printf does not.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, magnitude);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
     DecimalDigits result;
-    const std::string text(buffer);
+    const std::string text(buffer, written.ptr);
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
+        if (text[i] >= '0' && text[i] <= '9')
             result.digits.push_back(text[i]);
     }
-    result.pointPosition = std::stoi(text.substr(e + 1)) + 1;
+    result.pointPosition = std::atoi(text.c_str() + e + 1) + 1;
     return result;
 }
 
@@ -78,9 +84,69 @@ void RoundToDecimals(DecimalDigits& d, int decimals)
         }
     }
 }
+// The exponent form of the general number text: at most 15 significant digits without trailing
+// zeros, the decimal comma, "E" and the exponent without a plus sign or leading zeros.
+QString ExponentText(DecimalDigits d, bool negative)
+{
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty() || d.digits.find_first_not_of('0') == std::string::npos)
+        return QStringLiteral("0");
+    QString text;
+    if (negative)
+        text.append(QLatin1Char('-'));
+    text.append(QLatin1Char(d.digits[0]));
+    if (d.digits.size() > 1) {
+        text.append(kDecimalComma);
+        text.append(QString::fromLatin1(d.digits.c_str() + 1));
+    }
+    text.append(QLatin1Char('E'));
+    text.append(QString::number(d.pointPosition - 1));
+    return text;
+}
+
+// Decimals of the last significant digit of a positive finite value: 1 for 0,2, -299 for 2E299.
+int LastDigitDecimals(double value)
+{
+    DecimalDigits d = ToDigits(value);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return static_cast<int>(d.digits.size()) - d.pointPosition;
+}
 }  // namespace
 
+int FormatDecimals(const QString& format)
+{
+    return ParsePicture(format).maxDecimals;
+}
+
+int DecimalsOfStep(double step)
+{
+    if (!(step > 0) || !std::isfinite(step))
+        return 0;
+    return std::max(0, LastDigitDecimals(step));
+}
+
+AxisLabelForm LabelFormFor(double step, double lowest, double highest)
+{
+    AxisLabelForm form;
+    form.decimals = DecimalsOfStep(step);
+    const double largest = std::max(std::fabs(lowest), std::fabs(highest));
+    form.exponent = form.decimals > kMostFixedDecimals || !(largest < kLargestFixedLabel);
+    if (form.exponent) {
+        // Labels are multiples of the step: what lies below its last digit is rounding noise.
+        form.decimals = step > 0 && std::isfinite(step) ? LastDigitDecimals(step)
+                                                        : kNoRounding;
+    }
+    return form;
+}
+
 QString FormatAxisValue(double value, const QString& format)
+{
+    return FormatAxisValue(value, format, AxisLabelForm{});
+}
+
+QString FormatAxisValue(double value, const QString& format, const AxisLabelForm& form)
 {
     if (std::isnan(value))
         return QStringLiteral("NAN");
@@ -88,7 +154,14 @@ QString FormatAxisValue(double value, const QString& format)
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     const PictureFormat picture = ParsePicture(format);
     DecimalDigits d = ToDigits(std::fabs(value));
-    RoundToDecimals(d, picture.maxDecimals);
+    // Judged after rounding to 15 digits: 1E21 has 22 digits before the point.
+    if (form.exponent) {
+        RoundToDecimals(d, form.decimals);
+        return ExponentText(d, value < 0);
+    }
+    if (d.pointPosition > 21)
+        return ExponentText(d, value < 0);
+    RoundToDecimals(d, std::max(picture.maxDecimals, form.decimals));
 
     std::string integerDigits;
     std::string decimalDigits;
@@ -133,6 +206,7 @@ QString GeneralValueText(double value)
     if (value == 0)
         return QStringLiteral("0");
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", kSignificantDigits, value);
-    return QString::fromLatin1(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::general, kSignificantDigits);
+    return QString::fromLatin1(buffer, static_cast<int>(written.ptr - buffer));
 }

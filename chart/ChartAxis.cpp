@@ -85,13 +85,22 @@ void TChartAxis::SetLabelsSeparation(int value)
 
 void TChartAxis::SetMinMax(double a, double b)
 {
+    // A drag over a collapsed or overflowed axis can give no number: the range stays.
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return;
     automatic_ = false;
     automaticMinimum_ = false;
     automaticMaximum_ = false;
     minimum_ = std::min(a, b);
     maximum_ = std::max(a, b);
-    if (maximum_ - minimum_ < kSmallestFixedRange)
-        maximum_ = minimum_ + kSmallestFixedRange;
+    if (!(maximum_ - minimum_ >= kSmallestFixedRange)) {
+        // Far from zero 1e-10 is lost in the rounding: the next double above keeps a range.
+        maximum_ = std::max(minimum_ + kSmallestFixedRange, std::nextafter(minimum_, HUGE_VAL));
+        if (std::isinf(maximum_)) {
+            maximum_ = minimum_;
+            minimum_ = std::nextafter(maximum_, -HUGE_VAL);
+        }
+    }
     emit Changed();
 }
 
@@ -228,7 +237,7 @@ int TChartAxis::TextHeight() const
 
 QString TChartAxis::LabelText(double value) const
 {
-    return FormatAxisValue(value, axisValuesFormat_);
+    return FormatAxisValue(value, axisValuesFormat_, labelForm_);
 }
 
 int TChartAxis::LabelSizeAlong(double value) const
@@ -261,7 +270,20 @@ AxisLabelInput TChartAxis::LabelInput() const
 
 double TChartAxis::LabelStep()
 {
-    return ComputeLabelStep(LabelInput(), [this](double v) { return LabelSizeAlong(v); });
+    const AxisLabelInput input = LabelInput();
+    const auto measure = [this](double v) { return LabelSizeAlong(v); };
+    // Sizes are measured in the form the range alone gives; a step that needs more decimals
+    // than the format shows, or the exponent form, is measured again with the texts it draws.
+    labelForm_ = LabelFormFor(0, scaleMinimum_, scaleMaximum_);
+    double step = ComputeLabelStep(input, measure);
+    const AxisLabelForm wanted = LabelFormFor(step, scaleMinimum_, scaleMaximum_);
+    if (wanted.exponent != labelForm_.exponent ||
+        wanted.decimals > FormatDecimals(axisValuesFormat_)) {
+        labelForm_ = wanted;
+        step = ComputeLabelStep(input, measure);
+    }
+    labelForm_ = LabelFormFor(step, scaleMinimum_, scaleMaximum_);
+    return step;
 }
 
 std::vector<double> TChartAxis::LabelValues()
@@ -313,6 +335,12 @@ void TChartAxis::CalcSpace(ChartRect& plot)
                     (ticks_->Draws() ? tickLength_ : 0);
     if (minorTicks_->Draws() && minorTickLength_ > tickSpace)
         tickSpace = minorTickLength_;
+    // However long the labels, the plot keeps at least half of its extent across the axis:
+    // labels give way first, then the title.
+    const int most = std::max(0, (Horizontal() ? plot.Height() : plot.Width()) / 2);
+    if (titleSpace + labelSpace + tickSpace > most)
+        labelSpace = std::max(0, most - titleSpace - tickSpace);
+    const int titleRoom = std::min(titleSpace, std::max(0, most - labelSpace - tickSpace));
 
     // The edge moves inwards: its sign is +1 for the left and top edges, -1 otherwise.
     int* edge = nullptr;
@@ -326,7 +354,7 @@ void TChartAxis::CalcSpace(ChartRect& plot)
     }
     const int outer = *edge;
     if (title_->Shown())
-        *edge += direction * titleSpace;
+        *edge += direction * titleRoom;
     titlePosition_ = *edge;
     if (labelsShown)
         *edge += direction * labelSpace;

@@ -5,6 +5,7 @@
 
 #include "chart/StoreProperty.h"
 #include "chart/AxisLabels.h"
+#include "chart/AxisValueText.h"
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartFont.h"
@@ -183,6 +184,7 @@ public:
     double LabelStep();
     // The label values the axis draws now, from the highest down.
     std::vector<double> LabelValues();
+    // The text of a label, in the form of the step last computed (LabelStep, LabelValues).
     QString LabelText(double value) const;
 
 signals:
@@ -266,6 +268,8 @@ private:
     std::vector<int> tickPositions_;
     ChartRect hitRect_;
     ChartRect titleRect_;
+    // The form of the labels for the step last computed.
+    AxisLabelForm labelForm_;
 };
 
 inline int TChartAxis::ValueToPixel(double value) const

@@ -84,16 +84,24 @@ void TChartValueList::RecalcStats() const
     if (count_ == 0) {
         lowest_ = highest_ = sum_ = sumAbs_ = 0;
     } else {
-        lowest_ = highest_ = sum_ = Value(0);
+        sum_ = Value(0);
         sumAbs_ = std::fabs(Value(0));
         for (int i = 1; i < count_; ++i) {
+            sum_ += Value(i);
+            sumAbs_ += std::fabs(Value(i));
+        }
+        // NaN and infinite values are gaps in the line, so they do not stretch the range.
+        bool any = false;
+        lowest_ = highest_ = 0;
+        for (int i = 0; i < count_; ++i) {
             const double v = Value(i);
-            if (v < lowest_)
+            if (!std::isfinite(v))
+                continue;
+            if (!any || v < lowest_)
                 lowest_ = v;
-            else if (v > highest_)
+            if (!any || v > highest_)
                 highest_ = v;
-            sum_ += v;
-            sumAbs_ += std::fabs(v);
+            any = true;
         }
     }
     modified_ = false;

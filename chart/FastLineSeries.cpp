@@ -116,8 +116,24 @@ void TFastLineSeries::LineToPixel(const QPoint& q)
     run.append(q);
 }
 
+bool TFastLineSeries::IsFinitePoint(int index) const
+{
+    return std::isfinite(XValues().Value(index)) && std::isfinite(YValues().Value(index));
+}
+
 void TFastLineSeries::AddPixel(int index, const QPoint& q)
 {
+    // A point without a finite value has no place on the chart: the line breaks there.
+    if (!IsFinitePoint(index)) {
+        gap_ = true;
+        return;
+    }
+    if (gap_) {
+        gap_ = false;
+        MoveToPixel(q);
+        previousPixel_ = q;
+        return;
+    }
     if (q.x() == previousPixel_.x() && (!drawAllPoints_ || q.y() == previousPixel_.y()))
         return;
     bool draw = true;
@@ -146,7 +162,9 @@ void TFastLineSeries::BuildRuns()
         return;
     const int start = first > 0 ? first - 1 : first;
     previousPixel_ = PixelOf(start);
-    MoveToPixel(previousPixel_);
+    gap_ = !IsFinitePoint(start);
+    if (!gap_)
+        MoveToPixel(previousPixel_);
     if (first > 0)
         AddPixel(first, PixelOf(first));
     for (int i = first + 1; i <= last; ++i)
@@ -179,6 +197,8 @@ void TFastLineSeries::NotifyPointAdded(int index)
     horizAxis_ = GetHorizAxis();
     vertAxis_ = GetVertAxis();
     const int from = index > 0 ? index - 1 : 0;
+    if (!IsFinitePoint(from) || !IsFinitePoint(index))
+        return;
     const QPoint a = PixelOf(from);
     const QPoint b = PixelOf(index);
     const QPen pen = linePen_->ToQPen(ParentChart()->palette());

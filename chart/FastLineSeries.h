@@ -54,6 +54,7 @@ protected:
 
 private:
     QPoint PixelOf(int index) const;
+    bool IsFinitePoint(int index) const;
     int LineMargin() const;
     void BuildRuns();
     void AddPixel(int index, const QPoint& q);
@@ -67,6 +68,7 @@ private:
     bool stairs_ = false;
     bool invertedStairs_ = false;
     QPoint previousPixel_;
+    bool gap_ = false;  // the point before was not finite: the next one starts a new run
     std::vector<QPolygon> runs_;
     const TChartAxis* horizAxis_ = nullptr;
     const TChartAxis* vertAxis_ = nullptr;
