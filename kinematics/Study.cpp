@@ -219,6 +219,7 @@ StudyOutcome StudyWithoutPositions(Mechanism& m, SolverState& s, StudyResults& r
 
 StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r)
 {
+    ClearUpperVectorState();  // see Solver.cpp: the caller's drawing may have left it dirty
     if (m.PositionCount < 1)
         return StudyWithoutPositions(m, s, r);
     return DeadPositionsAndStudy(m, s, r).Run();

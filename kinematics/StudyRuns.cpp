@@ -19,6 +19,8 @@ struct RunScratch {
 void RunRange(const LinkageLengths& base, const CrankTable& cranks, int firstMm, int fromMm,
               int toMm, RunScratch& scratch, std::vector<StudyRunResult>& results) noexcept
 {
+    // A new thread starts with a copy of its creator's vector state, dirty upper halves included.
+    ClearUpperVectorState();
     for (int mm = fromMm; mm <= toMm; ++mm) {
         LinkageLengths lengths = base;
         lengths.Lbc = StudyRockerLength(mm);

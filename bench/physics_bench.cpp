@@ -1,0 +1,111 @@
+// Cost of the acceleration analysis, the mechanism's characteristics and the force analysis
+// beside the position and velocity solve they follow, at 180 and 100 000 positions. Run with a
+// shown, painted window first: the state Qt's vector code leaves is the one users compute in.
+
+#include "kinematics/Accelerations.h"
+#include "kinematics/Characteristics.h"
+#include "kinematics/ForceAnalysis.h"
+#include "kinematics/Mechanism.h"
+#include "kinematics/Solver.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The defaults with the rocker the study adopts.
+Mechanism StudiedMechanism(std::int64_t n)
+{
+    Mechanism m;
+    SetDefaultParameters(m);
+    m.Lbc = 0.9;
+    m.PositionCount = static_cast<std::int32_t>(n);
+    return m;
+}
+
+void BM_Solve(benchmark::State& state)
+{
+    Mechanism m = StudiedMechanism(state.range(0));
+    SolverState s;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SolveMechanism(m, s));
+        benchmark::DoNotOptimize(s.arrays.Ve.data());
+    }
+}
+
+void BM_Accelerations(benchmark::State& state)
+{
+    Mechanism m = StudiedMechanism(state.range(0));
+    SolverState s;
+    const SolveOutcome outcome = SolveMechanism(m, s);
+    AccelerationArrays a;
+    for (auto _ : state) {
+        ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+        benchmark::DoNotOptimize(a.Ae.data());
+    }
+}
+
+void BM_Characteristics(benchmark::State& state)
+{
+    const Mechanism m = StudiedMechanism(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeCharacteristics(m));
+}
+
+void BM_Forces(benchmark::State& state)
+{
+    Mechanism m = StudiedMechanism(state.range(0));
+    SolverState s;
+    const SolveOutcome outcome = SolveMechanism(m, s);
+    AccelerationArrays a;
+    ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+    const MechanismCharacteristics c = ComputeCharacteristics(m);
+    ForceArrays f;
+    for (auto _ : state) {
+        ComputeForces(m, s.arrays, a, c, ForceParameters{}, f);
+        benchmark::DoNotOptimize(f.MbGroups.data());
+    }
+}
+
+// Everything after a solve that a Calculate adds: accelerations, characteristics, forces.
+void BM_SolveAndAllPhysics(benchmark::State& state)
+{
+    Mechanism m = StudiedMechanism(state.range(0));
+    SolverState s;
+    AccelerationArrays a;
+    ForceArrays f;
+    for (auto _ : state) {
+        const SolveOutcome outcome = SolveMechanism(m, s);
+        ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+        const MechanismCharacteristics c = ComputeCharacteristics(m);
+        ComputeForces(m, s.arrays, a, c, ForceParameters{}, f);
+        benchmark::DoNotOptimize(f.MbLever.data());
+    }
+}
+
+BENCHMARK(BM_Solve)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Accelerations)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Characteristics)->Arg(180)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Forces)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveAndAllPhysics)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    window.grab();  // paints once
+    QApplication::processEvents();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
