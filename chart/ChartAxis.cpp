@@ -19,7 +19,7 @@ constexpr int kRightTitleAngle = 270;
 }  // namespace
 
 TChartAxis::TChartAxis(TCustomAxisPanel* chart, Side side)
-    : QObject(chart),
+    : TChartPart(chart),
       chart_(chart),
       side_(side),
       labelsFont_(new TChartFont(this)),

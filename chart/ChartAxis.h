@@ -3,13 +3,13 @@
 // mapping, the space it claims at the edge of the plotting rectangle, and its drawing (title,
 // labels, line, ticks, grid, minor ticks). The label arithmetic lives in AxisLabels.h.
 
-#include "chart/StoreProperty.h"
 #include "chart/AxisLabels.h"
 #include "chart/AxisValueText.h"
 #include "chart/ChartAxisTitle.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartFont.h"
 #include "chart/ChartGeometry.h"
+#include "chart/ChartPart.h"
 #include "chart/ChartPen.h"
 
 #include <QObject>
@@ -20,7 +20,7 @@
 class QPainter;
 class TCustomAxisPanel;
 
-class TChartAxis : public QObject {
+class TChartAxis : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(bool Automatic READ Automatic WRITE SetAutomatic)
     Q_PROPERTY(bool AutomaticMinimum READ AutomaticMinimum WRITE SetAutomaticMinimum)
@@ -187,15 +187,7 @@ public:
     // The text of a label, in the form of the step last computed (LabelStep, LabelValues).
     QString LabelText(double value) const;
 
-signals:
-    void Changed();
-
 private:
-    template <typename T> void Store(T& field, const T& value)
-    {
-        if (StoreProperty(field, value))
-            emit Changed();
-    }
     void RecalcDerived();
     AxisLabelInput LabelInput() const;
     int LabelSizeAlong(double value) const;

@@ -2,11 +2,11 @@
 // The title of an axis: a caption in its own font, drawn at an angle (90 on the left axis).
 
 #include "chart/ChartFont.h"
+#include "chart/ChartPart.h"
 
-#include <QObject>
 #include <QString>
 
-class TChartAxisTitle : public QObject {
+class TChartAxisTitle : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(TChartFont* Font READ Font)
@@ -18,19 +18,16 @@ public:
     explicit TChartAxisTitle(QObject* parent = nullptr, int angle = 0);
 
     QString Caption() const { return caption_; }
-    void SetCaption(const QString& value);
+    void SetCaption(const QString& value) { Store(caption_, value); }
     TChartFont* Font() const { return font_; }
     int Angle() const { return angle_; }
-    void SetAngle(int value);
+    void SetAngle(int value) { Store(angle_, value); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value);
+    void SetTransparent(bool value) { Store(transparent_, value); }
 
     bool Shown() const { return visible_ && !caption_.isEmpty(); }
-
-signals:
-    void Changed();
 
 private:
     QString caption_;

@@ -1,14 +1,12 @@
 #pragma once
 // The frame of the plotting area: an outline pen and, when not transparent, a fill.
 
-#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
+#include "chart/ChartPart.h"
 #include "chart/ChartPen.h"
 
-#include <QObject>
-
-class TChartBackWall : public QObject {
+class TChartBackWall : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(TChartPen* Pen READ Pen)
@@ -17,7 +15,7 @@ class TChartBackWall : public QObject {
 
 public:
     explicit TChartBackWall(QObject* parent = nullptr)
-        : QObject(parent), pen_(new TChartPen(this))
+        : TChartPart(parent), pen_(new TChartPen(this))
     {
         connect(pen_, &TChartPen::Changed, this, &TChartBackWall::Changed);
     }
@@ -30,16 +28,7 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor value) { Store(color_, value); }
 
-signals:
-    void Changed();
-
 private:
-    template <typename T> void Store(T& field, const T& value)
-    {
-        if (StoreProperty(field, value))
-            emit Changed();
-    }
-
     bool transparent_ = true;
     TChartPen* pen_;
     TBrushStyle brushStyle_ = bsSolid;

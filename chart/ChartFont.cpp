@@ -12,16 +12,8 @@ int PointsToPixels(int points)
 }  // namespace
 
 TChartFont::TChartFont(QObject* parent, TColor color)
-    : QObject(parent), pixelSize_(PointsToPixels(kDefaultSize)), color_(color)
+    : TChartPart(parent), pixelSize_(PointsToPixels(kDefaultSize)), color_(color)
 {
-}
-
-void TChartFont::SetName(const QString& value)
-{
-    if (name_ == value)
-        return;
-    name_ = value;
-    emit Changed();
 }
 
 int TChartFont::Size() const
@@ -36,35 +28,7 @@ void TChartFont::SetSize(int points)
 
 void TChartFont::SetHeight(int value)
 {
-    const int pixels = std::abs(value) < 1 ? 1 : std::abs(value);
-    if (pixels == pixelSize_)
-        return;
-    pixelSize_ = pixels;
-    emit Changed();
-}
-
-void TChartFont::SetColor(TColor value)
-{
-    if (color_ == value)
-        return;
-    color_ = value;
-    emit Changed();
-}
-
-void TChartFont::SetBold(bool value)
-{
-    if (bold_ == value)
-        return;
-    bold_ = value;
-    emit Changed();
-}
-
-void TChartFont::SetItalic(bool value)
-{
-    if (italic_ == value)
-        return;
-    italic_ = value;
-    emit Changed();
+    Store(pixelSize_, std::abs(value) < 1 ? 1 : std::abs(value));
 }
 
 QFont TChartFont::ToQFont() const

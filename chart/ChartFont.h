@@ -3,12 +3,12 @@
 // turned into pixel heights at 96 dots per inch, so text measures the same on every screen.
 
 #include "chart/ChartColors.h"
+#include "chart/ChartPart.h"
 
 #include <QFont>
-#include <QObject>
 #include <QString>
 
-class TChartFont : public QObject {
+class TChartFont : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(int Size READ Size WRITE SetSize)
@@ -25,23 +25,20 @@ public:
     explicit TChartFont(QObject* parent = nullptr, TColor color = clBlack);
 
     QString Name() const { return name_; }
-    void SetName(const QString& value);
+    void SetName(const QString& value) { Store(name_, value); }
     int Size() const;
     void SetSize(int points);
     // Negative: the character height in pixels (what the form data stores).
     int Height() const { return -pixelSize_; }
     void SetHeight(int value);
     TColor Color() const { return color_; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { Store(color_, value); }
     bool Bold() const { return bold_; }
-    void SetBold(bool value);
+    void SetBold(bool value) { Store(bold_, value); }
     bool Italic() const { return italic_; }
-    void SetItalic(bool value);
+    void SetItalic(bool value) { Store(italic_, value); }
 
     QFont ToQFont() const;
-
-signals:
-    void Changed();
 
 private:
     QString name_ = QStringLiteral("Arial");

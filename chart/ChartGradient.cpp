@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-TChartGradient::TChartGradient(QObject* parent) : QObject(parent) {}
+TChartGradient::TChartGradient(QObject* parent) : TChartPart(parent) {}
 
 void TChartGradient::Draw(QPainter& painter, const ChartRect& rect, const QPalette& palette) const
 {

@@ -1,17 +1,16 @@
 #pragma once
 // A colour gradient: a linear ramp between two colours in at most 256 solid bands.
 
-#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartGeometry.h"
+#include "chart/ChartPart.h"
 
-#include <QObject>
 
 class QPainter;
 class QPalette;
 
-class TChartGradient : public QObject {
+class TChartGradient : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(ChartEnums::TGradientDirection Direction READ Direction WRITE SetDirection)
@@ -50,15 +49,7 @@ public:
     // Fills `rect` with the linear ramp: band 0 at the bottom (right) edge in the first colour.
     void Draw(QPainter& painter, const ChartRect& rect, const QPalette& palette) const;
 
-signals:
-    void Changed();
-
 private:
-    template <typename T> void Store(T& field, const T& value)
-    {
-        if (StoreProperty(field, value))
-            emit Changed();
-    }
 
     bool visible_ = false;
     TGradientDirection direction_ = gdTopBottom;

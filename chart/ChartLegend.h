@@ -1,25 +1,16 @@
 #pragma once
 // The legend of a chart. The program's charts hide it, and a hidden legend is all that is drawn.
 
-#include <QObject>
+#include "chart/ChartPart.h"
 
-class TChartLegend : public QObject {
+class TChartLegend : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
-    explicit TChartLegend(QObject* parent = nullptr) : QObject(parent) {}
+    explicit TChartLegend(QObject* parent = nullptr) : TChartPart(parent) {}
     bool Visible() const { return visible_; }
-    void SetVisible(bool value)
-    {
-        if (visible_ == value)
-            return;
-        visible_ = value;
-        emit Changed();
-    }
-
-signals:
-    void Changed();
+    void SetVisible(bool value) { Store(visible_, value); }
 
 private:
     bool visible_ = true;

@@ -3,48 +3,8 @@
 #include <QVector>
 
 TChartPen::TChartPen(QObject* parent, TColor color, int width, TPenStyle style, bool visible)
-    : QObject(parent), color_(color), width_(width), style_(style), visible_(visible)
+    : TChartPart(parent), color_(color), width_(width), style_(style), visible_(visible)
 {
-}
-
-void TChartPen::SetColor(TColor value)
-{
-    if (color_ == value)
-        return;
-    color_ = value;
-    emit Changed();
-}
-
-void TChartPen::SetWidth(int value)
-{
-    if (width_ == value)
-        return;
-    width_ = value;
-    emit Changed();
-}
-
-void TChartPen::SetStyle(TPenStyle value)
-{
-    if (style_ == value)
-        return;
-    style_ = value;
-    emit Changed();
-}
-
-void TChartPen::SetVisible(bool value)
-{
-    if (visible_ == value)
-        return;
-    visible_ = value;
-    emit Changed();
-}
-
-void TChartPen::SetEndStyle(TPenEndStyle value)
-{
-    if (endStyle_ == value)
-        return;
-    endStyle_ = value;
-    emit Changed();
 }
 
 void TChartPen::Assign(const TChartPen& other)
@@ -81,12 +41,4 @@ QPen TChartPen::ToQPen(const QPalette& palette, TColor colorOverride) const
     default: break;
     }
     return pen;
-}
-
-void TAxisGridPen::SetDrawEvery(int value)
-{
-    if (drawEvery_ == value)
-        return;
-    drawEvery_ = value;
-    emit Changed();
 }

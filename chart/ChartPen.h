@@ -4,13 +4,13 @@
 
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
+#include "chart/ChartPart.h"
 
-#include <QObject>
 #include <QPen>
 
 class QPalette;
 
-class TChartPen : public QObject {
+class TChartPen : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
@@ -23,15 +23,15 @@ public:
                        TPenStyle style = psSolid, bool visible = true);
 
     TColor Color() const { return color_; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { Store(color_, value); }
     int Width() const { return width_; }
-    void SetWidth(int value);
+    void SetWidth(int value) { Store(width_, value); }
     TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle value);
+    void SetStyle(TPenStyle value) { Store(style_, value); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { Store(visible_, value); }
     TPenEndStyle EndStyle() const { return endStyle_; }
-    void SetEndStyle(TPenEndStyle value);
+    void SetEndStyle(TPenEndStyle value) { Store(endStyle_, value); }
 
     // Visible and not of the clear style: something would be drawn.
     bool Draws() const { return visible_ && style_ != psClear; }
@@ -40,9 +40,6 @@ public:
     // The drawing pen: a one-pixel pen draws dots and dashes pixel by pixel; wider pens are
     // geometric with the end style's caps and rounded joins.
     QPen ToQPen(const QPalette& palette, TColor colorOverride = clDefault) const;
-
-signals:
-    void Changed();
 
 private:
     TColor color_;
@@ -73,7 +70,7 @@ class TAxisGridPen : public TChartPen {
 public:
     explicit TAxisGridPen(QObject* parent = nullptr) : TChartPen(parent, clGray, 1, psDot) {}
     int DrawEvery() const { return drawEvery_; }
-    void SetDrawEvery(int value);
+    void SetDrawEvery(int value) { Store(drawEvery_, value); }
 
 private:
     int drawEvery_ = 1;

@@ -1,5 +1,4 @@
 #include "chart/ChartSeries.h"
-#include "chart/StoreProperty.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
@@ -7,11 +6,13 @@
 #include <algorithm>
 
 TChartSeries::TChartSeries(QObject* owner)
-    : QObject(owner),
+    : TChartPart(owner),
       xValues_(this, QStringLiteral("X")),
       yValues_(this, QStringLiteral("Y"))
 {
     xValues_.Order = loAscending;
+    // A series repaints its chart where the other parts repaint through their owner.
+    connect(this, &TChartPart::Changed, this, [this] { RequestRepaint(); });
 }
 
 TChartSeries::~TChartSeries()
@@ -22,26 +23,22 @@ TChartSeries::~TChartSeries()
 
 void TChartSeries::SetActive(bool value)
 {
-    if (StoreProperty(active_, value))
-        RequestRepaint();
+    Store(active_, value);
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (StoreProperty(seriesColor_, value))
-        RequestRepaint();
+    Store(seriesColor_, value);
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (StoreProperty(horizAxis_, value))
-        RequestRepaint();
+    Store(horizAxis_, value);
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (StoreProperty(vertAxis_, value))
-        RequestRepaint();
+    Store(vertAxis_, value);
 }
 
 void TChartSeries::SetParentChart(TCustomAxisPanel* chart)

@@ -4,9 +4,9 @@
 
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
+#include "chart/ChartPart.h"
 #include "chart/ChartValueList.h"
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +18,7 @@ class QPainter;
 class TChartAxis;
 class TCustomAxisPanel;
 
-class TChartSeries : public QObject {
+class TChartSeries : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(int Count READ Count)
     Q_PROPERTY(double MinX READ MinX)

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 TChartTitle::TChartTitle(QObject* parent)
-    : QObject(parent), font_(new TChartFont(this, clBlue)), frame_(new TChartPen(this))
+    : TChartPart(parent), font_(new TChartFont(this, clBlue)), frame_(new TChartPen(this))
 {
     connect(font_, &TChartFont::Changed, this, &TChartTitle::Changed);
     connect(frame_, &TChartPen::Changed, this, &TChartTitle::Changed);

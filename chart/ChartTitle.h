@@ -2,20 +2,19 @@
 // The chart title: lines of text at the top of the plotting area, with an optional shape behind
 // them (fill, frame, bevel). Its layout reserves the frame width even when only text is painted.
 
-#include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartFont.h"
 #include "chart/ChartGeometry.h"
+#include "chart/ChartPart.h"
 #include "chart/ChartPen.h"
 
-#include <QObject>
 #include <QStringList>
 
 class QPainter;
 class QPalette;
 
-class TChartTitle : public QObject {
+class TChartTitle : public TChartPart {
     Q_OBJECT
     Q_PROPERTY(QStringList Text READ Text WRITE SetText)
     Q_PROPERTY(TChartFont* Font READ Font)
@@ -64,15 +63,7 @@ public:
     // The title's rectangle at the last paint (empty when nothing was drawn).
     ChartRect LastRect() const { return lastRect_; }
 
-signals:
-    void Changed();
-
 private:
-    template <typename T> void Store(T& field, const T& value)
-    {
-        if (StoreProperty(field, value))
-            emit Changed();
-    }
     int FrameWidth() const;
     void DrawShape(QPainter& painter, const ChartRect& r, const QPalette& palette) const;
 

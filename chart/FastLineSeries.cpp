@@ -1,5 +1,4 @@
 #include "chart/FastLineSeries.h"
-#include "chart/StoreProperty.h"
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
@@ -47,26 +46,22 @@ void TFastLineSeries::SetSeriesColor(TColor value)
 
 void TFastLineSeries::SetDrawAllPoints(bool value)
 {
-    if (StoreProperty(drawAllPoints_, value))
-        RequestRepaint();
+    Store(drawAllPoints_, value);
 }
 
 void TFastLineSeries::SetIgnoreNulls(bool value)
 {
-    if (StoreProperty(ignoreNulls_, value))
-        RequestRepaint();
+    Store(ignoreNulls_, value);
 }
 
 void TFastLineSeries::SetStairs(bool value)
 {
-    if (StoreProperty(stairs_, value))
-        RequestRepaint();
+    Store(stairs_, value);
 }
 
 void TFastLineSeries::SetInvertedStairs(bool value)
 {
-    if (StoreProperty(invertedStairs_, value))
-        RequestRepaint();
+    Store(invertedStairs_, value);
 }
 
 int TFastLineSeries::LineMargin() const
