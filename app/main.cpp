@@ -1,19 +1,40 @@
-// Program entry: the splash, the hidden main window and the hidden About box, created in this
-// order, then the event loop. The splash shows the main window one second later.
+// Program entry: with command-line options the calculation runs without any window; otherwise the
+// splash, the hidden main window and the hidden About box, created in this order, then the event
+// loop. The splash shows the main window one second later.
 
 #include "app/AboutForm.h"
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
+#include "app/ProcessSetup.h"
 #include "app/SplashForm.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    PrepareProcess();
+    const bool commandLine = IsCommandLineMode(argc, argv);
+    if (commandLine)
+        UseOffscreenPlatformWithoutDisplay();
+
     QApplication app(argc, argv);
     // The forms name the fonts of their original look; Liberation has the same metrics.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+
+    if (commandLine) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        const int status = RunCommandLine(QApplication::arguments().mid(1), out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
+
     // The splash hides itself for good, and the About box is a child of nothing: only closing
     // the main window (its closeEvent quits) or the Exit command ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

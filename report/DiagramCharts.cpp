@@ -1,0 +1,186 @@
+#include "report/DiagramCharts.h"
+
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/FastLineSeries.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kChartMargin = 5;
+constexpr TColor kPanelColor = 12615680;  // red 0, green 128, blue 192
+constexpr TColor kTitleColor = 16777200;
+constexpr int kTitleFontHeight = -12;
+constexpr int kTitleFrameWidth = 3;
+constexpr int kBottomTitleSize = 5;
+constexpr int kLeftTitleSize = 3;
+constexpr int kChart3DPercent = 1;
+constexpr int kSeriesPenWidth = 2;
+constexpr double kTwoPi = 6.28318530717958647692;
+
+struct SeriesLook {
+    const char* name;
+    TColor color;
+};
+
+struct ChartLook {
+    const char* name;
+    const char* title;
+    const char* bottomTitle;
+    const char* leftTitle;
+    std::array<SeriesLook, 3> series;  // name nullptr: no further series
+};
+
+const ChartLook kLooks[kDiagramChartCount] = {
+    {"Chart1", "Диагрнамма скоростей т. Е", "Угол", "Скорости", {{{"Series1", clRed}, {nullptr, 0}, {nullptr, 0}}}},
+    {"Chart2", "Диагрнамма перемещений Xa", "Угол", "Перемещения",
+     {{{"FastLineSeries1", clRed}, {"Series2", clGreen}, {nullptr, 0}}}},
+    {"Chart3", "Траектория движения т. D", "Xd", "Yd",
+     {{{"FastLineSeries2", clRed}, {"Series3", clGreen}, {"Series4", clGreen}}}},
+    {"Chart4", "График изменения max угла передачи", "Длина ВС", "Мax угол передачи ",
+     {{{"FastLineSeries3", clRed}, {"FastLineSeries4", clGreen}, {"Series6", clYellow}}}},
+    {"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve",
+     {{{"FastLineSeries5", clRed}, {"FastLineSeries6", clGreen}, {"Series5", clYellow}}}},
+    {"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи",
+     {{{"FastLineSeries7", clRed}, {"FastLineSeries8", clGreen}, {"Series7", clYellow}}}},
+};
+
+void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
+{
+    axis->Title()->SetCaption(QString::fromUtf8(caption));
+    axis->Title()->Font()->SetColor(clMaroon);
+    axis->SetTitleSize(size);
+}
+
+TChartSeries* SeriesNamed(TChart& chart, const char* name)
+{
+    return chart.findChild<TChartSeries*>(QString::fromLatin1(name));
+}
+
+// The first smallest X: the path of D is cut there into two arcs, each ascending in X.
+int LeftmostIndex(const std::vector<double>& xd, int count)
+{
+    int index = 0;
+    for (int j = 1; j < count; ++j) {
+        if (xd[static_cast<std::size_t>(j)] < xd[static_cast<std::size_t>(index)])
+            index = j;
+    }
+    return index;
+}
+
+void AddStudyCurve(TChartSeries* series, const StudyCurve& curve)
+{
+    // A rocker length whose study run did not complete has no value and gets no point.
+    for (int l = kFirstStudyLbcMm; l <= kLastStudyLbcMm; ++l) {
+        if (!std::isnan(curve[l]))
+            series->AddPoint(l, curve[l]);
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage)
+{
+    const ChartLook& look = kLooks[number - 1];
+    auto chart = std::make_unique<TChart>();
+    chart->setObjectName(QString::fromLatin1(look.name));
+    chart->SetMarginLeft(kChartMargin);
+    chart->SetMarginRight(kChartMargin);
+    chart->SetMarginTop(kChartMargin);
+    chart->SetMarginBottom(kChartMargin);
+    chart->SetMarginUnits(muPercent);
+    chart->SetBevelOuter(bvRaised);
+    chart->SetBevelInner(bvLowered);
+    chart->SetBevelWidth(1);
+    chart->SetBorderWidth(2);
+    chart->SetColor(kPanelColor);
+    chart->Gradient()->SetVisible(true);
+    if (!backImage.isNull())
+        chart->SetBackImage(backImage);
+    chart->SetBackImageTransp(true);
+    chart->SetBackImageMode(pbmStretch);
+    chart->SetBackImageInside(false);
+    chart->SetView3D(false);
+    chart->SetChart3DPercent(kChart3DPercent);
+    chart->Legend()->SetVisible(false);
+    chart->BackWall()->SetBrushStyle(bsClear);
+    chart->BackWall()->SetColor(clWhite);
+
+    TChartTitle* title = chart->Title();
+    title->SetText({QString::fromUtf8(look.title)});
+    title->SetColor(kTitleColor);
+    title->Font()->SetHeight(kTitleFontHeight);
+    title->Font()->SetBold(true);
+    title->Frame()->SetStyle(psDashDot);
+    title->Frame()->SetWidth(kTitleFrameWidth);
+    SetAxisTitle(chart->BottomAxis(), look.bottomTitle, kBottomTitleSize);
+    SetAxisTitle(chart->LeftAxis(), look.leftTitle, kLeftTitleSize);
+
+    for (const SeriesLook& s : look.series) {
+        if (!s.name)
+            break;
+        auto* series = new TFastLineSeries(chart.get());
+        series->setObjectName(QString::fromLatin1(s.name));
+        series->SetSeriesColor(s.color);
+        series->LinePen()->SetWidth(kSeriesPenWidth);
+        series->XValues().Order = loAscending;
+        series->YValues().Order = loNone;
+        chart->AddSeries(series);
+    }
+    return chart;
+}
+
+void FillDiagramChart(TChart& chart, int number, const CalculationSnapshot& snapshot)
+{
+    const PositionArrays& a = snapshot.diagrams;
+    const int computed = std::min(snapshot.diagramRows, static_cast<int>(a.Size()));
+    switch (number) {
+    case 1:
+    case 2: {
+        TChartSeries* series = SeriesNamed(chart, number == 1 ? "Series1" : "Series2");
+        const std::vector<double>& values = number == 1 ? a.Ve : a.Xa;
+        double diagramAngle = 0;
+        for (int k = 0; k < computed; ++k) {
+            series->AddPoint(diagramAngle, values[static_cast<std::size_t>(k)]);
+            diagramAngle = diagramAngle + kTwoPi / kDiagramPositionCount;
+        }
+        break;
+    }
+    case 3: {
+        if (computed <= 0)
+            break;
+        const int split = LeftmostIndex(a.Xd, computed);
+        TChartSeries* first = SeriesNamed(chart, "Series3");
+        TChartSeries* second = SeriesNamed(chart, "Series4");
+        for (int j = 0; j <= split; ++j)
+            first->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
+        for (int j = split; j < computed; ++j)
+            second->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
+        break;
+    }
+    case 4:
+        AddStudyCurve(SeriesNamed(chart, "Series6"), snapshot.study.MaxGammaByLbc);
+        break;
+    case 5:
+        AddStudyCurve(SeriesNamed(chart, "Series5"), snapshot.study.MaxVeByLbc);
+        break;
+    case 6:
+        AddStudyCurve(SeriesNamed(chart, "Series7"), snapshot.study.MinGammaByLbc);
+        break;
+    default:
+        break;
+    }
+}
+
+DiagramCharts::DiagramCharts(const CalculationSnapshot& snapshot, const QImage& backImage, QSize size)
+{
+    for (int number = 1; number <= kDiagramChartCount; ++number) {
+        std::unique_ptr<TChart> chart = MakeDiagramChart(number, backImage);
+        chart->resize(size);
+        FillDiagramChart(*chart, number, snapshot);
+        charts_[static_cast<std::size_t>(number - 1)] = std::move(chart);
+    }
+}
+
+DiagramCharts::~DiagramCharts() = default;

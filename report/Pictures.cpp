@@ -1,0 +1,173 @@
+#include "report/Pictures.h"
+
+#include "chart/Chart.h"
+#include "report/AtomicWrite.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgGenerator>
+
+#include <type_traits>
+#include <utility>
+
+namespace {
+
+// Whether the chart component offers vector painting of its own.
+template <typename T, typename = void>
+struct HasPainterPaintTo : std::false_type {};
+template <typename T>
+struct HasPainterPaintTo<T, std::void_t<decltype(std::declval<T&>().PaintTo(std::declval<QPainter&>(), std::declval<QSize>()))>>
+    : std::true_type {};
+
+// Reaches the chart's painting sequence so that it runs on any painter, not only on the chart's
+// own bitmap: that is what makes the SVG and the PDF vector graphics.
+struct ChartPaintingSequence : TChart {
+    static void Run(TChart& chart, QPainter& painter, QSize size)
+    {
+        const auto drawChart = &ChartPaintingSequence::DrawChart;
+        const bool saved = chart.AutoRepaint();
+        chart.SetAutoRepaint(false);
+        (chart.*drawChart)(painter, ChartRect{0, 0, size.width(), size.height()});
+        chart.SetAutoRepaint(saved);
+    }
+};
+
+template <typename Chart>
+void PaintWith(Chart& chart, QPainter& painter, QSize size)
+{
+    if constexpr (HasPainterPaintTo<Chart>::value)
+        chart.PaintTo(painter, size);
+    else
+        ChartPaintingSequence::Run(chart, painter, size);
+}
+
+int ScreenDpi()
+{
+    constexpr int kDefaultDpi = 96;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const double dpi = screen->logicalDotsPerInch();
+        if (dpi >= 24 && dpi <= 1200)
+            return static_cast<int>(dpi);
+    }
+    return kDefaultDpi;
+}
+
+bool WritePng(const QImage& image, const QString& path, QString& error)
+{
+    return WriteFileAtomically(path, [&image](QIODevice& device, QString& reason) {
+        if (image.isNull() || !image.save(&device, "PNG")) {
+            reason = QStringLiteral("не удалось построить изображение PNG.");
+            return false;
+        }
+        return true;
+    }, error);
+}
+
+template <typename Paint>
+bool WriteSvg(QSize size, const QString& title, const QString& path, QString& error, Paint paint)
+{
+    return WriteFileAtomically(path, [&](QIODevice& device, QString& reason) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&device);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setResolution(ScreenDpi());
+        generator.setTitle(title);
+        QPainter painter;
+        if (!painter.begin(&generator)) {
+            reason = QStringLiteral("не удалось построить рисунок SVG.");
+            return false;
+        }
+        paint(painter);
+        painter.end();
+        return true;
+    }, error);
+}
+
+}  // namespace
+
+void PaintChart(TChart& chart, QPainter& painter, QSize size)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PaintWith(chart, painter, size);
+    painter.restore();
+}
+
+QImage ChartImage(TChart& chart)
+{
+    const QSize size = chart.size();
+    QImage image(size * kPictureScale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(kPictureScale, kPictureScale);
+    PaintChart(chart, painter, size);
+    return image;
+}
+
+bool SaveChartPng(TChart& chart, const QString& path, QString& error)
+{
+    return WritePng(ChartImage(chart), path, error);
+}
+
+bool SaveChartSvg(TChart& chart, const QString& path, const QString& title, QString& error)
+{
+    const QSize size = chart.size();
+    return WriteSvg(size, title, path, error, [&](QPainter& painter) { PaintChart(chart, painter, size); });
+}
+
+bool SaveDrawingPng(const QImage& drawing, const QString& path, QString& error)
+{
+    // Pixel for pixel: the drawing's thin lines stay sharp instead of being blurred.
+    const QImage scaled = drawing.scaled(drawing.size() * kPictureScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return WritePng(scaled, path, error);
+}
+
+bool SaveDrawingSvg(const QImage& drawing, const QString& path, const QString& title, QString& error)
+{
+    return WriteSvg(drawing.size(), title, path, error, [&](QPainter& painter) { painter.drawImage(0, 0, drawing); });
+}
+
+bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const QImage& velocityPlan,
+                    const QImage& mechanismDrawing, QString& error, QStringList* written)
+{
+    error = CheckWritableFolder(dir);
+    if (!error.isEmpty())
+        return false;
+    const QDir folder(dir);
+    auto note = [written](const QString& path) {
+        if (written)
+            *written << path;
+    };
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        TChart* chart = charts[i];
+        if (!chart)
+            continue;
+        const QString name = QStringLiteral("Chart%1").arg(i + 1);
+        const QString png = folder.filePath(name + QStringLiteral(".png"));
+        const QString svg = folder.filePath(name + QStringLiteral(".svg"));
+        if (!SaveChartPng(*chart, png, error))
+            return false;
+        note(png);
+        if (!SaveChartSvg(*chart, svg, name, error))
+            return false;
+        note(svg);
+    }
+    const std::pair<const char*, const QImage*> drawings[] = {{"Image1", &velocityPlan}, {"Image2", &mechanismDrawing}};
+    for (const auto& [name, image] : drawings) {
+        if (image->isNull())
+            continue;
+        const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        const QString svg = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".svg"));
+        if (!SaveDrawingPng(*image, png, error))
+            return false;
+        note(png);
+        if (!SaveDrawingSvg(*image, svg, QString::fromLatin1(name), error))
+            return false;
+        note(svg);
+    }
+    return true;
+}

@@ -1,0 +1,463 @@
+#include "report/ReportDocument.h"
+
+#include "chart/Chart.h"
+#include "kinematics/NumberText.h"
+#include "kinematics/RoundDecimals.h"
+#include "report/AtomicWrite.h"
+#include "report/Pictures.h"
+
+#include <QFontMetricsF>
+#include <QIODevice>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The report is laid out in units of 1/96 inch whatever the device's resolution.
+constexpr double kLayoutDpi = 96;
+constexpr double kPageMarginMm = 15;
+constexpr double kFooterHeight = 24;
+constexpr double kSectionGap = 14;
+constexpr double kCellPadding = 4;
+constexpr int kTitlePixels = 20;
+constexpr int kHeadingPixels = 15;
+constexpr int kTextPixels = 13;
+constexpr int kFooterPixels = 11;
+constexpr int kTableLargestPixels = 12;
+constexpr int kTableSmallestPixels = 6;
+constexpr int kChartColumns = 2;
+constexpr int kTableDecimals = 3;       // the window's table rounds positive values so
+constexpr int kExtraColumnsPerTable = 7;
+
+const char* const kTextFamily = "Liberation Sans";
+const char* const kTableFamily = "Liberation Sans Narrow";
+
+QFont Font(const char* family, int pixels, bool bold = false)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QString Number(double x)
+{
+    return QString::fromStdString(FormatGeneral(x));
+}
+
+QString Metres(double x)
+{
+    return Number(x) + QStringLiteral(" м");
+}
+
+// A table column: its header and the text of each row.
+struct TableColumn {
+    QString header;
+    std::function<QString(int row)> cell;
+};
+
+// Writes the pages top to bottom; a block that does not fit on what is left of a page starts the
+// next one. The footer of a page is drawn when the page is finished.
+class PageFlow {
+public:
+    PageFlow(QPainter& painter, QPagedPaintDevice& device) : painter_(painter), device_(device)
+    {
+        const double dpi = std::max(1, device.logicalDpiX());
+        scale_ = dpi / kLayoutDpi;
+        const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
+        width_ = paint.width() / scale_;
+        height_ = paint.height() / scale_ - kFooterHeight;
+        ResetTransform();
+    }
+
+    double Width() const { return width_; }
+    double Left() const { return height_ - y_; }
+    double Y() const { return y_; }
+    void Advance(double dy) { y_ += dy; }
+    int Page() const { return page_; }
+    QPainter& Painter() { return painter_; }
+
+    void NewPage()
+    {
+        DrawFooter();
+        device_.newPage();
+        ++page_;
+        y_ = 0;
+        ResetTransform();
+    }
+    void Ensure(double height)
+    {
+        if (y_ > 0 && height > Left())
+            NewPage();
+    }
+    void Finish() { DrawFooter(); }
+
+    // Wrapped text across the page width.
+    void Paragraph(const QString& text, const QFont& font, double gapAfter = 4)
+    {
+        painter_.setFont(font);
+        const QRectF box(0, 0, width_, 1e6);
+        const QRectF needed = painter_.boundingRect(box, Qt::TextWordWrap, text);
+        Ensure(needed.height());
+        painter_.drawText(QRectF(0, y_, width_, needed.height()), Qt::TextWordWrap, text);
+        y_ += needed.height() + gapAfter;
+    }
+
+private:
+    void ResetTransform()
+    {
+        painter_.resetTransform();
+        painter_.scale(scale_, scale_);
+    }
+    void DrawFooter()
+    {
+        painter_.save();
+        painter_.setFont(Font(kTextFamily, kFooterPixels));
+        painter_.setPen(Qt::black);
+        painter_.drawText(QRectF(0, height_, width_, kFooterHeight), Qt::AlignHCenter | Qt::AlignBottom,
+                          QStringLiteral("Страница %1").arg(page_));
+        painter_.restore();
+    }
+
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    double scale_ = 1;
+    double width_ = 0;
+    double height_ = 0;
+    double y_ = 0;
+    int page_ = 1;
+};
+
+// The largest font of the table's family at which every column fits the page width.
+QFont FittingTableFont(QPainter& painter, const std::vector<TableColumn>& columns, int rows, double width,
+                       std::vector<double>& columnWidths)
+{
+    // Measure at the largest size once; widths scale with the size closely enough to choose.
+    const QFont largest = Font(kTableFamily, kTableLargestPixels);
+    const QFontMetricsF metrics(largest, painter.device());
+    const QFontMetricsF boldMetrics(Font(kTableFamily, kTableLargestPixels, true), painter.device());
+    std::vector<double> natural;
+    for (const TableColumn& column : columns) {
+        double widest = boldMetrics.horizontalAdvance(column.header);
+        for (int r = 0; r < rows; ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(column.cell(r)));
+        natural.push_back(widest);
+    }
+    int pixels = kTableLargestPixels;
+    double factor = 1;
+    for (; pixels > kTableSmallestPixels; --pixels) {
+        factor = static_cast<double>(pixels) / kTableLargestPixels;
+        double total = 0;
+        for (double w : natural)
+            total += w * factor + 2 * kCellPadding;
+        if (total <= width)
+            break;
+    }
+    factor = static_cast<double>(pixels) / kTableLargestPixels;
+    // What is left over is shared out, so the table spans the page.
+    double total = 0;
+    columnWidths.clear();
+    for (double w : natural) {
+        columnWidths.push_back(w * factor + 2 * kCellPadding);
+        total += columnWidths.back();
+    }
+    // The leading k and angle columns keep their width.
+    constexpr std::size_t kLeading = 2;
+    if (columnWidths.size() > kLeading) {
+        const double spare = std::max(0.0, width - total) / static_cast<double>(columnWidths.size() - kLeading);
+        for (std::size_t c = kLeading; c < columnWidths.size(); ++c)
+            columnWidths[c] += spare;
+    }
+    return Font(kTableFamily, pixels);
+}
+
+void DrawRow(QPainter& painter, const std::vector<double>& widths, double y, double height,
+             const std::function<QString(std::size_t)>& text, bool header)
+{
+    double x = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const QRectF cell(x, y, widths[c], height);
+        if (header)
+            painter.fillRect(cell, QColor(230, 230, 230));
+        painter.drawRect(cell);
+        painter.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0),
+                         (header ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter, text(c));
+        x += widths[c];
+    }
+}
+
+void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColumn>& columns, int rows)
+{
+    QPainter& painter = flow.Painter();
+    std::vector<double> widths;
+    const QFont font = FittingTableFont(painter, columns, rows, flow.Width(), widths);
+    QFont bold = font;
+    bold.setBold(true);
+    const double rowHeight = QFontMetricsF(font, painter.device()).height() + 3;
+    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+
+    // The title stays with the header and at least the first row.
+    flow.Ensure(QFontMetricsF(heading, painter.device()).height() + 3 * rowHeight);
+    flow.Paragraph(title, heading);
+    painter.setPen(QPen(Qt::black, 0.5));
+    auto header = [&] {
+        painter.setFont(bold);
+        DrawRow(painter, widths, flow.Y(), rowHeight, [&](std::size_t c) { return columns[c].header; }, true);
+        flow.Advance(rowHeight);
+        painter.setFont(font);
+    };
+    header();
+    for (int r = 0; r < rows; ++r) {
+        if (rowHeight > flow.Left()) {
+            flow.NewPage();
+            painter.setPen(QPen(Qt::black, 0.5));
+            header();
+        }
+        DrawRow(painter, widths, flow.Y(), rowHeight, [&](std::size_t c) { return columns[c].cell(r); }, false);
+        flow.Advance(rowHeight);
+    }
+    flow.Advance(kSectionGap);
+}
+
+// Draws `picture` (of `size` logical pixels) scaled to fit `box`, keeping its proportions.
+void DrawFitted(QPainter& painter, const QRectF& box, QSizeF size, const std::function<void(QPainter&)>& draw)
+{
+    if (size.width() <= 0 || size.height() <= 0)
+        return;
+    const double factor = std::min(box.width() / size.width(), box.height() / size.height());
+    painter.save();
+    painter.translate(box.left() + (box.width() - size.width() * factor) / 2, box.top());
+    painter.scale(factor, factor);
+    painter.setClipRect(QRectF(QPointF(0, 0), size));
+    draw(painter);
+    painter.restore();
+}
+
+const std::vector<double>& Quantity(const PositionArrays& a, int index)
+{
+    const std::vector<double>* quantities[] = {&a.Xa, &a.Ya, &a.Vxa, &a.Vya, &a.Xb, &a.Yb, &a.Vxb,
+                                               &a.Vyb, &a.Xd, &a.Yd, &a.Vxd, &a.Vyd, &a.Ye, &a.Ve};
+    return *quantities[index];
+}
+
+const char* const kQuantityHeaders[] = {"Xa, м",   "Ya, м",   "Vxa, м/с", "Vya, м/с", "Xb, м",
+                                        "Yb, м",   "Vxb, м/с", "Vyb, м/с", "Xd, м",   "Yd, м",
+                                        "Vxd, м/с", "Vyd, м/с", "Ye, м",   "Ve, м/с"};
+
+void DrawInputSection(PageFlow& flow, const CalculationSnapshot& s, const QDate& date)
+{
+    flow.Paragraph(QString::fromUtf8(kReportTitle), Font(kTextFamily, kTitlePixels, true), 6);
+    flow.Paragraph(QStringLiteral("Дата: %1").arg(date.toString(QStringLiteral("dd.MM.yyyy"))),
+                   Font(kTextFamily, kTextPixels), kSectionGap);
+
+    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    const QFont text = Font(kTextFamily, kTextPixels);
+    flow.Paragraph(QStringLiteral("Исходные данные"), heading);
+    flow.Paragraph(QStringLiteral("Длина кривошипа OA: Loa = %1").arg(Metres(s.typed.Loa)), text, 2);
+    flow.Paragraph(QStringLiteral("Длина шатуна AB: Lab = %1").arg(Metres(s.typed.Lab)), text, 2);
+    flow.Paragraph(QStringLiteral("Длина коромысла BC (введённая): Lbc = %1").arg(Metres(s.typed.Lbc)), text, 2);
+    flow.Paragraph(QStringLiteral("Длина звена DE: Lde = %1").arg(Metres(s.typed.Lde)), text, 2);
+    flow.Paragraph(QStringLiteral("Расстояние между опорами O и C: Loc = %1").arg(Metres(s.typed.Loc)), text, 2);
+    flow.Paragraph(QStringLiteral("Число положений кривошипа: N = %1").arg(s.PositionCount()), text, kSectionGap);
+
+    flow.Paragraph(QStringLiteral("Выбор длины коромысла"), heading);
+    flow.Paragraph(s.lbcChosen ? QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, "
+                                                 "при которой скорость ползуна E наибольшая:")
+                               : QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась "
+                                                "прежней:"),
+                   text, 2);
+    flow.Paragraph(QStringLiteral("Принятая длина коромысла: Lbc = %1").arg(Metres(s.adopted.Lbc)), text, 2);
+    flow.Paragraph(QStringLiteral("Таблица, диаграммы и рисунки ниже построены для этой длины коромысла."), text,
+                   kSectionGap);
+
+    flow.Paragraph(QStringLiteral("Мёртвые положения механизма"), heading);
+    if (s.deadAngles.empty()) {
+        flow.Paragraph(QStringLiteral("Мёртвых положений не найдено."), text, kSectionGap);
+        return;
+    }
+    flow.Paragraph(QStringLiteral("Углы поворота кривошипа, при которых скорость ползуна E меньше 0,001 м/с "
+                                  "(по расчёту с введённой длиной коромысла):"),
+                   text, 2);
+    for (std::size_t i = 0; i < s.deadAngles.size(); ++i)
+        flow.Paragraph(QStringLiteral("%1) %2 рад = %3°")
+                           .arg(i + 1)
+                           .arg(Number(s.deadAngles[i]), Number(DegreesOf(s.deadAngles[i]))),
+                       text, 2);
+    flow.Advance(kSectionGap);
+}
+
+void DrawSections(PageFlow& flow, const std::vector<ReportSection>& sections)
+{
+    for (const ReportSection& section : sections) {
+        flow.Paragraph(section.title, Font(kTextFamily, kHeadingPixels, true));
+        for (const QString& line : section.lines)
+            flow.Paragraph(line, Font(kTextFamily, kTextPixels), 2);
+        flow.Advance(kSectionGap);
+    }
+}
+
+void DrawTables(PageFlow& flow, const CalculationSnapshot& s)
+{
+    const int rows = std::clamp(s.tableRows, 0, static_cast<int>(s.table.Size()));
+    const int n = s.PositionCount();
+    const std::vector<TableColumn> leading = {
+        {QStringLiteral("k"), [](int r) { return QString::number(r); }},
+        {QStringLiteral("φ, °"), [n](int r) { return Number((360.0 / n) * r); }},
+    };
+    auto quantityColumn = [&s](int q) {
+        return TableColumn{QString::fromUtf8(kQuantityHeaders[q]),
+                           [&s, q](int r) { return TableCellText(Quantity(s.table, q)[static_cast<std::size_t>(r)]); }};
+    };
+    if (rows == 0) {
+        flow.Paragraph(QStringLiteral("Результаты расчёта"), Font(kTextFamily, kHeadingPixels, true));
+        flow.Paragraph(QStringLiteral("Механизм не удалось собрать ни в одном положении: таблица пуста."),
+                       Font(kTextFamily, kTextPixels), kSectionGap);
+        return;
+    }
+    std::vector<TableColumn> first = leading;
+    for (int q = 0; q < 8; ++q)
+        first.push_back(quantityColumn(q));
+    DrawTable(flow, QStringLiteral("Результаты расчёта: точки A и B"), first, rows);
+    std::vector<TableColumn> second = leading;
+    for (int q = 8; q < 14; ++q)
+        second.push_back(quantityColumn(q));
+    DrawTable(flow, QStringLiteral("Результаты расчёта: точки D и E"), second, rows);
+
+    for (std::size_t start = 0; start < s.extraColumns.size(); start += kExtraColumnsPerTable) {
+        std::vector<TableColumn> extra = leading;
+        const std::size_t end = std::min(s.extraColumns.size(), start + kExtraColumnsPerTable);
+        for (std::size_t c = start; c < end; ++c) {
+            const ExtraColumn& column = s.extraColumns[c];
+            extra.push_back({column.header, [&column](int r) {
+                                 const auto i = static_cast<std::size_t>(r);
+                                 return i < column.values.size() ? TableCellText(column.values[i]) : QString();
+                             }});
+        }
+        DrawTable(flow, QStringLiteral("Результаты расчёта (продолжение)"), extra, rows);
+    }
+}
+
+void DrawCharts(PageFlow& flow, const ReportInput& input)
+{
+    flow.NewPage();
+    flow.Paragraph(QStringLiteral("Диаграммы"), Font(kTextFamily, kHeadingPixels, true), 6);
+    const double gap = 8;
+    const double cellWidth = (flow.Width() - gap) / kChartColumns;
+    int column = 0;
+    double rowHeight = 0;
+    for (TChart* chart : input.charts) {
+        if (!chart)
+            continue;
+        const QSize size = chart->size();
+        const double height = cellWidth * size.height() / std::max(1, size.width());
+        if (column == 0)
+            flow.Ensure(height);
+        const QRectF box(column * (cellWidth + gap), flow.Y(), cellWidth, height);
+        DrawFitted(flow.Painter(), box, size, [&](QPainter& p) { PaintChart(*chart, p, size); });
+        rowHeight = std::max(rowHeight, height);
+        if (++column == kChartColumns) {
+            flow.Advance(rowHeight + gap);
+            column = 0;
+            rowHeight = 0;
+        }
+    }
+    flow.Advance(rowHeight + kSectionGap);
+}
+
+void DrawDrawings(PageFlow& flow, const ReportInput& input)
+{
+    if (input.velocityPlan.isNull() && input.mechanismDrawing.isNull())
+        return;
+    const QSizeF plan = input.velocityPlan.size();
+    const QSizeF mechanism = input.mechanismDrawing.size();
+    const double totalWidth = plan.width() + mechanism.width();
+    const double factor = std::min(1.5, flow.Width() / std::max(1.0, totalWidth));
+    const double height = std::max(plan.height(), mechanism.height()) * factor;
+    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
+    const int degrees = input.drawnPosition * (360 / kDiagramPositionCount);
+    flow.Paragraph(QStringLiteral("План скоростей и положение механизма (положение %1, угол поворота кривошипа %2°)")
+                       .arg(input.drawnPosition)
+                       .arg(degrees),
+                   heading, 6);
+    double x = 0;
+    for (const QImage* image : {&input.velocityPlan, &input.mechanismDrawing}) {
+        if (image->isNull())
+            continue;
+        const QRectF target(x, flow.Y(), image->width() * factor, image->height() * factor);
+        flow.Painter().drawImage(target, *image);
+        flow.Painter().drawRect(target);
+        x += target.width();
+    }
+    flow.Advance(height + 4);
+    flow.Paragraph(QStringLiteral("Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
+                   Font(kTextFamily, kTextPixels), kSectionGap);
+}
+
+std::vector<ReportSection> SectionsPlaced(const std::vector<ReportSection>& all, bool early)
+{
+    std::vector<ReportSection> chosen;
+    for (const ReportSection& s : all) {
+        if (s.nextToInput == early)
+            chosen.push_back(s);
+    }
+    return chosen;
+}
+
+}  // namespace
+
+QString TableCellText(double value)
+{
+    return Number(RoundDecimals(kTableDecimals, value));
+}
+
+int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input)
+{
+    const CalculationSnapshot& s = *input.snapshot;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::black);
+    PageFlow flow(painter, device);
+    DrawInputSection(flow, s, input.date.isValid() ? input.date : QDate::currentDate());
+    // The mechanism's characteristics belong next to the input; later quantities follow the table.
+    DrawSections(flow, SectionsPlaced(s.extraSections, true));
+    DrawTables(flow, s);
+    DrawCharts(flow, input);
+    DrawDrawings(flow, input);
+    DrawSections(flow, SectionsPlaced(s.extraSections, false));
+    flow.Finish();
+    return flow.Page();
+}
+
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+{
+    return WriteFileAtomically(path, [&](QIODevice& device, QString& reason) {
+        QPdfWriter writer(&device);
+        writer.setResolution(static_cast<int>(kLayoutDpi));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+                                         QPageLayout::Millimeter));
+        writer.setTitle(QString::fromUtf8(kReportTitle));
+        writer.setCreator(QStringLiteral("Orvek"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            reason = QStringLiteral("не удалось начать документ PDF.");
+            return false;
+        }
+        const int count = PaintReport(painter, writer, input);
+        if (!painter.end()) {
+            reason = QStringLiteral("не удалось завершить документ PDF.");
+            return false;
+        }
+        if (pages)
+            *pages = count;
+        return true;
+    }, error);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The paged A4 report in Russian: title and date, the lengths as typed and the adopted rocker
+// length, N, the dead positions, the whole table with its header on every page, the six diagrams
+// and the two drawings, page numbers in the footer. Painted as real text and vector graphics onto
+// any paged device: a PDF file, a printer, the print preview.
+
+#include "report/Calculation.h"
+
+#include <QDate>
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+class QPagedPaintDevice;
+class QPainter;
+class TChart;
+
+struct ReportInput {
+    const CalculationSnapshot* snapshot = nullptr;
+    std::array<TChart*, 6> charts{};   // Chart1 .. Chart6; a missing one is left out
+    QImage velocityPlan;               // Image1
+    QImage mechanismDrawing;           // Image2
+    int drawnPosition = 0;             // index among the diagrams' 180 positions
+    QDate date;
+};
+
+inline constexpr const char* kReportTitle = "Кинематический анализ шарнирно-рычажного механизма";
+
+// Paints the whole report, starting on the device's current page; returns the number of pages.
+int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input);
+
+// Writes the report as an A4 PDF to `path` atomically. `pages` receives the page count.
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages = nullptr);
+
+// The text the report's table shows in a value cell: as the window's table shows it.
+QString TableCellText(double value);

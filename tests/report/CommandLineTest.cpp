@@ -1,0 +1,260 @@
+// The program without its window: usage, one mechanism, and the batch of variants with bad rows,
+// odd separators and untrusted output paths.
+
+#include "ReportTestSupport.h"
+
+#include "app/CommandLine.h"
+#include "kinematics/NumberText.h"
+#include "report/CsvExport.h"
+#include "storage/ParameterFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Outcome RunWith(const QStringList& arguments)
+{
+    Outcome run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = RunCommandLine(arguments, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+QStringList Files(const QString& dir)
+{
+    QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+    names.sort();
+    return names;
+}
+
+TEST(CommandLine, HelpIsInRussianAndEnglish)
+{
+    const Outcome run = RunWith({QStringLiteral("--help")});
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Использование")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Usage")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("--batch VARIANTS.csv --out DIR")));
+}
+
+TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhat)
+{
+    const Outcome unknown = RunWith({QStringLiteral("--frobnicate")});
+    EXPECT_EQ(unknown.status, kExitUsage);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("Неизвестный параметр командной строки: --frobnicate")));
+    const Outcome noValue = RunWith({QStringLiteral("--params")});
+    EXPECT_EQ(noValue.status, kExitUsage);
+    EXPECT_TRUE(noValue.err.contains(QStringLiteral("После --params нужно значение.")));
+    const Outcome badLength = RunWith({QStringLiteral("--loa"), QStringLiteral("0,1x")});
+    EXPECT_EQ(badLength.status, kExitUsage);
+    EXPECT_TRUE(badLength.err.contains(QStringLiteral("Loa: Ошибка ввода данных!")));
+    const Outcome tooMany = RunWith({QStringLiteral("--loa=0.1"), QStringLiteral("--n"), QStringLiteral("100001")});
+    EXPECT_EQ(tooMany.status, kExitUsage);
+    EXPECT_TRUE(tooMany.err.contains(QStringLiteral("Слишком большое количество положений механизма (не более 100000)")));
+    const Outcome missing = RunWith({QStringLiteral("--params"), QStringLiteral("/nonexistent/startpar.tmm")});
+    EXPECT_EQ(missing.status, kExitUsage);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Не удалось прочитать параметры из файла «/nonexistent/startpar.tmm»")));
+}
+
+TEST(CommandLine, OneMechanismFromAParameterFileWritesEveryOutput)
+{
+    QTemporaryDir dir;
+    const QString params = dir.filePath(QStringLiteral("v.tmm"));
+    ASSERT_TRUE(SaveParameterFile(DefaultMechanism(8), params));
+    const QString images = dir.filePath(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkdir(images));
+    const Outcome run = RunWith({QStringLiteral("--params"), params, QStringLiteral("--n"), QStringLiteral("12"),
+                             QStringLiteral("--csv"), dir.filePath(QStringLiteral("t.csv")), QStringLiteral("--report"),
+                             dir.filePath(QStringLiteral("r.pdf")), QStringLiteral("--images"), images});
+    EXPECT_EQ(run.status, kExitSuccess) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Длина коромысла BC выбрана: 0,9 м")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Мёртвые положения, °: 85 86 265 266")));
+    EXPECT_EQ(CsvCells(ReadAll(dir.filePath(QStringLiteral("t.csv")))).size(), 13) << "N from --n";
+    EXPECT_TRUE(ReadAll(dir.filePath(QStringLiteral("r.pdf"))).startsWith("%PDF"));
+    QStringList expected;
+    for (int i = 1; i <= 6; ++i)
+        expected << QStringLiteral("Chart%1.png").arg(i) << QStringLiteral("Chart%1.svg").arg(i);
+    expected << QStringLiteral("Image1.png") << QStringLiteral("Image1.svg") << QStringLiteral("Image2.png")
+             << QStringLiteral("Image2.svg");
+    expected.sort();
+    EXPECT_EQ(Files(images), expected);
+    QImage chart(QDir(images).filePath(QStringLiteral("Chart1.png")));
+    EXPECT_EQ(chart.size(), QSize(2 * kReportChartWidth, 2 * kReportChartHeight)) << "twice the screen resolution";
+    QImage plan(QDir(images).filePath(QStringLiteral("Image1.png")));
+    EXPECT_EQ(plan.size(), QSize(2 * 335, 2 * 368));
+    EXPECT_TRUE(ReadAll(QDir(images).filePath(QStringLiteral("Chart3.svg"))).contains("<svg"));
+}
+
+TEST(CommandLine, LengthsGivenDirectlyAndAWrongOutputPlaceCostNoCalculation)
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("missing/t.csv"));
+    const Outcome run = RunWith({QStringLiteral("--loa"), QStringLiteral("0.1"), QStringLiteral("--lbc"), QStringLiteral("0,7"),
+                             QStringLiteral("--csv"), csv});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("не существует"))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << "checked before the calculation";
+    EXPECT_TRUE(Files(dir.path()).isEmpty());
+
+    const Outcome fault = RunWith({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--loc"), QStringLiteral("1E300"),
+                               QStringLiteral("--lab"), QStringLiteral("1E300"), QStringLiteral("--csv"),
+                               dir.filePath(QStringLiteral("f.csv"))});
+    EXPECT_EQ(fault.status, kExitSomeFailed);
+    EXPECT_FALSE(fault.err.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("f.csv"))));
+}
+
+// Five variants, two of them bad: a non-number and a zero length.
+const char kFiveVariants[] =
+    "\xEF\xBB\xBF"
+    "Вариант;Loa;Lab;Lbc;Lde;Loc;N\r\n"
+    "Иванов;0,1;0,6;0,6;0,5;1;8\r\n"
+    "Петров;0.12;0.6;0.7;0.5;1;10\r\n"
+    "Сидоров;0,1;abc;0,6;0,5;1;8\r\n"
+    "\r\n"
+    "Козлов;0,1;0,6;0,6;0;1;8\r\n"
+    "Группа 3/1;0,1;0,65;0,6;0,5;1;6\r\n";
+
+TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
+{
+    QTemporaryDir dir;
+    const QString variants = dir.filePath(QStringLiteral("variants.csv"));
+    WriteAll(variants, kFiveVariants);
+    const QString out = dir.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkdir(out));
+
+    const Outcome run = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), out});
+    EXPECT_EQ(run.status, kExitSomeFailed) << run.err.toStdString();
+
+    // The name with "/" stays inside the output folder, under a safe name, and says so.
+    EXPECT_EQ(Files(out), QStringList({QStringLiteral("summary.csv"), QStringLiteral("Группа 3_1.csv"),
+                                       QStringLiteral("Группа 3_1.pdf"), QStringLiteral("Иванов.csv"),
+                                       QStringLiteral("Иванов.pdf"), QStringLiteral("Петров.csv"),
+                                       QStringLiteral("Петров.pdf")}));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Вариант «Группа 3/1»: файлы названы «Группа 3_1»")));
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(run.err.contains(QStringLiteral("[%1/5] ").arg(i))) << "progress line " << i;
+
+    const QByteArray bytes = ReadAll(QDir(out).filePath(QStringLiteral("summary.csv")));
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> summary = CsvCells(bytes);
+    ASSERT_EQ(summary.size(), 6);
+    EXPECT_EQ(summary[0].join(u';'), QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;"
+                                                    "Ve max, м/с;Мёртвые положения, °;Ошибка"));
+    EXPECT_EQ(summary[1].mid(0, 8), QStringList({QStringLiteral("Иванов"), QStringLiteral("0,1"), QStringLiteral("0,6"),
+                                                 QStringLiteral("0,6"), QStringLiteral("0,5"), QStringLiteral("1"),
+                                                 QStringLiteral("8"), QStringLiteral("0,9")}));
+    EXPECT_EQ(summary[1][9], QStringLiteral("85 86 265 266"));
+    EXPECT_EQ(summary[1][10], QString());
+    EXPECT_EQ(summary[2][1], QStringLiteral("0,12")) << "decimal point read, comma written";
+
+    // The Ve max cell is the largest slider velocity of the variant's own table.
+    const QList<QStringList> table = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("Иванов.csv"))));
+    double largest = -1;
+    for (int r = 1; r < table.size(); ++r)
+        largest = std::max(largest, *ParseDecimal(table[r][15].toStdString()));
+    EXPECT_EQ(summary[1][8].toStdString(), FormatGeneral(largest));
+
+    // A bad row fills only its error cell.
+    EXPECT_EQ(summary[3], QStringList({QStringLiteral("Сидоров"), QString(), QString(), QString(), QString(), QString(),
+                                       QString(), QString(), QString(), QString(), QStringLiteral("Lab: Ошибка ввода данных!")}));
+    EXPECT_EQ(summary[4][0], QStringLiteral("Козлов"));
+    EXPECT_EQ(summary[4][10], QStringLiteral("Lde: Ноль недопустим!"));
+    EXPECT_EQ(summary[4][1], QString());
+    EXPECT_EQ(summary[5][0], QStringLiteral("Группа 3/1"));
+    EXPECT_EQ(summary[5][10], QString());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("[3/5] Сидоров: ошибка — Lab: Ошибка ввода данных!")));
+}
+
+TEST(Batch, CommaOrTabSeparatorsWithoutBomAndAFaultingMechanism)
+{
+    QTemporaryDir dir;
+    const QString out = dir.path();
+    const QString commas = dir.filePath(QStringLiteral("commas.txt"));
+    WriteAll(commas, "variant,loa,lab,lbc,lde,loc,n\n"  // header names in any case
+                     "a,0.1,0.6,0.6,0.5,1,8\n"
+                     "b,\"0,1\",0.6,0.6,0.5,1,8\n"      // a quoted decimal comma
+                     "c,0,1,0.6,0.6,0.5,1,8\n");        // an unquoted one: too many fields
+    // "variant" is not the header's name for the first column.
+    EXPECT_EQ(RunWith({QStringLiteral("--batch"), commas, QStringLiteral("--out"), out}).status, kExitUsage);
+
+    WriteAll(commas, "Вариант,Loa,Lab,Lbc,Lde,Loc,N\n"
+                     "a,0.1,0.6,0.6,0.5,1,8\n"
+                     "b,\"0,1\",0.6,0.6,0.5,1,8\n"
+                     "c,0,1,0.6,0.6,0.5,1,8\n");
+    const Outcome run = RunWith({QStringLiteral("--batch"), commas, QStringLiteral("--out"), out});
+    EXPECT_EQ(run.status, kExitSomeFailed);
+    const QList<QStringList> summary = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+    ASSERT_EQ(summary.size(), 4);
+    EXPECT_EQ(summary[1][10], QString());
+    EXPECT_EQ(summary[2][10], QString());
+    EXPECT_EQ(summary[2][1], QStringLiteral("0,1"));
+    EXPECT_TRUE(summary[3][10].startsWith(QStringLiteral("В строке 4 полей: 8, а в заголовке 7")))
+        << summary[3].join(u'|').toStdString();
+
+    const QString tabs = dir.filePath(QStringLiteral("tabs.tsv"));
+    WriteAll(tabs, "Вариант\tLoa\tLab\tLbc\tLde\tLoc\tN\n"
+                   "t\t0,1\t0,6\t0,6\t0,5\t1\t4\n"
+                   "huge\t1E200\t1E200\t1E200\t1E200\t1E200\t4\n"
+                   "many\t0,1\t0,6\t0,6\t0,5\t1\t100001\n");
+    const Outcome tabRun = RunWith({QStringLiteral("--batch"), tabs, QStringLiteral("--out"), out});
+    EXPECT_EQ(tabRun.status, kExitSomeFailed);
+    const QList<QStringList> tabSummary = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+    ASSERT_EQ(tabSummary.size(), 4);
+    EXPECT_EQ(tabSummary[1][10], QString());
+    EXPECT_EQ(tabSummary[1][6], QStringLiteral("4"));
+    EXPECT_FALSE(tabSummary[2][10].isEmpty()) << "the fault's text";
+    EXPECT_TRUE(tabSummary[2][10].startsWith(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
+    EXPECT_EQ(tabSummary[3][10], QStringLiteral("N: Слишком большое количество положений механизма (не более 100000)"));
+}
+
+TEST(Batch, UntrustedOutputFoldersAreRefusedBeforeAnythingIsWritten)
+{
+    QTemporaryDir dir;
+    const QString variants = dir.filePath(QStringLiteral("variants.csv"));
+    WriteAll(variants, kFiveVariants);
+
+    const Outcome missing = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), dir.filePath(QStringLiteral("нет"))});
+    EXPECT_EQ(missing.status, kExitUsage);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Папка «%1» не существует").arg(dir.filePath(QStringLiteral("нет")))))
+        << missing.err.toStdString();
+
+    const QString readOnly = dir.filePath(QStringLiteral("ro"));
+    ASSERT_TRUE(QDir().mkdir(readOnly));
+    WriteAll(QDir(readOnly).filePath(QStringLiteral("summary.csv")), "keep");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const Outcome refused = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), readOnly});
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(refused.status, kExitUsage);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("нет прав на запись"))) << refused.err.toStdString();
+    EXPECT_EQ(Files(readOnly), QStringList{QStringLiteral("summary.csv")});
+    EXPECT_EQ(ReadAll(QDir(readOnly).filePath(QStringLiteral("summary.csv"))), QByteArray("keep"));
+
+    const Outcome unreadable = RunWith({QStringLiteral("--batch"), dir.path(), QStringLiteral("--out"), dir.path()});
+    EXPECT_EQ(unreadable.status, kExitUsage);
+    EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Не удалось прочитать файл вариантов")));
+}
+
+TEST(Batch, SafeFileNames)
+{
+    EXPECT_EQ(SafeFileName(QStringLiteral("a/b\\c:d*e?f\"g<h>i|j"), 1), QStringLiteral("a_b_c_d_e_f_g_h_i_j"));
+    EXPECT_EQ(SafeFileName(QStringLiteral(" ..hidden. "), 1), QStringLiteral("hidden"));
+    EXPECT_EQ(SafeFileName(QStringLiteral(".."), 7), QStringLiteral("Вариант_7"));
+    EXPECT_EQ(SafeFileName(QString(), 3), QStringLiteral("Вариант_3"));
+    EXPECT_EQ(SafeFileName(QString(300, u'я'), 1).size(), 100);
+}
+
+}  // namespace

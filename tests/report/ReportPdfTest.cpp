@@ -1,0 +1,125 @@
+// The PDF report read back as text with pdftotext: title, adopted rocker length, dead positions
+// and every row of the table as the window shows it; the page count follows N.
+
+#include "ReportTestSupport.h"
+
+#include "app/CommandLine.h"
+#include "kinematics/NumberText.h"
+#include "report/ReportDocument.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct WrittenReport {
+    QString text;
+    int pages = 0;
+    int pdfPages = -1;
+};
+
+WrittenReport WriteAndRead(const CalculationSnapshot& snapshot, const QString& path)
+{
+    OffscreenPictures pictures(snapshot);
+    ReportInput input;
+    input.snapshot = &snapshot;
+    input.charts = pictures.Charts();
+    input.velocityPlan = pictures.velocityPlan;
+    input.mechanismDrawing = pictures.mechanismDrawing;
+    input.date = QDate(2026, 3, 14);
+    WrittenReport report;
+    QString error;
+    EXPECT_TRUE(WriteReportPdf(input, path, error, &report.pages)) << error.toStdString();
+    report.text = PdfText(path);
+    report.pdfPages = PdfPages(path);
+    return report;
+}
+
+// The words of the extracted text, so that column spacing does not matter.
+QStringList Words(const QString& text)
+{
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+// Whether `cells` appear in this order as consecutive words somewhere in `words`.
+bool HasRow(const QStringList& words, const QStringList& cells)
+{
+    for (int i = 0; i + cells.size() <= words.size(); ++i) {
+        if (words.mid(i, cells.size()) == cells)
+            return true;
+    }
+    return false;
+}
+
+TEST(ReportPdf, HoldsTitleAdoptedLengthDeadPositionsAndEveryRowOfTheWindowsTable)
+{
+    QTemporaryDir dir;
+    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
+    const WrittenReport report = WriteAndRead(snapshot, dir.filePath(QStringLiteral("report.pdf")));
+    const QString& text = report.text;
+
+    EXPECT_TRUE(text.contains(QString::fromUtf8(kReportTitle)));
+    EXPECT_TRUE(text.contains(QStringLiteral("Дата: 14.03.2026")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Принятая длина коромысла: Lbc = 0,9 м"))) << "the adopted rocker length";
+    EXPECT_TRUE(text.contains(QStringLiteral("(введённая): Lbc = 0,6 м"))) << "the length as typed";
+    EXPECT_TRUE(text.contains(QStringLiteral("Loa = 0,1 м")));
+    EXPECT_TRUE(text.contains(QStringLiteral("N = 8")));
+    // The four dead positions of the defaults, in radians and in degrees.
+    ASSERT_EQ(snapshot.deadAngles.size(), 4u);
+    const char* const degrees[] = {"85°", "86°", "265°", "266°"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QString radians = QString::fromStdString(FormatGeneral(snapshot.deadAngles[i]));
+        EXPECT_TRUE(text.contains(radians + QStringLiteral(" рад = ") + QString::fromUtf8(degrees[i])))
+            << radians.toStdString();
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("Диаграммы")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Страница 1")));
+    EXPECT_EQ(report.pdfPages, report.pages);
+
+    // Every row, cell for cell as the reference table of the window shows it, in two parts.
+    QFile reference(QStringLiteral(ORVEK_SOURCE_DIR "/tests/kinematics/data/defaults-n8-table.tsv"));
+    ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
+    const QStringList words = Words(text);
+    int rows = 0;
+    for (const QString& line : QString::fromUtf8(reference.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(QStringLiteral("Xa")))
+            continue;
+        const QStringList cells = line.trimmed().split(u'\t');
+        ASSERT_EQ(cells.size(), 14);
+        const QString k = QString::number(rows);
+        const QString angle = QString::fromStdString(FormatGeneral((360.0 / 8) * rows));
+        EXPECT_TRUE(HasRow(words, QStringList{k, angle} + cells.mid(0, 8))) << "A and B, row " << rows;
+        EXPECT_TRUE(HasRow(words, QStringList{k, angle} + cells.mid(8))) << "D and E, row " << rows;
+        ++rows;
+    }
+    EXPECT_EQ(rows, 8);
+}
+
+TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
+{
+    QTemporaryDir dir;
+    const WrittenReport small = WriteAndRead(RunCalculation(DefaultMechanism(8)), dir.filePath(QStringLiteral("8.pdf")));
+    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(180));
+    const WrittenReport large = WriteAndRead(snapshot, dir.filePath(QStringLiteral("180.pdf")));
+    EXPECT_EQ(large.pdfPages, large.pages);
+    // Two table parts of 180 rows at well over 40 and under 100 rows a page, on top of the few
+    // pages the rest takes with N = 8.
+    EXPECT_GE(large.pages, small.pages + 2 * 180 / 100);
+    EXPECT_LE(large.pages, small.pages + 2 * (180 / 40 + 1));
+    // Each table page starts with the header: as many headers as table pages.
+    const int headers = static_cast<int>(large.text.count(QStringLiteral("Vxa, м/с")));
+    EXPECT_GE(headers, 2) << "the first part's header, repeated after a page break";
+    const QStringList words = Words(large.text);
+    for (int k : {0, 57, 179}) {
+        const QString angle = QString::fromStdString(FormatGeneral((360.0 / 180) * k));
+        EXPECT_TRUE(HasRow(words, {QString::number(k), angle, TableCellText(snapshot.table.Xa[static_cast<std::size_t>(k)])}))
+            << "row " << k;
+    }
+    EXPECT_TRUE(large.text.contains(QStringLiteral("Страница %1").arg(large.pages)));
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#pragma once
+// Shared by the report tests: the default mechanism, files read back, the CSV split back into
+// cells, and the PDF's text through pdftotext.
+
+#include "kinematics/Mechanism.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+inline Mechanism DefaultMechanism(int n)
+{
+    Mechanism m{};
+    SetDefaultParameters(m);
+    m.PositionCount = n;
+    return m;
+}
+
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+inline void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+// The lines of a CSV file written by the program: BOM stripped, split at CRLF (a bare LF inside a
+// line would show up as a line not split), the empty piece after the last CRLF dropped.
+inline QList<QStringList> CsvCells(const QByteArray& bytes)
+{
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
+    QList<QStringList> rows;
+    const QStringList lines = QString::fromUtf8(body).split(QStringLiteral("\r\n"));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i == lines.size() - 1 && lines[i].isEmpty())
+            break;
+        rows << lines[i].split(u';');
+    }
+    return rows;
+}
+
+// Runs a command-line tool; its standard output, or a failed test when it cannot run.
+inline QString ToolOutput(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+        return QString();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline QString PdfText(const QString& pdf)
+{
+    return ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+inline int PdfPages(const QString& pdf)
+{
+    const QString info = ToolOutput(QStringLiteral("pdfinfo"), {pdf});
+    for (const QString& line : info.split(u'\n')) {
+        if (line.startsWith(QStringLiteral("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
