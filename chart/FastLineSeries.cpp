@@ -156,16 +156,87 @@ void TFastLineSeries::BuildRuns()
     if (first < 0)
         return;
     const int start = first > 0 ? first - 1 : first;
-    previousPixel_ = PixelOf(start);
-    gap_ = !IsFinitePoint(start);
-    if (!gap_)
-        MoveToPixel(previousPixel_);
-    if (first > 0)
-        AddPixel(first, PixelOf(first));
-    for (int i = first + 1; i <= last; ++i)
-        AddPixel(i, PixelOf(i));
+    if (drawAllPoints_ && ignoreNulls_ && !stairs_) {
+        BuildColumnRuns(start, last);
+    } else {
+        previousPixel_ = PixelOf(start);
+        gap_ = !IsFinitePoint(start);
+        if (!gap_)
+            MoveToPixel(previousPixel_);
+        if (first > 0)
+            AddPixel(first, PixelOf(first));
+        for (int i = first + 1; i <= last; ++i)
+            AddPixel(i, PixelOf(i));
+    }
     if (!runs_.empty() && runs_.back().size() < 2)
         runs_.pop_back();
+}
+
+void TFastLineSeries::BuildColumnRuns(int start, int last)
+{
+    // Within one pixel column the polyline covers exactly the run from the column's lowest to
+    // its highest point, and meets its neighbours at the column's first and last points. Those
+    // four, in the order they came, draw the same pixels as all the points of the column, at a
+    // cost bounded by the chart's width however dense the data.
+    struct Extreme {
+        int y;
+        int index;
+    };
+    bool open = false;  // a column has been started and its first point drawn
+    int columnX = 0;
+    Extreme low{0, 0};
+    Extreme high{0, 0};
+    int lastY = 0;
+    const auto lineTo = [this](const QPoint& q) {
+        if (q != previousPixel_) {
+            LineToPixel(q);
+            previousPixel_ = q;
+        }
+    };
+    const auto closeColumn = [&] {
+        if (!open)
+            return;
+        const Extreme& a = low.index <= high.index ? low : high;
+        const Extreme& b = low.index <= high.index ? high : low;
+        lineTo(QPoint(columnX, a.y));
+        lineTo(QPoint(columnX, b.y));
+        lineTo(QPoint(columnX, lastY));
+        open = false;
+    };
+    gap_ = true;
+    const double* xs = XValues().Data();
+    const double* ys = YValues().Data();
+    for (int i = start; i <= last; ++i) {
+        const double x = xs[i];
+        const double y = ys[i];
+        if (!std::isfinite(x) || !std::isfinite(y)) {
+            closeColumn();
+            gap_ = true;
+            continue;
+        }
+        const QPoint q(horizAxis_->ValueToPixel(x), vertAxis_->ValueToPixel(y));
+        if (open && q.x() == columnX) {
+            if (q.y() < low.y)
+                low = Extreme{q.y(), i};
+            if (q.y() > high.y)
+                high = Extreme{q.y(), i};
+            lastY = q.y();
+            continue;
+        }
+        closeColumn();
+        if (gap_) {
+            MoveToPixel(q);
+            previousPixel_ = q;
+            gap_ = false;
+        } else {
+            lineTo(q);
+        }
+        open = true;
+        columnX = q.x();
+        low = high = Extreme{q.y(), i};
+        lastY = q.y();
+    }
+    closeColumn();
 }
 
 void TFastLineSeries::DrawAllValues(QPainter& painter)

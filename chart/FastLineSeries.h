@@ -57,6 +57,7 @@ private:
     bool IsFinitePoint(int index) const;
     int LineMargin() const;
     void BuildRuns();
+    void BuildColumnRuns(int start, int last);
     void AddPixel(int index, const QPoint& q);
     void LineToPixel(const QPoint& q);
     void MoveToPixel(const QPoint& q);
