@@ -1,0 +1,252 @@
+// The "Файл" menu driven through the real main window: its place and actions, the parameter
+// files under any name, and the exports of the last Calculate with the file choice answered by
+// the test.
+
+#include "ReportTestSupport.h"
+
+#include "app/FileMenu.h"
+#include "app/MainForm.h"
+#include "app/ModalAnswer.h"
+#include "report/CsvExport.h"
+#include "report/ReportDocument.h"
+#include "storage/ParameterFile.h"
+
+#include "support/FormProbe.h"
+#include "support/RecordingMessages.h"
+#include "support/TempWorkDir.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FileMenuTest : public ::testing::Test {
+protected:
+    FileMenuTest()
+    {
+        // The window may bring its own menu already.
+        menu = form.findChild<FileMenu*>();
+        if (!menu)
+            menu = new FileMenu(&form);
+        menu->SetFileChooser([this](FileMenu::Choice choice, const QString&) {
+            choices << choice;
+            return answer;
+        });
+        ShowActive(form);
+    }
+
+    QAction* Action(const char* name) { return FindComponent<QAction>(form, name); }
+    QLineEdit* Edit(const char* name) { return FindComponent<QLineEdit>(form, name); }
+    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
+    QString Status() { return form.statusBar()->currentMessage(); }
+
+    TempWorkDir dir;  // no startpar.tmm: the defaults
+    RecordingMessages messages;
+    TForm4 form;
+    FileMenu* menu = nullptr;  // owned by the form
+    QString answer;
+    QList<FileMenu::Choice> choices;
+};
+
+TEST_F(FileMenuTest, StandsBeforeHelpWithItsCommandsAndTheResultCommandsWaitForACalculate)
+{
+    const QList<QAction*> bar = form.menuBar()->actions();
+    auto* file = FindComponent<QMenu>(form, "MenuFile");
+    auto* help = FindComponent<QMenu>(form, "N4");
+    ASSERT_TRUE(file && help);
+    EXPECT_EQ(file->title(), QStringLiteral("Файл"));
+    EXPECT_EQ(bar.indexOf(file->menuAction()) + 1, bar.indexOf(help->menuAction()));
+
+    struct Expected {
+        const char* name;
+        const char* text;
+        QKeySequence shortcut;
+        bool needsResults;
+    };
+    const Expected expected[] = {
+        {"ActionOpenParameters", "Открыть параметры…", QKeySequence(QStringLiteral("Ctrl+O")), false},
+        {"ActionSaveParametersAs", "Сохранить параметры как…", QKeySequence(QStringLiteral("Ctrl+Shift+S")), false},
+        {"ActionExportCsv", "Экспорт таблицы (CSV)…", QKeySequence(), true},
+        {"ActionSaveImages", "Сохранить рисунки…", QKeySequence(), true},
+        {"ActionReportPdf", "Отчёт (PDF)…", QKeySequence(), true},
+        {"ActionPrintPreview", "Предварительный просмотр…", QKeySequence(), true},
+        {"ActionPrint", "Печать…", QKeySequence(QStringLiteral("Ctrl+P")), true},
+    };
+    for (const Expected& e : expected) {
+        QAction* action = Action(e.name);
+        ASSERT_TRUE(action);
+        EXPECT_TRUE(file->actions().contains(action)) << e.name;
+        EXPECT_EQ(action->text(), QString::fromUtf8(e.text)) << e.name;
+        EXPECT_EQ(action->shortcut(), e.shortcut) << e.name;
+        EXPECT_EQ(action->isEnabled(), !e.needsResults) << e.name;
+    }
+    // A disabled command does nothing, not even ask for a file.
+    Action("ActionExportCsv")->trigger();
+    EXPECT_TRUE(choices.isEmpty());
+
+    Calculate();
+    for (const Expected& e : expected)
+        EXPECT_TRUE(Action(e.name)->isEnabled()) << e.name;
+    ASSERT_NE(menu->Snapshot(), nullptr);
+    EXPECT_EQ(menu->Snapshot()->typed.Lbc, 0.6) << "the length as typed, before the study";
+    EXPECT_EQ(menu->Snapshot()->adopted.Lbc, 0.9);
+}
+
+TEST_F(FileMenuTest, SaveAsThenOpenBringsTheFieldsBackAndAReadOnlyTargetIsNotReplaced)
+{
+    answer = dir.file(QStringLiteral("a"));  // typed without the extension
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(choices, QList<FileMenu::Choice>{FileMenu::Choice::SaveParameters});
+    const QString saved = dir.file(QStringLiteral("a.tmm"));
+    const auto bytes = EncodeMechanism(form.MechanismRecord());
+    EXPECT_EQ(ReadAll(saved), QByteArray(reinterpret_cast<const char*>(bytes.data()), kParameterRecordSize));
+    EXPECT_TRUE(Status().contains(saved)) << Status().toStdString();
+    EXPECT_FALSE(QFile::exists(QStringLiteral("startpar.tmm")));
+
+    TypeInto(Edit("Edit1"), QStringLiteral("0,2"));
+    LeaveWithTab(Edit("Edit1"));
+    TypeInto(Edit("Edit10"), QStringLiteral("12"));
+    LeaveWithTab(Edit("Edit10"));
+    ASSERT_EQ(form.MechanismRecord().Loa, 0.2);
+    answer = saved;
+    QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Edit("Edit1")->text(), QStringLiteral("0,1"));
+    EXPECT_EQ(Edit("Edit10")->text(), QStringLiteral("8"));
+    EXPECT_EQ(form.MechanismRecord().Loa, 0.1);
+    EXPECT_TRUE(Status().startsWith(QStringLiteral("Параметры прочитаны из файла"))) << Status().toStdString();
+    EXPECT_TRUE(messages.all.isEmpty());
+
+    // A field typed into and not left yet is read before the save, as a button would read it.
+    TypeInto(Edit("Edit1"), QStringLiteral("0,3"));
+    QFile::setPermissions(saved, QFileDevice::ReadOwner);
+    const QByteArray before = ReadAll(saved);
+    QTest::keyClick(KeyTarget(&form), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.MechanismRecord().Loa, 0.3);
+    EXPECT_EQ(ReadAll(saved), before) << "a read-only file stays as it was";
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].startsWith(QStringLiteral("Не удалось сохранить параметры в файл «%1»").arg(saved)));
+    EXPECT_TRUE(messages.messages[0].contains(QStringLiteral("защищён от записи")));
+}
+
+TEST_F(FileMenuTest, OpeningAShortOrMissingFileSaysSoAndKeepsTheFields)
+{
+    const QString shortFile = dir.file(QStringLiteral("short.tmm"));
+    WriteAll(shortFile, QByteArray(10, 'x'));
+    TypeInto(Edit("Edit2"), QStringLiteral("0,65"));
+    LeaveWithTab(Edit("Edit2"));
+    for (const QString& path : {shortFile, dir.file(QStringLiteral("none.tmm")), dir.path()}) {
+        messages.Clear();
+        answer = path;
+        Action("ActionOpenParameters")->trigger();
+        ASSERT_EQ(messages.messages.size(), 1) << path.toStdString();
+        EXPECT_EQ(messages.messages[0], QStringLiteral("Не удалось прочитать параметры из файла «%1»").arg(path));
+        EXPECT_EQ(Edit("Edit2")->text(), QStringLiteral("0,65"));
+        EXPECT_EQ(form.MechanismRecord().Lab, 0.65);
+    }
+    // Cancelling the choice does nothing at all.
+    messages.Clear();
+    answer.clear();
+    Action("ActionOpenParameters")->trigger();
+    EXPECT_TRUE(messages.all.isEmpty());
+}
+
+TEST_F(FileMenuTest, ExportsWriteWhatTheCommandLineWritesForTheSameMechanism)
+{
+    Calculate();
+    answer = dir.file(QStringLiteral("table"));
+    Action("ActionExportCsv")->trigger();
+    const CalculationSnapshot reference = RunCalculation(menu->Snapshot()->typed);
+    const std::vector<CsvColumn> columns = ResultsCsvColumns(reference);
+    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("table.csv"))), CsvText(columns, 8));
+    EXPECT_TRUE(Status().startsWith(QStringLiteral("Таблица записана в файл"))) << Status().toStdString();
+
+    const QString pictures = dir.file(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkdir(pictures));
+    answer = pictures;
+    Action("ActionSaveImages")->trigger();
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 16);
+    const QImage chart(QDir(pictures).filePath(QStringLiteral("Chart1.png")));
+    EXPECT_FALSE(chart.isNull());
+
+    answer = dir.file(QStringLiteral("report.pdf"));
+    Action("ActionReportPdf")->trigger();
+    const QString text = PdfText(answer);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(kReportTitle)));
+    EXPECT_TRUE(text.contains(QStringLiteral("Принятая длина коромысла: Lbc = 0,9 м")));
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
+}
+
+TEST_F(FileMenuTest, NoOutputPathIsTrustedAndNothingIsLost)
+{
+    Calculate();
+    answer = dir.file(QStringLiteral("нет/table.csv"));
+    Action("ActionExportCsv")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains(answer)) << messages.messages[0].toStdString();
+    EXPECT_TRUE(messages.messages[0].contains(QStringLiteral("не существует")));
+
+    const QString readOnly = dir.file(QStringLiteral("ro"));
+    ASSERT_TRUE(QDir().mkdir(readOnly));
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    messages.Clear();
+    answer = readOnly;
+    Action("ActionSaveImages")->trigger();
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains(QStringLiteral("«%1»").arg(readOnly)));
+    EXPECT_TRUE(QDir(readOnly).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+
+    const QString old = dir.file(QStringLiteral("old.pdf"));
+    WriteAll(old, "old report");
+    QFile::setPermissions(old, QFileDevice::ReadOwner);
+    messages.Clear();
+    answer = old;
+    Action("ActionReportPdf")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains(old));
+    EXPECT_EQ(ReadAll(old), QByteArray("old report"));
+}
+
+TEST_F(FileMenuTest, PrintGoesThroughThePrintDialogAndPreviewShowsThePages)
+{
+    Calculate();
+    const QString printed = dir.file(QStringLiteral("printed.pdf"));
+    int dialogs = 0;
+    menu->SetPrintDialog([&](QPrinter& printer) {
+        ++dialogs;
+        if (dialogs == 1)
+            return false;  // cancelled
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(QFile::exists(printed));
+    QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_TRUE(PdfText(printed).contains(QString::fromUtf8(kReportTitle)));
+
+    int previewPages = 0;
+    ModalAnswer answerPreview([&](QWidget* modal) {
+        if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) {
+            widget->updatePreview();
+            previewPages = widget->pageCount();
+        }
+        modal->close();
+    });
+    Action("ActionPrintPreview")->trigger();
+    EXPECT_GE(previewPages, 3);
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
+}
+
+}  // namespace
