@@ -5,6 +5,39 @@
 
 #include <algorithm>
 
+namespace {
+
+struct ColumnMeaning {
+    const char* caption;
+    const char* tip;
+    bool velocity;
+};
+
+// Velocities are for the crank turning at ω1 = 1 рад/с; at another ω1 they scale by it.
+constexpr ColumnMeaning kColumnMeanings[ResultsTableModel::kColumns] = {
+    {"Xa", "координата x точки A (конец кривошипа OA)", false},
+    {"Ya", "координата y точки A (конец кривошипа OA)", false},
+    {"Vxa", "проекция скорости точки A на ось x", true},
+    {"Vya", "проекция скорости точки A на ось y", true},
+    {"Xb", "координата x точки B (шарнир шатуна AB и коромысла BC)", false},
+    {"Yb", "координата y точки B (шарнир шатуна AB и коромысла BC)", false},
+    {"Vxb", "проекция скорости точки B на ось x", true},
+    {"Vyb", "проекция скорости точки B на ось y", true},
+    {"Xd", "координата x точки D (середина шатуна AB)", false},
+    {"Yd", "координата y точки D (середина шатуна AB)", false},
+    {"Vxd", "проекция скорости точки D на ось x", true},
+    {"Vyd", "проекция скорости точки D на ось y", true},
+    {"Ye", "координата y ползуна E на вертикальной направляющей", false},
+    {"Ve", "скорость ползуна E вдоль направляющей (вверх — плюс)", true},
+};
+
+QString UnitOf(int column)
+{
+    return kColumnMeanings[column].velocity ? QStringLiteral("м/с") : QStringLiteral("м");
+}
+
+}  // namespace
+
 const std::vector<double>& ResultsColumnArray(const PositionArrays& a, int column)
 {
     const std::vector<double>* columns[ResultsTableModel::kColumns] = {
@@ -33,6 +66,36 @@ QString ResultsTableModel::CellText(int row, int column) const
     return QString::fromStdString(FormatGeneral(RoundDecimals(3, columns_[column][row])));
 }
 
+QString ResultsTableModel::CellToolTip(int row, int column) const
+{
+    const QString text = CellText(row, column);
+    if (text.isEmpty())
+        return text;
+    // Row r is crank position r, at the angle (360/N)·r degrees with N the table's row count.
+    const double degrees = (360.0 / static_cast<double>(rows_)) * static_cast<double>(row);
+    return QStringLiteral("%1 = %2 %3, положение %4, φ = %5°")
+        .arg(ColumnCaption(column), text, UnitOf(column), QString::number(row),
+             QString::fromStdString(FormatGeneral(RoundDecimals(3, degrees))));
+}
+
+QString ResultsTableModel::ColumnCaption(int column)
+{
+    if (column < 0 || column >= kColumns)
+        return QString();
+    return QString::fromLatin1(kColumnMeanings[column].caption);
+}
+
+QString ResultsTableModel::ColumnToolTip(int column)
+{
+    if (column < 0 || column >= kColumns)
+        return QString();
+    QString tip = QStringLiteral("%1 — %2, %3").arg(ColumnCaption(column), QString::fromUtf8(kColumnMeanings[column].tip),
+                                                     UnitOf(column));
+    if (kColumnMeanings[column].velocity)
+        tip += QStringLiteral(" (при ω1 = 1 рад/с)");
+    return tip;
+}
+
 int ResultsTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : rows_;
@@ -45,7 +108,32 @@ int ResultsTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return QVariant();
-    return CellText(index.row(), index.column());
+    const int row = index.row(), column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return CellText(row, column);
+    case Qt::ToolTipRole: {
+        const QString tip = CellToolTip(row, column);
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
+    case kValueRole:
+        if (row < 0 || row >= computedRows_ || column < 0 || column >= kColumns)
+            return QVariant();
+        return RoundDecimals(3, columns_[column][row]);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return ColumnCaption(section);
+    if (role == Qt::ToolTipRole)
+        return ColumnToolTip(section);
+    return QVariant();
 }

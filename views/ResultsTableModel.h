@@ -15,6 +15,8 @@ class ResultsTableModel : public QAbstractTableModel {
 
 public:
     static constexpr int kColumns = 14;
+    // The number a cell shows (after the display rounding), for fitting it into the cell.
+    static constexpr int kValueRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -24,9 +26,19 @@ public:
     // The text a cell shows ("" for a blank cell).
     QString CellText(int row, int column) const;
 
+    // The cell's whole text with its quantity, unit, position and crank angle, for its tooltip:
+    // "Xa = -1,83697019872103E-17 м, положение 6, φ = 270°" ("" for a blank cell).
+    QString CellToolTip(int row, int column) const;
+
+    // The caption above a column ("Xa") and what it means, with its unit, for the caption's
+    // tooltip ("Xa — координата x точки A, м").
+    static QString ColumnCaption(int column);
+    static QString ColumnToolTip(int column);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     int rows_ = 5;  // before the first fill the grid has five empty rows

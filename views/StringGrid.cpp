@@ -1,50 +1,18 @@
 #include "views/StringGrid.h"
 
+#include "views/GridCellDelegate.h"
 #include "views/ResultsTableModel.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace {
 
 constexpr int kColumnWidth = 48;
 constexpr int kRowHeight = 24;
 const QColor kTeal(0, 128, 128);
-
-// Paints every cell on teal; fixed cells get a raised header bevel, selected ones the highlight.
-class GridCellDelegate : public QStyledItemDelegate {
-public:
-    explicit GridCellDelegate(const StringGrid* grid) : QStyledItemDelegate(const_cast<StringGrid*>(grid)), grid_(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool fixed = index.row() < grid_->FixedRows() || index.column() < grid_->FixedCols();
-        const bool selected = !fixed && (option.state & QStyle::State_Selected);
-        const QRect r = option.rect;
-        painter->save();
-        painter->fillRect(r, selected ? option.palette.highlight().color() : kTeal);
-        if (fixed) {
-            painter->setPen(option.palette.light().color());
-            painter->drawLine(r.topLeft(), r.topRight());
-            painter->drawLine(r.topLeft(), r.bottomLeft());
-            painter->setPen(option.palette.dark().color());
-            painter->drawLine(r.bottomLeft(), r.bottomRight());
-            painter->drawLine(r.topRight(), r.bottomRight());
-        }
-        painter->setPen(selected ? option.palette.highlightedText().color() : QColor(Qt::black));
-        painter->setFont(option.font);
-        painter->drawText(r.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                          index.data(Qt::DisplayRole).toString());
-        painter->restore();
-    }
-
-private:
-    const StringGrid* grid_;
-};
 
 }  // namespace
 
