@@ -1,0 +1,121 @@
+#include "app/TabTable.h"
+
+#include "kinematics/NumberText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include <algorithm>
+#include <utility>
+
+TabTableModel::TabTableModel(QStringList headers, QObject* parent)
+    : QAbstractTableModel(parent), headers_(std::move(headers))
+{
+}
+
+void TabTableModel::SetColumns(std::vector<std::vector<double>> columns)
+{
+    beginResetModel();
+    columns_ = std::move(columns);
+    columns_.resize(static_cast<std::size_t>(headers_.size()));
+    std::size_t rows = columns_.empty() ? 0 : columns_.front().size();
+    for (const auto& column : columns_)
+        rows = std::min(rows, column.size());
+    // A solve has at most kMaxPositionCount positions; the cap only keeps the int safe.
+    rows_ = static_cast<int>(std::min<std::size_t>(rows, 10'000'000));
+    endResetModel();
+}
+
+double TabTableModel::Value(int row, int column) const
+{
+    return columns_[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+}
+
+QString TabTableModel::CellText(int row, int column) const
+{
+    if (row < 0 || row >= rows_ || column < 0 || column >= columnCount())
+        return QString();
+    return QString::fromStdString(FormatGeneral(Value(row, column)));
+}
+
+int TabTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int TabTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+}
+
+QVariant TabTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return CellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    return {};
+}
+
+QVariant TabTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < headers_.size() ? headers_[section] : QVariant();
+    return QString::number(section);
+}
+
+TabTable::TabTable(const char* objectName, QStringList headers, QWidget* parent)
+    : QTableView(parent), model_(new TabTableModel(std::move(headers), this))
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setWordWrap(false);
+    // Uniform rows: the view never measures 100 000 of them.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(20);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setDefaultSectionSize(120);
+}
+
+QString TabTable::SelectionText() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return QString();
+    int top = selected.first().row(), bottom = top, left = selected.first().column(), right = left;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QString text;
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) {
+            if (c > left)
+                text += u'\t';
+            text += model_->CellText(r, c);
+        }
+        text += u'\n';
+    }
+    return text;
+}
+
+void TabTable::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(SelectionText());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}

@@ -1,0 +1,106 @@
+#pragma once
+// Shared pieces of the analysis tab tests: solved mechanisms, the tabs in a shown window with a
+// second field to leave to, and readers of the labels and tables they fill.
+
+#include "app/AccelerationsTab.h"
+#include "app/ForcesTab.h"
+#include "app/TabTable.h"
+#include "kinematics/Mechanism.h"
+#include "kinematics/NumberText.h"
+#include "kinematics/Solver.h"
+#include "support/FormProbe.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <optional>
+
+constexpr int kDiagramPositions = 180;
+
+// The defaults with the rocker the study adopts for them.
+inline Mechanism AdoptedDefaults()
+{
+    Mechanism m;
+    SetDefaultParameters(m);
+    m.Lbc = 0.9;
+    return m;
+}
+
+struct Solved {
+    Mechanism m;
+    SolverState s;
+    int count = 0;
+};
+
+inline Solved Solve(Mechanism m, int n)
+{
+    m.PositionCount = n;
+    Solved solved{m, SolverState{}, 0};
+    solved.count = SolveMechanism(solved.m, solved.s).positionsDone;
+    return solved;
+}
+
+// A shown window with both tabs, as the main window holds them, and a field to move to.
+struct TabsWindow {
+    TabsWindow()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        other = new QLineEdit(&window);
+        other->setObjectName(QStringLiteral("OtherField"));
+        accelerations = new AccelerationsTab(&window);
+        forces = new ForcesTab(accelerations, &window);
+        layout->addWidget(other);
+        layout->addWidget(accelerations);
+        layout->addWidget(forces);
+        window.resize(720, 900);
+        ShowActive(window);
+    }
+
+    // What the main window passes after Calculate: the final solve, then the diagrams' solve.
+    void Calculate(const Mechanism& m, int n, int selected)
+    {
+        const Solved final = Solve(m, n);
+        accelerations->ShowFinalSolve(final.m, final.s.arrays, final.count);
+        const Solved diagrams = Solve(m, kDiagramPositions);
+        accelerations->ShowDiagramSolve(diagrams.m, diagrams.s.arrays, diagrams.count, selected);
+    }
+
+    template <class T>
+    T* Find(const char* name) { return FindComponent<T>(window, name); }
+
+    QString Text(const char* label) { return Find<QLabel>(label)->text(); }
+
+    // Types into the field and leaves it with Tab, as a user does.
+    void Enter(const char* field, const QString& text)
+    {
+        QLineEdit* edit = Find<QLineEdit>(field);
+        TypeInto(edit, text);
+        LeaveWithTab(edit);
+    }
+
+    QWidget window;
+    QLineEdit* other = nullptr;
+    AccelerationsTab* accelerations = nullptr;
+    ForcesTab* forces = nullptr;
+};
+
+// The number a value label shows before its unit.
+inline std::optional<double> LabelNumber(const QString& text, const QString& unit)
+{
+    if (!text.endsWith(unit))
+        return std::nullopt;
+    return ParseDecimal(text.left(text.size() - unit.size()).toStdString());
+}
+
+inline int NonWhitePixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != 0xFFFFFFFFu)
+                ++count;
+    return count;
+}

@@ -1,0 +1,83 @@
+#include "views/ForcePlanDrawing.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <optional>
+#include <cstddef>
+
+namespace {
+
+constexpr int kLoadWidth = 2;
+constexpr int kResultantWidth = 1;
+constexpr double kShortestLink = 1;  // pixels
+
+const QColor kLoadColour = Qt::black;
+const QColor kReactionColour(0, 0, 200);
+const QColor kResultantColour(128, 0, 128);
+
+QPoint Middle(QPoint a, QPoint b)
+{
+    return QPoint((a.x() + b.x()) / 2, (a.y() + b.y()) / 2);
+}
+
+bool Visible(QPoint a, QPoint b)
+{
+    return std::hypot(static_cast<double>(b.x() - a.x()), static_cast<double>(b.y() - a.y())) >= kShortestLink;
+}
+
+}  // namespace
+
+std::vector<PlanVector> ChainPoints(const ForcePlan& plan)
+{
+    std::vector<PlanVector> points{PlanVector{}};
+    for (const ForceChainLink& link : plan.chain)
+        points.push_back(points.back() + link.force);
+    return points;
+}
+
+DrawnPlan DrawForcePlan(QImage& picture, const ForcePlan& plan, double scale)
+{
+    BlankPicture(picture);
+    const std::vector<PlanVector> points = ChainPoints(plan);
+    const PlanFrame frame(points, scale, PlanArea(picture.size()).size());
+    std::vector<std::optional<QPoint>> pixels;
+    pixels.reserve(points.size());
+    for (const PlanVector& p : points)
+        pixels.push_back(frame.Pixel(p));
+
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    DrawnPlan drawn;
+    long long sumX = 0, sumY = 0, counted = 0;
+
+    for (const ForceResultant& r : plan.resultants) {
+        const auto from = static_cast<std::size_t>(r.from);
+        const auto to = static_cast<std::size_t>(r.to) + 1;
+        if (r.from < 0 || to >= pixels.size() || !pixels[from] || !pixels[to] || !Visible(*pixels[from], *pixels[to]))
+            continue;
+        DrawArrow(painter, *pixels[from], *pixels[to], kResultantColour, kResultantWidth, Qt::DashLine);
+        drawn.labels.push_back({Middle(*pixels[from], *pixels[to]), r.name});
+    }
+    for (std::size_t i = 0; i < plan.chain.size(); ++i) {
+        const auto& from = pixels[i];
+        const auto& to = pixels[i + 1];
+        if (!from || !to || !Visible(*from, *to))
+            continue;
+        const ForceChainLink& link = plan.chain[i];
+        DrawArrow(painter, *from, *to, link.reaction ? kReactionColour : kLoadColour, kLoadWidth);
+        drawn.labels.push_back({Middle(*from, *to), link.name});
+        sumX += from->x();
+        sumY += from->y();
+        ++counted;
+    }
+
+    // Letters go outwards, away from the middle of the polygon.
+    const QPoint centre = counted > 0 ? QPoint(static_cast<int>(sumX / counted), static_cast<int>(sumY / counted))
+                                      : PlanArea(picture.size()).center();
+    drawn.boxes = PlaceLabels(drawn.labels, PlanFont(), centre, PlanArea(picture.size()));
+    DrawLabels(painter, drawn.labels, drawn.boxes);
+    DrawScaleBar(painter, picture.size(), QStringLiteral("F"), scale, QStringLiteral("Н"));
+    return drawn;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The force plan of a structural group: its forces laid head to tail to scale, as a student
+// draws the vector equation of the group's equilibrium. The chain closes when the group is in
+// equilibrium. Reactions split into parts are joined by their resultants, drawn dashed.
+
+#include "views/AccelerationPlanDrawing.h"
+#include "views/PlanCanvas.h"
+
+#include <QString>
+
+#include <vector>
+
+class QImage;
+
+struct ForceChainLink {
+    QString name;        // "G2", "Fи2", "R12τ", ...
+    PlanVector force;    // N
+    bool reaction = false;
+};
+
+// A resultant from the start of chain link `from` to the end of chain link `to`.
+struct ForceResultant {
+    QString name;
+    int from = 0;
+    int to = 0;
+};
+
+struct ForcePlan {
+    std::vector<ForceChainLink> chain;
+    std::vector<ForceResultant> resultants;
+};
+
+// The points of the chain: the start, then the end of every link in turn.
+std::vector<PlanVector> ChainPoints(const ForcePlan& plan);
+
+// Blanks `picture` and draws the plan at `scale` pixels per newton, with the scale bar. Links
+// shorter than a pixel get neither arrow nor letter.
+DrawnPlan DrawForcePlan(QImage& picture, const ForcePlan& plan, double scale);
