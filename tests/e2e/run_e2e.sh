@@ -2,7 +2,10 @@
 # End-to-end run of the real program under a real X server (Xvfb), driven with real X input
 # (xdotool, XTEST): splash, input fields with a point and a comma, a rejected value and its
 # message box, Calculate, every tab, the scroll bar, the animation, save, load, the About box and
-# the Exit question. Screenshots land in the artifact directory for a person to look at.
+# the Exit question; then a second start under ru_RU.UTF-8 with `ulimit -f 0` and a FIFO named
+# startpar.tmm, whose charts and table must match the first run's pixel for pixel and whose save
+# must fail with its message instead of killing the program. Screenshots land in the artifact
+# directory for a person to look at.
 #
 # usage: run_e2e.sh <path to orvek> <artifact dir>
 # Exit status: 0 passed, 1 failed, 77 skipped (only when Xvfb cannot start).
@@ -34,6 +37,11 @@ if ! command -v Xvfb >/dev/null; then
   exit $SKIP
 fi
 [ -x "$program" ] || die "no program at $program"
+# The first run in the plain C locale, the second in the users' own: numbers must not differ.
+readonly USER_LOCALE=ru_RU.UTF-8
+locale -a 2>/dev/null | grep -qix 'ru_RU.utf8' || die "the locale $USER_LOCALE is missing (scripts/setup.sh generates it)"
+export LC_ALL=C.UTF-8
+unset LANG LANGUAGE LC_NUMERIC
 program=$(readlink -f "$program")
 mkdir -p "$artifacts" || die "cannot create $artifacts"
 artifacts=$(readlink -f "$artifacts")
@@ -62,6 +70,7 @@ cleanup() {
   # server that took its display number.
   stop_process "$xvfb_pid"
   [ -f "$work/orvek.log" ] && cp "$work/orvek.log" "$artifacts/orvek.log"
+  [ -f "$work/orvek-ru.log" ] && cp "$work/orvek-ru.log" "$artifacts/orvek-ru.log"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -405,6 +414,70 @@ if exit_question; then
   fi
 else
   log "FAILED: the second Выход asks no question"; failures=$((failures + 1))
+fi
+
+# ---- a second start: the users' locale, a file-size limit, a FIFO in place of the file ----
+# The same values typed, then Calculate: the charts' labels and the table must read exactly as
+# in the C locale. The FIFO must neither stop the start nor hang the load; the save, past the
+# size limit, must end in its message with the program still running.
+# Whatever the first run left running ends first: two main windows would share one title.
+app_alive 2>/dev/null && stop_process "$app_pid"
+app_pid=""
+ru_dir="$work/ru"
+mkdir -p "$ru_dir"
+mkfifo "$ru_dir/startpar.tmm"
+: >"$ru_dir/startpar.tmm.oldAAA"
+touch -d '-5 minutes' "$ru_dir/startpar.tmm.oldAAA"
+: >"$ru_dir/startpar.tmm.newBBB"
+(cd "$ru_dir" && ulimit -f 0 && LC_ALL=$USER_LOCALE LANG=$USER_LOCALE exec "$program") >"$work/orvek-ru.log" 2>&1 &
+app_pid=$!
+if wait_until 30 window_shown "$MAIN_TITLE"; then
+  main=$(visible_window "$MAIN_TITLE")
+  log "ok: under $USER_LOCALE with a FIFO named startpar.tmm the main window opens"
+  stale_swept() { [ ! -e "$ru_dir/startpar.tmm.oldAAA" ] && [ -e "$ru_dir/startpar.tmm.newBBB" ]; }
+  check "the start-up removed the stale temporary file and kept the fresh one" stale_swept
+  sleep 0.5
+  focus_main
+  click_load
+  check "loading from the FIFO brings the message, the window does not freeze" answer_box 40-ru-load-fifo
+  rm -f "$ru_dir/startpar.tmm"
+  focus_main
+  click_save
+  check "a save past 'ulimit -f 0' brings its message" answer_box 41-ru-save-size-limit
+  check "the program survives the save past the size limit" app_alive
+  check "the failed save left no file behind" [ ! -e "$ru_dir/startpar.tmm" ]
+  no_leftovers() { [ -z "$(find "$ru_dir" -name 'startpar.tmm.*' ! -name startpar.tmm.newBBB)" ]; }
+  check "the failed save left no temporary file" no_leftovers
+
+  type_into Edit1 "0.12"
+  type_into Edit2 "0,65"
+  type_into Edit4 "0,55"
+  type_into Edit7 "1.05"
+  type_into Edit10 "12"
+  type_into Edit3 "0,6"
+  check "under $USER_LOCALE the typed values are taken without a message" no_box_appears
+  click_tab 0
+  shot "$main" 42-ru-before-calculate
+  focus_main
+  click_calculate
+  ru_grid_filled() { shot "$main" 43-ru-after-calculate; differ 42-ru-before-calculate 43-ru-after-calculate 690x224+2+$((page_y + 178)); }
+  check "under $USER_LOCALE Calculate fills the results grid" wait_until 30 ru_grid_filled
+  sleep 0.3
+  shot "$main" 43-ru-after-calculate
+  check "the results grid reads the same as in the C locale" same 05-after-calculate 43-ru-after-calculate 690x224+2+$((page_y + 178))
+  for i in 1 2; do
+    click_tab "$i"
+    sleep 0.5
+    shot "$main" "4$((i + 3))-ru-${TAB_NAMES[$i]}"
+    check "the ${TAB_NAMES[$i]} charts and their labels read the same as in the C locale" \
+      same "1${i}-${TAB_NAMES[$i]}" "4$((i + 3))-ru-${TAB_NAMES[$i]}"
+  done
+  check "the program still runs" app_alive
+  stop_process "$app_pid"
+  app_pid=""
+else
+  log "FAILED: under $USER_LOCALE with a FIFO named startpar.tmm no main window within 30 s: $(tail -n 5 "$work/orvek-ru.log")"
+  failures=$((failures + 1))
 fi
 
 log "screenshots in $artifacts"
