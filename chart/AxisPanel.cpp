@@ -74,7 +74,7 @@ void TCustomAxisPanel::DrawTitle(QPainter&, ChartRect&) {}
 
 void TCustomAxisPanel::DrawBackWall(QPainter&, const ChartRect&) {}
 
-void TCustomAxisPanel::CalcAxesLayout(ChartRect& plot)
+void TCustomAxisPanel::CalcAxesLayout(ChartRect& plot, const ChartRect& bounds)
 {
     for (TChartAxis* axis : axes_)
         axis->CalcAutomaticRange();
@@ -88,14 +88,14 @@ void TCustomAxisPanel::CalcAxesLayout(ChartRect& plot)
     if (plot.right < plot.left)
         plot.right = plot.left + 1;
     else if (plot.right == plot.left) {
-        plot.left = 0;
-        plot.right = width();
+        plot.left = bounds.left;
+        plot.right = bounds.right;
     }
     if (plot.bottom < plot.top)
         plot.bottom = plot.top + 1;
     else if (plot.bottom == plot.top) {
-        plot.top = 0;
-        plot.bottom = height();
+        plot.top = bounds.top;
+        plot.bottom = bounds.bottom;
     }
     SetPlotRect(plot);
     for (TChartAxis* axis : axes_)
@@ -136,7 +136,7 @@ void TCustomAxisPanel::DrawChart(QPainter& painter, const ChartRect& bounds)
     DrawBackground(painter, bounds);
     DrawTitle(painter, plot);
     SetPlotRect(plot);
-    CalcAxesLayout(plot);
+    CalcAxesLayout(plot, bounds);
     if (BackImageInside())
         DrawBackImage(painter, PlotRect());
     DrawBackWall(painter, PlotRect());

@@ -64,7 +64,7 @@ protected:
     virtual void DrawBackWall(QPainter& painter, const ChartRect& plot);
 
 private:
-    void CalcAxesLayout(ChartRect& plot);
+    void CalcAxesLayout(ChartRect& plot, const ChartRect& bounds);
     void DrawAxes(QPainter& painter);
     void DrawAllSeries(QPainter& painter);
 

@@ -45,12 +45,18 @@ ChartRect TCustomChartPanel::InitialPlotRect(const ChartRect& bounds) const
 
 void TCustomChartPanel::PaintTo(QImage& image)
 {
+    QPainter painter(&image);
+    PaintTo(painter, image.size());
+}
+
+void TCustomChartPanel::PaintTo(QPainter& painter, const QSize& size)
+{
     const bool saved = autoRepaint_;
     autoRepaint_ = false;
-    QPainter painter(&image);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    DrawChart(painter, ChartRect{0, 0, image.width(), image.height()});
-    painter.end();
+    DrawChart(painter, ChartRect{0, 0, size.width(), size.height()});
+    painter.restore();
     autoRepaint_ = saved;
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 
 class QPainter;
+class QSize;
 
 class TCustomChartPanel : public QWidget {
     Q_OBJECT
@@ -68,6 +69,12 @@ public:
     void Invalidate();
     // Paints the whole chart into `image` (its size is the panel's client size).
     void PaintTo(QImage& image);
+    // Paints the whole chart onto `painter` as it looks at `size`, its top-left corner at the
+    // painter's origin, one unit a screen pixel (scale the painter for other resolutions). Lines,
+    // fills and text go to the painter as they are, so an SVG or PDF device gets vector shapes
+    // and real text; only a background picture, if set, is an image. The painter's state is
+    // kept.
+    void PaintTo(QPainter& painter, const QSize& size);
     QImage RenderImage();
     // Draws straight onto the current picture, clipped to the plotting rectangle, and shows it.
     void DrawOnCanvas(const std::function<void(QPainter&)>& draw);
