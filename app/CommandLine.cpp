@@ -383,17 +383,18 @@ struct VariantResult {
 QString SummaryHeader()
 {
     return QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;Ve max, м/с;"
-                          "Мёртвые положения, °;Ошибка");
+                          "Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;φ крайнее 1, °;φ крайнее 2, °");
 }
 
-constexpr int kSummaryColumns = 11;
+constexpr int kSummaryColumns = 17;
+constexpr int kErrorColumn = 10;
 
 VariantResult FailedVariant(const QString& name, const QString& error)
 {
     VariantResult r;
     r.cells = QStringList(kSummaryColumns, QString());
     r.cells[0] = name;
-    r.cells[kSummaryColumns - 1] = error;
+    r.cells[kErrorColumn] = error;
     return r;
 }
 
@@ -432,6 +433,13 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
     r.cells << name << Text(m.Loa) << Text(m.Lab) << Text(m.Lbc) << Text(m.Lde) << Text(m.Loc)
             << QString::number(m.PositionCount) << Text(snapshot->adopted.Lbc) << Text(LargestVe(*snapshot))
             << DeadDegreesText(*snapshot) << QString();
+    // The characteristics' cells stay empty where the crank cannot turn fully.
+    if (const auto& c = snapshot->characteristics) {
+        r.cells << Text(c->Stroke) << Text(c->TimeRatio) << Text(DegreesOf(c->GammaMin)) << Text(DegreesOf(c->GammaMax))
+                << Text(DegreesOf(c->Extreme1)) << Text(DegreesOf(c->Extreme2));
+    } else {
+        r.cells << QStringList(6, QString());
+    }
     return r;
 }
 
@@ -520,7 +528,7 @@ int RunBatch(const Options& o, QTextStream& err)
                    .arg(row)
                    .arg(total)
                    .arg(name.isEmpty() ? QStringLiteral("(без имени)") : name,
-                        result.ok ? QStringLiteral("готово") : QStringLiteral("ошибка — ") + result.cells.back());
+                        result.ok ? QStringLiteral("готово") : QStringLiteral("ошибка — ") + result.cells[kErrorColumn]);
         err.flush();
     }
 

@@ -374,6 +374,7 @@ void FileMenu::CalculationFinished()
         SolverState diagramSolver;
         snapshot->diagramRows = ::SolveMechanism(diagrams, diagramSolver).positionsDone;
         snapshot->diagrams = std::move(diagramSolver.arrays);
+        AddLaterQuantities(*snapshot);
         snapshot_ = std::move(snapshot);
         for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
             action->setEnabled(true);

@@ -3,6 +3,7 @@
 // made from. The window takes it from its own state after Calculate; the command line computes it
 // with RunCalculation, which is the same sequence Calculate runs.
 
+#include "kinematics/Characteristics.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "kinematics/Study.h"
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The diagrams always show their own solve of 180 crank positions (2 degrees apart).
@@ -39,6 +41,7 @@ struct CalculationSnapshot {
     PositionArrays diagrams;     // the diagrams' solve at 180 positions
     int diagramRows = 0;
     StudyResults study;
+    std::optional<MechanismCharacteristics> characteristics;  // of the adopted mechanism, when computed
     std::vector<ExtraColumn> extraColumns;
     std::vector<ReportSection> extraSections;
 
@@ -51,6 +54,11 @@ QString PositionCountRefusal(std::int32_t n);  // empty when n is acceptable
 // Scan, study, adopted Lbc and final solve at typed.PositionCount, then the diagrams' solve at
 // 180 positions, each on fresh solver state. Throws FloatingPointError with the exact fault text.
 CalculationSnapshot RunCalculation(const Mechanism& typed);
+
+// Adds what the program computes beyond the table: the mechanism's characteristics (a report
+// section, the summary's columns) and the accelerations of the table's positions (further CSV
+// columns). A fault there is reported in the report instead of ending the calculation.
+void AddLaterQuantities(CalculationSnapshot& snapshot);
 
 // The dead angle in degrees, as the report and the summary show it.
 double DegreesOf(double radians);

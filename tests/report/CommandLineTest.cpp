@@ -153,7 +153,8 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     const QList<QStringList> summary = CsvCells(bytes);
     ASSERT_EQ(summary.size(), 6);
     EXPECT_EQ(summary[0].join(u';'), QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;"
-                                                    "Ve max, м/с;Мёртвые положения, °;Ошибка"));
+                                                    "Ve max, м/с;Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;"
+                                                    "φ крайнее 1, °;φ крайнее 2, °"));
     EXPECT_EQ(summary[1].mid(0, 8), QStringList({QStringLiteral("Иванов"), QStringLiteral("0,1"), QStringLiteral("0,6"),
                                                  QStringLiteral("0,6"), QStringLiteral("0,5"), QStringLiteral("1"),
                                                  QStringLiteral("8"), QStringLiteral("0,9")}));
@@ -169,8 +170,15 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     EXPECT_EQ(summary[1][8].toStdString(), FormatGeneral(largest));
 
     // A bad row fills only its error cell.
-    EXPECT_EQ(summary[3], QStringList({QStringLiteral("Сидоров"), QString(), QString(), QString(), QString(), QString(),
-                                       QString(), QString(), QString(), QString(), QStringLiteral("Lab: Ошибка ввода данных!")}));
+    QStringList bad(17, QString());
+    bad[0] = QStringLiteral("Сидоров");
+    bad[10] = QStringLiteral("Lab: Ошибка ввода данных!");
+    EXPECT_EQ(summary[3], bad);
+    // The characteristics of a good variant: stroke, time ratio, transmission angles, extremes.
+    ASSERT_EQ(summary[1].size(), 17);
+    for (int c = 11; c < 17; ++c)
+        EXPECT_TRUE(ParseDecimal(summary[1][c].toStdString()).has_value()) << c;
+    EXPECT_GE(*ParseDecimal(summary[1][12].toStdString()), 1.0) << "K";
     EXPECT_EQ(summary[4][0], QStringLiteral("Козлов"));
     EXPECT_EQ(summary[4][10], QStringLiteral("Lde: Ноль недопустим!"));
     EXPECT_EQ(summary[4][1], QString());
