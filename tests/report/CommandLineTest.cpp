@@ -95,7 +95,12 @@ TEST(CommandLine, OneMechanismFromAParameterFileWritesEveryOutput)
     EXPECT_EQ(chart.size(), QSize(2 * kReportChartWidth, 2 * kReportChartHeight)) << "twice the screen resolution";
     QImage plan(QDir(images).filePath(QStringLiteral("Image1.png")));
     EXPECT_EQ(plan.size(), QSize(2 * 335, 2 * 368));
-    EXPECT_TRUE(ReadAll(QDir(images).filePath(QStringLiteral("Chart3.svg"))).contains("<svg"));
+    // Vector graphics: the curves as polylines and the labels as text, not one embedded bitmap.
+    const QByteArray svg = ReadAll(QDir(images).filePath(QStringLiteral("Chart3.svg")));
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_GE(svg.count("<polyline"), 2);
+    EXPECT_GE(svg.count("<text"), 5);
+    EXPECT_TRUE(svg.contains(QStringLiteral("Траектория движения т.").toUtf8()));
 }
 
 TEST(CommandLine, LengthsGivenDirectlyAndAWrongOutputPlaceCostNoCalculation)
