@@ -10,39 +10,9 @@
 #include <QScreen>
 #include <QSvgGenerator>
 
-#include <type_traits>
 #include <utility>
 
 namespace {
-
-// Whether the chart component offers vector painting of its own.
-template <typename T, typename = void>
-struct HasPainterPaintTo : std::false_type {};
-template <typename T>
-struct HasPainterPaintTo<T, std::void_t<decltype(std::declval<T&>().PaintTo(std::declval<QPainter&>(), std::declval<QSize>()))>>
-    : std::true_type {};
-
-// Reaches the chart's painting sequence so that it runs on any painter, not only on the chart's
-// own bitmap: that is what makes the SVG and the PDF vector graphics.
-struct ChartPaintingSequence : TChart {
-    static void Run(TChart& chart, QPainter& painter, QSize size)
-    {
-        const auto drawChart = &ChartPaintingSequence::DrawChart;
-        const bool saved = chart.AutoRepaint();
-        chart.SetAutoRepaint(false);
-        (chart.*drawChart)(painter, ChartRect{0, 0, size.width(), size.height()});
-        chart.SetAutoRepaint(saved);
-    }
-};
-
-template <typename Chart>
-void PaintWith(Chart& chart, QPainter& painter, QSize size)
-{
-    if constexpr (HasPainterPaintTo<Chart>::value)
-        chart.PaintTo(painter, size);
-    else
-        ChartPaintingSequence::Run(chart, painter, size);
-}
 
 int ScreenDpi()
 {
@@ -91,10 +61,7 @@ bool WriteSvg(QSize size, const QString& title, const QString& path, QString& er
 
 void PaintChart(TChart& chart, QPainter& painter, QSize size)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    PaintWith(chart, painter, size);
-    painter.restore();
+    chart.PaintTo(painter, size);
 }
 
 QImage ChartImage(TChart& chart)
