@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
+#include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
 #include "app/UserMessages.h"
+#include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
 #include "views/UpDown.h"
 
@@ -47,6 +49,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     base.setPixelSize(11);
     setFont(base);
 
+    exitRule_ = new FieldExitRule(this);
     CreateMenu();
 
     auto* panel = new QWidget;
@@ -89,6 +92,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     CreateResultsTable(TabSheet1);
     CreateChartTabs(TabSheet4, TabSheet2);
     CreateDrawingTab(TabSheet3);
+    CreateStatusBar();
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -129,22 +133,6 @@ void TForm4::FormCreate()
     calculationCount_ = 0;
 }
 
-void TForm4::Button4Click()
-{
-    if (!MayRunCommand(Button4))
-        return;
-    RunGuarded([this] {
-        if (mechanism_.PositionCount > kMaxPositionCount) {
-            Messages().ShowMessage(QStringLiteral("Слишком большое количество положений механизма (не более 100000)"));
-            return;
-        }
-        BusyCursor busy;
-        FindDeadPositionsAndStudy();
-        FillResultsTable();
-        ShowDiagrams();
-    });
-}
-
 void TForm4::N6Click()
 {
     if (Messages().AskYesNo(QString::fromUtf8(kExitQuestion)))
@@ -155,17 +143,34 @@ void TForm4::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program without a question.
     event->accept();
+    if (calculating_)
+        calculating_->RequestCancel();
     if (Timer1)
         Timer1->stop();
     QApplication::quit();
 }
 
-SolveOutcome TForm4::SolveMechanism()
+SolveOutcome TForm4::SolveMechanism(std::int32_t positions)
 {
     if (UpDown1)
-        UpDown1->setMaximum(mechanism_.PositionCount);
+        UpDown1->setMaximum(positions);
     solvedPositions_ = 0;
-    const SolveOutcome outcome = ::SolveMechanism(mechanism_, solver_);
+    // The record keeps the user's N; the solve still leaves its Lad and GuideOffset in it, also
+    // when a fault ends it.
+    Mechanism solved = mechanism_;
+    solved.PositionCount = positions;
+    const auto keepDerivedLengths = [this, &solved] {
+        mechanism_.Lad = solved.Lad;
+        mechanism_.GuideOffset = solved.GuideOffset;
+    };
+    SolveOutcome outcome;
+    try {
+        outcome = ::SolveMechanism(solved, solver_);
+    } catch (...) {
+        keepDerivedLengths();
+        throw;
+    }
+    keepDerivedLengths();
     solvedPositions_ = outcome.positionsDone;
     return outcome;
 }
@@ -173,24 +178,11 @@ SolveOutcome TForm4::SolveMechanism()
 bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::FocusOut:
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                RunExitHandler(edit, reason);
-        }
-        break;
     case QEvent::MouseButtonPress:
-        // A press reaches the window before the focus moves: a new click starts here.
-        if (watched->isWindowType())
-            swallowClick_ = false;
         if (watched == Label16 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             Label16Click();
             return true;
         }
-        break;
-    case QEvent::KeyPress:
-        swallowClick_ = false;
         break;
     default:
         break;

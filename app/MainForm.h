@@ -3,8 +3,10 @@
 // drawings with their angle selection and animation, the parameter file buttons and the menu.
 // The form owns all computation state (plain structs from kinematics/) and passes it in.
 //
-// The form's code is split by role: MainForm.cpp (construction, menu, Calculate, Exit),
-// MainFormInput.cpp (the input fields and their exit handlers), MainFormTable.cpp (results table
+// The form's code is split by role: MainForm.cpp (construction, menu, Exit), MainFormCalculate.cpp
+// (Calculate, its progress dialog and the status bar),
+// MainFormInput.cpp (the input fields and their exit handlers; FieldExitRule decides when those
+// run), MainFormTable.cpp (results table
 // and dead-position list), MainFormCharts.cpp (the two chart tabs), MainFormDrawing.cpp (drawing
 // tab, ShowDiagrams, angle selection and animation), MainFormFile.cpp (parameter file buttons),
 // MainFormWeb.cpp (the web-site link).
@@ -18,8 +20,11 @@
 #include <QUrl>
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 
+class ComputationProgress;
+class FieldExitRule;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -85,11 +90,17 @@ public:
     void Edit10Exit();
 
     // ---- Calculate stages ----
-    void FindDeadPositionsAndStudy();
+    // Scan, study and final solve; false when the user cancelled it (then nothing changed).
+    bool FindDeadPositionsAndStudy();
     void FillResultsTable();
     void ShowDiagrams();
-    // One solve of the record; sets UpDown1's maximum to N first.
-    SolveOutcome SolveMechanism();
+    // One solve of `positions` crank positions of the record, whose N stays as the user typed
+    // it; sets UpDown1's maximum to `positions` first.
+    SolveOutcome SolveMechanism(std::int32_t positions);
+
+    // A Calculate of at least this many positions runs behind the progress dialog.
+    void SetProgressDialogThreshold(int positions) { progressDialogPositions_ = positions; }
+    const StudyOutcome& LastOutcome() const { return lastOutcome_; }
 
     // ---- Drawings ----
     void ClearImage(TImage* image);
@@ -106,6 +117,10 @@ public:
     void CheckBox1Click();
     void Timer1Timer();
 
+signals:
+    // After every Calculate that ran to its end without an error.
+    void CalculationFinished();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,16 +133,20 @@ private:
     void CreateChartTabs(QWidget* chartsTab, QWidget* studyTab);
     void CreateDeadPositionBox(QWidget* parent);
     void CreateDrawingTab(QWidget* tab);
+    void CreateStatusBar();
     void FormCreate();
 
-    // A command button may act only after the field being edited was left and accepted: a
-    // mnemonic moves the focus first, and a validation message swallows the click or key.
-    bool MayRunCommand(QWidget* button);
-    bool TakeSwallowedClick();
-    void NoteValidationMessage();
+    // Calculate's computation on a worker thread while a modal progress dialog shows how far it
+    // got; false when the user cancelled it.
+    bool ComputeBehindProgressDialog(Mechanism& m, SolverState& s, StudyResults& r, StudyOutcome& outcome,
+                                     std::exception_ptr& error);
+    void ShowStatus(const QString& text);
+    void ShowCalculateStatus(double lbcBefore);
 
-    // Which of the six parameter fields runs which exit handler.
-    void RunExitHandler(QLineEdit* edit, Qt::FocusReason reason);
+    // The six parameter fields with their exit handlers (MainFormInput.cpp).
+    struct ParameterField;
+    static const ParameterField kParameterFields[];
+
     // Beeps (when asked), shows `text` and remembers that the field must get the focus back.
     void RejectInput(const QString& text, bool beep);
     void CheckSignAndZero(double value);
@@ -141,10 +160,12 @@ private:
     double positionScale_ = 0;
     int solvedPositions_ = 0;        // positions the last solve completed
     bool solvedOnce_ = false;        // a ShowDiagrams solve has filled the arrays
-    bool inExitHandler_ = false;
-    bool inputRejected_ = false;     // the running exit handler showed a message
-    bool swallowClick_ = false;
+    FieldExitRule* exitRule_ = nullptr;  // when the fields' exit handlers run; owned by the form
     bool timerTickRunning_ = false;
+    double scanLbc_ = 0;             // the rocker length the dead-position scan ran with
+    StudyOutcome lastOutcome_;
+    int progressDialogPositions_ = 10000;  // about 0.3 s of computation and more
+    ComputationProgress* calculating_ = nullptr;  // the running computation behind the dialog
     UrlOpener urlOpener_;
     QWidget* aboutBox_ = nullptr;
 
@@ -155,6 +176,7 @@ private:
     QWidget* TabSheet3 = nullptr;
     QWidget* TabSheet4 = nullptr;
     QLabel* Label16 = nullptr;
+    QLabel* StatusLabel = nullptr;
     QAction* N5 = nullptr;
     QAction* N6 = nullptr;
 

@@ -173,6 +173,17 @@ void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
     Chart5 = MakeChart(kChart5, backImage);
     Chart6 = MakeChart(kChart6, backImage);
 
+    // What each chart plots, in which units, and how to look closer.
+    const QString zoomHint = QStringLiteral(
+        "\nУвеличить: протяните левой кнопкой мыши вправо вниз; вернуть: протяните влево вверх."
+        "\nПрокрутить: протяните правой кнопкой мыши.");
+    Chart1->setToolTip(QStringLiteral("Скорость ползуна E, м/с (для ω1 = 1 рад/с), по углу поворота кривошипа, рад") + zoomHint);
+    Chart2->setToolTip(QStringLiteral("Координата x точки A, м, по углу поворота кривошипа, рад") + zoomHint);
+    Chart3->setToolTip(QStringLiteral("Траектория точки D: Yd, м, по Xd, м") + zoomHint);
+    Chart4->setToolTip(QStringLiteral("Наибольший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
+    Chart5->setToolTip(QStringLiteral("Наибольшая скорость ползуна Ve, м/с, по длине коромысла BC, мм") + zoomHint);
+    Chart6->setToolTip(QStringLiteral("Наименьший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
+
     Series1 = MakeSeries(Chart1, "Series1", clRed);
     MakeSeries(Chart2, "FastLineSeries1", clRed);
     Series2 = MakeSeries(Chart2, "Series2", clGreen);

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 
 #include "chart/TFastLineSeries.h"
+#include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
 #include "views/PathSplit.h"
 #include "views/UpDown.h"
@@ -15,21 +16,6 @@
 namespace {
 
 constexpr int kDiagramPositions = 180;
-constexpr double kTwoPi = 6.28318530717958647692;
-
-// The diagrams solve 180 positions of their own; the record gets the user's N back afterwards,
-// so the next table fill and save use what the user typed.
-class PositionCountOverride {
-public:
-    PositionCountOverride(Mechanism& m, std::int32_t n) : m_(m), saved_(m.PositionCount) { m_.PositionCount = n; }
-    ~PositionCountOverride() { m_.PositionCount = saved_; }
-    PositionCountOverride(const PositionCountOverride&) = delete;
-    PositionCountOverride& operator=(const PositionCountOverride&) = delete;
-
-private:
-    Mechanism& m_;
-    std::int32_t saved_;
-};
 
 }  // namespace
 
@@ -47,13 +33,15 @@ void TForm4::ShowDiagrams()
     if (calculationCount_ == 0)
         return;
 
-    {
-        PositionCountOverride diagramCount(mechanism_, kDiagramPositions);
-        SolveMechanism();
-    }
+    // The diagrams solve 180 positions of their own; the record keeps the user's N for the next
+    // table fill and save.
+    SolveMechanism(kDiagramPositions);
 
-    // 180, the full turn, is the crank position 0.
+    // 180, the full turn, is the crank position 0. Every redraw starts from blank pictures, so
+    // a picture never shows two mechanisms (the lengths may have changed since the last one).
     const int drawn = selected == kDiagramPositions ? 0 : selected;
+    ClearImage(Image1);
+    ClearImage(Image2);
     DrawVelocityPlan(drawn);
     DrawMechanism(drawn);
 
@@ -62,14 +50,13 @@ void TForm4::ShowDiagrams()
     for (TFastLineSeries* series : {Series1, Series2, Series3, Series4, Series5, Series6, Series7})
         series->ClearPoints();
 
-    if (computed > 0) {
-        // The path of D is cut at its leftmost point into two arcs, each ascending in X.
-        const int split = LeftmostIndex(a.Xd, computed);
-        for (int j = 0; j <= split; ++j)
-            Series3->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
-        for (int j = split; j < computed; ++j)
-            Series4->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
-    }
+    // The path of D is a closed oval: its two branches between the leftmost and the rightmost
+    // point, each single-valued in X.
+    const PathBranches path = SplitClosedPath(a.Xd, computed);
+    for (int j : path.forward)
+        Series3->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
+    for (int j : path.backward)
+        Series4->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
 
     double diagramAngle = 0;
     for (int k = 0; k < computed; ++k) {

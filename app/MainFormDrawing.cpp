@@ -83,29 +83,23 @@ void MakeBold(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 // the animation before the user sees its message. Other messages pass straight through.
 class StepErrors : public UserMessages {
 public:
-    StepErrors() : previous_(InstallMessages(this)) {}
-    ~StepErrors() override { InstallMessages(previous_); }
+    // The messages in use before this one (the dialogs when nothing was installed) take what
+    // this one does not keep.
+    StepErrors() : replaced_(&Messages()), installedBefore_(InstallMessages(this)) {}
+    ~StepErrors() override { InstallMessages(installedBefore_); }
     StepErrors(const StepErrors&) = delete;
     StepErrors& operator=(const StepErrors&) = delete;
 
-    void Beep() override { Previous().Beep(); }
-    void ShowMessage(const QString& text) override { Previous().ShowMessage(text); }
+    void Beep() override { replaced_->Beep(); }
+    void ShowMessage(const QString& text) override { replaced_->ShowMessage(text); }
     void ShowError(const QString& text) override { errors << text; }
-    bool AskYesNo(const QString& text) override { return Previous().AskYesNo(text); }
+    bool AskYesNo(const QString& text) override { return replaced_->AskYesNo(text); }
 
     QStringList errors;
 
 private:
-    UserMessages& Previous()
-    {
-        // Shown at once, through whatever was installed before (the dialogs when nothing was).
-        InstallMessages(previous_);
-        UserMessages& previous = Messages();
-        InstallMessages(this);
-        return previous;
-    }
-
-    UserMessages* previous_;
+    UserMessages* replaced_;
+    UserMessages* installedBefore_;
 };
 
 }  // namespace
@@ -161,6 +155,8 @@ void TForm4::CreateDrawingTab(QWidget* tab)
 
     MakeLabel(strip, "Label14", "Угол поворота", QPoint(8, 32));
     Edit8 = MakeEdit(strip, "Edit8", "0", QRect(104, 32, 49, 21));
+    // It shows the crank angle of the selected position; nothing reads what is typed into it.
+    Edit8->setReadOnly(true);
 
     CheckBox1 = new QCheckBox(QStringLiteral("Анимация с частотой"), strip);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -172,9 +168,11 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     MakeLabel(strip, "Label15", "Масштаб плана скоростей", QPoint(464, 8));
     Edit9 = MakeEdit(strip, "Edit9", "500", QRect(632, 8, 49, 21));
     MakeBold(Edit9, QPalette::Text, kDarkRed);
+    Edit9->setToolTip(QStringLiteral("Масштаб плана скоростей: пикселей на м/с (целое число)"));
     MakeLabel(strip, "Label11", "Масштаб положений механизма", QPoint(432, 32));
     Edit11 = MakeEdit(strip, "Edit11", "250", QRect(632, 32, 49, 21));
     MakeBold(Edit11, QPalette::Text, kDarkRed);
+    Edit11->setToolTip(QStringLiteral("Масштаб положений механизма: пикселей на метр (целое число)"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -291,8 +289,9 @@ void TForm4::CheckBox1Click()
 
 void TForm4::Timer1Timer()
 {
-    // A tick that arrives while one runs (a message box's loop) is dropped, not queued.
-    if (timerTickRunning_)
+    // A tick that arrives while one runs (a message box's loop) or while Calculate computes
+    // behind its dialog is dropped, not queued.
+    if (timerTickRunning_ || calculating_)
         return;
     timerTickRunning_ = true;
     QStringList errors;

@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 
+#include "app/FieldExitRule.h"
 #include "app/UserMessages.h"
 #include "kinematics/NumberText.h"
 
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <vector>
+
 namespace {
 
 const char* const kConversionError = "Ошибка ввода данных!";
@@ -19,6 +22,7 @@ const char* const kZeroError = "Ноль недопустим!";
 const char* const kRangeError = "Вибране значення поза діапазоном";
 const char* const kMetresHint = "(м)";
 
+// Where one parameter field and its captions stand.
 struct FieldPlace {
     const char* editName;
     int x, y;
@@ -27,16 +31,6 @@ struct FieldPlace {
     const char* symbol;
     int symbolX;
     bool metres;
-};
-
-// Left column: crank, coupler, rocker; right column: link DE, distance OC, N.
-constexpr FieldPlace kFields[] = {
-    {"Edit1", 208, 16, "Довжина кривошипа", 8, "Loa", 168, true},
-    {"Edit2", 208, 48, "Довжина шатуна", 8, "Lab", 168, true},
-    {"Edit3", 208, 80, "Довжина коромисла", 8, "Lbc", 168, true},
-    {"Edit4", 608, 16, "Довжина шатуна", 360, "Lde", 576, true},
-    {"Edit7", 608, 50, "Відстань між осями шарнирів", 360, "Loc", 576, true},
-    {"Edit10", 608, 80, "Кількість положення мех-му", 360, "N", 576, false},
 };
 
 QFont PixelFont(int pixels, bool bold)
@@ -57,6 +51,23 @@ QPushButton* FileButton(QWidget* parent, const char* name, const char* caption, 
 
 }  // namespace
 
+// The six parameter fields, in creation and tab order: the one list of them. Left column:
+// crank, coupler, rocker; right column: link DE, distance OC, N.
+struct TForm4::ParameterField {
+    FieldPlace place;
+    QLineEdit* TForm4::*edit;
+    void (TForm4::*exitHandler)();
+};
+
+const TForm4::ParameterField TForm4::kParameterFields[] = {
+    {{"Edit1", 208, 16, "Довжина кривошипа", 8, "Loa", 168, true}, &TForm4::Edit1, &TForm4::Edit1Exit},
+    {{"Edit2", 208, 48, "Довжина шатуна", 8, "Lab", 168, true}, &TForm4::Edit2, &TForm4::Edit2Exit},
+    {{"Edit3", 208, 80, "Довжина коромисла", 8, "Lbc", 168, true}, &TForm4::Edit3, &TForm4::Edit3Exit},
+    {{"Edit4", 608, 16, "Довжина шатуна", 360, "Lde", 576, true}, &TForm4::Edit4, &TForm4::Edit4Exit},
+    {{"Edit7", 608, 50, "Відстань між осями шарнирів", 360, "Loc", 576, true}, &TForm4::Edit7, &TForm4::Edit7Exit},
+    {{"Edit10", 608, 80, "Кількість положення мех-му", 360, "N", 576, false}, &TForm4::Edit10, &TForm4::Edit10Exit},
+};
+
 void TForm4::CreateInputTab(QWidget* tab)
 {
     auto* box = new QGroupBox(QStringLiteral("Исходные данные"), tab);
@@ -64,9 +75,9 @@ void TForm4::CreateInputTab(QWidget* tab)
     box->setGeometry(0, 0, 697, 153);
     box->setStyleSheet(QStringLiteral("QGroupBox { color: green; font-weight: bold; font-size: 13px; }"));
 
-    QLineEdit** edits[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit7, &Edit10};
-    int index = 0;
-    for (const FieldPlace& place : kFields) {
+    std::vector<QWidget*> order;
+    for (const ParameterField& field : kParameterFields) {
+        const FieldPlace& place = field.place;
         auto* caption = new QLabel(QString::fromUtf8(place.caption), box);
         caption->setFont(PixelFont(11, false));
         caption->move(place.captionX, place.y + 3);
@@ -87,22 +98,25 @@ void TForm4::CreateInputTab(QWidget* tab)
             edit->setToolTip(QString::fromUtf8(kMetresHint));
             symbol->setToolTip(QString::fromUtf8(kMetresHint));
         }
-        *edits[index++] = edit;
+        this->*field.edit = edit;
+        exitRule_->AddField(edit, [this, handler = field.exitHandler] { (this->*handler)(); });
+        order.push_back(edit);
     }
 
     Button5 = FileButton(box, "Button5", "Считать из файла", QRect(136, 112, 153, 25));
     Button6 = FileButton(box, "Button6", "Сохранить в файл", QRect(384, 112, 161, 25));
     connect(Button5, &QPushButton::clicked, this, [this] {
-        if (MayRunCommand(Button5))
+        if (exitRule_->MayRunCommand(Button5))
             Button5Click();
     });
     connect(Button6, &QPushButton::clicked, this, [this] {
-        if (MayRunCommand(Button6))
+        if (exitRule_->MayRunCommand(Button6))
             Button6Click();
     });
 
-    QWidget* order[] = {Edit1, Edit2, Edit3, Edit4, Edit7, Edit10, Button5, Button6};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    order.push_back(Button5);
+    order.push_back(Button6);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
@@ -121,7 +135,7 @@ void TForm4::RejectInput(const QString& text, bool beep)
     if (beep)
         Messages().Beep();
     Messages().ShowMessage(text);
-    inputRejected_ = true;
+    exitRule_->NoteRejected();
 }
 
 // Both tests run on the value read, also after a conversion error (then the kept value).
@@ -173,56 +187,3 @@ void TForm4::Edit10Exit()
     ShowParameters();
 }
 
-void TForm4::RunExitHandler(QLineEdit* edit, Qt::FocusReason reason)
-{
-    // The focus moving back into a rejected field, or a box taking it, is not the user leaving.
-    if (inExitHandler_)
-        return;
-    void (TForm4::*handler)() = nullptr;
-    if (edit == Edit1) handler = &TForm4::Edit1Exit;
-    else if (edit == Edit2) handler = &TForm4::Edit2Exit;
-    else if (edit == Edit3) handler = &TForm4::Edit3Exit;
-    else if (edit == Edit4) handler = &TForm4::Edit4Exit;
-    else if (edit == Edit7) handler = &TForm4::Edit7Exit;
-    else if (edit == Edit10) handler = &TForm4::Edit10Exit;
-    if (!handler)
-        return;
-
-    inExitHandler_ = true;
-    inputRejected_ = false;
-    (this->*handler)();
-    if (inputRejected_) {
-        // No window manager re-activates our window after the box; do it before the focus.
-        activateWindow();
-        edit->setFocus(Qt::OtherFocusReason);
-        // A button's click or mnemonic moved the focus here: that command does not run.
-        if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason)
-            NoteValidationMessage();
-    }
-    inExitHandler_ = false;
-}
-
-void TForm4::NoteValidationMessage()
-{
-    swallowClick_ = true;
-}
-
-bool TForm4::MayRunCommand(QWidget* button)
-{
-    if (TakeSwallowedClick())
-        return false;
-    // A mnemonic clicks without taking the focus: leave the field as a mouse click would.
-    QWidget* focus = QApplication::focusWidget();
-    const bool editing = focus == Edit1 || focus == Edit2 || focus == Edit3 || focus == Edit4 || focus == Edit7
-                         || focus == Edit10;
-    if (editing && button)
-        button->setFocus(Qt::ShortcutFocusReason);
-    return !TakeSwallowedClick();
-}
-
-bool TForm4::TakeSwallowedClick()
-{
-    const bool swallow = swallowClick_;
-    swallowClick_ = false;
-    return swallow;
-}

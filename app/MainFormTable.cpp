@@ -1,8 +1,8 @@
-// The first stage of Calculate (scan and study), the results table with its captions and the
-// Calculate button, and the dead-position list.
+// The results table with its captions and the Calculate button, and the dead-position list.
 
 #include "app/MainForm.h"
 
+#include "app/CalculateStatus.h"
 #include "kinematics/NumberText.h"
 #include "views/ResultsTableModel.h"
 #include "views/StringGrid.h"
@@ -86,17 +86,6 @@ void TForm4::CreateDeadPositionBox(QWidget* parent)
     ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; }"));
 }
 
-void TForm4::FindDeadPositionsAndStudy()
-{
-    solvedPositions_ = 0;
-    const StudyOutcome outcome = ::FindDeadPositionsAndStudy(mechanism_, solver_, study_);
-    solvedPositions_ = outcome.finalSolve.positionsDone;
-    if (UpDown1)
-        UpDown1->setMaximum(mechanism_.PositionCount);
-    if (outcome.lbcChosen)
-        Edit3->setText(QString::fromStdString(FormatGeneral(mechanism_.Lbc)));
-}
-
 void TForm4::FillResultsTable()
 {
     ++calculationCount_;
@@ -104,6 +93,11 @@ void TForm4::FillResultsTable()
 
     // The list always describes the latest Calculate: the mechanism the table shows.
     ListBox1->clear();
-    for (int i = 0; i < study_.DeadCount; ++i)
-        ListBox1->addItem(QString::fromStdString(FormatGeneral(study_.DeadAngles[static_cast<std::size_t>(i)])));
+    for (int i = 0; i < study_.DeadCount; ++i) {
+        const double angle = study_.DeadAngles[static_cast<std::size_t>(i)];
+        auto* item = new QListWidgetItem(QString::fromStdString(FormatGeneral(angle)), ListBox1);
+        item->setToolTip(QStringLiteral("φ = %1 (%2 рад) при Lbc = %3 м")
+                             .arg(DegreesText(angle), QString::fromStdString(FormatGeneral(angle)),
+                                  QString::fromStdString(FormatGeneral(scanLbc_))));
+    }
 }

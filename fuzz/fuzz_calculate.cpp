@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Run fast = StartFrom(m, earlierLength);
     Run plain = StartFrom(m, earlierLength);
-    Calculate(fast, FindDeadPositionsAndStudy);
+    Calculate(fast, [](Mechanism& mm, SolverState& s, StudyResults& r) { return FindDeadPositionsAndStudy(mm, s, r); });
     Calculate(plain, PlainDeadPositionsAndStudy);
     if (fast.s.StudyMode || !Identical(fast, plain))
         std::abort();

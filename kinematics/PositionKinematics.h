@@ -3,14 +3,12 @@
 // solver, shared by the solver and by the study's fast runs so that both give the same bits.
 // Every operation is checked (CheckedReal) and raises FloatingPointError where it faults.
 
+#include "kinematics/Angles.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
 #include <array>
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kTwoPi = 2 * kPi;
-constexpr double kHalfPi = kPi / 2;
 
 // The lengths a solve works with; Lad and GuideOffset as the solve has just set them.
 struct LinkageLengths {

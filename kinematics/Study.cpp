@@ -49,8 +49,8 @@ void MarkStudyEntryEmpty(StudyResults& r, int mm)
 
 class DeadPositionsAndStudy {
 public:
-    DeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r)
-        : m_(m), s_(s), r_(r), n_(m.PositionCount), pending_(m.PositionCount)
+    DeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r, ComputationProgress* progress)
+        : m_(m), s_(s), r_(r), n_(m.PositionCount), pending_(m.PositionCount), progress_(progress)
     {
     }
 
@@ -73,6 +73,8 @@ public:
         outcome.lbcChosen = haveBest_;
         m_.Lbc = haveBest_ ? bestLbc_ : userLbc;
         outcome.finalSolve = SolveMechanism(m_, s_);
+        if (progress_)
+            progress_->Advance(n_);
         return outcome;
     }
 
@@ -89,6 +91,10 @@ private:
                 r_.DeadAngles[static_cast<std::size_t>(count++)] = s_.CrankAngle;
         }
         r_.DeadCount = count;
+        if (progress_) {
+            progress_->Advance(kScanSteps);
+            progress_->ThrowIfCancelled();
+        }
     }
 
     // One StudyMode run at CrankAngle; true when it completed.
@@ -126,7 +132,10 @@ private:
     {
         cranks_ = std::make_unique<CrankTable>(lengths_, n_);
         std::vector<StudyRunResult> results =
-            RunStudy(lengths_, *cranks_, kFirstStudyLbcMm, kLastStudyLbcMm);
+            RunStudy(lengths_, *cranks_, kFirstStudyLbcMm, kLastStudyLbcMm, progress_);
+        // A cancelled study left runs undone: stop before anything is made of them.
+        if (progress_)
+            progress_->ThrowIfCancelled();
         for (int mm = kFirstStudyLbcMm; mm <= kLastStudyLbcMm; ++mm) {
             m_.Lbc = StudyRockerLength(mm);
             StudyRunResult& result = results[static_cast<std::size_t>(mm - kFirstStudyLbcMm)];
@@ -197,6 +206,7 @@ private:
     LinkageLengths lengths_;
     PendingArrayWrites pending_;
     std::unique_ptr<CrankTable> cranks_;
+    ComputationProgress* progress_;
     bool haveBest_ = false;
     double best_ = 0;
     double bestLbc_ = 0;
@@ -217,10 +227,15 @@ StudyOutcome StudyWithoutPositions(Mechanism& m, SolverState& s, StudyResults& r
 
 }  // namespace
 
-StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r)
+StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r,
+                                       ComputationProgress* progress)
 {
     ClearUpperVectorState();  // see Solver.cpp: the caller's drawing may have left it dirty
     if (m.PositionCount < 1)
         return StudyWithoutPositions(m, s, r);
-    return DeadPositionsAndStudy(m, s, r).Run();
+    if (progress) {
+        const long long n = m.PositionCount;
+        progress->SetTotal(kScanSteps + kStudyLength * n + n);
+    }
+    return DeadPositionsAndStudy(m, s, r, progress).Run();
 }

@@ -2,6 +2,7 @@
 // The first stage of Calculate: the dead-position scan over the crank angle, the study over the
 // rocker length and the choice of the rocker length with the largest slider velocity.
 
+#include "kinematics/ComputationProgress.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
@@ -40,4 +41,7 @@ struct StudyOutcome {
 
 // Scan (StudyMode, -1 .. 359 degrees), study (Lbc = 0.591 .. 0.900 m), choice of Lbc and the
 // final solve. Leaves StudyMode false on every path, also when a floating-point fault ends it.
-StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r);
+// With `progress`, counts the positions solved and throws ComputationCancelled soon after a
+// cancel request (the state is then incomplete and belongs to nobody).
+StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r,
+                                       ComputationProgress* progress = nullptr);

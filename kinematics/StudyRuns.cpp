@@ -17,15 +17,20 @@ struct RunScratch {
 };
 
 void RunRange(const LinkageLengths& base, const CrankTable& cranks, int firstMm, int fromMm,
-              int toMm, RunScratch& scratch, std::vector<StudyRunResult>& results) noexcept
+              int toMm, RunScratch& scratch, std::vector<StudyRunResult>& results,
+              ComputationProgress* progress) noexcept
 {
     // A new thread starts with a copy of its creator's vector state, dirty upper halves included.
     ClearUpperVectorState();
     for (int mm = fromMm; mm <= toMm; ++mm) {
+        if (progress && progress->CancelRequested())
+            return;
         LinkageLengths lengths = base;
         lengths.Lbc = StudyRockerLength(mm);
         StudyRunResult& result = results[static_cast<std::size_t>(mm - firstMm)];
         result = RunOneStudyLength(lengths, cranks, scratch.ve, scratch.gamma);
+        if (progress)
+            progress->Advance(cranks.PositionCount());
         if (result.kind == StudyRunResult::Kind::Faulted)
             return;
     }
@@ -95,13 +100,13 @@ StudyRunResult RunOneStudyLength(const LinkageLengths& lengths, const CrankTable
 }
 
 std::vector<StudyRunResult> RunStudy(const LinkageLengths& lengths, const CrankTable& cranks,
-                                     int firstMm, int lastMm)
+                                     int firstMm, int lastMm, ComputationProgress* progress)
 {
     std::vector<StudyRunResult> results(static_cast<std::size_t>(lastMm - firstMm + 1));
     const long work = static_cast<long>(cranks.PositionCount()) * static_cast<long>(results.size());
     RunScratch lowerScratch(cranks.PositionCount());
     if (work < kPositionsWorthASecondThread || lastMm <= firstMm) {
-        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScratch, results);
+        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScratch, results, progress);
         return results;
     }
     const int middleMm = firstMm + (lastMm - firstMm) / 2;
@@ -109,12 +114,12 @@ std::vector<StudyRunResult> RunStudy(const LinkageLengths& lengths, const CrankT
     std::thread upperHalf;
     try {
         upperHalf = std::thread(RunRange, std::cref(lengths), std::cref(cranks), firstMm,
-                                middleMm + 1, lastMm, std::ref(upperScratch), std::ref(results));
+                                middleMm + 1, lastMm, std::ref(upperScratch), std::ref(results), progress);
     } catch (const std::system_error&) {
-        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScratch, results);
+        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScratch, results, progress);
         return results;
     }
-    RunRange(lengths, cranks, firstMm, firstMm, middleMm, lowerScratch, results);
+    RunRange(lengths, cranks, firstMm, firstMm, middleMm, lowerScratch, results, progress);
     upperHalf.join();
     return results;
 }

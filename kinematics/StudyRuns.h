@@ -5,6 +5,7 @@
 // and the velocity plan are left out where they cannot fault, and the crank, which does not
 // depend on the rocker, is computed once for all runs.
 
+#include "kinematics/ComputationProgress.h"
 #include "kinematics/PositionKinematics.h"
 
 #include <vector>
@@ -47,9 +48,10 @@ StudyRunResult RunOneStudyLength(const LinkageLengths& lengths, const CrankTable
 
 // Runs Lbc = mm/1000 for mm = first .. last (results[mm - first]); large jobs are shared by two
 // threads, each taking one half of the lengths. Within each half, runs after a faulting run are
-// left NotRun: the command ends at the first fault anyway.
+// left NotRun: the command ends at the first fault anyway. With `progress`, each finished run
+// advances it by N, and a cancel request leaves the remaining runs NotRun.
 std::vector<StudyRunResult> RunStudy(const LinkageLengths& lengths, const CrankTable& cranks,
-                                     int firstMm, int lastMm);
+                                     int firstMm, int lastMm, ComputationProgress* progress = nullptr);
 
 // Returns the upper halves of the AVX registers to their clean state where the CPU has AVX (a
 // no-op elsewhere). Every entry of the computation and every worker thread calls it first: the

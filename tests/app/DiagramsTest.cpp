@@ -45,7 +45,8 @@ TEST_F(DiagramsTest, ChartsShow180PositionsWhileTheTableShowsTheUsersN)
     Calculate();
     ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
     EXPECT_EQ(FindComponent<StringGrid>(form, "StringGrid1")->Model()->rowCount(), 8);
-    EXPECT_EQ(Counts(), (std::vector<int>{180, 180, Series(3)->Count(), 181 - Series(3)->Count(), 310, 310, 310}));
+    // The path of D: two branches between its extremes, which both hold.
+    EXPECT_EQ(Counts(), (std::vector<int>{180, 180, Series(3)->Count(), 182 - Series(3)->Count(), 310, 310, 310}));
 
     const TChartValueList& angles = Series(1)->XValues();
     EXPECT_EQ(angles.Value(0), 0.0);
@@ -119,6 +120,20 @@ TEST(PathSplit, CutsAtTheFirstLeftmostPoint)
     for (const Case& c : cases)
         EXPECT_EQ(LeftmostIndex(c.xd, static_cast<int>(c.xd.size())), c.expected);
     EXPECT_EQ(LeftmostIndex({0.3, 0.2, -5.0}, 2), 1) << "only computed positions count";
+}
+
+TEST(PathSplit, ClosedPathSplitsIntoTwoAscendingBranchesBetweenItsExtremes)
+{
+    // An oval traced from a point that is neither extreme: leftmost at 3, rightmost at 7.
+    const std::vector<double> xd = {0.5, 0.0, -0.5, -1.0, -0.6, 0.1, 0.7, 1.0, 0.9};
+    const PathBranches b = SplitClosedPath(xd, static_cast<int>(xd.size()));
+    EXPECT_EQ(b.forward, (std::vector<int>{3, 4, 5, 6, 7}));
+    EXPECT_EQ(b.backward, (std::vector<int>{3, 2, 1, 0, 8, 7}));
+    EXPECT_EQ(RightmostIndex(xd, static_cast<int>(xd.size())), 7);
+    EXPECT_TRUE(SplitClosedPath({}, 0).forward.empty());
+    const PathBranches single = SplitClosedPath({0.4}, 1);
+    EXPECT_EQ(single.forward, std::vector<int>{0});
+    EXPECT_EQ(single.backward, std::vector<int>{0});
 }
 
 }  // namespace

@@ -160,8 +160,9 @@ TEST_F(DrawingTabTest, StripStartsAsTheFormHoldsIt)
     EXPECT_EQ(edit6->geometry(), QRect(372, 30, 49, 24));
     EXPECT_EQ(edit11->geometry(), QRect(632, 32, 49, 21));
     EXPECT_TRUE(checkBox->font().bold());
-    // The Calculate drew position 0 without blanking first.
-    EXPECT_EQ(image2->Picture().pixel(0, 0), QColor(Qt::white).rgb());
+    // The Calculate blanked before it drew position 0, as a change of position does: the
+    // blanking leaves its outline.
+    EXPECT_EQ(image2->Picture().pixel(0, 0), QColor(Qt::black).rgb());
 }
 
 TEST_F(DrawingTabTest, ScrollingTo37SelectsAndDrawsPosition37)

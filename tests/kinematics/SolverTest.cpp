@@ -1,5 +1,6 @@
 #include "KinematicsTestSupport.h"
 
+#include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/RoundDecimals.h"
 #include "kinematics/Solver.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr double kSixDecimals = 5e-7;
-constexpr double kPi = 3.14159265358979323846;
 
 TEST(SolveMechanism, DefaultsAtEightPositions)
 {

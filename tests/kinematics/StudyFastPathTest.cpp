@@ -96,7 +96,7 @@ class StudyFastPath : public ::testing::TestWithParam<Case> {};
 TEST_P(StudyFastPath, LeavesWhatThePlainRunsLeave)
 {
     const Mechanism& m = GetParam().m;
-    const Snapshot fast = RunAndRecord(m, FindDeadPositionsAndStudy);
+    const Snapshot fast = RunAndRecord(m, [](Mechanism& mm, SolverState& s, StudyResults& r) { return FindDeadPositionsAndStudy(mm, s, r); });
     const Snapshot plain = RunAndRecord(m, PlainDeadPositionsAndStudy);
     ExpectIdentical(fast, plain);
 }

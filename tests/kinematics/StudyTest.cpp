@@ -1,5 +1,6 @@
 #include "KinematicsTestSupport.h"
 
+#include "kinematics/Angles.h"
 #include "kinematics/Errors.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/Study.h"
@@ -12,7 +13,6 @@
 namespace {
 
 constexpr double kSixDecimals = 5e-7;
-constexpr double kPi = 3.14159265358979323846;
 
 double Degrees(int degrees)
 {
