@@ -32,7 +32,8 @@ BENCHMARK(BM_FindDeadPositionsAndStudy)
     ->Arg(180)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();  // both threads of the study
 
 void BM_FindDeadPositionsAndStudyAfterDrawing(benchmark::State& state)
 {
@@ -57,7 +58,8 @@ BENCHMARK(BM_FindDeadPositionsAndStudyAfterDrawing)
     ->Arg(180)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();  // both threads of the study
 
 }  // namespace
 
