@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -53,7 +52,12 @@ DecimalDigits ToDigits(double magnitude)
         if (text[i] >= '0' && text[i] <= '9')
             result.digits.push_back(text[i]);
     }
-    result.pointPosition = std::atoi(text.c_str() + e + 1) + 1;
+    std::size_t digits = e + 1;
+    if (text[digits] == '+')
+        ++digits;  // from_chars takes a minus sign only
+    int exponent = 0;
+    std::from_chars(text.data() + digits, text.data() + text.size(), exponent);
+    result.pointPosition = exponent + 1;
     return result;
 }
 

@@ -110,7 +110,12 @@ void TChartAxis::RecalcDerived()
 {
     scaleRange_ = scaleMaximum_ - scaleMinimum_;
     rangeIsZero_ = scaleRange_ == 0;
-    pixelsPerUnit_ = rangeIsZero_ ? 0 : AxisLength() / scaleRange_;
+    // Ends on both sides of zero near the largest doubles have a range beyond them: the mapping
+    // then works on half values, which are exact and give the same pixels.
+    halved_ = std::isinf(scaleRange_) && std::isfinite(scaleMinimum_) &&
+              std::isfinite(scaleMaximum_);
+    const double span = halved_ ? scaleMaximum_ * 0.5 - scaleMinimum_ * 0.5 : scaleRange_;
+    pixelsPerUnit_ = rangeIsZero_ ? 0 : AxisLength() / span;
 }
 
 void TChartAxis::CalcAutomaticRange()
@@ -204,8 +209,13 @@ void TChartAxis::ApplySeriesMargins()
         scaleMinimum_ = 0;
         scaleMaximum_ = 0;
     } else if (range != 0) {
-        scaleMinimum_ = scaleMinimum_ - low * range / usable;
-        scaleMaximum_ = scaleMaximum_ + high * range / usable;
+        // Near the largest doubles the widened ends would overflow: those ends stay unwidened.
+        const double lowest = scaleMinimum_ - low * range / usable;
+        const double highest = scaleMaximum_ + high * range / usable;
+        if (std::isfinite(lowest))
+            scaleMinimum_ = lowest;
+        if (std::isfinite(highest))
+            scaleMaximum_ = highest;
     }
     if (scaleMinimum_ > scaleMaximum_)
         std::swap(scaleMinimum_, scaleMaximum_);
@@ -218,6 +228,10 @@ double TChartAxis::PixelToValue(int pixel) const
     if (length < 1)
         return 0;
     const int offset = inverted_ ? endPixel_ - pixel : pixel - startPixel_;
+    if (halved_) {
+        const double half = offset * (scaleMaximum_ * 0.5 - scaleMinimum_ * 0.5) / length;
+        return Horizontal() ? scaleMinimum_ + half * 2 : scaleMaximum_ - half * 2;
+    }
     if (Horizontal())
         return scaleMinimum_ + offset * scaleRange_ / length;
     return scaleMaximum_ - offset * scaleRange_ / length;

@@ -162,7 +162,7 @@ public:
     int EndPixel() const { return endPixel_; }
     int AxisLength() const { return endPixel_ - startPixel_; }
     int CenterPixel() const { return centerPixel_; }
-    double PixelsPerUnit() const { return pixelsPerUnit_; }
+    double PixelsPerUnit() const { return halved_ ? pixelsPerUnit_ * 0.5 : pixelsPerUnit_; }
     int AxisPosition() const { return axisPosition_; }
     int LabelsPosition() const { return labelsPosition_; }
     int TitlePosition() const { return titlePosition_; }
@@ -253,7 +253,8 @@ private:
     int startPixel_ = 0;
     int endPixel_ = 0;
     int centerPixel_ = 0;
-    double pixelsPerUnit_ = 0;
+    double pixelsPerUnit_ = 0;  // per half unit when halved_
+    bool halved_ = false;
     int axisPosition_ = 0;
     int labelsPosition_ = 0;
     int titlePosition_ = 0;
@@ -268,7 +269,8 @@ inline int TChartAxis::ValueToPixel(double value) const
 {
     if (rangeIsZero_)
         return centerPixel_;
-    const double d = (value - scaleMinimum_) * pixelsPerUnit_;
+    const double d = halved_ ? (value * 0.5 - scaleMinimum_ * 0.5) * pixelsPerUnit_
+                             : (value - scaleMinimum_) * pixelsPerUnit_;
     const bool vertical = !Horizontal();
     double pixel;
     if (vertical != inverted_)

@@ -212,3 +212,18 @@ TEST(ChartZoomLimits, ZoomAtTheEndsOfTheDoublesKeepsARange)
     chart->RenderImage();
     EXPECT_EQ(LabelTexts(*left).size(), 1u);
 }
+
+TEST(ChartZoomLimits, ValuesAtTheLargestDoublesStayInsideThePlot)
+{
+    auto chart = ChartOfY({1e308, 1.79e308, 1.5e308, -1.79e308 / 2});
+    chart->RenderImage();
+    const ChartRect plot = chart->PlotRect();
+    TFastLineSeries* series = static_cast<TFastLineSeries*>(chart->Series(0));
+    ASSERT_EQ(series->LastDrawnRuns().size(), 1u);
+    for (const QPoint& p : series->LastDrawnRuns()[0]) {
+        EXPECT_GE(p.y(), plot.top - 2);
+        EXPECT_LE(p.y(), plot.bottom + 2);
+    }
+    for (const QString& text : LabelTexts(*chart->LeftAxis()))
+        EXPECT_LE(text.size(), 8) << text.toStdString();
+}
