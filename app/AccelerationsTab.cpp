@@ -26,7 +26,7 @@
 namespace {
 
 constexpr double kDefaultOmega1 = 1;        // rad/s, as the velocities of the drawing tab assume
-constexpr double kDefaultAccelScale = 1500;  // pixels per m/s²: the defaults' plans fill the picture
+constexpr double kDefaultAccelScale = 2000;  // pixels per m/s²: the defaults' plans fill the picture
 constexpr int kPlanWidth = 335;
 constexpr int kPlanHeight = 340;
 constexpr int kFieldWidth = 60;
@@ -303,12 +303,22 @@ void AccelerationsTab::ShowTable()
         ClearTable();
         return;
     }
-    AccelerationArrays a = ScaledAccelerations(final_.accelerations, Omega1());
+    // Only the shown columns are scaled: a 100 000-position table costs eleven arrays, not all.
+    const AccelerationArrays& a = final_.accelerations;
+    const CheckedReal omega1 = Omega1();
+    const CheckedReal omega1Squared = omega1 * omega1;
+    const auto scaled = [](const std::vector<double>& values, CheckedReal factor) {
+        std::vector<double> column(values.size());
+        for (std::size_t k = 0; k < values.size(); ++k)
+            column[k] = (CheckedReal(values[k]) * factor).Value();
+        return column;
+    };
     std::vector<std::vector<double>> columns;
     columns.push_back(AnglesInDegrees(a));
-    for (std::vector<double>* column : {&a.Omega2, &a.Omega3, &a.Omega4, &a.Eps2, &a.Eps3, &a.Eps4, &a.Aa, &a.Ab,
-                                        &a.Ad, &a.AeAbs, &a.Ae})
-        columns.push_back(std::move(*column));
+    for (const std::vector<double>* column : {&a.Omega2, &a.Omega3, &a.Omega4})
+        columns.push_back(scaled(*column, omega1));
+    for (const std::vector<double>* column : {&a.Eps2, &a.Eps3, &a.Eps4, &a.Aa, &a.Ab, &a.Ad, &a.AeAbs, &a.Ae})
+        columns.push_back(scaled(*column, omega1Squared));
     grid_->Model()->SetColumns(std::move(columns));
 }
 

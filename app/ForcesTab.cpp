@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr double kDefaultForceScale = 0.2;  // pixels per newton
+constexpr double kDefaultForceScale = 0.5;  // pixels per newton: the defaults' plans fill the picture
 constexpr int kPlanWidth = 335;
 constexpr int kPlanHeight = 340;
 constexpr int kFieldWidth = 50;

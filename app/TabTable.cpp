@@ -83,7 +83,7 @@ TabTable::TabTable(const char* objectName, QStringList headers, QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setDefaultSectionSize(120);
+    horizontalHeader()->setDefaultSectionSize(136);  // 15 digits, sign and comma
 }
 
 QString TabTable::SelectionText() const

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kLabelPixelSize = 15;
+constexpr int kLabelPixelSize = 14;
 constexpr double kArrowLength = 9;        // pixels along the line
 constexpr double kArrowHalfWidth = 3.5;   // pixels across it
 constexpr int kLabelGaps[] = {2, 8, 16, 26, 40};

@@ -247,9 +247,9 @@ TEST_F(AccelerationsTabTest, ThePlanFollowsThePositionAndTheScale)
     EXPECT_EQ(tabs.Text("LabelAccelPosition"), QStringLiteral("Положение 45, φ = 90°"));
 
     messages.Clear();
-    tabs.Enter("EditAccelScale", QStringLiteral("2000"));
+    tabs.Enter("EditAccelScale", QStringLiteral("3000"));
     EXPECT_TRUE(messages.all.isEmpty());
-    EXPECT_EQ(tabs.accelerations->AccelScale(), 2000);
+    EXPECT_EQ(tabs.accelerations->AccelScale(), 3000);
     EXPECT_NE(Plan()->Picture(), second);
 
     // A position the diagrams' solve does not hold draws nothing.
