@@ -27,7 +27,8 @@ public:
     QString CellText(int row, int column) const;
 
     // The cell's whole text with its quantity, unit, position and crank angle, for its tooltip:
-    // "Xa = -1,83697019872103E-17 м, положение 6, φ = 270°" ("" for a blank cell).
+    // "Xa = -1,83697019872103E-17 м, положение 6, φ = 270°" ("" for a blank cell); a rounded
+    // positive cell adds its value before rounding.
     QString CellToolTip(int row, int column) const;
 
     // The caption above a column ("Xa") and what it means, with its unit, for the caption's
