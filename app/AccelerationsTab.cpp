@@ -218,12 +218,11 @@ void AccelerationsTab::ShowFinalSolve(const Mechanism& m, const PositionArrays& 
 {
     scalingFailed_ = false;
     try {
-        TabSolve solve = AnalyseSolve(m, arrays, count, &diagram_);
-        final_ = std::move(solve);
+        AnalyseSolve(final_, m, arrays, count, &diagram_);
         ShowTable();
         ShowCharacteristics();
     } catch (...) {
-        final_ = TabSolve{};
+        final_.valid = false;
         ClearTable();
         ClearCharacteristics(QString());
         emit FinalSolveChanged();
@@ -237,12 +236,11 @@ void AccelerationsTab::ShowDiagramSolve(const Mechanism& m, const PositionArrays
     selected_ = selected;
     scalingFailed_ = false;
     try {
-        TabSolve solve = AnalyseSolve(m, arrays, count, diagram_.valid ? &diagram_ : &final_);
-        diagram_ = std::move(solve);
+        AnalyseSolve(diagram_, m, arrays, count, &final_);
         ShowDiagrams();
         DrawPlan();
     } catch (...) {
-        diagram_ = TabSolve{};
+        diagram_.valid = false;
         ClearDiagrams();
         emit DiagramSolveChanged();
         throw;

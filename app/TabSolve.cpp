@@ -6,28 +6,34 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 bool SameLengths(const Mechanism& a, const Mechanism& b)
 {
     return a.Loa == b.Loa && a.Lab == b.Lab && a.Lbc == b.Lbc && a.Lde == b.Lde && a.Loc == b.Loc;
 }
 
-TabSolve AnalyseSolve(const Mechanism& m, const PositionArrays& positions, int count, const TabSolve* known)
+void AnalyseSolve(TabSolve& solve, const Mechanism& m, const PositionArrays& positions, int count, const TabSolve* other)
 {
-    TabSolve solve;
+    const bool keepCharacteristics = solve.valid && SameLengths(solve.mechanism, m);
+    const bool takeCharacteristics = !keepCharacteristics && other && other->valid && SameLengths(other->mechanism, m);
+    solve.valid = false;
     solve.mechanism = m;
     // The angles of the positions follow the solve's N, which is the length of its arrays; the
     // record may already hold another N again (the diagrams solve 180 positions of their own).
     solve.mechanism.PositionCount = static_cast<std::int32_t>(std::min<std::size_t>(positions.Size(), kMaxPositionCount));
-    solve.positions = positions;
-    solve.count = std::clamp(count, 0, static_cast<int>(positions.Size()));
-    ComputeAccelerations(solve.mechanism, positions, solve.count, solve.accelerations);
-    if (known && known->valid && SameLengths(known->mechanism, m))
-        solve.characteristics = known->characteristics;
-    else
+    for (std::vector<double> PositionArrays::*array :
+         {&PositionArrays::Xa, &PositionArrays::Ya, &PositionArrays::Xb, &PositionArrays::Yb, &PositionArrays::Xd,
+          &PositionArrays::Yd, &PositionArrays::Ye, &PositionArrays::Vxa, &PositionArrays::Vya, &PositionArrays::Vxb,
+          &PositionArrays::Vyb, &PositionArrays::Vxd, &PositionArrays::Vyd, &PositionArrays::Ve})
+        solve.positions.*array = positions.*array;
+    solve.count = std::clamp(count, 0, static_cast<int>(solve.positions.Size()));
+    ComputeAccelerations(solve.mechanism, solve.positions, solve.count, solve.accelerations);
+    if (takeCharacteristics)
+        solve.characteristics = other->characteristics;
+    else if (!keepCharacteristics)
         solve.characteristics = ComputeCharacteristics(solve.mechanism);
     solve.valid = true;
-    return solve;
 }
 
 double Degrees(double radians)

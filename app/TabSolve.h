@@ -1,7 +1,8 @@
 #pragma once
-// A finished solve as the analysis tabs keep it: the solved record, a copy of its positions (the
-// main window's arrays are overwritten by the next solve), the accelerations for ω1 = 1 and the
-// characteristics of its lengths.
+// A finished solve as the analysis tabs keep it: the solved record, a copy of the positions and
+// velocities the later computations read (the main window's arrays are overwritten by the next
+// solve; the velocity-plan arrays, Va and Gamma are not copied), the accelerations for ω1 = 1
+// and the characteristics of its lengths.
 
 #include "kinematics/Accelerations.h"
 #include "kinematics/Characteristics.h"
@@ -20,9 +21,12 @@ struct TabSolve {
 // The five lengths that decide the characteristics are the same in both records.
 bool SameLengths(const Mechanism& a, const Mechanism& b);
 
-// Accelerations and characteristics of a finished solve; `known` (when it holds characteristics
-// of the same lengths) spares their search. Throws FloatingPointError where the arithmetic faults.
-TabSolve AnalyseSolve(const Mechanism& m, const PositionArrays& positions, int count, const TabSolve* known = nullptr);
+// Fills `solve` with a finished solve, its accelerations and characteristics, in place: the arrays
+// keep their storage from one Calculate to the next. Characteristics already found for the same
+// lengths (in `solve` or in `other`) are taken over. Throws FloatingPointError where the
+// arithmetic faults; `solve` is then not valid.
+void AnalyseSolve(TabSolve& solve, const Mechanism& m, const PositionArrays& positions, int count,
+                  const TabSolve* other = nullptr);
 
 // Degrees of an angle in radians.
 double Degrees(double radians);

@@ -151,6 +151,28 @@ TEST_F(AccelerationsTabTest, TheDiagramsTakeTheirAnglesFromTheirOwnSolve)
     EXPECT_EQ(tabs.Text("LabelAccelPosition"), QStringLiteral("Положение 45, φ = 90°"));
 }
 
+TEST_F(AccelerationsTabTest, DiagramsOfChangedLengthsMarkTheirOwnExtremes)
+{
+    // A length changed after Calculate: the next redraw of the diagrams solves the new lengths,
+    // while the table and the panel still describe the calculation.
+    tabs.Calculate(AdoptedDefaults(), 8, 0);
+    const QString stroke = tabs.Text("LabelStroke");
+    Mechanism changed = AdoptedDefaults();
+    changed.Lbc = 0.6;
+    const Solved d = Solve(changed, kDiagramPositions);
+    tabs.accelerations->ShowDiagramSolve(d.m, d.s.arrays, d.count, 0);
+    Mechanism solved = d.m;
+    const MechanismCharacteristics c = ComputeCharacteristics(solved);
+    ASSERT_EQ(c.Status, CharacteristicsStatus::Computed);
+    EXPECT_NEAR(tabs.Find<TFastLineSeries>("MarkVE2")->XValues().Value(0), c.Extreme2 * kDegreesPerRadian, 1e-9);
+    EXPECT_EQ(tabs.Text("LabelStroke"), stroke);
+
+    // Back to the calculated lengths, the marks follow again.
+    tabs.Calculate(AdoptedDefaults(), 8, 0);
+    const auto second = LabelNumber(tabs.Text("LabelExtreme2"), QStringLiteral("°"));
+    EXPECT_NEAR(tabs.Find<TFastLineSeries>("MarkVE2")->XValues().Value(0), *second, 1e-9);
+}
+
 TEST_F(AccelerationsTabTest, DoublingTheCrankSpeedDoublesVelocitiesAndQuadruplesAccelerations)
 {
     tabs.Calculate(AdoptedDefaults(), 36, 10);
