@@ -136,8 +136,13 @@ ForcesTab::ForcesTab(AccelerationsTab* accelerations, QWidget* parent) : QWidget
     });
     connect(accelerations, &AccelerationsTab::DiagramSolveChanged, this, [this] {
         RunGuarded([this] {
-            RefreshChart();
-            RefreshPlan();
+            try {
+                RefreshChart();
+                RefreshPlan();
+            } catch (...) {
+                ClearAll();
+                throw;
+            }
         });
     });
     connect(accelerations, &AccelerationsTab::SelectedPositionChanged, this, [this] {
@@ -245,11 +250,31 @@ double ForcesTab::ForceScale() const
 
 void ForcesTab::RefreshAll()
 {
-    RunGuarded([this] { RefreshTable(); });
+    // One fault, one box: the first failing part ends the refresh, and nothing computed with the
+    // previous parameters stays beside the cleared part.
     RunGuarded([this] {
-        RefreshChart();
-        RefreshPlan();
+        try {
+            RefreshTable();
+            RefreshChart();
+            RefreshPlan();
+        } catch (...) {
+            ClearAll();
+            throw;
+        }
     });
+}
+
+void ForcesTab::ClearAll()
+{
+    grid_->Model()->SetColumns({});
+    seriesGroups_->ClearPoints();
+    seriesLever_->ClearPoints();
+    tableDifference_ = 0;
+    chartDifference_ = 0;
+    ShowDifference();
+    planImage_->Picture().fill(Qt::white);
+    planImage_->Changed();
+    positionLabel_->clear();
 }
 
 void ForcesTab::RefreshTable()

@@ -46,6 +46,7 @@ private:
     void RefreshChart();
     void RefreshPlan();
     void RefreshAll();
+    void ClearAll();
     void ShowDifference();
 
     const AccelerationsTab* accelerations_;

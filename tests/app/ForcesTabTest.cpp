@@ -173,4 +173,22 @@ TEST_F(ForcesTabTest, ASpeedThatOverflowsGivesOneErrorAndNoTorques)
     EXPECT_EQ(NonWhitePixels(tabs.Find<TImage>("ForcePlanImage")->Picture()), 0);
 }
 
+TEST_F(ForcesTabTest, AnOverflowingMassGivesOneErrorAndLeavesNothingOfTheOldLoads)
+{
+    // The coupler of 0,6 m weighs more than the largest double at 1E308 kg/m.
+    tabs.Enter("EditLinearMass", QStringLiteral("1E308"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Floating point overflow.")});
+    EXPECT_EQ(Grid()->rowCount(), 0);
+    EXPECT_EQ(tabs.Find<TFastLineSeries>("SeriesMbLever")->Count(), 0);
+    EXPECT_TRUE(tabs.Text("LabelMbDifference").isEmpty());
+    EXPECT_EQ(NonWhitePixels(tabs.Find<TImage>("ForcePlanImage")->Picture()), 0);
+
+    messages.Clear();
+    tabs.Enter("EditLinearMass", QStringLiteral("20"));
+    EXPECT_TRUE(messages.all.isEmpty());
+    EXPECT_EQ(Grid()->rowCount(), 12);
+    EXPECT_EQ(tabs.Find<TFastLineSeries>("SeriesMbLever")->Count(), kDiagramPositions);
+}
+
 }  // namespace
