@@ -14,7 +14,9 @@
 
 #include <QApplication>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -110,6 +112,28 @@ TEST_F(AccelerationsTabTest, DefaultsShowTheCharacteristicsOfTheirLengths)
         EXPECT_EQ(Grid()->CellText(r, kAb), General(a.Ab[k]));
     }
     ExpectNoBrokenNumbers();
+}
+
+TEST_F(AccelerationsTabTest, TextsAreTheSameUnderEveryLocale)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+    tabs.Calculate(AdoptedDefaults(), 8, 3);
+    QStringList reference;
+    for (const char* name : kValueLabels)
+        reference << tabs.Text(name);
+    reference << Grid()->CellText(3, kAb) << tabs.Text("LabelAccelPosition");
+    for (const char* locale : {"ru_RU.UTF-8", "uk_UA.UTF-8", "de_DE.UTF-8"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale << " is missing; scripts/setup.sh generates it";
+        tabs.Calculate(AdoptedDefaults(), 8, 3);
+        QStringList texts;
+        for (const char* name : kValueLabels)
+            texts << tabs.Text(name);
+        texts << Grid()->CellText(3, kAb) << tabs.Text("LabelAccelPosition");
+        EXPECT_EQ(texts, reference) << locale;
+    }
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_TRUE(reference.front().contains(u',')) << reference.front().toStdString();
 }
 
 TEST_F(AccelerationsTabTest, TheDiagramsCoverTheTurnAndMarkTheExtremes)
