@@ -63,7 +63,12 @@ stop_process() {
 }
 cleanup() {
   if [ -n "$watchdog_pid" ]; then
-    kill $(pgrep -P "$watchdog_pid") "$watchdog_pid" 2>/dev/null
+    # The watchdog first, its sleep after: a watchdog that saw its sleep end first would still
+    # send the TERM that fails the run.
+    local sleeper; sleeper=$(pgrep -P "$watchdog_pid")
+    kill "$watchdog_pid" 2>/dev/null
+    [ -n "$sleeper" ] && kill $sleeper 2>/dev/null
+    watchdog_pid=""
   fi
   stop_process "$app_pid"
   # An X server must be gone for good: one still shutting down removes the socket of the next
@@ -258,14 +263,31 @@ check "the splash hides itself" wait_until 3 splash_hidden
 check "the main window is centred on the screen" centred "$main"
 geometry "$main"
 main_w=$gw main_h=$gh
-menu_h=$((main_h - 515))
-page_y=$((menu_h + 26))
-log "main window $main: ${main_w}x${main_h} at $gx,$gy (menu bar $menu_h px)"
-check "the client area is 705 pixels wide" [ "$main_w" -eq 705 ]
-menu_bar_fits() { [ "$menu_h" -gt 10 ] && [ "$menu_h" -lt 40 ]; }
-check "the menu bar is above a 515-pixel client area" menu_bar_fits
 sleep 0.5
 shot "$main" 00-start-defaults
+# The menu bar's height. A status bar may stand below the 515-pixel client area, so it is found
+# from the top: the first green pixel row (the caption "Исходные данные" of the first tab's group
+# box) lies 31 pixels below the menu bar. Without it, the window is menu bar and client area.
+first_green=$(timeout 20 convert "$artifacts/00-start-defaults.png" -crop 300x120+0+0 +repage txt:- 2>/dev/null |
+  awk -F'[,: ]+' '/#008000/ { print $2; exit }')
+if [ -n "$first_green" ]; then menu_h=$((first_green - 31)); else menu_h=$((main_h - 515)); fi
+page_y=$((menu_h + 26))
+client_bottom=$((menu_h + 515))
+log "main window $main: ${main_w}x${main_h} at $gx,$gy (menu bar $menu_h px, $((main_h - client_bottom)) px below the client area)"
+check "the client area is 705 pixels wide" [ "$main_w" -eq 705 ]
+menu_bar_fits() { [ "$menu_h" -gt 10 ] && [ "$menu_h" -lt 40 ] && [ "$client_bottom" -le "$main_h" ]; }
+check "the menu bar is above a 515-pixel client area" menu_bar_fits
+# Centres of the menu bar's titles (dark pixel runs more than 8 pixels apart): "Справка" is the
+# one before last, the command "Выход" the last, whatever menus stand before them.
+menu_titles=($(timeout 20 convert "$artifacts/00-start-defaults.png" -crop 705x$((menu_h - 4))+0+2 +repage \
+  -colorspace Gray -threshold 50% txt:- 2>/dev/null | awk -F'[,: ]+' '/#000000/ { print $1 }' | sort -n -u |
+  awk 'NR == 1 { s = $1; p = $1; next } $1 - p > 8 { print int((s + p) / 2); s = $1 } { p = $1 } END { if (NR) print int((s + p) / 2) }'))
+help_x=32 exit_x=86
+if [ ${#menu_titles[@]} -ge 2 ]; then
+  help_x=${menu_titles[${#menu_titles[@]} - 2]}
+  exit_x=${menu_titles[${#menu_titles[@]} - 1]}
+fi
+log "menu titles at x = ${menu_titles[*]}"
 
 # ---- input: a point and a comma, an invalid value and its message box ----
 type_into Edit1 "0.12"
@@ -338,7 +360,7 @@ check "the two chart tabs differ" differ 11-tab2-diagrams 12-tab3-diagrams-study
 
 # ---- drawing tab: the scroll bar and the animation ----
 # The strip under the drawings: 59 pixels high, above the 41-pixel link strip and a 1-pixel frame.
-sy=$((main_h - 41 - 59 - 1))
+sy=$((client_bottom - 41 - 59 - 1))
 pictures="700x360+2+$((page_y + 20))"
 scroll_right_x=$((page_x + 176 + 145 - 8))
 for _ in 1 2 3 4 5 6 7 8 9 10; do click_main "$scroll_right_x" $((sy + 16)); done
@@ -373,7 +395,7 @@ record_size_is_68 && check "Edit1 shows the loaded 0,12 again, not the typed 0,2
 
 # ---- About box ----
 focus_main
-click_main 32 $((menu_h / 2))
+click_main "$help_x" $((menu_h / 2))
 sleep 0.4
 xdo key Down Return
 if wait_until 5 window_shown "$ABOUT_TITLE"; then
@@ -391,7 +413,7 @@ fi
 # ---- Exit: No keeps the program, Yes ends it with status 0 ----
 exit_question() {
   focus_main
-  click_main 86 $((menu_h / 2))
+  click_main "$exit_x" $((menu_h / 2))
   wait_until 5 window_shown "$QUESTION_TITLE"
 }
 if exit_question; then
