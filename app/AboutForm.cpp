@@ -1,4 +1,5 @@
 #include "app/AboutForm.h"
+#include "views/FormFont.h"
 
 #include "app/BevelPanel.h"
 #include "app/GuardedHandler.h"
@@ -91,9 +92,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont base(QStringLiteral("MS Sans Serif"));
-    base.setPixelSize(11);
-    setFont(base);
+    setFont(FormFont(11));
 
     CreateTopPanel();
 
@@ -113,10 +112,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     Button2 = new QPushButton(QStringLiteral("Закрыть"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(kCloseButtonRect);
-    QFont buttonFont(QStringLiteral("MS Sans Serif"));
-    buttonFont.setPixelSize(16);
-    buttonFont.setBold(true);
-    Button2->setFont(buttonFont);
+    Button2->setFont(FormFont(16, true));
     Button2->setCursor(Qt::PointingHandCursor);
     Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, [this] { RunGuarded([this] { Button1Click(); }); });

@@ -1,7 +1,12 @@
 #include "app/MainForm.h"
+#include "views/FormFont.h"
 
+#include "app/AccelerationsTab.h"
 #include "app/FieldExitRule.h"
+#include "app/FileMenu.h"
+#include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
+#include "app/ManualWindow.h"
 #include "app/UserMessages.h"
 #include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
@@ -45,9 +50,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Кинематический рассчет шарнирно-рычажного механизма"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QFont base(QStringLiteral("MS Sans Serif"));
-    base.setPixelSize(11);
-    setFont(base);
+    setFont(FormFont(11));
 
     exitRule_ = new FieldExitRule(this);
     CreateMenu();
@@ -60,15 +63,16 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     PageControl1 = new QTabWidget(panel);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, kClientWidth, kClientHeight - kBottomStripHeight);
-    QFont tabFont(QStringLiteral("MS Sans Serif"));
-    tabFont.setPixelSize(12);
-    tabFont.setBold(true);
-    PageControl1->tabBar()->setFont(tabFont);
+    PageControl1->tabBar()->setFont(FormFont(12, true));
 
     TabSheet1 = AddTab(PageControl1, "TabSheet1", "Рассчет ");
     TabSheet4 = AddTab(PageControl1, "TabSheet4", "Диаграммы");
     TabSheet2 = AddTab(PageControl1, "TabSheet2", "Диаграмы");
     TabSheet3 = AddTab(PageControl1, "TabSheet3", "Планы скоростей и положения механизма");
+    TabAccelerations = new AccelerationsTab;
+    PageControl1->addTab(TabAccelerations, QStringLiteral("Ускорения"));
+    TabForces = new ForcesTab(TabAccelerations);  // follows the accelerations tab by itself
+    PageControl1->addTab(TabForces, QStringLiteral("Силы"));
     PageControl1->setCurrentIndex(0);
 
     auto* bottom = new QFrame(panel);
@@ -93,6 +97,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     CreateChartTabs(TabSheet4, TabSheet2);
     CreateDrawingTab(TabSheet3);
     CreateStatusBar();
+    new FileMenu(this);  // "Файл" before "Справка"; needs the command buttons
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -113,6 +118,10 @@ void TForm4::CreateMenu()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->setObjectName(QStringLiteral("N4"));
+    QAction* manual = help->addAction(QStringLiteral("Руководство"));
+    manual->setObjectName(QStringLiteral("ManualAction"));
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(manual, &QAction::triggered, this, [this] { ManualWindow::ShowFor(this); });
     N5 = help->addAction(QStringLiteral("&О программе"));
     N5->setObjectName(QStringLiteral("N5"));
     connect(N5, &QAction::triggered, this, [this] { N5Click(); });

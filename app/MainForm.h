@@ -9,7 +9,8 @@
 // run), MainFormTable.cpp (results table
 // and dead-position list), MainFormCharts.cpp (the two chart tabs), MainFormDrawing.cpp (drawing
 // tab, ShowDiagrams, angle selection and animation), MainFormFile.cpp (parameter file buttons),
-// MainFormWeb.cpp (the web-site link).
+// MainFormWeb.cpp (the web-site link). The tabs "Ускорения" and "Силы" are widgets of their own
+// (AccelerationsTab, ForcesTab), given each finished solve; the "Файл" menu is FileMenu.
 
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
@@ -23,7 +24,9 @@
 #include <exception>
 #include <functional>
 
+class AccelerationsTab;
 class ComputationProgress;
+class ForcesTab;
 class FieldExitRule;
 class QAction;
 class QCheckBox;
@@ -175,6 +178,8 @@ private:
     QWidget* TabSheet2 = nullptr;
     QWidget* TabSheet3 = nullptr;
     QWidget* TabSheet4 = nullptr;
+    AccelerationsTab* TabAccelerations = nullptr;
+    ForcesTab* TabForces = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* StatusLabel = nullptr;
     QAction* N5 = nullptr;

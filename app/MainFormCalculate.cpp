@@ -5,6 +5,7 @@
 
 #include "app/MainForm.h"
 
+#include "app/AccelerationsTab.h"
 #include "app/CalculateStatus.h"
 #include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
@@ -56,6 +57,8 @@ void TForm4::Button4Click()
             if (!FindDeadPositionsAndStudy())
                 return;  // cancelled: nothing changed
             FillResultsTable();
+            // solver_ holds the final solve until the diagrams solve their own positions.
+            TabAccelerations->ShowFinalSolve(mechanism_, solver_.arrays, solvedPositions_);
             for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6})
                 chart->UndoZoom();  // a range chosen for the old curves may show nothing of the new
             ShowDiagrams();

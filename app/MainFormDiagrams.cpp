@@ -3,6 +3,8 @@
 
 #include "app/MainForm.h"
 
+#include "app/AccelerationsTab.h"
+
 #include "chart/TFastLineSeries.h"
 #include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
@@ -44,6 +46,7 @@ void TForm4::ShowDiagrams()
     ClearImage(Image2);
     DrawVelocityPlan(drawn);
     DrawMechanism(drawn);
+    TabAccelerations->ShowDiagramSolve(mechanism_, solver_.arrays, solvedPositions_, drawn);
 
     const PositionArrays& a = solver_.arrays;
     const int computed = solvedPositions_;

@@ -5,6 +5,7 @@
 #include "app/FieldExitRule.h"
 #include "app/UserMessages.h"
 #include "kinematics/NumberText.h"
+#include "views/FormFont.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -32,14 +33,6 @@ struct FieldPlace {
     int symbolX;
     bool metres;
 };
-
-QFont PixelFont(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QPushButton* FileButton(QWidget* parent, const char* name, const char* caption, QRect geometry)
 {
@@ -79,12 +72,12 @@ void TForm4::CreateInputTab(QWidget* tab)
     for (const ParameterField& field : kParameterFields) {
         const FieldPlace& place = field.place;
         auto* caption = new QLabel(QString::fromUtf8(place.caption), box);
-        caption->setFont(PixelFont(11, false));
+        caption->setFont(FormFont(11));
         caption->move(place.captionX, place.y + 3);
         caption->adjustSize();
 
         auto* symbol = new QLabel(QString::fromLatin1(place.symbol), box);
-        symbol->setFont(PixelFont(16, true));
+        symbol->setFont(FormFont(16, true));
         symbol->setStyleSheet(QStringLiteral("color: navy;"));
         symbol->move(place.symbolX, place.y);
         symbol->adjustSize();
@@ -92,7 +85,7 @@ void TForm4::CreateInputTab(QWidget* tab)
         auto* edit = new QLineEdit(box);
         edit->setObjectName(QString::fromLatin1(place.editName));
         edit->setGeometry(place.x, place.y, 80, 21);
-        edit->setFont(PixelFont(11, true));
+        edit->setFont(FormFont(11, true));
         edit->setStyleSheet(QStringLiteral("color: #800000;"));
         if (place.metres) {
             edit->setToolTip(QString::fromUtf8(kMetresHint));

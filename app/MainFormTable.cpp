@@ -4,6 +4,7 @@
 
 #include "app/CalculateStatus.h"
 #include "kinematics/NumberText.h"
+#include "views/FormFont.h"
 #include "views/ResultsTableModel.h"
 #include "views/StringGrid.h"
 #include "views/UpDown.h"
@@ -33,14 +34,6 @@ constexpr int kGridWidth = 693;
 constexpr int kGridHeight = 224;
 constexpr int kTabStripHeight = 41;
 
-QFont BoldPixels(int pixels)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
-
 }  // namespace
 
 void TForm4::CreateResultsTable(QWidget* tab)
@@ -48,9 +41,10 @@ void TForm4::CreateResultsTable(QWidget* tab)
     for (int c = 0; c < ResultsTableModel::kColumns; ++c) {
         auto* caption = new QLabel(QString::fromLatin1(kColumnCaptions[c].text), tab);
         caption->setObjectName(QStringLiteral("ColumnCaption%1").arg(c));
-        caption->setFont(BoldPixels(13));
+        caption->setFont(FormFont(13, true));
         caption->move(kColumnCaptions[c].x, kCaptionsY);
         caption->adjustSize();
+        caption->setToolTip(ResultsTableModel::ColumnToolTip(c));
     }
 
     StringGrid1 = new StringGrid(tab);
@@ -63,7 +57,7 @@ void TForm4::CreateResultsTable(QWidget* tab)
     Button4 = new QPushButton(QStringLiteral("&Рассчитать"), strip);
     Button4->setObjectName(QStringLiteral("Button4"));
     Button4->setGeometry(280, 8, 113, 25);
-    Button4->setFont(BoldPixels(13));
+    Button4->setFont(FormFont(13, true));
     Button4->setCursor(Qt::PointingHandCursor);
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
 }

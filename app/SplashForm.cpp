@@ -1,4 +1,5 @@
 #include "app/SplashForm.h"
+#include "views/FormFont.h"
 
 #include "app/BevelPanel.h"
 #include "app/GuardedHandler.h"
@@ -58,10 +59,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     Panel1->SetBevelInner(BevelPanel::Bevel::Lowered);
     Panel1->SetBevelWidth(kBevelWidth);
     Panel1->setCursor(Qt::WaitCursor);
-    QFont panelFont(QStringLiteral("MS Sans Serif"));
-    panelFont.setPixelSize(13);
-    panelFont.setBold(true);
-    Panel1->setFont(panelFont);
+    Panel1->setFont(FormFont(13, true));
     QPalette panelPalette = Panel1->palette();
     panelPalette.setColor(QPalette::WindowText, QColor(kNavy));
     Panel1->setPalette(panelPalette);

@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "app/ProcessSetup.h"
 #include "app/SplashForm.h"
+#include "storage/ParameterFile.h"
 
 #include <QApplication>
 #include <QFont>
@@ -38,6 +39,8 @@ int main(int argc, char** argv)
     // The splash hides itself for good, and the About box is a child of nothing: only closing
     // the main window (its closeEvent quits) or the Exit command ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Saves cut short by a kill leave their temporary files; old ones go before anything loads.
+    RemoveStaleSaveLeftovers();
 
     TForm1 splash;  // its FormCreate sets the title and the icon
     TForm4 mainForm;

@@ -9,7 +9,7 @@ namespace {
 
 std::string AtAngle(int degrees)
 {
-    return " при φ = " + std::to_string(degrees) + "°";
+    return " при φ = " + FormatGeneral(degrees) + "°";
 }
 
 // Plain arithmetic is enough here: every value is tested before it is used.

@@ -170,7 +170,9 @@ TEST_F(CalculateTest, ExitAsksAndOnlyYesEndsTheLoop)
     bool quitRequested = false;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { quitRequested = true; });
     QTimer::singleShot(0, [&] { form.N6Click(); });
-    QTimer::singleShot(2000, qApp, [] { QCoreApplication::exit(1); });
+    // The safety exit dies with the test: fired later, it would end every event loop after it.
+    QObject safety;
+    QTimer::singleShot(2000, &safety, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(quitRequested);
 }
