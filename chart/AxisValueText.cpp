@@ -158,11 +158,11 @@ QString FormatAxisValue(double value, const QString& format, const AxisLabelForm
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     const PictureFormat picture = ParsePicture(format);
     DecimalDigits d = ToDigits(std::fabs(value));
-    // Judged after rounding to 15 digits: 1E21 has 22 digits before the point.
     if (form.exponent) {
         RoundToDecimals(d, form.decimals);
         return ExponentText(d, value < 0);
     }
+    // Judged after rounding to 15 digits: 1E21 has 22 digits before the point.
     if (d.pointPosition > 21)
         return ExponentText(d, value < 0);
     RoundToDecimals(d, std::max(picture.maxDecimals, form.decimals));
