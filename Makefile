@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 
 
-.PHONY: all setup configure build run test soak sanitize bench fuzz screenshot clean
+.PHONY: all setup configure build run test e2e soak sanitize bench fuzz screenshot clean
 
 all: build
 
@@ -25,9 +25,13 @@ build: configure
 run: build
 	@bash scripts/run.sh $(BUILD)/orvek
 
-# Everything but the long soaks; `make soak` runs those.
+# The headless suite: everything but the long soaks (`make soak`) and the end-to-end run of the
+# real program under Xvfb (`make e2e`).
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE soak
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE 'soak|e2e'
+
+e2e: build
+	cd $(BUILD) && ctest --output-on-failure -L e2e
 
 soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L soak

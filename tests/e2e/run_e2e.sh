@@ -397,7 +397,7 @@ record_size_is_68 && check "Edit1 shows the loaded 0,12 again, not the typed 0,2
 focus_main
 click_main "$help_x" $((menu_h / 2))
 sleep 0.4
-xdo key Down Return
+xdo key Down Down Return  # "Руководство" stands before "О программе"
 if wait_until 5 window_shown "$ABOUT_TITLE"; then
   about=$(visible_window "$ABOUT_TITLE")
   log "ok: the About box opens"

@@ -116,7 +116,7 @@ protected:
     {
         EXPECT_LE(Count(0), kDiagramPositions) << when << " " << step;
         EXPECT_LE(Count(1), kDiagramPositions) << when << " " << step;
-        EXPECT_LE(Count(2) + Count(3), kDiagramPositions + 1) << when << " " << step;
+        EXPECT_LE(Count(2) + Count(3), kDiagramPositions + 2) << when << " " << step;  // both branches hold the two extremes
         for (int i = 4; i < 7; ++i)
             EXPECT_LE(Count(i), kStudyPoints) << when << " " << step << " " << kSeriesNames[i];
     }
@@ -203,7 +203,7 @@ TEST_F(SoakTest, AThousandCalculatesOfRandomValidMechanisms)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::cout << "[ soak     ] " << kCalculates << " calculates in " << seconds << " s, " << errorBoxes
               << " error boxes, " << fullRefreshes << " full refreshes, largest N " << largest << std::endl;
-    RecordProperty("seconds", std::to_string(seconds));
+    RecordProperty("seconds", QString::number(seconds).toStdString());
     for (const auto& [text, count] : errorTexts)
         std::cout << "[ soak     ]   " << count << " x " << text.toStdString() << std::endl;
     RecordProperty("errorBoxes", errorBoxes);
@@ -254,7 +254,7 @@ TEST_F(SoakTest, TenThousandAnimationStepsKeepChartsAndMemoryBounded)
     std::cout << "[ soak     ] " << kAnimationSteps << " animation steps in " << seconds
               << " s, memory in use at most " << firstWindow / 1024 << " KiB in the first " << kMemoryWindowSteps
               << " steps and " << lastWindow / 1024 << " KiB in the last" << std::endl;
-    RecordProperty("seconds", std::to_string(seconds));
+    RecordProperty("seconds", QString::number(seconds).toStdString());
     EXPECT_EQ(wraps, kAnimationSteps / kLastScrollPosition);
     EXPECT_LE(lastWindow, firstWindow + kMemoryMarginBytes);
 }
