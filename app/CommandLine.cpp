@@ -54,7 +54,8 @@ const char* const kUsage =
     "\n"
     "Расчёт выполняется так же, как по кнопке «Рассчитать»: поиск мёртвых положений, исследование\n"
     "длины коромысла BC от 0,591 до 0,9 м, выбор длины с наибольшей скоростью ползуна E и расчёт\n"
-    "N положений. Окно не открывается, дисплей не нужен.\n"
+    "N положений. Окно не открывается, дисплей не нужен. Силовой анализ (столбцы таблицы, раздел\n"
+    "отчёта, Mб max в сводке) — с q = 20 кг/м, m5 = 10 кг, Fс = 500 Н, силой тяжести, ω1 = 1 рад/с.\n"
     "  --params FILE     длины звеньев и N из файла параметров (68 байт, как «Сохранить в файл»)\n"
     "  --loa --lab --lbc --lde --loc X   длины в метрах вместо файла (запятая или точка)\n"
     "                    (недостающие берутся по умолчанию: 0,1; 0,6; 0,6; 0,5; 1)\n"
@@ -70,7 +71,8 @@ const char* const kUsage =
     "\n"
     "The calculation is the one the Calculate button runs: dead-position scan, study of the rocker\n"
     "length BC from 0.591 to 0.9 m, choice of the length with the largest slider velocity, and the\n"
-    "solve of N positions. No window is shown and no display is needed.\n"
+    "solve of N positions. No window is shown and no display is needed. The force analysis uses\n"
+    "q = 20 kg/m, m5 = 10 kg, Fc = 500 N, gravity on, omega1 = 1 rad/s.\n"
     "  --params FILE     link lengths and N from a parameter file (68 bytes)\n"
     "  --loa --lab --lbc --lde --loc X   lengths in metres instead of a file (comma or point)\n"
     "  --n N             number of crank positions\n"
@@ -383,10 +385,11 @@ struct VariantResult {
 QString SummaryHeader()
 {
     return QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;Ve max, м/с;"
-                          "Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;φ крайнее 1, °;φ крайнее 2, °");
+                          "Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;φ крайнее 1, °;φ крайнее 2, °;"
+                          "Mб max, Н·м;φ при Mб max, °");
 }
 
-constexpr int kSummaryColumns = 17;
+constexpr int kSummaryColumns = 19;
 constexpr int kErrorColumn = 10;
 
 VariantResult FailedVariant(const QString& name, const QString& error)
@@ -440,6 +443,13 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
     } else {
         r.cells << QStringList(6, QString());
     }
+    // The largest |Mб| with the default force parameters, and the crank angle where it occurs.
+    double torque = 0;
+    double degrees = 0;
+    if (LargestBalancingTorque(*snapshot, torque, degrees))
+        r.cells << Text(torque) << Text(degrees);
+    else
+        r.cells << QString() << QString();
     return r;
 }
 

@@ -217,6 +217,7 @@ void FileMenu::ExportCsv()
         const QString path = Choose(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv");
         if (path.isEmpty())
             return;
+        UpdateForces(*snapshot_, WindowForceParameters(*form_));
         QString error;
         if (!WriteResultsCsv(*snapshot_, path, error)) {
             Tell(error);
@@ -288,6 +289,7 @@ void FileMenu::ReportPdf()
         if (path.isEmpty())
             return;
         BusyCursor busy;
+        UpdateForces(*snapshot_, WindowForceParameters(*form_));
         const WindowReport report(*snapshot_, *form_);
         QString error;
         if (!WriteReportPdf(report.input, path, error)) {
@@ -308,6 +310,7 @@ void FileMenu::SetupPrinter(QPrinter& printer)
 
 void FileMenu::PaintReportOn(QPrinter& printer)
 {
+    UpdateForces(*snapshot_, WindowForceParameters(*form_));
     const WindowReport report(*snapshot_, *form_);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -374,7 +377,7 @@ void FileMenu::CalculationFinished()
         SolverState diagramSolver;
         snapshot->diagramRows = ::SolveMechanism(diagrams, diagramSolver).positionsDone;
         snapshot->diagrams = std::move(diagramSolver.arrays);
-        AddLaterQuantities(*snapshot);
+        AddLaterQuantities(*snapshot, WindowForceParameters(*form_));
         snapshot_ = std::move(snapshot);
         for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
             action->setEnabled(true);

@@ -4,6 +4,7 @@
 // with RunCalculation, which is the same sequence Calculate runs.
 
 #include "kinematics/Characteristics.h"
+#include "kinematics/ForceAnalysis.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "kinematics/Study.h"
@@ -13,6 +14,8 @@
 
 #include <optional>
 #include <vector>
+
+class QObject;
 
 // The diagrams always show their own solve of 180 crank positions (2 degrees apart).
 constexpr int kDiagramPositionCount = 180;
@@ -31,6 +34,17 @@ struct ReportSection {
     bool nextToInput = false;  // characteristics: after the dead positions; later quantities: at the end
 };
 
+// The force analysis of a calculation: of the table's positions (CSV, report table, summary) and
+// of the diagrams' 180 positions (the report's chart), for one set of force parameters.
+struct SnapshotForces {
+    bool computed = false;       // false: nothing below holds; `error` says why when it is not empty
+    QString error;
+    ForceParameters parameters;
+    ForceArrays table;           // one entry per table row
+    ForceArrays diagrams;        // one entry per diagram row; empty when that solve faulted
+    double largestDifference = 0;  // largest |Mб(groups) − Mб(lever)| over both
+};
+
 struct CalculationSnapshot {
     Mechanism typed{};           // the record as the user gave it (Lbc before the study)
     Mechanism adopted{};         // the record after the study: Lbc is the adopted one
@@ -44,6 +58,7 @@ struct CalculationSnapshot {
     std::optional<MechanismCharacteristics> characteristics;  // of the adopted mechanism, when computed
     std::vector<ExtraColumn> extraColumns;
     std::vector<ReportSection> extraSections;
+    SnapshotForces forces;
 
     int PositionCount() const { return adopted.PositionCount; }
 };
@@ -58,7 +73,24 @@ CalculationSnapshot RunCalculation(const Mechanism& typed);
 // Adds what the program computes beyond the table: the mechanism's characteristics (a report
 // section, the summary's columns) and the accelerations of the table's positions (further CSV
 // columns). A fault there is reported in the report instead of ending the calculation.
-void AddLaterQuantities(CalculationSnapshot& snapshot);
+// The force analysis is run with `forces` (the defaults, ω1 = 1, without the window).
+void AddLaterQuantities(CalculationSnapshot& snapshot, const ForceParameters& forces = {});
+
+// Runs the force analysis again with `parameters` unless it already holds for them. A fault is
+// kept in snapshot.forces.error and leaves the rest of the snapshot as it was.
+void UpdateForces(CalculationSnapshot& snapshot, const ForceParameters& parameters);
+
+// The force parameters the window's forces tab shows (fields "EditLinearMass", "EditSliderMass",
+// "EditResistance", "EditOmega1", box "CheckGravity" found under `window`); a field that is
+// missing or does not read as an acceptable number keeps its default.
+ForceParameters WindowForceParameters(const QObject& window);
+
+// The force columns of the CSV: "name, unit" headers and the table rows' values.
+std::vector<ExtraColumn> ForceColumns(const SnapshotForces& forces);
+
+// The largest |Mб| (groups) over the table and the crank angle (degrees) of the first position
+// where it occurs; false when the forces were not computed.
+bool LargestBalancingTorque(const CalculationSnapshot& snapshot, double& torque, double& degrees);
 
 // The dead angle in degrees, as the report and the summary show it.
 double DegreesOf(double radians);

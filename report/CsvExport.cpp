@@ -58,7 +58,10 @@ std::vector<CsvColumn> ResultsCsvColumns(const CalculationSnapshot& snapshot)
         const std::vector<double>& source = snapshot.table.*q.values;
         columns.push_back({QString::fromUtf8(q.header), std::vector<double>(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(rows))});
     }
-    for (const ExtraColumn& extra : snapshot.extraColumns) {
+    std::vector<ExtraColumn> extras = snapshot.extraColumns;
+    for (ExtraColumn& force : ForceColumns(snapshot.forces))
+        extras.push_back(std::move(force));
+    for (const ExtraColumn& extra : extras) {
         CsvColumn column{extra.header, extra.values};
         if (column.values.size() > rows)
             column.values.resize(rows);

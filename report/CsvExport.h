@@ -19,7 +19,7 @@ struct CsvColumn {
 QString ResultsCsvHeader();
 
 // k, the crank angle in degrees, the 14 quantities of the final solve, then the snapshot's extra
-// column groups. Only the rows the final solve reached.
+// column groups, then the force analysis. Only the rows the final solve reached.
 std::vector<CsvColumn> ResultsCsvColumns(const CalculationSnapshot& snapshot);
 
 // The whole file: BOM, header line and `rows` value lines (a column shorter than that leaves its

@@ -3,6 +3,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
 #include "chart/FastLineSeries.h"
+#include "kinematics/Angles.h"
 
 #include <cmath>
 
@@ -17,7 +18,6 @@ constexpr int kBottomTitleSize = 5;
 constexpr int kLeftTitleSize = 3;
 constexpr int kChart3DPercent = 1;
 constexpr int kSeriesPenWidth = 2;
-constexpr double kTwoPi = 6.28318530717958647692;
 
 struct SeriesLook {
     const char* name;
@@ -78,11 +78,15 @@ void AddStudyCurve(TChartSeries* series, const StudyCurve& curve)
     }
 }
 
-}  // namespace
 
-std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage)
+// The balancing torque over the crank angle: the groups' curve drawn wide, the lever's narrow on
+// top of it, so both show where they lie on each other.
+const ChartLook kForceLook = {"ChartMb", "Уравновешивающий момент Mб", "Угол, °", "Mб, Н·м",
+                              {{{"SeriesMbGroups", clRed}, {"SeriesMbLever", clGreen}, {nullptr, 0}}}};
+constexpr int kWideSeriesPenWidth = 4;
+
+std::unique_ptr<TChart> MakeChart(const ChartLook& look, const QImage& backImage)
 {
-    const ChartLook& look = kLooks[number - 1];
     auto chart = std::make_unique<TChart>();
     chart->setObjectName(QString::fromLatin1(look.name));
     chart->SetMarginLeft(kChartMargin);
@@ -127,6 +131,31 @@ std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage)
         series->XValues().Order = loAscending;
         series->YValues().Order = loNone;
         chart->AddSeries(series);
+    }
+    return chart;
+}
+
+}  // namespace
+
+std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage)
+{
+    return MakeChart(kLooks[number - 1], backImage);
+}
+
+std::unique_ptr<TChart> MakeForceChart(const CalculationSnapshot& snapshot, const QImage& backImage)
+{
+    std::unique_ptr<TChart> chart = MakeChart(kForceLook, backImage);
+    const ForceArrays& f = snapshot.forces.diagrams;
+    if (!snapshot.forces.computed || f.Size() == 0)
+        return chart;
+    auto* groups = chart->findChild<TFastLineSeries*>(QStringLiteral("SeriesMbGroups"));
+    auto* lever = chart->findChild<TFastLineSeries*>(QStringLiteral("SeriesMbLever"));
+    groups->LinePen()->SetWidth(kWideSeriesPenWidth);
+    for (std::size_t k = 0; k < f.Size(); ++k) {
+        // As the solver spaces the diagrams' positions: (360/180)*k degrees.
+        const double degrees = (360.0 / kDiagramPositionCount) * static_cast<double>(k);
+        groups->AddPoint(degrees, f.MbGroups[k]);
+        lever->AddPoint(degrees, f.MbLever[k]);
     }
     return chart;
 }

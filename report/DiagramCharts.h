@@ -20,6 +20,10 @@ constexpr int kReportChartHeight = 300;
 // Chart `number` (1 .. 6) with its title, axis titles, look and series, all series empty.
 std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage);
 
+// The balancing torque of the snapshot's force analysis over the crank angle of the diagrams'
+// 180 positions, by both methods; no points when the forces were not computed.
+std::unique_ptr<TChart> MakeForceChart(const CalculationSnapshot& snapshot, const QImage& backImage);
+
 // Appends the snapshot's points to the data series of chart `number`, as the window's diagram
 // refresh does: Ve and Xa over the crank angle, the path of D in two arcs, the three study curves.
 void FillDiagramChart(TChart& chart, int number, const CalculationSnapshot& snapshot);

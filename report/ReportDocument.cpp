@@ -4,6 +4,7 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/RoundDecimals.h"
 #include "report/AtomicWrite.h"
+#include "report/DiagramCharts.h"
 #include "report/Pictures.h"
 
 #include <QFontMetricsF>
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -402,6 +404,73 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
                    Font(kTextFamily, kTextPixels), kSectionGap);
 }
 
+QString YesNo(bool value)
+{
+    return value ? QStringLiteral("учитывается") : QStringLiteral("не учитывается");
+}
+
+void DrawForceSection(PageFlow& flow, const CalculationSnapshot& s)
+{
+    const SnapshotForces& forces = s.forces;
+    if (!forces.computed && forces.error.isEmpty())
+        return;
+    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    const QFont text = Font(kTextFamily, kTextPixels);
+    flow.Ensure(QFontMetricsF(heading, flow.Painter().device()).height() * 8);
+    flow.Paragraph(QStringLiteral("Силовой анализ"), heading);
+    if (!forces.computed) {
+        flow.Paragraph(QStringLiteral("Силовой анализ не выполнен: %1").arg(forces.error), text, kSectionGap);
+        return;
+    }
+    const ForceParameters& p = forces.parameters;
+    const QStringList model = {
+        QStringLiteral("Масса каждого стержня равна q·l при q = %1 кг/м; центр масс — в середине звена "
+                       "(у шатуна — точка D), момент инерции m·l²/12.")
+            .arg(Number(p.LinearMass)),
+        QStringLiteral("Масса ползуна E: m5 = %1 кг.").arg(Number(p.SliderMass)),
+        QStringLiteral("Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
+                       "рабочем ходе и равна нулю на холостом.")
+            .arg(Number(p.Resistance)),
+        QStringLiteral("Сила тяжести (g = 9,81 м/с²) %1; трения нет.").arg(YesNo(p.Gravity)),
+        QStringLiteral("Кривошип вращается против часовой стрелки с постоянной угловой скоростью ω1 = %1 рад/с.")
+            .arg(Number(p.Omega1)),
+        QStringLiteral("Уравновешивающий момент Mб найден дважды: кинетостатикой по группам Ассура и по рычагу "
+                       "Жуковского (балансу мощностей)."),
+        QStringLiteral("Наибольшая разность Mб двух методов: %1 Н·м.").arg(Number(forces.largestDifference)),
+    };
+    for (const QString& line : model)
+        flow.Paragraph(line, text, 2);
+    flow.Advance(kSectionGap);
+
+    const ForceArrays& f = forces.table;
+    const int rows = static_cast<int>(f.Size());
+    const int n = s.PositionCount();
+    const std::vector<TableColumn> columns = {
+        {QStringLiteral("k"), [](int r) { return QString::number(r); }},
+        {QStringLiteral("φ, °"), [n](int r) { return Number((360.0 / n) * r); }},
+        {QStringLiteral("Mб (группы Ассура), Н·м"),
+         [&f](int r) { return TableCellText(f.MbGroups[static_cast<std::size_t>(r)]); }},
+        {QStringLiteral("Mб (рычаг Жуковского), Н·м"),
+         [&f](int r) { return TableCellText(f.MbLever[static_cast<std::size_t>(r)]); }},
+    };
+    DrawTable(flow, QStringLiteral("Уравновешивающий момент по положениям"), columns, rows);
+
+    if (forces.diagrams.Size() == 0)
+        return;
+    std::unique_ptr<TChart> chart = MakeForceChart(s, QImage(QStringLiteral(":/charts/chart_back.png")));
+    const QSize size(kReportChartWidth, kReportChartHeight);
+    chart->resize(size);
+    const double width = flow.Width() * 0.75;
+    const double height = width * size.height() / size.width();
+    flow.Ensure(height + 2 * QFontMetricsF(text, flow.Painter().device()).height());
+    const QRectF box((flow.Width() - width) / 2, flow.Y(), width, height);
+    DrawFitted(flow.Painter(), box, size, [&](QPainter& painter) { PaintChart(*chart, painter, size); });
+    flow.Advance(height + 4);
+    flow.Paragraph(QStringLiteral("Mб по группам Ассура (широкая красная линия) и по рычагу Жуковского (узкая "
+                                  "зелёная) при 180 положениях кривошипа: кривые должны совпадать."),
+                   text, kSectionGap);
+}
+
 std::vector<ReportSection> SectionsPlaced(const std::vector<ReportSection>& all, bool early)
 {
     std::vector<ReportSection> chosen;
@@ -432,6 +501,7 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     DrawCharts(flow, input);
     DrawDrawings(flow, input);
     DrawSections(flow, SectionsPlaced(s.extraSections, false));
+    DrawForceSection(flow, s);
     flow.Finish();
     return flow.Page();
 }

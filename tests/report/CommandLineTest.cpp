@@ -159,7 +159,7 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     ASSERT_EQ(summary.size(), 6);
     EXPECT_EQ(summary[0].join(u';'), QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;"
                                                     "Ve max, м/с;Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;"
-                                                    "φ крайнее 1, °;φ крайнее 2, °"));
+                                                    "φ крайнее 1, °;φ крайнее 2, °;Mб max, Н·м;φ при Mб max, °"));
     EXPECT_EQ(summary[1].mid(0, 8), QStringList({QStringLiteral("Иванов"), QStringLiteral("0,1"), QStringLiteral("0,6"),
                                                  QStringLiteral("0,6"), QStringLiteral("0,5"), QStringLiteral("1"),
                                                  QStringLiteral("8"), QStringLiteral("0,9")}));
@@ -175,12 +175,12 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     EXPECT_EQ(summary[1][8].toStdString(), FormatGeneral(largest));
 
     // A bad row fills only its error cell.
-    QStringList bad(17, QString());
+    QStringList bad(19, QString());
     bad[0] = QStringLiteral("Сидоров");
     bad[10] = QStringLiteral("Lab: Ошибка ввода данных!");
     EXPECT_EQ(summary[3], bad);
     // The characteristics of a good variant: stroke, time ratio, transmission angles, extremes.
-    ASSERT_EQ(summary[1].size(), 17);
+    ASSERT_EQ(summary[1].size(), 19);
     for (int c = 11; c < 17; ++c)
         EXPECT_TRUE(ParseDecimal(summary[1][c].toStdString()).has_value()) << c;
     EXPECT_GE(*ParseDecimal(summary[1][12].toStdString()), 1.0) << "K";

@@ -43,11 +43,14 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_TRUE(WriteResultsCsv(snapshot, path, error)) << error.toStdString();
     const QByteArray bytes = ReadAll(path);
 
-    // The fixed header byte for byte, then the accelerations headed the same way.
+    // The fixed header byte for byte, then the accelerations and the forces headed the same way.
     ASSERT_TRUE(bytes.startsWith(QByteArray("\xEF\xBB\xBF") + kHeaderBytes + ";"));
     const QByteArray firstLine = bytes.left(bytes.indexOf("\r\n"));
     EXPECT_EQ(firstLine.mid(3 + static_cast<int>(std::strlen(kHeaderBytes))),
-              QStringLiteral(";Axa, м/с²;Aya, м/с²;Axb, м/с²;Ayb, м/с²;Axd, м/с²;Ayd, м/с²;Ae, м/с²").toUtf8());
+              QStringLiteral(";Axa, м/с²;Aya, м/с²;Axb, м/с²;Ayb, м/с²;Axd, м/с²;Ayd, м/с²;Ae, м/с²;"
+                             "Mб (группы Ассура), Н·м;Mб (рычаг Жуковского), Н·м;|R| в O, Н;|R| в A, Н;|R| в B, Н;"
+                             "|R| в C, Н;|R| в D, Н;|R| в E, Н;|N| направляющей, Н")
+                  .toUtf8());
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), n + 1);
     EXPECT_EQ(bytes.count('\n'), n + 1) << "every line ends with CRLF";
@@ -67,7 +70,7 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_EQ(rows.size(), n + 1);
     for (int k = 0; k < n; ++k) {
         const QStringList& row = rows[k + 1];
-        ASSERT_EQ(row.size(), 23) << "row " << k;
+        ASSERT_EQ(row.size(), 32) << "row " << k;
         EXPECT_EQ(row[0], QString::number(k));
         EXPECT_NEAR(Parsed(row[1]), 360.0 * k / n, 1e-12);
         for (int q = 0; q < 14; ++q) {
@@ -85,6 +88,7 @@ TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 {
     CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
     snapshot.extraColumns.clear();
+    snapshot.forces = SnapshotForces{};  // only the groups given here
     snapshot.extraColumns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
     snapshot.extraColumns.push_back({QStringLiteral("Aya; ось, м/с²"), {1e-7, 2.5}});  // shorter than the table
     const std::vector<CsvColumn> columns = ResultsCsvColumns(snapshot);
