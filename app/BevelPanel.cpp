@@ -1,5 +1,7 @@
 #include "app/BevelPanel.h"
 
+#include "chart/ChartBevel.h"
+
 #include <QPainter>
 
 namespace {
@@ -8,19 +10,12 @@ constexpr QRgb kHighlight = 0xFFFFFF;
 constexpr QRgb kShadow = 0x808080;
 constexpr int kMaxBevelWidth = 64;
 
-// Draws `width` nested one-pixel frames inside `rect` and returns the rectangle left inside.
-QRect Frame3D(QPainter& p, QRect rect, const QColor& topLeft, const QColor& bottomRight, int width)
+// The chart's 3-D frame: `width` nested one-pixel frames inside `rect`; returns what is left inside.
+QRect Frame3D(QPainter& p, const QRect& rect, const QColor& topLeft, const QColor& bottomRight, int width)
 {
-    for (int i = 0; i < width && rect.width() > 0 && rect.height() > 0; ++i) {
-        p.setPen(topLeft);
-        p.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
-        p.drawLine(rect.left(), rect.top(), rect.left(), rect.bottom() - 1);
-        p.setPen(bottomRight);
-        p.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
-        p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
-        rect.adjust(1, 1, -1, -1);
-    }
-    return rect;
+    ChartRect ring{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    DrawFrame3D(p, ring, topLeft, bottomRight, width);
+    return ring.ToQRect();
 }
 
 }  // namespace

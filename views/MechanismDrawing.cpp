@@ -1,5 +1,7 @@
 #include "views/MechanismDrawing.h"
 
+#include "chart/ChartGeometry.h"
+
 #include "views/TImage.h"
 
 #include <QFontMetrics>
@@ -140,13 +142,8 @@ std::optional<int> RoundPixel(double v)
 {
     if (std::isnan(v))
         return std::nullopt;
-    constexpr double limit = kPixelLimit;
-    const double held = v > limit ? limit : (v < -limit ? -limit : v);
-    const double below = std::floor(held);
-    const double fraction = held - below;
-    const bool belowIsOdd = std::fmod(below, 2.0) != 0.0;
-    const double rounded = (fraction > 0.5 || (fraction == 0.5 && belowIsOdd)) ? below + 1 : below;
-    return static_cast<int>(rounded);
+    // The chart's pixel rounding: held within the limit, halves to even.
+    return RoundClamped(v, kPixelLimit);
 }
 
 std::optional<QPoint> PlanMapping(double px, double py, double planScale)

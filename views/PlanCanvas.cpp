@@ -1,5 +1,7 @@
 #include "views/PlanCanvas.h"
 
+#include "views/FormFont.h"
+
 #include "kinematics/NumberText.h"
 #include "views/MechanismDrawing.h"
 
@@ -125,10 +127,7 @@ QRect PlanArea(QSize size)
 
 QFont PlanFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kLabelPixelSize);
-    font.setBold(true);
-    return font;
+    return FormFont(kLabelPixelSize, true);
 }
 
 void BlankPicture(QImage& picture)

@@ -1,5 +1,6 @@
 #include "views/StringGrid.h"
 
+#include "views/FormFont.h"
 #include "views/GridCellDelegate.h"
 #include "views/ResultsTableModel.h"
 
@@ -36,10 +37,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new Results
     QPalette p = palette();
     p.setColor(QPalette::Base, kTeal);
     setPalette(p);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    setFont(font);
+    setFont(FormFont(11, true));
 }
 
 int StringGrid::FixedRows() const
