@@ -7,6 +7,9 @@
 #include "app/FileMenu.h"
 #include "app/MainForm.h"
 #include "app/ModalAnswer.h"
+#include "kinematics/Accelerations.h"
+#include "kinematics/ForceAnalysis.h"
+#include "kinematics/NumberText.h"
 #include "report/CsvExport.h"
 #include "report/ReportDocument.h"
 #include "storage/ParameterFile.h"
@@ -16,6 +19,7 @@
 #include "support/TempWorkDir.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +27,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -246,6 +251,56 @@ TEST_F(FileMenuTest, PrintGoesThroughThePrintDialogAndPreviewShowsThePages)
     });
     Action("ActionPrintPreview")->trigger();
     EXPECT_GE(previewPages, 3);
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
+}
+
+TEST_F(FileMenuTest, TheCsvCarriesTheForcesWithTheForcesTabsParametersAtTheTimeOfWriting)
+{
+    Calculate();
+    // A user on the forces tab: no bar mass, gravity off, then the export.
+    QWidget* forcesTab = FindComponent<QWidget>(form, "TabForces");
+    ASSERT_TRUE(forcesTab);
+    QTabWidget* tabs = nullptr;
+    for (QWidget* w = forcesTab->parentWidget(); w && !tabs; w = w->parentWidget())
+        tabs = qobject_cast<QTabWidget*>(w);
+    ASSERT_TRUE(tabs);
+    tabs->setCurrentWidget(forcesTab);
+    QApplication::processEvents();
+    TypeInto(Edit("EditLinearMass"), QStringLiteral("0"));
+    LeaveWithTab(Edit("EditLinearMass"));
+    auto* gravity = FindComponent<QCheckBox>(form, "CheckGravity");
+    ASSERT_TRUE(gravity);
+    QTest::mouseClick(gravity, Qt::LeftButton, {}, QPoint(4, gravity->height() / 2));
+    ASSERT_FALSE(gravity->isChecked());
+
+    answer = dir.file(QStringLiteral("forces.csv"));
+    Action("ActionExportCsv")->trigger();
+    const QList<QStringList> rows = CsvCells(ReadAll(answer));
+    ASSERT_EQ(rows.size(), 9);
+    const int column = static_cast<int>(rows[0].indexOf(QStringLiteral("Mб (группы Ассура), Н·м")));
+    ASSERT_GT(column, 0);
+
+    // The same mechanism solved here, its forces with the tab's values.
+    Mechanism m{};
+    SetDefaultParameters(m);
+    m.Lbc = 0.9;
+    SolverState solver;
+    ASSERT_TRUE(SolveMechanism(m, solver).complete);
+    AccelerationArrays a;
+    ComputeAccelerations(m, solver.arrays, m.PositionCount, a);
+    ForceParameters tab;
+    tab.LinearMass = 0;
+    tab.Gravity = false;
+    ForceArrays expected;
+    ComputeForces(m, solver.arrays, a, ComputeCharacteristics(m), tab, expected);
+    ForceArrays defaults;
+    ComputeForces(m, solver.arrays, a, ComputeCharacteristics(m), ForceParameters{}, defaults);
+    for (int r = 1; r < rows.size(); ++r) {
+        const auto k = static_cast<std::size_t>(r - 1);
+        const double written = ParseDecimal(rows[r][column].toStdString()).value_or(-1e300);
+        EXPECT_NEAR(written, expected.MbGroups[k], 1e-13 * std::max(1.0, std::fabs(expected.MbGroups[k]))) << r;
+        EXPECT_GT(std::fabs(written - defaults.MbGroups[k]), 1e-6) << "not the defaults, row " << r;
+    }
     EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
 }
 
