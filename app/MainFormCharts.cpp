@@ -7,6 +7,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
 #include "chart/FastLineSeries.h"
+#include "report/DiagramLook.h"
 
 #include <QHBoxLayout>
 #include <QImage>
@@ -29,15 +30,6 @@ constexpr int kSplitterSize = 3;
 constexpr int kSmallestPane = 30;
 constexpr int kRestOfTab = 10000;         // the filling pane: whatever the tab leaves
 
-constexpr int kChartMargin = 5;
-constexpr TColor kPanelColor = 12615680;  // red 0, green 128, blue 192
-constexpr TColor kTitleColor = 16777200;
-constexpr int kTitleFontHeight = -12;
-constexpr int kTitleFrameWidth = 3;
-constexpr int kBottomTitleSize = 5;
-constexpr int kLeftTitleSize = 3;
-constexpr int kChart3DPercent = 1;
-constexpr int kZoomAnimatedSteps = 7;
 constexpr int kSeriesPenWidth = 2;
 
 const char* const kBackImagePath = ":/charts/chart_back.png";
@@ -56,63 +48,14 @@ const ChartTexts kChart4{"Chart4", "График изменения max угла
 const ChartTexts kChart5{"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve"};
 const ChartTexts kChart6{"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи"};
 
-void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
-{
-    axis->Title()->SetCaption(QString::fromUtf8(caption));
-    axis->Title()->Font()->SetColor(clMaroon);
-    axis->SetTitleSize(size);
-}
-
 TChart* MakeChart(const ChartTexts& texts, const QImage& backImage)
 {
-    auto* chart = new TChart;
-    chart->setObjectName(QString::fromLatin1(texts.name));
-    chart->setMinimumSize(kSmallestPane, kSmallestPane);
-    chart->SetMarginLeft(kChartMargin);
-    chart->SetMarginRight(kChartMargin);
-    chart->SetMarginTop(kChartMargin);
-    chart->SetMarginBottom(kChartMargin);
-    chart->SetMarginUnits(muPercent);
-    chart->SetBevelOuter(bvRaised);
-    chart->SetBevelInner(bvLowered);
-    chart->SetBevelWidth(1);
-    chart->SetBorderWidth(2);
-    chart->SetColor(kPanelColor);
-    chart->Gradient()->SetVisible(true);
-    chart->SetBackImage(backImage);
-    chart->SetBackImageTransp(true);
-    chart->SetBackImageMode(pbmStretch);
-    chart->SetBackImageInside(false);
-    chart->SetView3D(false);
-    chart->SetChart3DPercent(kChart3DPercent);
-    chart->Zoom()->SetAnimatedSteps(kZoomAnimatedSteps);
-    chart->Legend()->SetVisible(false);
-    chart->BackWall()->SetBrushStyle(bsClear);
-    chart->BackWall()->SetColor(clWhite);
-
-    TChartTitle* title = chart->Title();
-    title->SetText({QString::fromUtf8(texts.title)});
-    title->SetColor(kTitleColor);
-    title->Font()->SetHeight(kTitleFontHeight);
-    title->Font()->SetBold(true);
-    title->Frame()->SetStyle(psDashDot);
-    title->Frame()->SetWidth(kTitleFrameWidth);
-
-    SetAxisTitle(chart->BottomAxis(), texts.bottomTitle, kBottomTitleSize);
-    SetAxisTitle(chart->LeftAxis(), texts.leftTitle, kLeftTitleSize);
-    return chart;
+    return NewDiagramChart(texts.name, texts.title, texts.bottomTitle, texts.leftTitle, backImage);
 }
 
 TFastLineSeries* MakeSeries(TChart* chart, const char* name, TColor color)
 {
-    auto* series = new TFastLineSeries(chart);
-    series->setObjectName(QString::fromLatin1(name));
-    series->SetSeriesColor(color);
-    series->LinePen()->SetWidth(kSeriesPenWidth);
-    series->XValues().Order = loAscending;
-    series->YValues().Order = loNone;
-    chart->AddSeries(series);
-    return series;
+    return AddDiagramSeries(chart, name, color, kSeriesPenWidth);
 }
 
 QSplitter* MakeSplitter(Qt::Orientation orientation, const char* name)

@@ -1,8 +1,7 @@
 #include "app/TabCharts.h"
 
-#include "chart/Chart.h"
-#include "chart/ChartAxis.h"
 #include "chart/FastLineSeries.h"
+#include "report/DiagramLook.h"
 
 #include <QImage>
 
@@ -17,25 +16,7 @@ static void RegisterTabChartResources()
 
 namespace {
 
-constexpr int kSmallestChart = 30;
-constexpr int kChartMargin = 5;
-constexpr TColor kPanelColor = 12615680;  // red 0, green 128, blue 192
-constexpr TColor kTitleColor = 16777200;
-constexpr int kTitleFontHeight = -12;
-constexpr int kTitleFrameWidth = 3;
-constexpr int kBottomTitleSize = 5;
-constexpr int kLeftTitleSize = 3;
-constexpr int kChart3DPercent = 1;
-constexpr int kZoomAnimatedSteps = 7;
-
 const char* const kBackImagePath = ":/charts/chart_back.png";
-
-void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
-{
-    axis->Title()->SetCaption(QString::fromUtf8(caption));
-    axis->Title()->Font()->SetColor(clMaroon);
-    axis->SetTitleSize(size);
-}
 
 const QImage& BackImage()
 {
@@ -50,54 +31,12 @@ const QImage& BackImage()
 
 TChart* MakeTabChart(const char* objectName, const char* title, const char* bottomTitle, const char* leftTitle)
 {
-    auto* chart = new TChart;
-    chart->setObjectName(QString::fromLatin1(objectName));
-    chart->setMinimumSize(kSmallestChart, kSmallestChart);
-    chart->SetMarginLeft(kChartMargin);
-    chart->SetMarginRight(kChartMargin);
-    chart->SetMarginTop(kChartMargin);
-    chart->SetMarginBottom(kChartMargin);
-    chart->SetMarginUnits(muPercent);
-    chart->SetBevelOuter(bvRaised);
-    chart->SetBevelInner(bvLowered);
-    chart->SetBevelWidth(1);
-    chart->SetBorderWidth(2);
-    chart->SetColor(kPanelColor);
-    chart->Gradient()->SetVisible(true);
-    chart->SetBackImage(BackImage());
-    chart->SetBackImageTransp(true);
-    chart->SetBackImageMode(pbmStretch);
-    chart->SetBackImageInside(false);
-    chart->SetView3D(false);
-    chart->SetChart3DPercent(kChart3DPercent);
-    chart->Zoom()->SetAnimatedSteps(kZoomAnimatedSteps);
-    chart->Legend()->SetVisible(false);
-    chart->BackWall()->SetBrushStyle(bsClear);
-    chart->BackWall()->SetColor(clWhite);
-
-    TChartTitle* chartTitle = chart->Title();
-    chartTitle->SetText({QString::fromUtf8(title)});
-    chartTitle->SetColor(kTitleColor);
-    chartTitle->Font()->SetHeight(kTitleFontHeight);
-    chartTitle->Font()->SetBold(true);
-    chartTitle->Frame()->SetStyle(psDashDot);
-    chartTitle->Frame()->SetWidth(kTitleFrameWidth);
-
-    SetAxisTitle(chart->BottomAxis(), bottomTitle, kBottomTitleSize);
-    SetAxisTitle(chart->LeftAxis(), leftTitle, kLeftTitleSize);
-    return chart;
+    return NewDiagramChart(objectName, title, bottomTitle, leftTitle, BackImage());
 }
 
 TFastLineSeries* MakeTabSeries(TChart* chart, const char* objectName, TColor colour, int penWidth)
 {
-    auto* series = new TFastLineSeries(chart);
-    series->setObjectName(QString::fromLatin1(objectName));
-    series->SetSeriesColor(colour);
-    series->LinePen()->SetWidth(penWidth);
-    series->XValues().Order = loAscending;
-    series->YValues().Order = loNone;
-    chart->AddSeries(series);
-    return series;
+    return AddDiagramSeries(chart, objectName, colour, penWidth);
 }
 
 void FillSeries(TFastLineSeries* series, const std::vector<double>& x, const std::vector<double>& y, int count)

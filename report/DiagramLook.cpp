@@ -1,0 +1,82 @@
+#include "report/DiagramLook.h"
+
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/FastLineSeries.h"
+
+#include <QImage>
+
+namespace {
+
+constexpr int kSmallestChart = 30;
+constexpr int kChartMargin = 5;
+constexpr TColor kPanelColor = 12615680;  // red 0, green 128, blue 192
+constexpr TColor kTitleColor = 16777200;
+constexpr int kTitleFontHeight = -12;
+constexpr int kTitleFrameWidth = 3;
+constexpr int kBottomTitleSize = 5;
+constexpr int kLeftTitleSize = 3;
+constexpr int kChart3DPercent = 1;
+constexpr int kZoomAnimatedSteps = 7;
+
+void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
+{
+    axis->Title()->SetCaption(QString::fromUtf8(caption));
+    axis->Title()->Font()->SetColor(clMaroon);
+    axis->SetTitleSize(size);
+}
+
+}  // namespace
+
+TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle,
+                        const char* leftTitle, const QImage& backImage)
+{
+    auto* chart = new TChart;
+    chart->setObjectName(QString::fromLatin1(objectName));
+    chart->setMinimumSize(kSmallestChart, kSmallestChart);
+    chart->SetMarginLeft(kChartMargin);
+    chart->SetMarginRight(kChartMargin);
+    chart->SetMarginTop(kChartMargin);
+    chart->SetMarginBottom(kChartMargin);
+    chart->SetMarginUnits(muPercent);
+    chart->SetBevelOuter(bvRaised);
+    chart->SetBevelInner(bvLowered);
+    chart->SetBevelWidth(1);
+    chart->SetBorderWidth(2);
+    chart->SetColor(kPanelColor);
+    chart->Gradient()->SetVisible(true);
+    chart->SetBackImage(backImage);
+    chart->SetBackImageTransp(true);
+    chart->SetBackImageMode(pbmStretch);
+    chart->SetBackImageInside(false);
+    chart->SetView3D(false);
+    chart->SetChart3DPercent(kChart3DPercent);
+    chart->Zoom()->SetAnimatedSteps(kZoomAnimatedSteps);
+    chart->Legend()->SetVisible(false);
+    chart->BackWall()->SetBrushStyle(bsClear);
+    chart->BackWall()->SetColor(clWhite);
+
+    TChartTitle* chartTitle = chart->Title();
+    chartTitle->SetText({QString::fromUtf8(title)});
+    chartTitle->SetColor(kTitleColor);
+    chartTitle->Font()->SetHeight(kTitleFontHeight);
+    chartTitle->Font()->SetBold(true);
+    chartTitle->Frame()->SetStyle(psDashDot);
+    chartTitle->Frame()->SetWidth(kTitleFrameWidth);
+
+    SetAxisTitle(chart->BottomAxis(), bottomTitle, kBottomTitleSize);
+    SetAxisTitle(chart->LeftAxis(), leftTitle, kLeftTitleSize);
+    return chart;
+}
+
+TFastLineSeries* AddDiagramSeries(TChart* chart, const char* objectName, TColor colour, int penWidth)
+{
+    auto* series = new TFastLineSeries(chart);
+    series->setObjectName(QString::fromLatin1(objectName));
+    series->SetSeriesColor(colour);
+    series->LinePen()->SetWidth(penWidth);
+    series->XValues().Order = loAscending;
+    series->YValues().Order = loNone;
+    chart->AddSeries(series);
+    return series;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The one look of the program's diagrams, in the window, on its analysis tabs and in the report:
+// the blue gradient panel with its back picture, the framed bold title, maroon axis captions and
+// thick line series with X ascending.
+
+#include "chart/ChartColors.h"
+
+class QImage;
+class TChart;
+class TFastLineSeries;
+
+// A new chart with the diagrams' look, its title and the captions of its two axes.
+TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle,
+                        const char* leftTitle, const QImage& backImage);
+// A line series of `chart` drawn with `penWidth` pixels, its X ascending.
+TFastLineSeries* AddDiagramSeries(TChart* chart, const char* objectName, TColor colour, int penWidth);
