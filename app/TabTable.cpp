@@ -1,5 +1,6 @@
 #include "app/TabTable.h"
 
+#include "views/SelectedCellsText.h"
 #include "kinematics/NumberText.h"
 
 #include <QApplication>
@@ -88,26 +89,7 @@ TabTable::TabTable(const char* objectName, QStringList headers, QWidget* parent)
 
 QString TabTable::SelectionText() const
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return QString();
-    int top = selected.first().row(), bottom = top, left = selected.first().column(), right = left;
-    for (const QModelIndex& index : selected) {
-        top = std::min(top, index.row());
-        bottom = std::max(bottom, index.row());
-        left = std::min(left, index.column());
-        right = std::max(right, index.column());
-    }
-    QString text;
-    for (int r = top; r <= bottom; ++r) {
-        for (int c = left; c <= right; ++c) {
-            if (c > left)
-                text += u'\t';
-            text += model_->CellText(r, c);
-        }
-        text += u'\n';
-    }
-    return text;
+    return SelectedCellsText(*selectionModel(), [this](int r, int c) { return model_->CellText(r, c); });
 }
 
 void TabTable::keyPressEvent(QKeyEvent* event)
