@@ -7,7 +7,7 @@
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
 #include "chart/FastLineSeries.h"
-#include "report/DiagramLook.h"
+#include "report/DiagramCharts.h"
 
 #include <QHBoxLayout>
 #include <QImage>
@@ -30,32 +30,11 @@ constexpr int kSplitterSize = 3;
 constexpr int kSmallestPane = 30;
 constexpr int kRestOfTab = 10000;         // the filling pane: whatever the tab leaves
 
-constexpr int kSeriesPenWidth = 2;
-
 const char* const kBackImagePath = ":/charts/chart_back.png";
 
-struct ChartTexts {
-    const char* name;
-    const char* title;
-    const char* bottomTitle;
-    const char* leftTitle;
-};
-
-const ChartTexts kChart1{"Chart1", "Диагрнамма скоростей т. Е", "Угол", "Скорости"};
-const ChartTexts kChart2{"Chart2", "Диагрнамма перемещений Xa", "Угол", "Перемещения"};
-const ChartTexts kChart3{"Chart3", "Траектория движения т. D", "Xd", "Yd"};
-const ChartTexts kChart4{"Chart4", "График изменения max угла передачи", "Длина ВС", "Мax угол передачи "};
-const ChartTexts kChart5{"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve"};
-const ChartTexts kChart6{"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи"};
-
-TChart* MakeChart(const ChartTexts& texts, const QImage& backImage)
+TFastLineSeries* SeriesOf(TChart* chart, const char* name)
 {
-    return NewDiagramChart(texts.name, texts.title, texts.bottomTitle, texts.leftTitle, backImage);
-}
-
-TFastLineSeries* MakeSeries(TChart* chart, const char* name, TColor color)
-{
-    return AddDiagramSeries(chart, name, color, kSeriesPenWidth);
+    return chart->findChild<TFastLineSeries*>(QString::fromLatin1(name));
 }
 
 QSplitter* MakeSplitter(Qt::Orientation orientation, const char* name)
@@ -109,12 +88,12 @@ void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
     RegisterChartResources();
     const QImage backImage(QString::fromLatin1(kBackImagePath));
 
-    Chart1 = MakeChart(kChart1, backImage);
-    Chart2 = MakeChart(kChart2, backImage);
-    Chart3 = MakeChart(kChart3, backImage);
-    Chart4 = MakeChart(kChart4, backImage);
-    Chart5 = MakeChart(kChart5, backImage);
-    Chart6 = MakeChart(kChart6, backImage);
+    Chart1 = MakeDiagramChart(1, backImage).release();
+    Chart2 = MakeDiagramChart(2, backImage).release();
+    Chart3 = MakeDiagramChart(3, backImage).release();
+    Chart4 = MakeDiagramChart(4, backImage).release();
+    Chart5 = MakeDiagramChart(5, backImage).release();
+    Chart6 = MakeDiagramChart(6, backImage).release();
 
     // What each chart plots, in which units, and how to look closer.
     const QString zoomHint = QStringLiteral(
@@ -127,21 +106,14 @@ void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
     Chart5->setToolTip(QStringLiteral("Наибольшая скорость ползуна Ve, м/с, по длине коромысла BC, мм") + zoomHint);
     Chart6->setToolTip(QStringLiteral("Наименьший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
 
-    Series1 = MakeSeries(Chart1, "Series1", clRed);
-    MakeSeries(Chart2, "FastLineSeries1", clRed);
-    Series2 = MakeSeries(Chart2, "Series2", clGreen);
-    MakeSeries(Chart3, "FastLineSeries2", clRed);
-    Series3 = MakeSeries(Chart3, "Series3", clGreen);
-    Series4 = MakeSeries(Chart3, "Series4", clGreen);
-    MakeSeries(Chart4, "FastLineSeries3", clRed);
-    MakeSeries(Chart4, "FastLineSeries4", clGreen);
-    Series6 = MakeSeries(Chart4, "Series6", clYellow);
-    MakeSeries(Chart5, "FastLineSeries5", clRed);
-    MakeSeries(Chart5, "FastLineSeries6", clGreen);
-    Series5 = MakeSeries(Chart5, "Series5", clYellow);
-    MakeSeries(Chart6, "FastLineSeries7", clRed);
-    MakeSeries(Chart6, "FastLineSeries8", clGreen);
-    Series7 = MakeSeries(Chart6, "Series7", clYellow);
+    // The window's charts are the report's diagrams: same texts, look and series.
+    Series1 = SeriesOf(Chart1, "Series1");
+    Series2 = SeriesOf(Chart2, "Series2");
+    Series3 = SeriesOf(Chart3, "Series3");
+    Series4 = SeriesOf(Chart3, "Series4");
+    Series5 = SeriesOf(Chart5, "Series5");
+    Series6 = SeriesOf(Chart4, "Series6");
+    Series7 = SeriesOf(Chart6, "Series7");
 
     // "Диаграммы": Chart2 | Chart1 above, Chart3 | empty below.
     QWidget* panel2 = MakeSplitPanel("Panel2", "Splitter1", Chart2, Chart1);

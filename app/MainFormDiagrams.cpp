@@ -8,7 +8,7 @@
 #include "chart/TFastLineSeries.h"
 #include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
-#include "views/PathSplit.h"
+#include "chart/PathSplit.h"
 #include "views/UpDown.h"
 
 #include <QLineEdit>

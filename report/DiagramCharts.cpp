@@ -3,20 +3,14 @@
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
 #include "chart/FastLineSeries.h"
+#include "chart/PathSplit.h"
 #include "kinematics/Angles.h"
+#include "report/DiagramLook.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int kChartMargin = 5;
-constexpr TColor kPanelColor = 12615680;  // red 0, green 128, blue 192
-constexpr TColor kTitleColor = 16777200;
-constexpr int kTitleFontHeight = -12;
-constexpr int kTitleFrameWidth = 3;
-constexpr int kBottomTitleSize = 5;
-constexpr int kLeftTitleSize = 3;
-constexpr int kChart3DPercent = 1;
 constexpr int kSeriesPenWidth = 2;
 
 struct SeriesLook {
@@ -46,27 +40,9 @@ const ChartLook kLooks[kDiagramChartCount] = {
      {{{"FastLineSeries7", clRed}, {"FastLineSeries8", clGreen}, {"Series7", clYellow}}}},
 };
 
-void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
-{
-    axis->Title()->SetCaption(QString::fromUtf8(caption));
-    axis->Title()->Font()->SetColor(clMaroon);
-    axis->SetTitleSize(size);
-}
-
 TChartSeries* SeriesNamed(TChart& chart, const char* name)
 {
     return chart.findChild<TChartSeries*>(QString::fromLatin1(name));
-}
-
-// The first smallest X: the path of D is cut there into two arcs, each ascending in X.
-int LeftmostIndex(const std::vector<double>& xd, int count)
-{
-    int index = 0;
-    for (int j = 1; j < count; ++j) {
-        if (xd[static_cast<std::size_t>(j)] < xd[static_cast<std::size_t>(index)])
-            index = j;
-    }
-    return index;
 }
 
 void AddStudyCurve(TChartSeries* series, const StudyCurve& curve)
@@ -87,50 +63,11 @@ constexpr int kWideSeriesPenWidth = 4;
 
 std::unique_ptr<TChart> MakeChart(const ChartLook& look, const QImage& backImage)
 {
-    auto chart = std::make_unique<TChart>();
-    chart->setObjectName(QString::fromLatin1(look.name));
-    chart->SetMarginLeft(kChartMargin);
-    chart->SetMarginRight(kChartMargin);
-    chart->SetMarginTop(kChartMargin);
-    chart->SetMarginBottom(kChartMargin);
-    chart->SetMarginUnits(muPercent);
-    chart->SetBevelOuter(bvRaised);
-    chart->SetBevelInner(bvLowered);
-    chart->SetBevelWidth(1);
-    chart->SetBorderWidth(2);
-    chart->SetColor(kPanelColor);
-    chart->Gradient()->SetVisible(true);
-    if (!backImage.isNull())
-        chart->SetBackImage(backImage);
-    chart->SetBackImageTransp(true);
-    chart->SetBackImageMode(pbmStretch);
-    chart->SetBackImageInside(false);
-    chart->SetView3D(false);
-    chart->SetChart3DPercent(kChart3DPercent);
-    chart->Legend()->SetVisible(false);
-    chart->BackWall()->SetBrushStyle(bsClear);
-    chart->BackWall()->SetColor(clWhite);
-
-    TChartTitle* title = chart->Title();
-    title->SetText({QString::fromUtf8(look.title)});
-    title->SetColor(kTitleColor);
-    title->Font()->SetHeight(kTitleFontHeight);
-    title->Font()->SetBold(true);
-    title->Frame()->SetStyle(psDashDot);
-    title->Frame()->SetWidth(kTitleFrameWidth);
-    SetAxisTitle(chart->BottomAxis(), look.bottomTitle, kBottomTitleSize);
-    SetAxisTitle(chart->LeftAxis(), look.leftTitle, kLeftTitleSize);
-
+    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle, backImage));
     for (const SeriesLook& s : look.series) {
         if (!s.name)
             break;
-        auto* series = new TFastLineSeries(chart.get());
-        series->setObjectName(QString::fromLatin1(s.name));
-        series->SetSeriesColor(s.color);
-        series->LinePen()->SetWidth(kSeriesPenWidth);
-        series->XValues().Order = loAscending;
-        series->YValues().Order = loNone;
-        chart->AddSeries(series);
+        AddDiagramSeries(chart.get(), s.name, s.color, kSeriesPenWidth);
     }
     return chart;
 }
@@ -179,12 +116,13 @@ void FillDiagramChart(TChart& chart, int number, const CalculationSnapshot& snap
     case 3: {
         if (computed <= 0)
             break;
-        const int split = LeftmostIndex(a.Xd, computed);
+        // The closed path of D as its two branches between the leftmost and rightmost points.
+        const PathBranches path = SplitClosedPath(a.Xd, computed);
         TChartSeries* first = SeriesNamed(chart, "Series3");
         TChartSeries* second = SeriesNamed(chart, "Series4");
-        for (int j = 0; j <= split; ++j)
+        for (int j : path.forward)
             first->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
-        for (int j = split; j < computed; ++j)
+        for (int j : path.backward)
             second->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
         break;
     }

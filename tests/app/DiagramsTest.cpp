@@ -7,7 +7,7 @@
 #include "support/FormProbe.h"
 #include "support/RecordingMessages.h"
 #include "support/TempWorkDir.h"
-#include "views/PathSplit.h"
+#include "chart/PathSplit.h"
 #include "views/ResultsTableModel.h"
 #include "views/StringGrid.h"
 

@@ -1,4 +1,4 @@
-#include "views/PathSplit.h"
+#include "chart/PathSplit.h"
 
 #include <algorithm>
 
