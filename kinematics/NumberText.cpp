@@ -81,7 +81,7 @@ std::string ExponentText(const RoundedDecimal& r)
     text += 'E';
     if (r.exponent < 0)
         text += '-';
-    text += std::to_string(std::abs(r.exponent));
+    text += WholeNumberText(std::abs(r.exponent));
     return text;
 }
 
@@ -225,4 +225,11 @@ std::int32_t StrToInt(const std::string& text)
     if (const auto value = ParseInteger(text))
         return *value;
     throw ConvertError("'" + text + "' is not a valid integer value");
+}
+
+std::string WholeNumberText(long long n)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+    return std::string(buffer, result.ptr);
 }

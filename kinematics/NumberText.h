@@ -11,6 +11,9 @@
 // infinities read "NAN", "INF", "-INF". The comma is used whatever the locale.
 std::string FormatGeneral(double x);
 
+// The decimal digits of a whole number, with a leading "-" when negative; no locale involved.
+std::string WholeNumberText(long long n);
+
 // Fixed-point text of a positive value, as FormatGeneral but never in exponent form
 // (a value below 0.0001 keeps its leading zeros after the comma).
 std::string FormatFixed15(double x);

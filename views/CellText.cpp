@@ -1,5 +1,7 @@
 #include "views/CellText.h"
 
+#include "kinematics/NumberText.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -71,7 +73,7 @@ std::string Exponent(const Decimal& d)
     text += 'E';
     if (d.exponent < 0)
         text += '-';
-    return text + std::to_string(std::abs(d.exponent));
+    return text + WholeNumberText(std::abs(d.exponent));
 }
 
 }  // namespace

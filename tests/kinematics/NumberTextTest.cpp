@@ -117,3 +117,11 @@ TEST(StrToInt, ThrowsConvertErrorNamingTheText)
 }
 
 }  // namespace
+
+TEST(WholeNumberText, DigitsAndSignWithoutTheLocale)
+{
+    EXPECT_EQ(WholeNumberText(0), "0");
+    EXPECT_EQ(WholeNumberText(-17), "-17");
+    EXPECT_EQ(WholeNumberText(1234567), "1234567");  // no thousands separator, whatever the locale
+    EXPECT_EQ(WholeNumberText(-9223372036854775807LL - 1), "-9223372036854775808");
+}
