@@ -102,8 +102,8 @@ TEST_F(FileMenuTest, StandsBeforeHelpWithItsCommandsAndTheResultCommandsWaitForA
     for (const Expected& e : expected)
         EXPECT_TRUE(Action(e.name)->isEnabled()) << e.name;
     ASSERT_NE(menu->Snapshot(), nullptr);
-    EXPECT_EQ(menu->Snapshot()->typed.Lbc, 0.6) << "the length as typed, before the study";
-    EXPECT_EQ(menu->Snapshot()->adopted.Lbc, 0.9);
+    EXPECT_EQ(double{menu->Snapshot()->typed.Lbc}, 0.6) << "the length as typed, before the study";
+    EXPECT_EQ(double{menu->Snapshot()->adopted.Lbc}, 0.9);
 }
 
 TEST_F(FileMenuTest, SaveAsThenOpenBringsTheFieldsBackAndAReadOnlyTargetIsNotReplaced)
