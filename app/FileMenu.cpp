@@ -211,7 +211,7 @@ void FileMenu::SaveParametersAs()
 
 void FileMenu::ExportCsv()
 {
-    if (!snapshot_ || !CommitEditedField())
+    if (!ResultsReady())
         return;
     RunGuarded([this] {
         const QString path = Choose(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv");
@@ -229,7 +229,7 @@ void FileMenu::ExportCsv()
 
 void FileMenu::SaveImages()
 {
-    if (!snapshot_ || !CommitEditedField())
+    if (!ResultsReady())
         return;
     RunGuarded([this] {
         const QString dir = Choose(Choice::ImagesFolder, QString(), nullptr);
@@ -282,7 +282,7 @@ struct WindowReport {
 
 void FileMenu::ReportPdf()
 {
-    if (!snapshot_ || !CommitEditedField())
+    if (!ResultsReady())
         return;
     RunGuarded([this] {
         const QString path = Choose(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf");
@@ -323,7 +323,7 @@ void FileMenu::PaintReportOn(QPrinter& printer)
 
 void FileMenu::PrintPreview()
 {
-    if (!snapshot_ || !CommitEditedField())
+    if (!ResultsReady())
         return;
     RunGuarded([this] {
         QPrinter printer(QPrinter::HighResolution);
@@ -338,7 +338,7 @@ void FileMenu::PrintPreview()
 
 void FileMenu::Print()
 {
-    if (!snapshot_ || !CommitEditedField())
+    if (!ResultsReady())
         return;
     RunGuarded([this] {
         QPrinter printer(QPrinter::HighResolution);
@@ -354,32 +354,44 @@ void FileMenu::Print()
 void FileMenu::CalculationFinished()
 {
     RunGuarded([this] {
-        // The window's arrays end up holding the diagrams' 180 positions; the table's N positions
-        // are solved again from the same record, which gives the same values.
+        // Only what the window holds now is taken here; the solves for the table's and the
+        // diagrams' positions wait for the first export, so a Calculate pays nothing for them.
         auto snapshot = std::make_unique<CalculationSnapshot>();
         const Mechanism& record = form_->MechanismRecord();
         snapshot->typed = typedBeforeCalculate_.value_or(record);
         typedBeforeCalculate_.reset();
         snapshot->adopted = record;
         snapshot->study = form_->Study();
-        // The study chose a length when at least one of its runs completed.
-        for (int l = kFirstStudyLbcMm; l <= kLastStudyLbcMm; ++l)
-            snapshot->lbcChosen = snapshot->lbcChosen || !std::isnan(snapshot->study.MaxVeByLbc[l]);
+        snapshot->lbcChosen = form_->LastOutcome().lbcChosen;
         const int dead = std::clamp(snapshot->study.DeadCount, 0, kDeadAnglesCapacity);
         snapshot->deadAngles.assign(snapshot->study.DeadAngles.begin(), snapshot->study.DeadAngles.begin() + dead);
-
-        Mechanism table = record;
-        SolverState tableSolver;
-        snapshot->tableRows = ::SolveMechanism(table, tableSolver).positionsDone;
-        snapshot->table = std::move(tableSolver.arrays);
-        Mechanism diagrams = record;
-        diagrams.PositionCount = kDiagramPositionCount;
-        SolverState diagramSolver;
-        snapshot->diagramRows = ::SolveMechanism(diagrams, diagramSolver).positionsDone;
-        snapshot->diagrams = std::move(diagramSolver.arrays);
-        AddLaterQuantities(*snapshot, WindowForceParameters(*form_));
         snapshot_ = std::move(snapshot);
+        snapshotSolved_ = false;
         for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
             action->setEnabled(true);
+    });
+}
+
+bool FileMenu::ResultsReady()
+{
+    if (!snapshot_ || !CommitEditedField())
+        return false;
+    if (snapshotSolved_)
+        return true;
+    return RunGuarded([this] {
+        // The window's arrays end up holding the diagrams' 180 positions; the table's N positions
+        // are solved again from the adopted record, which gives the same values.
+        CalculationSnapshot& snapshot = *snapshot_;
+        Mechanism table = snapshot.adopted;
+        SolverState tableSolver;
+        snapshot.tableRows = ::SolveMechanism(table, tableSolver).positionsDone;
+        snapshot.table = std::move(tableSolver.arrays);
+        Mechanism diagrams = snapshot.adopted;
+        diagrams.PositionCount = kDiagramPositionCount;
+        SolverState diagramSolver;
+        snapshot.diagramRows = ::SolveMechanism(diagrams, diagramSolver).positionsDone;
+        snapshot.diagrams = std::move(diagramSolver.arrays);
+        AddLaterQuantities(snapshot, WindowForceParameters(*form_));
+        snapshotSolved_ = true;
     });
 }

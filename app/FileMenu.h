@@ -40,7 +40,8 @@ public:
     void SetPreviewDialog(PreviewDialog dialog) { previewDialog_ = std::move(dialog); }
 
     QMenu* Menu() const { return menu_; }
-    // The results the export commands write; none before the first successful Calculate.
+    // The results the export commands write; none before the first successful Calculate. Its
+    // position arrays are filled by the first export after each Calculate.
     const CalculationSnapshot* Snapshot() const { return snapshot_ ? snapshot_.get() : nullptr; }
 
     // ---- Commands ----
@@ -62,6 +63,9 @@ private:
     QAction* AddAction(const char* name, const char* text, const QKeySequence& shortcut);
     // The field being edited is read first, as a command button would; false when it was refused.
     bool CommitEditedField();
+    // The field being edited is committed and the last Calculate's results are complete; false
+    // when there are none, the field was refused or completing them faulted (the error box said so).
+    bool ResultsReady();
     QString Choose(Choice choice, const QString& suggested, const char* suffix);
     void Tell(const QString& text);
     void Status(const QString& text);
@@ -80,5 +84,6 @@ private:
     PreviewDialog previewDialog_;
     std::optional<Mechanism> typedBeforeCalculate_;
     std::unique_ptr<CalculationSnapshot> snapshot_;
+    bool snapshotSolved_ = false;
     QString lastFolder_;
 };
