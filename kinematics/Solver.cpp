@@ -2,7 +2,6 @@
 
 #include "kinematics/Errors.h"
 #include "kinematics/PositionKinematics.h"
-#include "kinematics/StudyRuns.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>

@@ -50,3 +50,8 @@ struct SolveOutcome {
 // Throws FloatingPointError with the exact fault text at the step where an invalid operation,
 // a division by zero or an overflow arises; what was already written stays.
 SolveOutcome SolveMechanism(Mechanism& m, SolverState& s);
+
+// Returns the upper halves of the AVX registers to their clean state where the CPU has AVX (a
+// no-op elsewhere). Every entry of the computation and every worker thread calls it first: the
+// GUI's drawing leaves that state dirty, and legacy-SSE code then runs many times slower.
+void ClearUpperVectorState();

@@ -53,10 +53,5 @@ StudyRunResult RunOneStudyLength(const LinkageLengths& lengths, const CrankTable
 std::vector<StudyRunResult> RunStudy(const LinkageLengths& lengths, const CrankTable& cranks,
                                      int firstMm, int lastMm, ComputationProgress* progress = nullptr);
 
-// Returns the upper halves of the AVX registers to their clean state where the CPU has AVX (a
-// no-op elsewhere). Every entry of the computation and every worker thread calls it first: the
-// GUI's drawing leaves that state dirty, and legacy-SSE code then runs many times slower.
-void ClearUpperVectorState();
-
 // The rocker length of study entry `mm`: the double nearest to mm/1000.
 double StudyRockerLength(int mm);
