@@ -162,10 +162,10 @@ Options ParseOptions(const QStringList& arguments)
     return o;
 }
 
-// A length as the input fields read it: a number, not negative, not zero. Empty when valid.
-QString CheckLength(const QString& text, double& value)
+// The input fields' verdict on a parsed number: not a number, negative or zero. Empty when valid.
+template <typename Number>
+QString SignAndZeroVerdict(const std::optional<Number>& parsed, Number& value)
 {
-    const auto parsed = ParseDecimal(text.trimmed().toStdString());
     if (!parsed)
         return QString::fromUtf8(kConversionError);
     value = *parsed;
@@ -176,17 +176,16 @@ QString CheckLength(const QString& text, double& value)
     return QString();
 }
 
+// A length as the input fields read it. Empty when valid.
+QString CheckLength(const QString& text, double& value)
+{
+    return SignAndZeroVerdict(ParseDecimal(text.trimmed().toStdString()), value);
+}
+
 QString CheckPositionCount(const QString& text, std::int32_t& value)
 {
-    const auto parsed = ParseInteger(text.trimmed().toStdString());
-    if (!parsed)
-        return QString::fromUtf8(kConversionError);
-    value = *parsed;
-    if (value < 0)
-        return QString::fromUtf8(kNegativeError);
-    if (value == 0)
-        return QString::fromUtf8(kZeroError);
-    return PositionCountRefusal(value);
+    const QString verdict = SignAndZeroVerdict(ParseInteger(text.trimmed().toStdString()), value);
+    return verdict.isEmpty() ? PositionCountRefusal(value) : verdict;
 }
 
 // A field's error as the summary and the messages show it: which field, then the program's text.
