@@ -1,6 +1,6 @@
 // Cost of the dynamics beside a Calculate: the cycle, the flywheel by the three methods and the
 // crank's motion (independent of N), then the table's columns at 180 and 100 000 positions. Run
-// with a shown, painted window first: the state Qt's vector code leaves is the one users compute in.
+// with a shown, painted window first: the state Qt's vector code leaves is the one users are in.
 
 #include "kinematics/Accelerations.h"
 #include "kinematics/Characteristics.h"

@@ -169,6 +169,8 @@ DynamicsResult ComputeDynamics(const Mechanism& solved, const MechanismCharacter
 
 DynamicsRow DynamicsAt(const DynamicsResult& r, double phi)
 {
+    if (r.Status != DynamicsStatus::Computed || !r.cycle)
+        return {};
     const CyclePoint p = r.cycle->At(phi);
     return RowOf(r, p, p.reduced.M);
 }

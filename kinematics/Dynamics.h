@@ -88,7 +88,7 @@ struct DynamicsRow {
     double Jpr = 0, Mpr = 0, DeltaT = 0, Omega = 0, Epsilon = 0;
 };
 
-// The values at crank angle phi (any angle; a Computed result only).
+// The values at crank angle phi (any angle); all 0 unless the result is Computed.
 DynamicsRow DynamicsAt(const DynamicsResult& r, double phi);
 
 // The table's columns: one value per position k = 0 .. N-1 of a finished solve (phi =

@@ -85,9 +85,8 @@ std::optional<EnergyCycle> EnergyCycle::Build(const ReducedModel& model, double&
             GridNode& node = cycle.nodes_[piece.firstNode + static_cast<std::size_t>(j)];
             node.phi = phi;
             node.reduced = Reduce(model, *motion, cycle.DirectionInPiece(piece, motion->vE));
-            node.dMBefore = j == 0
-                                ? Reduce(model, *motion, cycle.DirectionInPiece(before, motion->vE)).dM
-                                : node.reduced.dM;
+            const int directionBefore = cycle.DirectionInPiece(before, motion->vE);
+            node.dMBefore = j == 0 ? Reduce(model, *motion, directionBefore).dM : node.reduced.dM;
             if (piece.firstNode + static_cast<std::size_t>(j) == 0)
                 first = *motion;
         }

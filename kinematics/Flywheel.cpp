@@ -8,7 +8,8 @@
 namespace {
 
 constexpr int kMaxSpeedLevelSteps = 60;
-// Newton's steps end when T0 moves by less than this share of its size.
+// Newton's steps end when T0 moves by less than this share of its size, or the mean speed is off
+// by less than this share of it.
 constexpr double kSpeedLevelTolerance = 1e-15;
 
 // The tangent of slope s that touches the diagram from above (upper) or from below.
@@ -64,7 +65,7 @@ double SpeedLevel(const EnergyCycle& cycle, double omegaMean, double lo, double 
     for (int i = 0; i < kMaxSpeedLevelSteps; ++i) {
         const LevelSpeeds e = LevelSpeedsAt(cycle, 0, t0);
         const CheckedReal u = (CheckedReal(e.max) + e.min) / 2 - omegaMean;
-        if (u.Value() == 0)
+        if (std::fabs(u.Value()) <= kSpeedLevelTolerance * omegaMean)
             return t0;
         if (u > 0)
             hi = t0;
@@ -118,7 +119,8 @@ SpeedExtremes CrankSpeedExtremes(const EnergyCycle& cycle, double jm, double t0)
 FlywheelSolution ExactFlywheel(const EnergyCycle& cycle, double omegaMeanValue, double deltaValue)
 {
     const CheckedReal omegaMean = omegaMeanValue, delta = deltaValue;
-    const CheckedReal omegaMax = omegaMean * (1 + delta / 2), omegaMin = omegaMean * (1 - delta / 2);
+    const CheckedReal omegaMax = omegaMean * (1 + delta / 2);
+    const CheckedReal omegaMin = omegaMean * (1 - delta / 2);
     FlywheelSolution r = Construction(cycle, omegaMax * omegaMax, omegaMin * omegaMin,
                                       delta * (omegaMean * omegaMean));
     if (r.LinksSuffice)

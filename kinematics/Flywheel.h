@@ -26,8 +26,8 @@
 // strictly increasing (both extremes of omega grow with T0) and bracketed by [-cLow, -cUp] (at
 // -cLow omegaMin is the wanted one and omegaMax at most its wanted value, so u <= 0; at -cUp the
 // reverse), so the root keeps omegaMax and omegaMin within the wanted ones: δ achieved <= δ. The
-// root is found by Newton's method with u' = (1/(omegaMax*Jпр(phiMax)) + 1/(omegaMin*Jпр(phiMin)))/2
-// (the extremes' angles held), kept inside the bracket by bisection; each step is an extreme
+// root is found by Newton's method with
+//   u' = (1/(omegaMax*Jпр(phiMax)) + 1/(omegaMin*Jпр(phiMin)))/2   (the extremes' angles held), kept inside the bracket by bisection; each step is an extreme
 // search over phi nested in the root finding.
 //
 // Approximations, side by side: Wittenbauer's tangents with tan(psi) = omegaMean^2*(1 ± δ)/2 in

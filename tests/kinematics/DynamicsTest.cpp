@@ -224,8 +224,10 @@ TEST(Dynamics, CrankAccelerationIsTheSlopeOfItsSpeed)
         const double h = 1e-4;
         const double scale = std::max(r.EpsilonMax.Value, -r.EpsilonMin.Value);
         for (double phi = 0.1; phi < 2 * M_PI; phi += 0.23) {
-            const double slope = (DynamicsAt(r, phi + h).Omega - DynamicsAt(r, phi - h).Omega) / (2 * h);
-            EXPECT_NEAR(DynamicsAt(r, phi).Epsilon, DynamicsAt(r, phi).Omega * slope, 1e-6 * scale);
+            const double slope =
+                (DynamicsAt(r, phi + h).Omega - DynamicsAt(r, phi - h).Omega) / (2 * h);
+            const DynamicsRow row = DynamicsAt(r, phi);
+            EXPECT_NEAR(row.Epsilon, row.Omega * slope, 1e-6 * scale);
         }
         for (std::size_t i = 0; i < r.Phi.size(); ++i) {
             EXPECT_LE(r.Epsilon[i], r.EpsilonMax.Value);

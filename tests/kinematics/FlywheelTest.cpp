@@ -43,7 +43,8 @@ TEST(Flywheel, TangentsTouchTheEnergyMassDiagramFromBothSides)
                 EXPECT_LE(r.DeltaT[i], up.Slope * r.Jpr[i] + up.Intercept + tolerance) << i;
                 EXPECT_GE(r.DeltaT[i], low.Slope * r.Jpr[i] + low.Intercept - tolerance) << i;
             }
-            const DynamicsRow atUp = DynamicsAt(r, up.TouchPhi), atLow = DynamicsAt(r, low.TouchPhi);
+            const DynamicsRow atUp = DynamicsAt(r, up.TouchPhi);
+            const DynamicsRow atLow = DynamicsAt(r, low.TouchPhi);
             EXPECT_NEAR(atUp.DeltaT, up.Slope * atUp.Jpr + up.Intercept, tolerance);
             EXPECT_NEAR(atLow.DeltaT, low.Slope * atLow.Jpr + low.Intercept, tolerance);
             // The tangents meet at (-Jм, -T0) for the exact method.
@@ -142,7 +143,8 @@ TEST(Dynamics, NoDynamicsWithoutAFullTurnOrWithAParameterOutOfRange)
     EXPECT_EQ(r.Status, DynamicsStatus::NotFullTurn);
     EXPECT_EQ(r.Reason, "Кривошип не проворачивается на полный оборот: при φ = "
                             + FormatGeneral(c.FailAngle * 180 / M_PI)
-                            + "° звенья механизма не собираются. Динамика машины не рассчитывается.");
+                            + "° звенья механизма не собираются. "
+                              "Динамика машины не рассчитывается.");
     EXPECT_TRUE(r.Phi.empty());
     EXPECT_EQ(SampleDynamics(r, locked, {}, {}).Size(), 0u);
 
