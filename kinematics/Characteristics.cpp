@@ -1,6 +1,7 @@
 #include "kinematics/Characteristics.h"
 
 #include "kinematics/Accelerations.h"
+#include "kinematics/BracketRefine.h"
 #include "kinematics/CheckedReal.h"
 #include "kinematics/PositionKinematics.h"
 
@@ -13,8 +14,6 @@ namespace {
 // Samples of the turn that bracket the roots and the extremes before they are refined; fine
 // enough that two extreme positions of a working linkage never share one interval.
 constexpr int kScanSamples = 3600;
-constexpr double kAngleTolerance = 1e-12;  // rad
-constexpr int kMaxRefineSteps = 200;       // bisection halves ~1.7e-3 rad to 1e-12 in ~31
 
 enum class Assembly { Assembled, CouplerOpen, SliderOpen };
 
@@ -90,46 +89,6 @@ private:
 };
 
 double SampleAngle(int i) { return (kTwoPi / kScanSamples) * i; }
-
-// A root of f in [a, b] where f(a) and f(b) differ in sign (f(a) > 0 >= f(b) or the reverse).
-template <class F>
-double Bisect(F f, double a, double b)
-{
-    const bool aPositive = f(a) > 0;
-    for (int i = 0; i < kMaxRefineSteps && b - a > kAngleTolerance; ++i) {
-        const double mid = a + (b - a) / 2;
-        if ((f(mid) > 0) == aPositive)
-            a = mid;
-        else
-            b = mid;
-    }
-    return a + (b - a) / 2;
-}
-
-// The angle of the largest g in [a, b] (golden section; g unimodal there).
-template <class G>
-double GoldenMax(G g, double a, double b)
-{
-    const double r = (std::sqrt(5.0) - 1) / 2;
-    double x1 = b - r * (b - a), x2 = a + r * (b - a);
-    double g1 = g(x1), g2 = g(x2);
-    for (int i = 0; i < kMaxRefineSteps && b - a > kAngleTolerance; ++i) {
-        if (g1 < g2) {
-            a = x1;
-            x1 = x2;
-            g1 = g2;
-            x2 = a + r * (b - a);
-            g2 = g(x2);
-        } else {
-            b = x2;
-            x2 = x1;
-            g2 = g1;
-            x1 = b - r * (b - a);
-            g1 = g(x1);
-        }
-    }
-    return g1 < g2 ? x2 : x1;
-}
 
 double NormalAngle(double phi)
 {

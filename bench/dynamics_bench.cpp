@@ -1,0 +1,107 @@
+// Cost of the dynamics beside a Calculate: the cycle, the flywheel by the three methods and the
+// crank's motion (independent of N), then the table's columns at 180 and 100 000 positions. Run
+// with a shown, painted window first: the state Qt's vector code leaves is the one users are in.
+
+#include "kinematics/Accelerations.h"
+#include "kinematics/Characteristics.h"
+#include "kinematics/Dynamics.h"
+#include "kinematics/Mechanism.h"
+#include "kinematics/Solver.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The defaults with the rocker the study adopts.
+Mechanism StudiedMechanism(std::int64_t n)
+{
+    Mechanism m;
+    SetDefaultParameters(m);
+    m.Lbc = 0.9;
+    m.PositionCount = static_cast<std::int32_t>(n);
+    return m;
+}
+
+// The course's loads at one turn a second.
+ForceParameters CourseLoads()
+{
+    ForceParameters f;
+    f.Omega1 = 2 * 3.14159265358979323846;
+    return f;
+}
+
+constexpr double kDelta = 0.04;
+
+void BM_ComputeDynamics(benchmark::State& state)
+{
+    const Mechanism m = StudiedMechanism(8);
+    const MechanismCharacteristics c = ComputeCharacteristics(m);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeDynamics(m, c, CourseLoads(), kDelta));
+}
+
+// A loose δ with no resistance: no flywheel, and the mean speed is found by the nested root.
+void BM_ComputeDynamicsWithoutFlywheel(benchmark::State& state)
+{
+    const Mechanism m = StudiedMechanism(8);
+    const MechanismCharacteristics c = ComputeCharacteristics(m);
+    ForceParameters f = CourseLoads();
+    f.Resistance = 0;
+    f.Omega1 = 40;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeDynamics(m, c, f, 0.9));
+}
+
+void BM_SampleDynamics(benchmark::State& state)
+{
+    Mechanism m = StudiedMechanism(state.range(0));
+    SolverState s;
+    const SolveOutcome outcome = SolveMechanism(m, s);
+    AccelerationArrays a;
+    ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+    const DynamicsResult r = ComputeDynamics(m, ComputeCharacteristics(m), CourseLoads(), kDelta);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SampleDynamics(r, m, s.arrays, a));
+}
+
+// What a Calculate adds for the dynamics, given its solve, accelerations and characteristics.
+void BM_DynamicsOfACalculate(benchmark::State& state)
+{
+    Mechanism m = StudiedMechanism(state.range(0));
+    SolverState s;
+    const SolveOutcome outcome = SolveMechanism(m, s);
+    AccelerationArrays a;
+    ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+    const MechanismCharacteristics c = ComputeCharacteristics(m);
+    for (auto _ : state) {
+        const DynamicsResult r = ComputeDynamics(m, c, CourseLoads(), kDelta);
+        benchmark::DoNotOptimize(SampleDynamics(r, m, s.arrays, a));
+    }
+}
+
+BENCHMARK(BM_ComputeDynamics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComputeDynamicsWithoutFlywheel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleDynamics)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DynamicsOfACalculate)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    window.grab();  // paints once
+    QApplication::processEvents();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
