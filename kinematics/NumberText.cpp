@@ -2,6 +2,7 @@
 
 #include "kinematics/Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int kSignificantDigits = 15;
+constexpr int kMostSignificantDigits = 17;  // enough to give back every double exactly
 // Fixed notation for 1E-4 <= |x| < 1E15, judged on the exponent of the rounded value.
 constexpr int kSmallestFixedExponent = -4;
 constexpr int kLargestFixedExponent = 14;
@@ -23,12 +25,12 @@ struct RoundedDecimal {
     int exponent = 0;
 };
 
-RoundedDecimal RoundToSignificantDigits(double x)
+RoundedDecimal RoundToSignificantDigits(double x, int significantDigits = kSignificantDigits)
 {
     // to_chars ignores the C locale, unlike printf, so a comma locale cannot leak in.
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
+                                      std::chars_format::scientific, significantDigits - 1);
     const std::string text(buffer, result.ptr);  // [-]d.ddddddddddddde[+-]dd
 
     RoundedDecimal rounded;
@@ -148,12 +150,15 @@ bool IsDecimalSyntax(const std::string& text)
 
 }  // namespace
 
-std::string FormatGeneral(double x)
+std::string FormatGeneral(double x) { return FormatSignificant(x, kSignificantDigits); }
+
+std::string FormatSignificant(double x, int digits)
 {
     std::string text;
     if (SpecialText(x, text))
         return text;
-    const RoundedDecimal rounded = RoundToSignificantDigits(x);
+    const int kept = std::clamp(digits, 1, kMostSignificantDigits);
+    const RoundedDecimal rounded = RoundToSignificantDigits(x, kept);
     if (rounded.exponent < kSmallestFixedExponent || rounded.exponent > kLargestFixedExponent)
         return ExponentText(rounded);
     return FixedText(rounded);

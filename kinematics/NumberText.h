@@ -11,6 +11,10 @@
 // infinities read "NAN", "INF", "-INF". The comma is used whatever the locale.
 std::string FormatGeneral(double x);
 
+// As FormatGeneral, but rounded to `digits` significant digits (1 to 17; others are clamped):
+// the form of the worked solutions, where every digit shown must be a true one.
+std::string FormatSignificant(double x, int digits);
+
 // The decimal digits of a whole number, with a leading "-" when negative; no locale involved.
 std::string WholeNumberText(long long n);
 

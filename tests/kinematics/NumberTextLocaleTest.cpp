@@ -30,6 +30,7 @@ std::vector<std::string> AllTexts()
     std::vector<std::string> lines;
     for (double v : values) {
         lines.push_back("general " + FormatGeneral(v));
+        lines.push_back("significant " + FormatSignificant(v, 6));
         if (v > 0 && std::isfinite(v) && v < 1e20)
             lines.push_back("fixed " + FormatFixed15(v));
     }

@@ -45,6 +45,29 @@ TEST(FormatGeneral, FifteenDigitsCommaAndExponentForm)
         EXPECT_EQ(FormatGeneral(c.value), c.text) << c.value;
 }
 
+TEST(FormatSignificant, RoundsToTheGivenDigitsInTheGeneralForm)
+{
+    const struct {
+        double value;
+        int digits;
+        const char* text;
+    } cases[] = {
+        {0.0866025403784439, 6, "0,0866025"},
+        {24.0330000000001, 6, "24,033"},       // trailing zeros dropped
+        {-1.22464679914735e-17, 6, "-1,22465E-17"},
+        {999999.7, 6, "1000000"},              // rounds up a decade, stays fixed
+        {0.000099999996, 4, "0,0001"},         // the form is decided after rounding
+        {0.00009999, 4, "9,999E-5"},
+        {45.8131, 4, "45,81"},
+        {-0.0, 6, "0"},
+        {123, 0, "100"},                       // fewer than one digit is one digit
+        {0.1, 40, "0,10000000000000001"},      // more than 17 are 17
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatSignificant(c.value, c.digits), c.text) << c.value << " " << c.digits;
+    EXPECT_EQ(FormatSignificant(1.0 / 3.0, 15), FormatGeneral(1.0 / 3.0));
+}
+
 TEST(FormatFixed15, NeverUsesTheExponentForm)
 {
     EXPECT_EQ(FormatFixed15(6.123e-18), "0,000000000000000006123");
