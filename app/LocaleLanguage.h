@@ -1,8 +1,8 @@
 #pragma once
-// Which language the user's locale asks for. Plain C++: the window's start-up, the language menu
-// and the command line ask the same question of the same function.
+// Which language the user's locale asks for: one plain C++ answer for every part of the program
+// that speaks to the user.
 //
-// The program speaks Russian, Ukrainian and English. A Russian, Ukrainian or English locale picks
+// The languages are Russian, Ukrainian and English. A Russian, Ukrainian or English locale picks
 // its own language for the program's texts and for Qt's (standard buttons, file and print
 // dialogs). Every other locale, C and POSIX included, gets the program's Russian texts and Qt's
 // built-in English ones: the exit question keeps its "&Yes" and "&No" there.
