@@ -7,9 +7,14 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
+# Developers and CI build with warnings as errors; a plain `cmake` (a packager's) does not.
+WERROR_FLAG := -DORVEK_WERROR=ON
+# $(call configured,DIR): DIR is a configured tree with warnings as errors (one configured
+# before the option existed is configured again).
+configured = test -f $(1)/build.ninja && grep -q '^ORVEK_WERROR:BOOL=ON' $(1)/CMakeCache.txt
 
 
-.PHONY: all setup configure build run test e2e soak sanitize bench fuzz screenshot clean
+.PHONY: all setup configure build run test e2e soak sanitize bench fuzz screenshot package clean
 
 all: build
 
@@ -17,7 +22,7 @@ setup:
 	@bash scripts/setup.sh
 
 configure: setup
-	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	@$(call configured,$(BUILD)) || cmake -S . -B $(BUILD) -G Ninja $(WERROR_FLAG) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -37,7 +42,7 @@ soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L soak
 
 sanitize: setup
-	@test -f $(ASAN_BUILD)/build.ninja || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEK_SANITIZE=ON
+	@$(call configured,$(ASAN_BUILD)) || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEK_SANITIZE=ON $(WERROR_FLAG)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_odr_violation=0 \
@@ -47,15 +52,21 @@ sanitize: setup
 
 # The benchmarks are built only here, into the same tree.
 bench: configure
-	cmake -S . -B $(BUILD) -DORVEK_BUILD_BENCH=ON
+	cmake -S . -B $(BUILD) -DORVEK_BUILD_BENCH=ON $(WERROR_FLAG)
 	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; done
 
 fuzz:
 	@bash scripts/setup.sh --fuzz
-	@test -f $(FUZZ_BUILD)/build.ninja || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEK_BUILD_FUZZ=ON -DORVEK_BUILD_TESTS=OFF -DORVEK_BUILD_BENCH=OFF
+	@$(call configured,$(FUZZ_BUILD)) || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEK_BUILD_FUZZ=ON -DORVEK_BUILD_TESTS=OFF -DORVEK_BUILD_BENCH=OFF $(WERROR_FLAG)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The Debian package orvek_<version>_<arch>.deb in $(BUILD)/, then its checks: unpacked into a
+# scratch root, run from there, validated (scripts/check-package.sh).
+package: build
+	cmake --build $(BUILD) --target package
+	@bash scripts/check-package.sh $(BUILD)
 
 screenshot: build
 	@bash scripts/screenshot.sh $(BUILD)/orvek $(BUILD)/screenshots

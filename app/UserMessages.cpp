@@ -58,8 +58,10 @@ bool DialogMessages::AskYesNo(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    // Qt's own standard-button texts, so that its catalogue gives them in the user's language;
+    // without one they read "&Yes" and "&No".
+    QPushButton* yes = box.addButton(QCoreApplication::translate("QPlatformTheme", "&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QCoreApplication::translate("QPlatformTheme", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

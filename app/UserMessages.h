@@ -14,7 +14,8 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // The application's error box: title "Orvek", error icon, OK.
     virtual void ShowError(const QString& text) = 0;
-    // The exit question: information icon, title "Information", "&Yes" (default) / "&No".
+    // The exit question: information icon, title "Information", "&Yes" (default) / "&No", the
+    // buttons in the language of Qt's texts ("&Да" / "&Нет" under a Russian locale).
     virtual bool AskYesNo(const QString& text) = 0;
 };
 

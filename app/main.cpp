@@ -4,8 +4,10 @@
 
 #include "app/AboutForm.h"
 #include "app/CommandLine.h"
+#include "app/LocaleLanguage.h"
 #include "app/MainForm.h"
 #include "app/ProcessSetup.h"
+#include "app/QtTranslations.h"
 #include "app/SplashForm.h"
 #include "storage/ParameterFile.h"
 
@@ -15,6 +17,9 @@
 
 #include <cstdio>
 
+// The desktop entry's name without ".desktop", given by the build (reverse DNS of the site).
+constexpr const char* kDesktopFileName = ORVEK_APP_ID;
+
 int main(int argc, char** argv)
 {
     PrepareProcess();
@@ -23,9 +28,14 @@ int main(int argc, char** argv)
         UseOffscreenPlatformWithoutDisplay();
 
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     // The forms name the fonts of their original look; Liberation has the same metrics.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    // Qt's own texts (standard buttons, file and print dialogs, file errors) in the language the
+    // locale names; without the catalogue they stay English.
+    QtTranslations qtTexts;
+    qtTexts.Use(SystemLocaleLanguage().qt);
 
     if (commandLine) {
         QTextStream out(stdout);

@@ -12,6 +12,8 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   locales
+  qt6-translations-l10n
+  dpkg-dev file appstream desktop-file-utils librsvg2-bin man-db lintian
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -1,5 +1,5 @@
 // Draws the program's pictures into resources/: the splash picture, the two pictures of the
-// About box, and the application icon (also installed as the desktop icon).
+// About box, and the application icon ICON1 (the desktop icons are drawn in resources/icons/).
 //
 // Build and run by hand from the source root (the pictures are committed; the build does not
 // run this):
@@ -333,7 +333,6 @@ int main(int argc, char** argv)
     const bool ok = Save(SplashPicture(), out.filePath("splash.png"), "PNG", -1) &&
                     Save(AboutBackground(), out.filePath("about_background.jpg"), "JPEG", kJpegQuality) &&
                     Save(AboutSidePicture(), out.filePath("about_mechanism.jpg"), "JPEG", kJpegQuality) &&
-                    Save(icon, out.filePath("icon1.png"), "PNG", -1) &&
-                    Save(icon, out.filePath("orvek.png"), "PNG", -1);
+                    Save(icon, out.filePath("icon1.png"), "PNG", -1);
     return ok ? 0 : 1;
 }
