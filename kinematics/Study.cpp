@@ -5,6 +5,7 @@
 #include "kinematics/PendingArrayWrites.h"
 #include "kinematics/PositionKinematics.h"
 #include "kinematics/StudyRuns.h"
+#include "kinematics/StudyScreen.h"
 
 #include <cmath>
 #include <limits>
@@ -150,8 +151,8 @@ private:
 
     StudyRunResult RunAlone()
     {
-        std::vector<double> ve(static_cast<std::size_t>(n_)), gamma(ve.size());
-        return RunOneStudyLength(LengthsOf(m_), *cranks_, ve, gamma);
+        StudyScreen screen(n_);
+        return screen.Run(LengthsOf(m_), *cranks_);
     }
 
     // Brings the solver state to where the run would have left it; true when it completed.
