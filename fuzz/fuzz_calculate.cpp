@@ -1,6 +1,6 @@
 // One Calculate of a fuzzed record: the fast scan and study must leave the parameter record, the
-// arrays, the solver's scalars and the study results exactly as the plain sequence of solver runs
-// does (the same fault text included), and every table cell must format. Otherwise any outcome
+// arrays, the solver's scalars, the study results and the study's choice exactly as the plain
+// sequence of solver runs does (the same fault text included), and every table cell must format. Otherwise any outcome
 // but a crash, a hang or a sanitizer report is fine.
 //
 // Input: 68 bytes or more are a parameter file image. Shorter inputs of at least 13 bytes are a
@@ -79,7 +79,10 @@ bool Identical(const Run& a, const Run& b)
     if (a.fault != b.fault || std::memcmp(&a.m, &b.m, sizeof(Mechanism)) != 0)
         return false;
     if (a.outcome.lbcChosen != b.outcome.lbcChosen || a.outcome.finalSolve.complete != b.outcome.finalSolve.complete
-        || a.outcome.finalSolve.positionsDone != b.outcome.finalSolve.positionsDone)
+        || a.outcome.finalSolve.positionsDone != b.outcome.finalSolve.positionsDone
+        || a.outcome.choice != b.outcome.choice || !SameBits(a.outcome.choiceLbc, b.outcome.choiceLbc)
+        || a.outcome.completedLengths != b.outcome.completedLengths
+        || a.outcome.jammedLengths != b.outcome.jammedLengths)
         return false;
     const auto arraysA = AllArrays(a.s.arrays), arraysB = AllArrays(b.s.arrays);
     for (std::size_t i = 0; i < arraysA.size(); ++i)
@@ -96,7 +99,7 @@ bool Identical(const Run& a, const Run& b)
             return false;
     for (int mm = kFirstStudyLbcMm; mm <= kLastStudyLbcMm; ++mm)
         if (!SameBits(a.r.MaxVeByLbc[mm], b.r.MaxVeByLbc[mm]) || !SameBits(a.r.MinGammaByLbc[mm], b.r.MinGammaByLbc[mm])
-            || !SameBits(a.r.MaxGammaByLbc[mm], b.r.MaxGammaByLbc[mm]))
+            || !SameBits(a.r.MaxGammaByLbc[mm], b.r.MaxGammaByLbc[mm]) || a.r.StatusByLbc[mm] != b.r.StatusByLbc[mm])
             return false;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "kinematics/CheckedReal.h"
 #include "kinematics/Errors.h"
+#include "kinematics/Jamming.h"
 #include "kinematics/PendingArrayWrites.h"
 #include "kinematics/PositionKinematics.h"
 #include "kinematics/StudyRuns.h"
@@ -46,6 +47,14 @@ void MarkStudyEntryEmpty(StudyResults& r, int mm)
     r.MaxVeByLbc[mm] = kNoStudyValue;
     r.MinGammaByLbc[mm] = kNoStudyValue;
     r.MaxGammaByLbc[mm] = kNoStudyValue;
+    r.StatusByLbc[mm] = StudyLengthStatus::NotCompleted;
+}
+
+StudyChoice ChoiceOf(bool found, int completedLengths)
+{
+    if (found)
+        return StudyChoice::Found;
+    return completedLengths > 0 ? StudyChoice::AllJammed : StudyChoice::NoRunCompleted;
 }
 
 class DeadPositionsAndStudy {
@@ -71,6 +80,10 @@ public:
         }
         pending_.StoreInto(s_.arrays, lengths_, cranks_.get());
         StudyOutcome outcome;
+        outcome.choice = ChoiceOf(haveBest_, completed_);
+        outcome.choiceLbc = haveBest_ ? bestLbc_ : 0;
+        outcome.completedLengths = completed_;
+        outcome.jammedLengths = jammed_;
         outcome.lbcChosen = haveBest_;
         m_.Lbc = haveBest_ ? bestLbc_ : userLbc;
         outcome.finalSolve = SolveMechanism(m_, s_);
@@ -185,6 +198,13 @@ private:
         r_.MaxVeByLbc[mm] = s_.MaxVe;
         r_.MinGammaByLbc[mm] = s_.MinGamma;
         r_.MaxGammaByLbc[mm] = s_.MaxGamma;
+        ++completed_;
+        if (JammedOverTheTurn(m_.Loa, m_.Lab, m_.Lbc, m_.Loc)) {
+            r_.StatusByLbc[mm] = StudyLengthStatus::Jammed;
+            ++jammed_;
+            return;
+        }
+        r_.StatusByLbc[mm] = StudyLengthStatus::Candidate;
         // On equal maxima the shorter rocker stays.
         if (!haveBest_ || CheckedReal(s_.MaxVe) > best_) {
             haveBest_ = true;
@@ -211,6 +231,8 @@ private:
     bool haveBest_ = false;
     double best_ = 0;
     double bestLbc_ = 0;
+    int completed_ = 0;
+    int jammed_ = 0;
 };
 
 // Without positions every solver run returns at once and touches nothing.

@@ -49,6 +49,10 @@ void ExpectIdentical(const Snapshot& fast, const Snapshot& plain)
     EXPECT_EQ(fast.fault, plain.fault);
     EXPECT_EQ(std::memcmp(&fast.m, &plain.m, sizeof(Mechanism)), 0) << "parameter record";
     EXPECT_EQ(fast.outcome.lbcChosen, plain.outcome.lbcChosen);
+    EXPECT_EQ(fast.outcome.choice, plain.outcome.choice);
+    EXPECT_TRUE(SameBits(fast.outcome.choiceLbc, plain.outcome.choiceLbc)) << "choiceLbc";
+    EXPECT_EQ(fast.outcome.completedLengths, plain.outcome.completedLengths);
+    EXPECT_EQ(fast.outcome.jammedLengths, plain.outcome.jammedLengths);
     EXPECT_EQ(fast.outcome.finalSolve.complete, plain.outcome.finalSolve.complete);
     EXPECT_EQ(fast.outcome.finalSolve.positionsDone, plain.outcome.finalSolve.positionsDone);
 
@@ -86,6 +90,7 @@ void ExpectIdentical(const Snapshot& fast, const Snapshot& plain)
         EXPECT_TRUE(SameBits(fast.r.MaxVeByLbc[mm], plain.r.MaxVeByLbc[mm])) << mm;
         EXPECT_TRUE(SameBits(fast.r.MinGammaByLbc[mm], plain.r.MinGammaByLbc[mm])) << mm;
         EXPECT_TRUE(SameBits(fast.r.MaxGammaByLbc[mm], plain.r.MaxGammaByLbc[mm])) << mm;
+        EXPECT_EQ(fast.r.StatusByLbc[mm], plain.r.StatusByLbc[mm]) << mm;
     }
 }
 
@@ -137,6 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"limit just below 0.9 m", MakeMechanism(0.1, 0.6, 0.6, 0.5, 1.39999, 180)},
         Case{"coupler folds onto the rocker", MakeMechanism(0.1, 0.1, 0.6, 0.5, 0.8, 180)},
         Case{"coupler folds, odd count", MakeMechanism(0.1, 0.1, 0.6, 0.5, 0.8, 9)},
+        Case{"odd count steps over the fold", MakeMechanism(0.1, 0.1, 0.85, 1.0, 0.8005, 9)},
         Case{"stretched at 0 degrees", MakeMechanism(0.1, 0.5, 0.6, 0.5, 1.0, 9)},
         Case{"short rockers unassembled", MakeMechanism(0.1, 0.6, 0.6, 0.5, 1.3, 8)},
         Case{"triangle opens part-way", MakeMechanism(0.23, 1.5, 0.85, 2.0, 1.0, 36)},
