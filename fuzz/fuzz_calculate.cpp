@@ -1,11 +1,12 @@
 // One Calculate of a fuzzed record: the fast scan and study must leave the parameter record, the
 // arrays, the solver's scalars, the study results and the study's choice exactly as the plain
-// sequence of solver runs does (the same fault text included), and every table cell must format. Otherwise any outcome
-// but a crash, a hang or a sanitizer report is fine.
+// sequence of solver runs does (the same fault text included), and every table cell must format.
+// Otherwise any outcome but a crash, a hang or a sanitizer report is fine.
 //
 // Input: 68 bytes or more are a parameter file image. Shorter inputs of at least 13 bytes are a
 // record as a user types it: five lengths in whole millimetres (two bytes each, 0 .. 2 m), N and
-// the length of the arrays left by an earlier Calculate.
+// the length of the arrays left by an earlier Calculate. The top bit of the byte after the record
+// (or after N) asks the study to keep the typed Lbc.
 
 #include "FuzzInput.h"
 #include "kinematics/Errors.h"
@@ -26,6 +27,7 @@ constexpr int kShortRunPositions = 64;    // most runs: one study run stays chea
 constexpr int kThreadedRunPositions = 128; // enough positions for the study's second thread
 constexpr std::size_t kEarlierArrayLengths = 70;
 constexpr double kEarlierContents = 7.0;
+constexpr std::uint8_t kKeepLbcBit = 0x80;  // of the byte after the record: keep the typed Lbc
 
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
@@ -156,8 +158,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Run fast = StartFrom(m, earlierLength);
     Run plain = StartFrom(m, earlierLength);
-    Calculate(fast, [](Mechanism& mm, SolverState& s, StudyResults& r) { return FindDeadPositionsAndStudy(mm, s, r); });
-    Calculate(plain, PlainDeadPositionsAndStudy);
+    StudyOptions options;
+    options.adoptLbc = (earlierByte & kKeepLbcBit) == 0;
+    Calculate(fast, [&options](Mechanism& mm, SolverState& s, StudyResults& r) {
+        return FindDeadPositionsAndStudy(mm, s, r, nullptr, options);
+    });
+    Calculate(plain, [&options](Mechanism& mm, SolverState& s, StudyResults& r) {
+        return PlainDeadPositionsAndStudy(mm, s, r, options);
+    });
     if (fast.s.StudyMode || !Identical(fast, plain))
         std::abort();
 

@@ -59,8 +59,10 @@ StudyChoice ChoiceOf(bool found, int completedLengths)
 
 class DeadPositionsAndStudy {
 public:
-    DeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r, ComputationProgress* progress)
-        : m_(m), s_(s), r_(r), n_(m.PositionCount), pending_(m.PositionCount), progress_(progress)
+    DeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r, ComputationProgress* progress,
+                          const StudyOptions& options)
+        : m_(m), s_(s), r_(r), n_(m.PositionCount), pending_(m.PositionCount), progress_(progress),
+          options_(options)
     {
     }
 
@@ -84,8 +86,8 @@ public:
         outcome.choiceLbc = haveBest_ ? bestLbc_ : 0;
         outcome.completedLengths = completed_;
         outcome.jammedLengths = jammed_;
-        outcome.lbcChosen = haveBest_;
-        m_.Lbc = haveBest_ ? bestLbc_ : userLbc;
+        outcome.lbcChosen = haveBest_ && options_.adoptLbc;
+        m_.Lbc = outcome.lbcChosen ? bestLbc_ : userLbc;
         outcome.finalSolve = SolveMechanism(m_, s_);
         if (progress_)
             progress_->Advance(n_);
@@ -228,6 +230,7 @@ private:
     PendingArrayWrites pending_;
     std::unique_ptr<CrankTable> cranks_;
     ComputationProgress* progress_;
+    const StudyOptions options_;
     bool haveBest_ = false;
     double best_ = 0;
     double bestLbc_ = 0;
@@ -251,7 +254,7 @@ StudyOutcome StudyWithoutPositions(Mechanism& m, SolverState& s, StudyResults& r
 }  // namespace
 
 StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r,
-                                       ComputationProgress* progress)
+                                       ComputationProgress* progress, const StudyOptions& options)
 {
     ClearUpperVectorState();  // see Solver.cpp: the caller's drawing may have left it dirty
     if (m.PositionCount < 1)
@@ -260,5 +263,5 @@ StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResult
         const long long n = m.PositionCount;
         progress->SetTotal(kScanSteps + kStudyLength * n + n);
     }
-    return DeadPositionsAndStudy(m, s, r, progress).Run();
+    return DeadPositionsAndStudy(m, s, r, progress, options).Run();
 }

@@ -53,7 +53,7 @@ enum class StudyChoice {
 };
 
 struct StudyOutcome {
-    bool lbcChosen = false;  // the record's Lbc was replaced by the study's choice
+    bool lbcChosen = false;  // the record's Lbc was replaced by the study's choice (Found, adopted)
     StudyChoice choice = StudyChoice::NoRunCompleted;
     double choiceLbc = 0;       // with StudyChoice::Found: the length the study picks
     int completedLengths = 0;   // study runs that completed
@@ -61,10 +61,19 @@ struct StudyOutcome {
     SolveOutcome finalSolve;    // the solve with the record's Lbc and the current PositionCount
 };
 
+struct StudyOptions {
+    // True: the study's choice replaces the record's Lbc. False: the scan and the study run and
+    // the outcome says what the study would choose, but the record keeps the typed Lbc and the
+    // final solve uses it.
+    bool adoptLbc = true;
+};
+
 // Scan (StudyMode, -1 .. 359 degrees), study (Lbc = 0.591 .. 0.900 m), choice of Lbc among the
-// completed lengths that are not jammed (the record keeps its Lbc when none is left) and the
-// final solve. Leaves StudyMode false on every path, also when a floating-point fault ends it.
-// With `progress`, counts the positions solved and throws ComputationCancelled soon after a
-// cancel request (the state is then incomplete and belongs to nobody).
+// completed lengths that are not jammed (the record keeps its Lbc when none is left, or when
+// the options say so) and the final solve. Leaves StudyMode false on every path, also when a
+// floating-point fault ends it. With `progress`, counts the positions solved and throws
+// ComputationCancelled soon after a cancel request (the state is then incomplete and belongs to
+// nobody).
 StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r,
-                                       ComputationProgress* progress = nullptr);
+                                       ComputationProgress* progress = nullptr,
+                                       const StudyOptions& options = {});

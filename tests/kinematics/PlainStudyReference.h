@@ -39,7 +39,8 @@ inline bool PlainJammed(const Mechanism& typed)
     return false;
 }
 
-inline StudyOutcome PlainDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r)
+inline StudyOutcome PlainDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r,
+                                               const StudyOptions& options = {})
 {
     constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -93,8 +94,8 @@ inline StudyOutcome PlainDeadPositionsAndStudy(Mechanism& m, SolverState& s, Stu
     else if (outcome.completedLengths > 0)
         outcome.choice = StudyChoice::AllJammed;
     outcome.choiceLbc = haveBest ? bestLbc : 0;
-    outcome.lbcChosen = haveBest;
-    m.Lbc = haveBest ? bestLbc : userLbc;
+    outcome.lbcChosen = haveBest && options.adoptLbc;
+    m.Lbc = outcome.lbcChosen ? bestLbc : userLbc;
     outcome.finalSolve = SolveMechanism(m, s);
     return outcome;
 }

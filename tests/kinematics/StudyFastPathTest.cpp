@@ -105,7 +105,7 @@ TEST_P(StudyFastPath, LeavesWhatThePlainRunsLeave)
 {
     const Mechanism& m = GetParam().m;
     const Snapshot fast = RunAndRecord(m, [](Mechanism& mm, SolverState& s, StudyResults& r) { return FindDeadPositionsAndStudy(mm, s, r); });
-    const Snapshot plain = RunAndRecord(m, PlainDeadPositionsAndStudy);
+    const Snapshot plain = RunAndRecord(m, [](Mechanism& mm, SolverState& s, StudyResults& r) { return PlainDeadPositionsAndStudy(mm, s, r); });
     ExpectIdentical(fast, plain);
 }
 
@@ -116,7 +116,7 @@ TEST(StudyFastPathSweep, RandomMechanismsLeaveWhatThePlainRunsLeave)
     for (int i = 0; i < 250; ++i) {
         const Mechanism m = random.Next(random.PositionCount(48));
         const Snapshot fast = RunAndRecord(m, [](Mechanism& mm, SolverState& s, StudyResults& r) { return FindDeadPositionsAndStudy(mm, s, r); });
-        const Snapshot plain = RunAndRecord(m, PlainDeadPositionsAndStudy);
+        const Snapshot plain = RunAndRecord(m, [](Mechanism& mm, SolverState& s, StudyResults& r) { return PlainDeadPositionsAndStudy(mm, s, r); });
         ExpectIdentical(fast, plain);
         if (HasFailure()) {
             ADD_FAILURE() << "mechanism " << i << ": " << FormatGeneral(m.Loa) << ' ' << FormatGeneral(m.Lab)
@@ -125,6 +125,28 @@ TEST(StudyFastPathSweep, RandomMechanismsLeaveWhatThePlainRunsLeave)
             return;
         }
     }
+}
+
+// Keeping the typed rocker: the same scan and study, the choice only reported, the final solve
+// with the typed Lbc.
+TEST_P(StudyFastPath, KeepingTheTypedRockerLeavesWhatThePlainRunsLeave)
+{
+    const Mechanism& m = GetParam().m;
+    if (m.PositionCount > 1000)
+        GTEST_SKIP() << "the plain runs take seconds; adopting covers this count";
+    StudyOptions keep;
+    keep.adoptLbc = false;
+    const Snapshot fast = RunAndRecord(m, [&keep](Mechanism& mm, SolverState& s, StudyResults& r) {
+        return FindDeadPositionsAndStudy(mm, s, r, nullptr, keep);
+    });
+    const Snapshot plain = RunAndRecord(m, [&keep](Mechanism& mm, SolverState& s, StudyResults& r) {
+        return PlainDeadPositionsAndStudy(mm, s, r, keep);
+    });
+    ExpectIdentical(fast, plain);
+    if (fast.fault.empty()) {
+        EXPECT_TRUE(SameBits(fast.m.Lbc, m.Lbc));
+    }
+    EXPECT_FALSE(fast.outcome.lbcChosen);
 }
 
 const double kNan = std::numeric_limits<double>::quiet_NaN();
