@@ -14,10 +14,12 @@
 
 // The operation is the plain sequence of solver runs (361 scan runs in StudyMode, 310 study
 // runs, one final run), and leaves every array, scalar and curve as that sequence would. It gets
-// there faster: a scan run computes its one crank angle once, the study runs keep no arrays, and
+// there faster: a scan run computes its one crank angle once, the study runs keep no arrays and
+// are screened (StudyScreen: the solver's routine only where a position may decide the run), and
 // the arrays receive what the runs would have written only once, before the final run (or before
 // a run that faults, which is then made by the solver itself so that the fault and its partial
-// writes are the solver's own).
+// writes are the solver's own). Of the completed lengths, the jammed ones are passed over by the
+// choice (Jamming.h).
 
 namespace {
 

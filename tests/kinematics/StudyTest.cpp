@@ -208,11 +208,13 @@ TEST(FindDeadPositionsAndStudy, KeepingTheTypedRockerStillStudiesAndTellsTheChoi
         kept.m = typed;
         kept.outcome = FindDeadPositionsAndStudy(kept.m, kept.s, kept.r, nullptr, keep);
 
+        // Copies: the packed record's fields may sit unaligned (the list packs records tightly).
+        const double typedLbc = typed.Lbc, keptLbc = kept.m.Lbc, adoptedLbc = adopted.m.Lbc;
         EXPECT_FALSE(kept.outcome.lbcChosen);
         EXPECT_EQ(kept.outcome.choice, StudyChoice::Found);
-        EXPECT_EQ(kept.outcome.choiceLbc, adopted.m.Lbc);
-        EXPECT_NE(kept.m.Lbc, adopted.m.Lbc);
-        EXPECT_EQ(kept.m.Lbc, typed.Lbc);
+        EXPECT_EQ(kept.outcome.choiceLbc, adoptedLbc);
+        EXPECT_NE(keptLbc, adoptedLbc);
+        EXPECT_EQ(keptLbc, typedLbc);
         EXPECT_EQ(kept.outcome.jammedLengths, adopted.outcome.jammedLengths);
         EXPECT_EQ(kept.r.DeadCount, adopted.r.DeadCount);
         for (int mm = kFirstStudyLbcMm; mm <= kLastStudyLbcMm; ++mm) {
