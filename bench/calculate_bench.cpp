@@ -4,9 +4,17 @@
 // Twice: on a form never shown (the library's clean state), and on a shown window that has
 // painted its charts and table and repaints before every Calculate, the state a user's window
 // is in (its drawing leaves the upper halves of the vector registers dirty).
+// Then the whole click (Button4Click: scan, study, final solve, table, tabs, diagrams, status)
+// on the shown window, alternating in one run with the plain repetition of its computation on
+// one thread: the 672 solver runs of the scan, the study and the final solve, and the diagrams'
+// solve at 180 positions. The ratio is the click's share of plain code.
 
 #include "app/MainForm.h"
 #include "app/UserMessages.h"
+#include "kinematics/Study.h"
+#include "tests/kinematics/PlainStudyReference.h"
+
+#include "AlternatingTimer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,6 +108,56 @@ BENCHMARK(BM_CalculateWithTableShownWindow)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
+
+constexpr int kDiagramPositions = 180;
+
+// What plain code computes for one click: the scan, the study and the final solve, then the
+// diagrams' solve.
+void PlainClickComputation(std::int64_t positions)
+{
+    Mechanism m;
+    SetDefaultParameters(m);
+    m.PositionCount = static_cast<std::int32_t>(positions);
+    SolverState s;
+    StudyResults r;
+    benchmark::DoNotOptimize(PlainDeadPositionsAndStudy(m, s, r));
+    m.PositionCount = kDiagramPositions;
+    benchmark::DoNotOptimize(SolveMechanism(m, s));
+}
+
+// Time is the click's wall time; "click" is Button4Click alone, "painted" adds the repaint of
+// the window that shows its results.
+void BM_CalculateClickAgainstPlainRepetition(benchmark::State& state)
+{
+    TForm4& form = ShownForm();
+    AlternatingTimer click, painted;
+    for (auto _ : state) {
+        StartFromDefaults(form, state.range(0));
+        form.repaint();  // as between two clicks
+        const AlternatingTimer::Sample plain =
+            AlternatingTimer::Measure([&] { PlainClickComputation(state.range(0)); });
+        click.AddPlain(plain);
+        painted.AddPlain(plain);
+        StartFromDefaults(form, state.range(0));
+        form.repaint();
+        AlternatingTimer::Sample clickOnly;
+        const AlternatingTimer::Sample withPaint = AlternatingTimer::Measure([&] {
+            clickOnly = AlternatingTimer::Measure([&] { form.Button4Click(); });
+            form.repaint();
+        });
+        click.AddOurs(clickOnly);
+        painted.AddOurs(withPaint);
+        state.SetIterationTime(clickOnly.wall);
+    }
+    painted.Report(state, "painted");
+    click.Report(state, "click");
+    if (!Silent().lastError.isEmpty())
+        state.SkipWithError(Silent().lastError.toStdString().c_str());
+}
+BENCHMARK(BM_CalculateClickAgainstPlainRepetition)
+    ->Arg(180)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 }  // namespace
 

@@ -1,11 +1,17 @@
 // FindDeadPositionsAndStudy (scan, study over the rocker length, choice and final solve) on the
 // default linkage at 8, 180 and 100 000 positions: from a clean vector state, and right after a
 // raster fill, which leaves the upper halves of the vector registers dirty as a window's drawing
-// does.
+// does. Beside it, alternating in one run, the plain repetition of the same solver runs on one
+// thread (672 SolveMechanism calls, as the tests' reference makes them), and the ratio.
+
+#include "AlternatingTimer.h"
 
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "kinematics/Study.h"
+#include "kinematics/StudyRuns.h"
+#include "kinematics/StudyScreen.h"
+#include "tests/kinematics/PlainStudyReference.h"
 
 #include <QImage>
 
@@ -60,6 +66,68 @@ BENCHMARK(BM_FindDeadPositionsAndStudyAfterDrawing)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();  // both threads of the study
+
+// The 310 screened runs alone, one thread, with the solver's routine at every position beside
+// them: the cost per position of the screen and of the exact run.
+void BM_StudyRunsScreenedAndExact(benchmark::State& state)
+{
+    Mechanism m;
+    SetDefaultParameters(m);
+    const int n = static_cast<int>(state.range(0));
+    const LinkageLengths base = LengthsOf(m);
+    const CrankTable cranks(base, n);
+    StudyScreen screen(n);
+    std::vector<double> ve(static_cast<std::size_t>(n)), gamma(ve.size());
+    AlternatingTimer timer;
+    auto runAll = [&](bool screened) {
+        for (int mm = kFirstStudyLbcMm; mm <= kLastStudyLbcMm; ++mm) {
+            LinkageLengths lengths = base;
+            lengths.Lbc = StudyRockerLength(mm);
+            benchmark::DoNotOptimize(screened ? screen.Run(lengths, cranks)
+                                              : RunOneStudyLength(lengths, cranks, ve, gamma));
+        }
+    };
+    for (auto _ : state) {
+        timer.AddPlain(AlternatingTimer::Measure([&] { runAll(false); }));
+        const AlternatingTimer::Sample sample = AlternatingTimer::Measure([&] { runAll(true); });
+        timer.AddOurs(sample);
+        state.SetIterationTime(sample.wall);
+    }
+    timer.Report(state, "screened");
+    state.counters["ns_per_position"] = benchmark::Counter(
+        static_cast<double>(kStudyLength) * n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_StudyRunsScreenedAndExact)->Arg(180)->Arg(3600)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// Time is the study's wall time; the counters give both sides and the ratios.
+void BM_StudyAgainstPlainRepetition(benchmark::State& state)
+{
+    Mechanism defaults;
+    SetDefaultParameters(defaults);
+    defaults.PositionCount = static_cast<std::int32_t>(state.range(0));
+    SolverState s;
+    StudyResults r;
+    AlternatingTimer timer;
+    for (auto _ : state) {
+        timer.AddPlain(AlternatingTimer::Measure([&] {
+            Mechanism m = defaults;
+            benchmark::DoNotOptimize(PlainDeadPositionsAndStudy(m, s, r));
+        }));
+        const AlternatingTimer::Sample study = AlternatingTimer::Measure([&] {
+            Mechanism m = defaults;
+            benchmark::DoNotOptimize(FindDeadPositionsAndStudy(m, s, r));
+        });
+        timer.AddOurs(study);
+        state.SetIterationTime(study.wall);
+    }
+    timer.Report(state, "study");
+}
+BENCHMARK(BM_StudyAgainstPlainRepetition)
+    ->Arg(8)
+    ->Arg(180)
+    ->Arg(3600)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 }  // namespace
 

@@ -1,11 +1,12 @@
 // One Calculate of a fuzzed record: the fast scan and study must leave the parameter record, the
-// arrays, the solver's scalars and the study results exactly as the plain sequence of solver runs
-// does (the same fault text included), and every table cell must format. Otherwise any outcome
-// but a crash, a hang or a sanitizer report is fine.
+// arrays, the solver's scalars, the study results and the study's choice exactly as the plain
+// sequence of solver runs does (the same fault text included), and every table cell must format.
+// Otherwise any outcome but a crash, a hang or a sanitizer report is fine.
 //
 // Input: 68 bytes or more are a parameter file image. Shorter inputs of at least 13 bytes are a
 // record as a user types it: five lengths in whole millimetres (two bytes each, 0 .. 2 m), N and
-// the length of the arrays left by an earlier Calculate.
+// the length of the arrays left by an earlier Calculate. The top bit of the byte after the record
+// (or after N) asks the study to keep the typed Lbc.
 
 #include "FuzzInput.h"
 #include "kinematics/Errors.h"
@@ -26,6 +27,7 @@ constexpr int kShortRunPositions = 64;    // most runs: one study run stays chea
 constexpr int kThreadedRunPositions = 128; // enough positions for the study's second thread
 constexpr std::size_t kEarlierArrayLengths = 70;
 constexpr double kEarlierContents = 7.0;
+constexpr std::uint8_t kKeepLbcBit = 0x80;  // of the byte after the record: keep the typed Lbc
 
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
@@ -79,7 +81,10 @@ bool Identical(const Run& a, const Run& b)
     if (a.fault != b.fault || std::memcmp(&a.m, &b.m, sizeof(Mechanism)) != 0)
         return false;
     if (a.outcome.lbcChosen != b.outcome.lbcChosen || a.outcome.finalSolve.complete != b.outcome.finalSolve.complete
-        || a.outcome.finalSolve.positionsDone != b.outcome.finalSolve.positionsDone)
+        || a.outcome.finalSolve.positionsDone != b.outcome.finalSolve.positionsDone
+        || a.outcome.choice != b.outcome.choice || !SameBits(a.outcome.choiceLbc, b.outcome.choiceLbc)
+        || a.outcome.completedLengths != b.outcome.completedLengths
+        || a.outcome.jammedLengths != b.outcome.jammedLengths)
         return false;
     const auto arraysA = AllArrays(a.s.arrays), arraysB = AllArrays(b.s.arrays);
     for (std::size_t i = 0; i < arraysA.size(); ++i)
@@ -96,7 +101,7 @@ bool Identical(const Run& a, const Run& b)
             return false;
     for (int mm = kFirstStudyLbcMm; mm <= kLastStudyLbcMm; ++mm)
         if (!SameBits(a.r.MaxVeByLbc[mm], b.r.MaxVeByLbc[mm]) || !SameBits(a.r.MinGammaByLbc[mm], b.r.MinGammaByLbc[mm])
-            || !SameBits(a.r.MaxGammaByLbc[mm], b.r.MaxGammaByLbc[mm]))
+            || !SameBits(a.r.MaxGammaByLbc[mm], b.r.MaxGammaByLbc[mm]) || a.r.StatusByLbc[mm] != b.r.StatusByLbc[mm])
             return false;
     return true;
 }
@@ -153,8 +158,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Run fast = StartFrom(m, earlierLength);
     Run plain = StartFrom(m, earlierLength);
-    Calculate(fast, [](Mechanism& mm, SolverState& s, StudyResults& r) { return FindDeadPositionsAndStudy(mm, s, r); });
-    Calculate(plain, PlainDeadPositionsAndStudy);
+    StudyOptions options;
+    options.adoptLbc = (earlierByte & kKeepLbcBit) == 0;
+    Calculate(fast, [&options](Mechanism& mm, SolverState& s, StudyResults& r) {
+        return FindDeadPositionsAndStudy(mm, s, r, nullptr, options);
+    });
+    Calculate(plain, [&options](Mechanism& mm, SolverState& s, StudyResults& r) {
+        return PlainDeadPositionsAndStudy(mm, s, r, options);
+    });
     if (fast.s.StudyMode || !Identical(fast, plain))
         std::abort();
 

@@ -125,15 +125,14 @@ bool ComputeLinkage(const LinkageLengths& lengths, const CrankPosition& crank, P
     const CheckedReal xa = out[F::Xa], ya = out[F::Ya];
 
     // Angle at B, between BA and BC.
-    const CheckedReal c = (Lbc * Lbc + Lab * Lab - AC * AC) / (2 * Lbc * Lab);
+    const CheckedReal c = CosineAtB(Lbc, Lab, AC);
     if (c > 1 || c < -1)
         return false;
-    const CheckedReal gamma = Atan2(Sqrt(1 - c * c), c);
+    const CheckedReal gamma = AngleOfCosine(c);
     out.Assign(F::Gamma, gamma.Value());
 
     // Angle at C, between CA and CB.
-    const CheckedReal c2 = (Lbc * Lbc + AC * AC - Lab * Lab) / (2 * Lbc * AC);
-    const CheckedReal delta = Atan2(Sqrt(1 - c2 * c2), c2);
+    const CheckedReal delta = AngleOfCosine(CosineAtC(Lbc, Lab, AC));
 
     // Directions C->B and A->B; B lies left of the directed line C->A.
     const CheckedReal alpha = kPi - delta - gamma;

@@ -4,11 +4,12 @@
 // Every operation is checked (CheckedReal) and raises FloatingPointError where it faults.
 
 #include "kinematics/Angles.h"
+#include "kinematics/CheckedReal.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
 #include <array>
-
+#include <cmath>
 
 // The lengths a solve works with; Lad and GuideOffset as the solve has just set them.
 struct LinkageLengths {
@@ -21,6 +22,25 @@ bool AssemblyFails(const LinkageLengths& lengths);
 
 // Angle of position k out of n in the normal mode: (2*pi/N)*k.
 double NormalCrankAngle(int n, int k);
+
+// The cosines of triangle ABC at B (c) and at C (c2) from the diagonal AC, and the sine that goes
+// with a cosine, in the order every solve evaluates them. Written once for the checked reals of
+// the solver and the plain reals of the study's screen: wherever the checked operations raise
+// nothing, both give the same bits.
+template <typename Real>
+Real CosineAtB(Real lbc, Real lab, Real ac)
+{
+    return (lbc * lbc + lab * lab - ac * ac) / (2 * lbc * lab);
+}
+template <typename Real>
+Real CosineAtC(Real lbc, Real lab, Real ac)
+{
+    return (lbc * lbc + ac * ac - lab * lab) / (2 * lbc * ac);
+}
+inline CheckedReal SineOfCosine(CheckedReal c) { return Sqrt(1 - c * c); }
+inline double SineOfCosine(double c) { return std::sqrt(1 - c * c); }
+// arccos c in [0, pi], formed as atan2(sqrt(1 - c^2), c).
+inline CheckedReal AngleOfCosine(CheckedReal c) { return Atan2(SineOfCosine(c), c); }
 
 // The per-position values in the order a solve assigns them; a fault leaves the ones already
 // assigned in place, the rest stay unassigned.

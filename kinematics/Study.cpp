@@ -2,9 +2,11 @@
 
 #include "kinematics/CheckedReal.h"
 #include "kinematics/Errors.h"
+#include "kinematics/Jamming.h"
 #include "kinematics/PendingArrayWrites.h"
 #include "kinematics/PositionKinematics.h"
 #include "kinematics/StudyRuns.h"
+#include "kinematics/StudyScreen.h"
 
 #include <cmath>
 #include <limits>
@@ -12,10 +14,12 @@
 
 // The operation is the plain sequence of solver runs (361 scan runs in StudyMode, 310 study
 // runs, one final run), and leaves every array, scalar and curve as that sequence would. It gets
-// there faster: a scan run computes its one crank angle once, the study runs keep no arrays, and
+// there faster: a scan run computes its one crank angle once, the study runs keep no arrays and
+// are screened (StudyScreen: the solver's routine only where a position may decide the run), and
 // the arrays receive what the runs would have written only once, before the final run (or before
 // a run that faults, which is then made by the solver itself so that the fault and its partial
-// writes are the solver's own).
+// writes are the solver's own). Of the completed lengths, the jammed ones are passed over by the
+// choice (Jamming.h).
 
 namespace {
 
@@ -45,12 +49,22 @@ void MarkStudyEntryEmpty(StudyResults& r, int mm)
     r.MaxVeByLbc[mm] = kNoStudyValue;
     r.MinGammaByLbc[mm] = kNoStudyValue;
     r.MaxGammaByLbc[mm] = kNoStudyValue;
+    r.StatusByLbc[mm] = StudyLengthStatus::NotCompleted;
+}
+
+StudyChoice ChoiceOf(bool found, int completedLengths)
+{
+    if (found)
+        return StudyChoice::Found;
+    return completedLengths > 0 ? StudyChoice::AllJammed : StudyChoice::NoRunCompleted;
 }
 
 class DeadPositionsAndStudy {
 public:
-    DeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r, ComputationProgress* progress)
-        : m_(m), s_(s), r_(r), n_(m.PositionCount), pending_(m.PositionCount), progress_(progress)
+    DeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r, ComputationProgress* progress,
+                          const StudyOptions& options)
+        : m_(m), s_(s), r_(r), n_(m.PositionCount), pending_(m.PositionCount), progress_(progress),
+          options_(options)
     {
     }
 
@@ -70,8 +84,12 @@ public:
         }
         pending_.StoreInto(s_.arrays, lengths_, cranks_.get());
         StudyOutcome outcome;
-        outcome.lbcChosen = haveBest_;
-        m_.Lbc = haveBest_ ? bestLbc_ : userLbc;
+        outcome.choice = ChoiceOf(haveBest_, completed_);
+        outcome.choiceLbc = haveBest_ ? bestLbc_ : 0;
+        outcome.completedLengths = completed_;
+        outcome.jammedLengths = jammed_;
+        outcome.lbcChosen = haveBest_ && options_.adoptLbc;
+        m_.Lbc = outcome.lbcChosen ? bestLbc_ : userLbc;
         outcome.finalSolve = SolveMechanism(m_, s_);
         if (progress_)
             progress_->Advance(n_);
@@ -150,8 +168,8 @@ private:
 
     StudyRunResult RunAlone()
     {
-        std::vector<double> ve(static_cast<std::size_t>(n_)), gamma(ve.size());
-        return RunOneStudyLength(LengthsOf(m_), *cranks_, ve, gamma);
+        StudyScreen screen(n_);
+        return screen.Run(LengthsOf(m_), *cranks_);
     }
 
     // Brings the solver state to where the run would have left it; true when it completed.
@@ -184,6 +202,13 @@ private:
         r_.MaxVeByLbc[mm] = s_.MaxVe;
         r_.MinGammaByLbc[mm] = s_.MinGamma;
         r_.MaxGammaByLbc[mm] = s_.MaxGamma;
+        ++completed_;
+        if (JammedOverTheTurn(m_.Loa, m_.Lab, m_.Lbc, m_.Loc)) {
+            r_.StatusByLbc[mm] = StudyLengthStatus::Jammed;
+            ++jammed_;
+            return;
+        }
+        r_.StatusByLbc[mm] = StudyLengthStatus::Candidate;
         // On equal maxima the shorter rocker stays.
         if (!haveBest_ || CheckedReal(s_.MaxVe) > best_) {
             haveBest_ = true;
@@ -207,9 +232,12 @@ private:
     PendingArrayWrites pending_;
     std::unique_ptr<CrankTable> cranks_;
     ComputationProgress* progress_;
+    const StudyOptions options_;
     bool haveBest_ = false;
     double best_ = 0;
     double bestLbc_ = 0;
+    int completed_ = 0;
+    int jammed_ = 0;
 };
 
 // Without positions every solver run returns at once and touches nothing.
@@ -228,7 +256,7 @@ StudyOutcome StudyWithoutPositions(Mechanism& m, SolverState& s, StudyResults& r
 }  // namespace
 
 StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResults& r,
-                                       ComputationProgress* progress)
+                                       ComputationProgress* progress, const StudyOptions& options)
 {
     ClearUpperVectorState();  // see Solver.cpp: the caller's drawing may have left it dirty
     if (m.PositionCount < 1)
@@ -237,5 +265,5 @@ StudyOutcome FindDeadPositionsAndStudy(Mechanism& m, SolverState& s, StudyResult
         const long long n = m.PositionCount;
         progress->SetTotal(kScanSteps + kStudyLength * n + n);
     }
-    return DeadPositionsAndStudy(m, s, r, progress).Run();
+    return DeadPositionsAndStudy(m, s, r, progress, options).Run();
 }

@@ -1,6 +1,7 @@
 #include "kinematics/StudyRuns.h"
 
 #include "kinematics/Errors.h"
+#include "kinematics/StudyScreen.h"
 
 #include <system_error>
 #include <thread>
@@ -10,14 +11,8 @@ namespace {
 // Below this many positions in all, a second thread costs more than it saves.
 constexpr long kPositionsWorthASecondThread = 20000;
 
-// Working space of one thread: Ve and Gamma of the run in progress.
-struct RunScratch {
-    explicit RunScratch(int n) : ve(static_cast<std::size_t>(n)), gamma(ve.size()) {}
-    std::vector<double> ve, gamma;
-};
-
 void RunRange(const LinkageLengths& base, const CrankTable& cranks, int firstMm, int fromMm,
-              int toMm, RunScratch& scratch, std::vector<StudyRunResult>& results,
+              int toMm, StudyScreen& screen, std::vector<StudyRunResult>& results,
               ComputationProgress* progress) noexcept
 {
     // A new thread starts with a copy of its creator's vector state, dirty upper halves included.
@@ -28,7 +23,7 @@ void RunRange(const LinkageLengths& base, const CrankTable& cranks, int firstMm,
         LinkageLengths lengths = base;
         lengths.Lbc = StudyRockerLength(mm);
         StudyRunResult& result = results[static_cast<std::size_t>(mm - firstMm)];
-        result = RunOneStudyLength(lengths, cranks, scratch.ve, scratch.gamma);
+        result = screen.Run(lengths, cranks);
         if (progress)
             progress->Advance(cranks.PositionCount());
         if (result.kind == StudyRunResult::Kind::Faulted)
@@ -44,21 +39,30 @@ double StudyRockerLength(int mm)
 }
 
 CrankTable::CrankTable(const LinkageLengths& lengths, int n)
-    : n_(n), firstFault_(n), cranks_(static_cast<std::size_t>(n)), xa_(cranks_.size()),
-      ya_(cranks_.size())
+    : n_(n), firstFault_(n), cranks_(static_cast<std::size_t>(n))
 {
+    for (std::vector<double>* column : {&columns_.xa, &columns_.dx, &columns_.dy, &columns_.ac,
+                                        &columns_.inverseAc, &columns_.vxa, &columns_.vya})
+        column->resize(cranks_.size());
     PositionValues values;
     for (int k = 0; k < n; ++k) {
         const auto index = static_cast<std::size_t>(k);
         values.Clear();
+        CrankPosition& crank = cranks_[index];
         try {
-            ComputeCrank(lengths, NormalCrankAngle(n, k), cranks_[index], values);
+            ComputeCrank(lengths, NormalCrankAngle(n, k), crank, values);
         } catch (const FloatingPointError&) {
             firstFault_ = k;
             return;
         }
-        xa_[index] = values[PositionField::Xa];
-        ya_[index] = values[PositionField::Ya];
+        const double xa = values[PositionField::Xa];
+        columns_.xa[index] = xa;
+        columns_.dx[index] = xa + lengths.Loc;
+        columns_.dy[index] = values[PositionField::Ya];
+        columns_.ac[index] = crank.AC;
+        columns_.inverseAc[index] = crank.AC > 0 ? 1 / crank.AC : 0;
+        columns_.vxa[index] = -lengths.Loa * crank.sinPhi;
+        columns_.vya[index] = lengths.Loa * crank.cosPhi;
     }
 }
 
@@ -104,22 +108,22 @@ std::vector<StudyRunResult> RunStudy(const LinkageLengths& lengths, const CrankT
 {
     std::vector<StudyRunResult> results(static_cast<std::size_t>(lastMm - firstMm + 1));
     const long work = static_cast<long>(cranks.PositionCount()) * static_cast<long>(results.size());
-    RunScratch lowerScratch(cranks.PositionCount());
+    StudyScreen lowerScreen(cranks.PositionCount());
     if (work < kPositionsWorthASecondThread || lastMm <= firstMm) {
-        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScratch, results, progress);
+        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScreen, results, progress);
         return results;
     }
     const int middleMm = firstMm + (lastMm - firstMm) / 2;
-    RunScratch upperScratch(cranks.PositionCount());
+    StudyScreen upperScreen(cranks.PositionCount());
     std::thread upperHalf;
     try {
         upperHalf = std::thread(RunRange, std::cref(lengths), std::cref(cranks), firstMm,
-                                middleMm + 1, lastMm, std::ref(upperScratch), std::ref(results), progress);
+                                middleMm + 1, lastMm, std::ref(upperScreen), std::ref(results), progress);
     } catch (const std::system_error&) {
-        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScratch, results, progress);
+        RunRange(lengths, cranks, firstMm, firstMm, lastMm, lowerScreen, results, progress);
         return results;
     }
-    RunRange(lengths, cranks, firstMm, firstMm, middleMm, lowerScratch, results, progress);
+    RunRange(lengths, cranks, firstMm, firstMm, middleMm, lowerScreen, results, progress);
     upperHalf.join();
     return results;
 }

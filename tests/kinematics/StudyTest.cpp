@@ -196,6 +196,44 @@ TEST(FindDeadPositionsAndStudy, FaultInTheStudyKeepsWhatWasWritten)
     EXPECT_GT(m.Lbc, 0.591);  // the rocker of the run that faulted
 }
 
+// Keeping the typed rocker: the study runs as before and says what it would choose; the record,
+// and the final solve, keep the typed Lbc.
+TEST(FindDeadPositionsAndStudy, KeepingTheTypedRockerStillStudiesAndTellsTheChoice)
+{
+    StudyOptions keep;
+    keep.adoptLbc = false;
+    for (const Mechanism& typed : {DefaultMechanism(8), MakeMechanism(0.08, 0.62, 0.7, 0.55, 1.2, 12)}) {
+        const StudyRun adopted = RunStudyOn(typed);
+        StudyRun kept;
+        kept.m = typed;
+        kept.outcome = FindDeadPositionsAndStudy(kept.m, kept.s, kept.r, nullptr, keep);
+
+        // Copies: the packed record's fields may sit unaligned (the list packs records tightly).
+        const double typedLbc = typed.Lbc, keptLbc = kept.m.Lbc, adoptedLbc = adopted.m.Lbc;
+        EXPECT_FALSE(kept.outcome.lbcChosen);
+        EXPECT_EQ(kept.outcome.choice, StudyChoice::Found);
+        EXPECT_EQ(kept.outcome.choiceLbc, adoptedLbc);
+        EXPECT_NE(keptLbc, adoptedLbc);
+        EXPECT_EQ(keptLbc, typedLbc);
+        EXPECT_EQ(kept.outcome.jammedLengths, adopted.outcome.jammedLengths);
+        EXPECT_EQ(kept.r.DeadCount, adopted.r.DeadCount);
+        for (int mm = kFirstStudyLbcMm; mm <= kLastStudyLbcMm; ++mm) {
+            EXPECT_TRUE(SameBits(kept.r.MaxVeByLbc[mm], adopted.r.MaxVeByLbc[mm])) << mm;
+            EXPECT_TRUE(SameBits(kept.r.MinGammaByLbc[mm], adopted.r.MinGammaByLbc[mm])) << mm;
+            EXPECT_EQ(kept.r.StatusByLbc[mm], adopted.r.StatusByLbc[mm]) << mm;
+        }
+
+        // The arrays hold the solve of the typed linkage.
+        Mechanism m = typed;
+        SolverState s;
+        ASSERT_TRUE(SolveMechanism(m, s).complete);
+        EXPECT_TRUE(kept.outcome.finalSolve.complete);
+        EXPECT_TRUE(SameBits(kept.s.arrays.Ve, s.arrays.Ve));
+        EXPECT_TRUE(SameBits(kept.s.arrays.Yb, s.arrays.Yb));
+        EXPECT_TRUE(SameBits(kept.s.MaxVe, s.MaxVe));
+    }
+}
+
 TEST(FindDeadPositionsAndStudy, NoPositionsAtAll)
 {
     Mechanism m = DefaultMechanism(0);
