@@ -6,7 +6,6 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartSeries.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -241,12 +240,12 @@ double TChartAxis::PixelToValue(int pixel) const
 
 int TChartAxis::TextWidth(const QString& text) const
 {
-    return QFontMetrics(labelsFont_->ToQFont()).horizontalAdvance(text);
+    return labelsFont_->TextWidth(text);
 }
 
 int TChartAxis::TextHeight() const
 {
-    return QFontMetrics(labelsFont_->ToQFont()).height();
+    return labelsFont_->Metrics().height();
 }
 
 QString TChartAxis::LabelText(double value) const
@@ -334,7 +333,7 @@ void TChartAxis::CalcSpace(ChartRect& plot)
     const int titleSpace = title_->Shown()
                                ? (titleSize_ != 0
                                       ? titleSize_
-                                      : QFontMetrics(title_->Font()->ToQFont()).height())
+                                      : title_->Font()->Metrics().height())
                                : 0;
     int labelSpace = 0;
     if (labelsShown) {
@@ -398,32 +397,32 @@ void TChartAxis::DrawTitle(QPainter& painter)
 {
     if (!title_->Shown())
         return;
-    const QFont font = title_->Font()->ToQFont();
-    const QFontMetrics metrics(font);
+    const TChartFont& font = *title_->Font();
     const QString caption = title_->Caption();
-    const int width = metrics.horizontalAdvance(caption);
-    const int height = metrics.height();
+    const int width = font.TextWidth(caption);
+    const int height = font.Metrics().height();
+    const int ascent = font.Metrics().ascent();
     painter.save();
-    painter.setFont(font);
+    painter.setFont(font.ToQFont());
     painter.setPen(ColorToQColor(title_->Font()->Color(), chart_->palette()));
     painter.setBackgroundMode(Qt::TransparentMode);
     switch (side_) {
     case Side::Bottom:
-        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_, caption);
+        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_, caption, ascent);
         break;
     case Side::Top:
-        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_ - height, caption);
+        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_ - height, caption, ascent);
         break;
     case Side::Left:
         // Reads upwards; the bottom of the glyphs on the title position, away from the plot.
         painter.translate(titlePosition_ - height, centerPixel_ + width / 2);
         painter.rotate(-90);
-        DrawTextAt(painter, 0, 0, caption);
+        DrawTextAt(painter, 0, 0, caption, ascent);
         break;
     case Side::Right:
         painter.translate(titlePosition_ + height, centerPixel_ - width / 2);
         painter.rotate(90);
-        DrawTextAt(painter, 0, 0, caption);
+        DrawTextAt(painter, 0, 0, caption, ascent);
         break;
     case Side::Depth: break;
     }
@@ -437,14 +436,20 @@ void TChartAxis::DrawLabel(QPainter& painter, double value)
         return;
     tickPositions_.push_back(p);
     const QString text = LabelText(value);
-    const QFontMetrics metrics(painter.font());
-    const int width = metrics.horizontalAdvance(text);
+    // The painter holds the labels font (Draw), so its measures are the font's own.
+    const QFontMetrics& metrics = labelsFont_->Metrics();
+    const int width = labelsFont_->TextWidth(text);
     const int height = metrics.height();
+    const int ascent = metrics.ascent();
     switch (side_) {
-    case Side::Bottom: DrawTextAt(painter, p - width / 2, labelsPosition_, text); break;
-    case Side::Top: DrawTextAt(painter, p - width / 2, labelsPosition_ - height, text); break;
-    case Side::Left: DrawTextAt(painter, labelsPosition_ - width, p - height / 2, text); break;
-    case Side::Right: DrawTextAt(painter, labelsPosition_, p - height / 2, text); break;
+    case Side::Bottom: DrawTextAt(painter, p - width / 2, labelsPosition_, text, ascent); break;
+    case Side::Top:
+        DrawTextAt(painter, p - width / 2, labelsPosition_ - height, text, ascent);
+        break;
+    case Side::Left:
+        DrawTextAt(painter, labelsPosition_ - width, p - height / 2, text, ascent);
+        break;
+    case Side::Right: DrawTextAt(painter, labelsPosition_, p - height / 2, text, ascent); break;
     case Side::Depth: break;
     }
 }

@@ -136,6 +136,10 @@ void DrawChartLine(QPainter& painter, const QPoint& from, const QPoint& to, cons
 
 void DrawTextAt(QPainter& painter, int x, int top, const QString& text)
 {
-    const QFontMetrics metrics(painter.font());
-    painter.drawText(x, top + metrics.ascent(), text);
+    DrawTextAt(painter, x, top, text, QFontMetrics(painter.font()).ascent());
+}
+
+void DrawTextAt(QPainter& painter, int x, int top, const QString& text, int ascent)
+{
+    painter.drawText(x, top + ascent, text);
 }

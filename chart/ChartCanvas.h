@@ -13,3 +13,5 @@ void DrawChartLine(QPainter& painter, const QPoint& from, const QPoint& to, cons
 
 // Text with its top-left corner at (x, top), no background.
 void DrawTextAt(QPainter& painter, int x, int top, const QString& text);
+// The same for a painter whose font has the given ascent.
+void DrawTextAt(QPainter& painter, int x, int top, const QString& text, int ascent);

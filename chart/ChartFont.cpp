@@ -3,6 +3,9 @@
 #include <cstdlib>
 
 namespace {
+// Texts whose widths a font keeps; a zoom or a scroll through many ranges starts afresh.
+constexpr qsizetype kMostKeptWidths = 1024;
+
 // Points to pixels as the classic screen did: rounded, half away from zero.
 int PointsToPixels(int points)
 {
@@ -14,6 +17,7 @@ int PointsToPixels(int points)
 TChartFont::TChartFont(QObject* parent, TColor color)
     : TChartPart(parent), pixelSize_(PointsToPixels(kDefaultSize)), color_(color)
 {
+    connect(this, &TChartPart::Changed, this, [this] { ForgetMeasures(); });
 }
 
 int TChartFont::Size() const
@@ -38,4 +42,29 @@ QFont TChartFont::ToQFont() const
     font.setBold(bold_);
     font.setItalic(italic_);
     return font;
+}
+
+const QFontMetrics& TChartFont::Metrics() const
+{
+    if (!metrics_)
+        metrics_ = std::make_unique<QFontMetrics>(ToQFont());
+    return *metrics_;
+}
+
+int TChartFont::TextWidth(const QString& text) const
+{
+    const auto kept = widths_.constFind(text);
+    if (kept != widths_.constEnd())
+        return *kept;
+    if (widths_.size() >= kMostKeptWidths)
+        widths_.clear();
+    const int width = Metrics().horizontalAdvance(text);
+    widths_.insert(text, width);
+    return width;
+}
+
+void TChartFont::ForgetMeasures()
+{
+    metrics_.reset();
+    widths_.clear();
 }

@@ -6,7 +6,11 @@
 #include "chart/ChartPart.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QString>
+
+#include <memory>
 
 class TChartFont : public TChartPart {
     Q_OBJECT
@@ -40,10 +44,20 @@ public:
 
     QFont ToQFont() const;
 
+    // The font's metrics and the widths of texts in it, measured once and kept until a property
+    // of the font changes: a paint asks for the same label widths several times, and every
+    // paint for those of the paint before.
+    const QFontMetrics& Metrics() const;
+    int TextWidth(const QString& text) const;
+
 private:
+    void ForgetMeasures();
+
     QString name_ = QStringLiteral("Arial");
     int pixelSize_;
     TColor color_;
     bool bold_ = false;
     bool italic_ = false;
+    mutable std::unique_ptr<QFontMetrics> metrics_;
+    mutable QHash<QString, int> widths_;
 };
