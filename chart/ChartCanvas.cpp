@@ -18,11 +18,10 @@ constexpr QRgb kOpaque = 0xFF000000u;
 // whole pixels at most (`offset`). Null where the painter would do more than that.
 QImage* PlainPixelTarget(QPainter& painter, QPoint& offset)
 {
-    const QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = painter.device();
-    if (engine == nullptr || engine->type() != QPaintEngine::Raster || device == nullptr ||
-        device->devType() != QInternal::Image || painter.hasClipping() ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver || painter.opacity() != 1.0)
+    if (!PaintsWholePixels(painter) || device == nullptr || device->devType() != QInternal::Image ||
+        painter.hasClipping() || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter.opacity() != 1.0)
         return nullptr;
     auto* image = static_cast<QImage*>(device);
     const QImage::Format format = image->format();
@@ -31,9 +30,7 @@ QImage* PlainPixelTarget(QPainter& painter, QPoint& offset)
         image->devicePixelRatio() != 1.0)
         return nullptr;
     const QTransform& t = painter.worldTransform();
-    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) ||
-        t.dy() != std::floor(t.dy()) || std::fabs(t.dx()) > image->width() ||
-        std::fabs(t.dy()) > image->height())
+    if (std::fabs(t.dx()) > image->width() || std::fabs(t.dy()) > image->height())
         return nullptr;
     offset = QPoint(static_cast<int>(t.dx()), static_cast<int>(t.dy()));
     return image;
@@ -89,6 +86,16 @@ bool StoreDottedLine(QPainter& painter, const QPoint& from, int length, int step
     return true;
 }
 }  // namespace
+
+bool PaintsWholePixels(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster)
+        return false;
+    const QTransform& t = painter.worldTransform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy());
+}
 
 void DrawChartLine(QPainter& painter, const QPoint& from, const QPoint& to, const QPen& pen)
 {
