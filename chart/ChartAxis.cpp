@@ -401,28 +401,27 @@ void TChartAxis::DrawTitle(QPainter& painter)
     const QString caption = title_->Caption();
     const int width = font.TextWidth(caption);
     const int height = font.Metrics().height();
-    const int ascent = font.Metrics().ascent();
     painter.save();
     painter.setFont(font.ToQFont());
     painter.setPen(ColorToQColor(title_->Font()->Color(), chart_->palette()));
     painter.setBackgroundMode(Qt::TransparentMode);
     switch (side_) {
     case Side::Bottom:
-        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_, caption, ascent);
+        font.DrawText(painter, centerPixel_ - width / 2, titlePosition_, caption);
         break;
     case Side::Top:
-        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_ - height, caption, ascent);
+        font.DrawText(painter, centerPixel_ - width / 2, titlePosition_ - height, caption);
         break;
     case Side::Left:
         // Reads upwards; the bottom of the glyphs on the title position, away from the plot.
         painter.translate(titlePosition_ - height, centerPixel_ + width / 2);
         painter.rotate(-90);
-        DrawTextAt(painter, 0, 0, caption, ascent);
+        font.DrawText(painter, 0, 0, caption);
         break;
     case Side::Right:
         painter.translate(titlePosition_ + height, centerPixel_ - width / 2);
         painter.rotate(90);
-        DrawTextAt(painter, 0, 0, caption, ascent);
+        font.DrawText(painter, 0, 0, caption);
         break;
     case Side::Depth: break;
     }
@@ -437,19 +436,14 @@ void TChartAxis::DrawLabel(QPainter& painter, double value)
     tickPositions_.push_back(p);
     const QString text = LabelText(value);
     // The painter holds the labels font (Draw), so its measures are the font's own.
-    const QFontMetrics& metrics = labelsFont_->Metrics();
     const int width = labelsFont_->TextWidth(text);
-    const int height = metrics.height();
-    const int ascent = metrics.ascent();
+    const int height = labelsFont_->Metrics().height();
+    const TChartFont& font = *labelsFont_;
     switch (side_) {
-    case Side::Bottom: DrawTextAt(painter, p - width / 2, labelsPosition_, text, ascent); break;
-    case Side::Top:
-        DrawTextAt(painter, p - width / 2, labelsPosition_ - height, text, ascent);
-        break;
-    case Side::Left:
-        DrawTextAt(painter, labelsPosition_ - width, p - height / 2, text, ascent);
-        break;
-    case Side::Right: DrawTextAt(painter, labelsPosition_, p - height / 2, text, ascent); break;
+    case Side::Bottom: font.DrawText(painter, p - width / 2, labelsPosition_, text); break;
+    case Side::Top: font.DrawText(painter, p - width / 2, labelsPosition_ - height, text); break;
+    case Side::Left: font.DrawText(painter, labelsPosition_ - width, p - height / 2, text); break;
+    case Side::Right: font.DrawText(painter, labelsPosition_, p - height / 2, text); break;
     case Side::Depth: break;
     }
 }

@@ -1,6 +1,5 @@
 #include "chart/ChartCanvas.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPaintEngine>
 
@@ -139,14 +138,4 @@ void DrawChartLine(QPainter& painter, const QPoint& from, const QPoint& to, cons
     painter.setPen(dashes);
     painter.drawLine(from, lastPixel);
     painter.restore();
-}
-
-void DrawTextAt(QPainter& painter, int x, int top, const QString& text)
-{
-    DrawTextAt(painter, x, top, text, QFontMetrics(painter.font()).ascent());
-}
-
-void DrawTextAt(QPainter& painter, int x, int top, const QString& text, int ascent)
-{
-    painter.drawText(x, top + ascent, text);
 }

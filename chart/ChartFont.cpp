@@ -1,10 +1,16 @@
 #include "chart/ChartFont.h"
 
+#include "chart/ChartCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
 #include <cstdlib>
 
 namespace {
 // Texts whose widths a font keeps; a zoom or a scroll through many ranges starts afresh.
 constexpr qsizetype kMostKeptWidths = 1024;
+constexpr qsizetype kMostKeptTexts = 256;
 
 // Points to pixels as the classic screen did: rounded, half away from zero.
 int PointsToPixels(int points)
@@ -46,8 +52,11 @@ QFont TChartFont::ToQFont() const
 
 const QFontMetrics& TChartFont::Metrics() const
 {
-    if (!metrics_)
-        metrics_ = std::make_unique<QFontMetrics>(ToQFont());
+    if (!metrics_) {
+        const QFont font = ToQFont();
+        metrics_ = std::make_unique<QFontMetrics>(font);
+        exactAscent_ = QFontMetricsF(font).ascent();
+    }
     return *metrics_;
 }
 
@@ -63,8 +72,30 @@ int TChartFont::TextWidth(const QString& text) const
     return width;
 }
 
+void TChartFont::DrawText(QPainter& painter, int x, int top, const QString& text) const
+{
+    const int ascent = Metrics().ascent();
+    if (!PaintsWholePixels(painter)) {
+        painter.drawText(x, top + ascent, text);
+        return;
+    }
+    auto kept = laidOut_.find(text);
+    if (kept == laidOut_.end()) {
+        if (laidOut_.size() >= kMostKeptTexts)
+            laidOut_.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        kept = laidOut_.insert(text, laid);
+    }
+    // A laid-out text is placed by its top, the painter's text by its baseline: the baseline
+    // stays on the whole row the painter would put it on.
+    painter.drawStaticText(QPointF(x, top + ascent - exactAscent_), *kept);
+}
+
 void TChartFont::ForgetMeasures()
 {
     metrics_.reset();
     widths_.clear();
+    laidOut_.clear();
 }

@@ -8,9 +8,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QStaticText>
 #include <QString>
 
 #include <memory>
+
+class QPainter;
 
 class TChartFont : public TChartPart {
     Q_OBJECT
@@ -49,6 +52,10 @@ public:
     // paint for those of the paint before.
     const QFontMetrics& Metrics() const;
     int TextWidth(const QString& text) const;
+    // Draws `text` with its top-left corner at (x, top) on a painter that holds this font. On a
+    // raster picture the text keeps its laid-out glyphs between paints; the pixels are those of
+    // the painter's own text drawing.
+    void DrawText(QPainter& painter, int x, int top, const QString& text) const;
 
 private:
     void ForgetMeasures();
@@ -60,4 +67,6 @@ private:
     bool italic_ = false;
     mutable std::unique_ptr<QFontMetrics> metrics_;
     mutable QHash<QString, int> widths_;
+    mutable QHash<QString, QStaticText> laidOut_;
+    mutable double exactAscent_ = 0;
 };

@@ -109,7 +109,7 @@ void TChartTitle::Draw(QPainter& painter, ChartRect& plot, const QPalette& palet
             x = r.left + f;
         else if (alignment_ == taRightJustify)
             x = r.right - f - width;
-        DrawTextAt(painter, x, r.top + f + i * h, text_[i], metrics.ascent());
+        font_->DrawText(painter, x, r.top + f + i * h, text_[i]);
     }
     painter.restore();
     lastRect_ = r;
