@@ -324,8 +324,9 @@ void TFastLineSeries::DrawAllValues(QPainter& painter)
     vertAxis_ = GetVertAxis();
     if (!horizAxis_ || !vertAxis_)
         return;
-    // Shapes are swapped for others of the same pixels only where pixels are what is drawn.
-    BuildRuns(PaintsWholePixels(painter));
+    // Shapes are swapped for others of the same pixels only where pixels are what is drawn, and
+    // only for a pen that draws at all.
+    BuildRuns(linePen_->Draws() && PaintsWholePixels(painter));
     const QPen pen = linePen_->ToQPen(ParentChart()->palette());
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

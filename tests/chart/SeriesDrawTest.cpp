@@ -162,3 +162,21 @@ TEST(FastLineSeries, LineIsPaintedInThePenColourInsideThePlotOnly)
     // Round ends are cut at the plotting rectangle's left edge.
     EXPECT_NE(image.pixel(plot.left - 2, row) & 0xFFFFFF, 0xFF0000u);
 }
+
+TEST(FastLineSeries, APressOnAColumnsStretchHitsTheLine)
+{
+    // Column x = 50 rises to 90 between its first point (10) and its last (20): that stretch is
+    // drawn as a span, not as part of the run.
+    FixedChart f;
+    f.series->AddPoint(0, 0);
+    f.series->AddPoint(50, 10);
+    f.series->AddPoint(50.000001, 90);
+    f.series->AddPoint(50.000002, 20);
+    f.series->AddPoint(100, 100);
+    f.Draw();
+    ASSERT_EQ(f.series->LastDrawnSpans().size(), 1u);
+    EXPECT_TRUE(f.series->Clicked(f.X(50), f.Y(80)));
+    EXPECT_TRUE(f.series->Clicked(f.X(50) + 2, f.Y(90) - 2));  // within the pen and 3 pixels
+    EXPECT_FALSE(f.series->Clicked(f.X(50) + 10, f.Y(80)));
+    EXPECT_FALSE(f.series->Clicked(f.X(50), f.Y(90) - 10));
+}
