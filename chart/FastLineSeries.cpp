@@ -217,6 +217,11 @@ void TFastLineSeries::BuildSearchedColumns(int start, int last, bool spans)
     };
     previousPixel_ = QPoint(columnOf(xs[start]), v.ValueToPixel(ys[start]));
     MoveToPixel(previousPixel_);
+    // Room for every column's points at once (the line may start and end a column outside).
+    const int columns = std::min(last - start + 1, ParentChart()->PlotRect().Width() + 3);
+    runs_.back().reserve(columns * (spans ? 2 : 4) + 1);
+    if (spans)
+        spans_.reserve(static_cast<std::size_t>(columns));
     for (int i = start; i <= last;) {
         const int x = columnOf(xs[i]);
         const int end = ColumnEnd(xs, i, last, x, columnOf);
@@ -324,10 +329,13 @@ void TFastLineSeries::DrawAllValues(QPainter& painter)
     vertAxis_ = GetVertAxis();
     if (!horizAxis_ || !vertAxis_)
         return;
-    // Shapes are swapped for others of the same pixels only where pixels are what is drawn, and
-    // only for a pen that draws at all.
-    BuildRuns(linePen_->Draws() && PaintsWholePixels(painter));
     const QPen pen = linePen_->ToQPen(ParentChart()->palette());
+    // Shapes are swapped for others of the same pixels only where pixels are what is drawn, by
+    // a pen that draws at all and paints over what lies below (where a stroke and a fill overlap,
+    // a blend would show twice).
+    BuildRuns(linePen_->Draws() && PaintsWholePixels(painter) && pen.color().alpha() == 255 &&
+              painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+              painter.opacity() == 1.0);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.setBackgroundMode(Qt::TransparentMode);

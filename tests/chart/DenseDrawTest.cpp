@@ -201,6 +201,14 @@ TEST(DenseLines, VectorPaintersGetTheLineItselfWithTheSamePixels)
         const QRect area(plot.left, plot.top - 1, plot.Width(), plot.Height() + 2);
         EXPECT_EQ(DifferingPixels(replayed.copy(area), raster.copy(area)), 0) << visible;
     }
+    // Where the line is blended with what lies below, a span over the stroke would show twice.
+    series->LinePen()->SetVisible(true);
+    QImage blended(chart->size(), QImage::Format_RGB32);
+    blended.fill(Qt::white);
+    QPainter painter(&blended);
+    painter.setOpacity(0.5);
+    chart->PaintTo(painter, chart->size());
+    EXPECT_TRUE(series->LastDrawnSpans().empty());
 }
 
 TEST(DenseLines, PixelRoundingIsHalfEvenAsTheLibraryRoundsIt)
