@@ -119,6 +119,10 @@ void BM_SideBySide(benchmark::State& state)
     ours->show();
     peer->show();
     QApplication::processEvents();
+    if (ours->size() != QSize(width, height) || peer->size() != QSize(width, height)) {
+        state.SkipWithError("a window did not keep the size of the cell");
+        return;
+    }
 
     const auto paintOurs = [&] {
         ours->Invalidate();

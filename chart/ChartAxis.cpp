@@ -436,9 +436,9 @@ void TChartAxis::DrawLabel(QPainter& painter, double value)
     tickPositions_.push_back(p);
     const QString text = LabelText(value);
     // The painter holds the labels font (Draw), so its measures are the font's own.
-    const int width = labelsFont_->TextWidth(text);
-    const int height = labelsFont_->Metrics().height();
     const TChartFont& font = *labelsFont_;
+    const int width = font.TextWidth(text);
+    const int height = font.Metrics().height();
     switch (side_) {
     case Side::Bottom: font.DrawText(painter, p - width / 2, labelsPosition_, text); break;
     case Side::Top: font.DrawText(painter, p - width / 2, labelsPosition_ - height, text); break;

@@ -55,8 +55,10 @@ bool TCustomChartPanelExtended::BackImageCovers(const ChartRect& bounds) const
 bool TCustomChartPanelExtended::PaintsEveryPixel(const QSize& size) const
 {
     const ChartRect bounds{0, 0, size.width(), size.height()};
-    if (BackImageCovers(bounds) || !gradient_->Visible())
+    if (BackImageCovers(bounds))
         return true;
+    if (!gradient_->Visible())
+        return ColorToQColor(Color(), palette()).alpha() == 255;  // a system colour may not be
     return gradient_->PaintsEveryPixel(bounds);
 }
 
