@@ -21,10 +21,10 @@ template <typename PixelOf>
 int ColumnEnd(const double* xs, int from, int last, int column, const PixelOf& pixelOf)
 {
     int inside = from;  // known to be in the column
-    int step = 1;
+    long long step = 1;
     int beyond = last + 1;  // known to be past the column (or past the last point)
     while (true) {
-        const int probe = last - inside < step ? last + 1 : inside + step;
+        const int probe = last - inside < step ? last + 1 : static_cast<int>(inside + step);
         if (probe > last)
             break;
         if (pixelOf(xs[probe]) != column) {
