@@ -50,8 +50,9 @@ sanitize: setup
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS) -E e2e_real_x_server
 
-# The benchmarks are built only here, into the same tree.
+# The benchmarks are built only here, into the same tree, with the peer chart library beside ours.
 bench: configure
+	@bash scripts/setup.sh --bench
 	cmake -S . -B $(BUILD) -DORVEK_BUILD_BENCH=ON $(WERROR_FLAG)
 	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; done

@@ -2,6 +2,8 @@
 // lengths, repainting dense noisy data at the diagram's size and at 1200 x 800, appending points
 // in ascending X, and inserting them in descending X.
 
+#include "NoisyChart.h"
+
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
 
@@ -66,44 +68,6 @@ void BM_PaintChart(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintChart)->Arg(180)->Arg(1471)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-
-// The program's diagram set-up (margins, bevels, title, axis titles) at any size, holding
-// sin x plus +-0.02 of noise over 0 .. 2 pi, with one one-sample spike in the middle.
-std::unique_ptr<TChart> MakeNoisyChart(int width, int height, int points)
-{
-    auto chart = std::make_unique<TChart>();
-    chart->resize(width, height);
-    chart->SetMarginLeft(5);
-    chart->SetMarginRight(5);
-    chart->SetMarginTop(5);
-    chart->SetMarginBottom(5);
-    chart->SetBevelInner(bvLowered);
-    chart->SetBorderWidth(2);
-    chart->SetColor(12615680);
-    chart->SetView3D(false);
-    chart->Legend()->SetVisible(false);
-    chart->BackWall()->SetBrushStyle(bsClear);
-    chart->Title()->SetText({QStringLiteral("Диагрнамма скоростей т. Е")});
-    chart->Title()->Font()->SetHeight(-12);
-    chart->Title()->Font()->SetBold(true);
-    chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Угол"));
-    chart->BottomAxis()->SetTitleSize(5);
-    chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Скорости"));
-    chart->LeftAxis()->SetTitleSize(3);
-    auto* series = new TFastLineSeries(chart.get());
-    series->SetSeriesColor(clRed);
-    series->LinePen()->SetWidth(2);
-    chart->AddSeries(series);
-    std::uint32_t seed = 12345;
-    const double step = 2 * M_PI / points;
-    for (int k = 0; k < points; ++k) {
-        seed = seed * 1664525u + 1013904223u;
-        const double noise = (static_cast<double>(seed >> 8) / 16777216.0 - 0.5) * 0.04;
-        const double x = k * step;
-        series->AddPoint(x, k == points / 2 ? 3.0 : std::sin(x) + noise);
-    }
-    return chart;
-}
 
 // Repainting a chart of dense noisy data: arguments width, height, points.
 void BM_PaintNoisy(benchmark::State& state)

@@ -6,7 +6,6 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartSeries.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -241,12 +240,12 @@ double TChartAxis::PixelToValue(int pixel) const
 
 int TChartAxis::TextWidth(const QString& text) const
 {
-    return QFontMetrics(labelsFont_->ToQFont()).horizontalAdvance(text);
+    return labelsFont_->TextWidth(text);
 }
 
 int TChartAxis::TextHeight() const
 {
-    return QFontMetrics(labelsFont_->ToQFont()).height();
+    return labelsFont_->Metrics().height();
 }
 
 QString TChartAxis::LabelText(double value) const
@@ -334,7 +333,7 @@ void TChartAxis::CalcSpace(ChartRect& plot)
     const int titleSpace = title_->Shown()
                                ? (titleSize_ != 0
                                       ? titleSize_
-                                      : QFontMetrics(title_->Font()->ToQFont()).height())
+                                      : title_->Font()->Metrics().height())
                                : 0;
     int labelSpace = 0;
     if (labelsShown) {
@@ -398,32 +397,31 @@ void TChartAxis::DrawTitle(QPainter& painter)
 {
     if (!title_->Shown())
         return;
-    const QFont font = title_->Font()->ToQFont();
-    const QFontMetrics metrics(font);
+    const TChartFont& font = *title_->Font();
     const QString caption = title_->Caption();
-    const int width = metrics.horizontalAdvance(caption);
-    const int height = metrics.height();
+    const int width = font.TextWidth(caption);
+    const int height = font.Metrics().height();
     painter.save();
-    painter.setFont(font);
+    painter.setFont(font.ToQFont());
     painter.setPen(ColorToQColor(title_->Font()->Color(), chart_->palette()));
     painter.setBackgroundMode(Qt::TransparentMode);
     switch (side_) {
     case Side::Bottom:
-        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_, caption);
+        font.DrawText(painter, centerPixel_ - width / 2, titlePosition_, caption);
         break;
     case Side::Top:
-        DrawTextAt(painter, centerPixel_ - width / 2, titlePosition_ - height, caption);
+        font.DrawText(painter, centerPixel_ - width / 2, titlePosition_ - height, caption);
         break;
     case Side::Left:
         // Reads upwards; the bottom of the glyphs on the title position, away from the plot.
         painter.translate(titlePosition_ - height, centerPixel_ + width / 2);
         painter.rotate(-90);
-        DrawTextAt(painter, 0, 0, caption);
+        font.DrawText(painter, 0, 0, caption);
         break;
     case Side::Right:
         painter.translate(titlePosition_ + height, centerPixel_ - width / 2);
         painter.rotate(90);
-        DrawTextAt(painter, 0, 0, caption);
+        font.DrawText(painter, 0, 0, caption);
         break;
     case Side::Depth: break;
     }
@@ -437,14 +435,15 @@ void TChartAxis::DrawLabel(QPainter& painter, double value)
         return;
     tickPositions_.push_back(p);
     const QString text = LabelText(value);
-    const QFontMetrics metrics(painter.font());
-    const int width = metrics.horizontalAdvance(text);
-    const int height = metrics.height();
+    // The painter holds the labels font (Draw), so its measures are the font's own.
+    const TChartFont& font = *labelsFont_;
+    const int width = font.TextWidth(text);
+    const int height = font.Metrics().height();
     switch (side_) {
-    case Side::Bottom: DrawTextAt(painter, p - width / 2, labelsPosition_, text); break;
-    case Side::Top: DrawTextAt(painter, p - width / 2, labelsPosition_ - height, text); break;
-    case Side::Left: DrawTextAt(painter, labelsPosition_ - width, p - height / 2, text); break;
-    case Side::Right: DrawTextAt(painter, labelsPosition_, p - height / 2, text); break;
+    case Side::Bottom: font.DrawText(painter, p - width / 2, labelsPosition_, text); break;
+    case Side::Top: font.DrawText(painter, p - width / 2, labelsPosition_ - height, text); break;
+    case Side::Left: font.DrawText(painter, labelsPosition_ - width, p - height / 2, text); break;
+    case Side::Right: font.DrawText(painter, labelsPosition_, p - height / 2, text); break;
     case Side::Depth: break;
     }
 }

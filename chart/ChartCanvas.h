@@ -6,10 +6,11 @@
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
-#include <QString>
+
+// Whether the painter puts its shapes on the pixels of a raster picture one to one, moved by whole
+// pixels at most: there a shape may be swapped for another that covers the same pixels.
+bool PaintsWholePixels(const QPainter& painter);
 
 // Draws from `from` to `to` (excluded) with `pen`.
 void DrawChartLine(QPainter& painter, const QPoint& from, const QPoint& to, const QPen& pen);
 
-// Text with its top-left corner at (x, top), no background.
-void DrawTextAt(QPainter& painter, int x, int top, const QString& text);

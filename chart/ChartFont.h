@@ -6,7 +6,14 @@
 #include "chart/ChartPart.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QStaticText>
 #include <QString>
+
+#include <memory>
+
+class QPainter;
 
 class TChartFont : public TChartPart {
     Q_OBJECT
@@ -40,10 +47,26 @@ public:
 
     QFont ToQFont() const;
 
+    // The font's metrics and the widths of texts in it, measured once and kept until a property
+    // of the font changes: a paint asks for the same label widths several times, and every
+    // paint for those of the paint before.
+    const QFontMetrics& Metrics() const;
+    int TextWidth(const QString& text) const;
+    // Draws `text` with its top-left corner at (x, top) on a painter that holds this font. On a
+    // raster picture the text keeps its laid-out glyphs between paints; the pixels are those of
+    // the painter's own text drawing.
+    void DrawText(QPainter& painter, int x, int top, const QString& text) const;
+
 private:
+    void ForgetMeasures();
+
     QString name_ = QStringLiteral("Arial");
     int pixelSize_;
     TColor color_;
     bool bold_ = false;
     bool italic_ = false;
+    mutable std::unique_ptr<QFontMetrics> metrics_;
+    mutable QHash<QString, int> widths_;
+    mutable QHash<QString, QStaticText> laidOut_;
+    mutable double exactAscent_ = 0;
 };

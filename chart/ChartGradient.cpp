@@ -7,9 +7,23 @@
 
 TChartGradient::TChartGradient(QObject* parent) : TChartPart(parent) {}
 
+namespace {
+bool IsVertical(TGradientDirection direction)
+{
+    return direction != gdLeftRight && direction != gdRightLeft;
+}
+}  // namespace
+
+bool TChartGradient::PaintsEveryPixel(const ChartRect& rect) const
+{
+    const int extent = IsVertical(direction_) ? rect.Height() : rect.Width();
+    const int across = IsVertical(direction_) ? rect.Width() : rect.Height();
+    return std::min(extent, kMaxBands) - 1 > 0 && across > 0;
+}
+
 void TChartGradient::Draw(QPainter& painter, const ChartRect& rect, const QPalette& palette) const
 {
-    const bool vertical = direction_ != gdLeftRight && direction_ != gdRightLeft;
+    const bool vertical = IsVertical(direction_);
     const bool swapped = direction_ == gdBottomTop || direction_ == gdRightLeft;
     const TColor first = ColorToRGB(swapped ? endColor_ : startColor_, palette);
     const TColor second = ColorToRGB(swapped ? startColor_ : endColor_, palette);

@@ -48,6 +48,8 @@ public:
 
     // Fills `rect` with the linear ramp: band 0 at the bottom (right) edge in the first colour.
     void Draw(QPainter& painter, const ChartRect& rect, const QPalette& palette) const;
+    // Whether Draw fills every pixel of `rect` (a rectangle one pixel across gets no bands).
+    bool PaintsEveryPixel(const ChartRect& rect) const;
 
 private:
 

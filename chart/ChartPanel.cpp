@@ -63,7 +63,8 @@ void TCustomChartPanel::PaintTo(QPainter& painter, const QSize& size)
 QImage TCustomChartPanel::RenderImage()
 {
     QImage image(size(), QImage::Format_RGB32);
-    image.fill(Qt::black);
+    if (!PaintsEveryPixel(size()))
+        image.fill(Qt::black);
     PaintTo(image);
     return image;
 }
@@ -84,12 +85,20 @@ void TCustomChartPanel::DrawOnCanvas(const std::function<void(QPainter&)>& draw)
 
 void TCustomChartPanel::DrawOverlay(QImage&) {}
 
+bool TCustomChartPanel::PaintsEveryPixel(const QSize&) const
+{
+    return false;
+}
+
 void TCustomChartPanel::paintEvent(QPaintEvent*)
 {
     updatePending_ = false;
     if (stale_ || buffer_.size() != size()) {
-        buffer_ = QImage(size(), QImage::Format_RGB32);
-        buffer_.fill(Qt::black);
+        // The picture of the last paint is drawn over: a new one would cost its pages again.
+        if (buffer_.size() != size())
+            buffer_ = QImage(size(), QImage::Format_RGB32);
+        if (!PaintsEveryPixel(size()))
+            buffer_.fill(Qt::black);
         PaintTo(buffer_);
         stale_ = false;
     }

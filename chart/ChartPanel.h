@@ -90,6 +90,9 @@ protected:
     // Drawn over the finished picture on the window only (the zoom rectangle).
     virtual void DrawOverlay(QImage& frame);
     virtual bool HasOverlay() const { return false; }
+    // Whether the background of a picture of `size` covers every pixel with an opaque colour,
+    // so that the picture needs no clearing first.
+    virtual bool PaintsEveryPixel(const QSize& size) const;
 
     // Bounds shrunk by the edges and the margins: the first plotting rectangle of a paint.
     ChartRect InitialPlotRect(const ChartRect& bounds) const;

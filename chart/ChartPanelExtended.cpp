@@ -46,12 +46,31 @@ void TCustomChartPanelExtended::DrawBackImage(QPainter& painter, const ChartRect
     }
 }
 
+bool TCustomChartPanelExtended::BackImageCovers(const ChartRect& bounds) const
+{
+    return !backImage_.isNull() && !backImageInside_ && BackImageMode() == pbmStretch &&
+           !backImage_.hasAlphaChannel() && bounds.Width() > 0 && bounds.Height() > 0;
+}
+
+bool TCustomChartPanelExtended::PaintsEveryPixel(const QSize& size) const
+{
+    const ChartRect bounds{0, 0, size.width(), size.height()};
+    if (BackImageCovers(bounds))
+        return true;
+    if (!gradient_->Visible())
+        return ColorToQColor(Color(), palette()).alpha() == 255;  // a system colour may not be
+    return gradient_->PaintsEveryPixel(bounds);
+}
+
 void TCustomChartPanelExtended::DrawBackground(QPainter& painter, const ChartRect& bounds)
 {
-    if (gradient_->Visible())
-        gradient_->Draw(painter, bounds, palette());
-    else
-        painter.fillRect(bounds.ToQRect(), ColorToQColor(Color(), palette()));
+    // An opaque picture stretched over the whole control hides the fill under it.
+    if (!BackImageCovers(bounds)) {
+        if (gradient_->Visible())
+            gradient_->Draw(painter, bounds, palette());
+        else
+            painter.fillRect(bounds.ToQRect(), ColorToQColor(Color(), palette()));
+    }
     if (!backImageInside_)
         DrawBackImage(painter, bounds);
     ChartRect edges = bounds;

@@ -41,8 +41,12 @@ protected:
     // Fill (gradient or colour), back image, then the bevels and border along the edges.
     void DrawBackground(QPainter& painter, const ChartRect& bounds);
     void DrawBackImage(QPainter& painter, const ChartRect& rect) const;
+    bool PaintsEveryPixel(const QSize& size) const override;
 
 private:
+    // Whether the back image alone covers every pixel of `bounds`, leaving nothing of the fill.
+    bool BackImageCovers(const ChartRect& bounds) const;
+
     TChartGradient* gradient_;
     QImage backImage_;
     mutable QImage stretchedImage_;

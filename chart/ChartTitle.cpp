@@ -3,7 +3,6 @@
 #include "chart/ChartBevel.h"
 #include "chart/ChartCanvas.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 
@@ -73,8 +72,7 @@ void TChartTitle::Draw(QPainter& painter, ChartRect& plot, const QPalette& palet
     lastRect_ = ChartRect{};
     if (!visible_ || text_.isEmpty())
         return;
-    const QFont font = font_->ToQFont();
-    const QFontMetrics metrics(font);
+    const QFontMetrics& metrics = font_->Metrics();
     const int f = FrameWidth();
     const int h = metrics.height();
 
@@ -88,8 +86,8 @@ void TChartTitle::Draw(QPainter& painter, ChartRect& plot, const QPalette& palet
     if (adjustFrame_) {
         int widest = 0;
         for (const QString& line : text_)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        const int width = metrics.horizontalAdvance(QStringLiteral("W")) + f + widest;
+            widest = std::max(widest, font_->TextWidth(line));
+        const int width = font_->TextWidth(QStringLiteral("W")) + f + widest;
         switch (alignment_) {
         case taCenter: r.left = (plot.left + plot.right) / 2 - width / 2; break;
         case taLeftJustify: r.left = plot.left; break;
@@ -101,17 +99,17 @@ void TChartTitle::Draw(QPainter& painter, ChartRect& plot, const QPalette& palet
         DrawShape(painter, r, palette);
 
     painter.save();
-    painter.setFont(font);
+    painter.setFont(font_->ToQFont());
     painter.setPen(ColorToQColor(font_->Color(), palette));
     painter.setBackgroundMode(Qt::TransparentMode);
     for (int i = 0; i < text_.size(); ++i) {
-        const int width = metrics.horizontalAdvance(text_[i]);
+        const int width = font_->TextWidth(text_[i]);
         int x = (r.left + r.right) / 2 - width / 2;
         if (alignment_ == taLeftJustify)
             x = r.left + f;
         else if (alignment_ == taRightJustify)
             x = r.right - f - width;
-        DrawTextAt(painter, x, r.top + f + i * h, text_[i]);
+        font_->DrawText(painter, x, r.top + f + i * h, text_[i]);
     }
     painter.restore();
     lastRect_ = r;

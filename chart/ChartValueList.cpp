@@ -83,6 +83,7 @@ void TChartValueList::RecalcStats() const
         return;
     if (count_ == 0) {
         lowest_ = highest_ = sum_ = sumAbs_ = 0;
+        allFinite_ = nonDecreasing_ = true;
     } else {
         sum_ = Value(0);
         sumAbs_ = std::fabs(Value(0));
@@ -93,10 +94,17 @@ void TChartValueList::RecalcStats() const
         // NaN and infinite values are gaps in the line, so they do not stretch the range.
         bool any = false;
         lowest_ = highest_ = 0;
+        allFinite_ = true;
+        nonDecreasing_ = true;
         for (int i = 0; i < count_; ++i) {
             const double v = Value(i);
-            if (!std::isfinite(v))
+            // A quiet comparison: a NaN raises no floating-point flag here.
+            if (i > 0 && !std::isgreaterequal(v, Value(i - 1)))
+                nonDecreasing_ = false;
+            if (!std::isfinite(v)) {
+                allFinite_ = false;
                 continue;
+            }
             if (!any || v < lowest_)
                 lowest_ = v;
             if (!any || v > highest_)
@@ -135,4 +143,16 @@ double TChartValueList::Range() const
 {
     RecalcStats();
     return highest_ - lowest_;
+}
+
+bool TChartValueList::AllFinite() const
+{
+    RecalcStats();
+    return allFinite_;
+}
+
+bool TChartValueList::NonDecreasing() const
+{
+    RecalcStats();
+    return nonDecreasing_;
 }

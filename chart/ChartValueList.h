@@ -40,6 +40,10 @@ public:
     double Sum() const;
     double SumAbs() const;
     double Range() const;
+    // Every value is a finite number, and each is at least the one before: what lets a drawing
+    // find the points of a pixel column by bisection. Recomputed with the statistics.
+    bool AllFinite() const;
+    bool NonDecreasing() const;
 
     // ---- Operations ----
     // Stores PendingValue where Order puts it (equal values after their equals); returns the index.
@@ -61,4 +65,6 @@ private:
     mutable double highest_ = 0;
     mutable double sum_ = 0;
     mutable double sumAbs_ = 0;
+    mutable bool allFinite_ = true;
+    mutable bool nonDecreasing_ = true;
 };

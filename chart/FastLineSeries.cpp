@@ -2,14 +2,21 @@
 
 #include "chart/AxisPanel.h"
 #include "chart/ChartAxis.h"
+#include "chart/ChartCanvas.h"
+#include "chart/PixelColumns.h"
+#include "chart/VectorState.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 #include <cmath>
 
 namespace {
 // How close to a drawn segment a press counts as a hit on the line.
 constexpr int kClickTolerance = 3;
+// The pen whose pixels along one column are a rectangle: two wide, round ends.
+constexpr int kSpanPenWidth = 2;
 
 double DistanceToSegment(const QPoint& p, const QPoint& a, const QPoint& b)
 {
@@ -148,16 +155,19 @@ void TFastLineSeries::AddPixel(int index, const QPoint& q)
     previousPixel_ = q;
 }
 
-void TFastLineSeries::BuildRuns()
+void TFastLineSeries::BuildRuns(bool spansAllowed)
 {
     runs_.clear();
+    spans_.clear();
     const int first = FirstVisibleIndex();
     const int last = LastVisibleIndex();
     if (first < 0)
         return;
     const int start = first > 0 ? first - 1 : first;
+    // The loops below follow the paint's fills: they run on a clean vector state.
+    ResetUpperVectorHalves();
     if (drawAllPoints_ && ignoreNulls_ && !stairs_) {
-        BuildColumnRuns(start, last);
+        BuildColumnRuns(start, last, spansAllowed);
     } else {
         previousPixel_ = PixelOf(start);
         gap_ = !IsFinitePoint(start);
@@ -172,12 +182,86 @@ void TFastLineSeries::BuildRuns()
         runs_.pop_back();
 }
 
-void TFastLineSeries::BuildColumnRuns(int start, int last)
+void TFastLineSeries::BuildColumnRuns(int start, int last, bool spansAllowed)
 {
     // Within one pixel column the polyline covers exactly the run from the column's lowest to
     // its highest point, and meets its neighbours at the column's first and last points. Those
     // four, in the order they came, draw the same pixels as all the points of the column, at a
     // cost bounded by the chart's width however dense the data.
+    if (CanSearchColumns())
+        BuildSearchedColumns(start, last, spansAllowed && linePen_->Style() == psSolid &&
+                                              linePen_->Width() == kSpanPenWidth &&
+                                              linePen_->EndStyle() == esRound);
+    else
+        BuildScannedColumns(start, last);
+}
+
+bool TFastLineSeries::CanSearchColumns() const
+{
+    return XValues().Order == loAscending && XValues().NonDecreasing() && XValues().AllFinite() &&
+           YValues().AllFinite();
+}
+
+void TFastLineSeries::BuildSearchedColumns(int start, int last, bool spans)
+{
+    const double* xs = XValues().Data();
+    const double* ys = YValues().Data();
+    const TChartAxis& h = *horizAxis_;
+    const TChartAxis& v = *vertAxis_;
+    const auto columnOf = [&h](double x) { return h.ValueToPixel(x); };
+    const auto lineTo = [this](const QPoint& q) {
+        if (q != previousPixel_) {
+            LineToPixel(q);
+            previousPixel_ = q;
+        }
+    };
+    previousPixel_ = QPoint(columnOf(xs[start]), v.ValueToPixel(ys[start]));
+    MoveToPixel(previousPixel_);
+    // Room for every column's points at once (the line may start and end a column outside).
+    const int columns = std::min(last - start + 1, ParentChart()->PlotRect().Width() + 3);
+    runs_.back().reserve(columns * (spans ? 2 : 4) + 1);
+    if (spans)
+        spans_.reserve(static_cast<std::size_t>(columns));
+    for (int i = start; i <= last;) {
+        const int x = columnOf(xs[i]);
+        const int end = ColumnEnd(xs, i, last, x, columnOf);
+        lineTo(QPoint(x, v.ValueToPixel(ys[i])));
+        if (spans) {
+            // Rows keep or reverse the order of values: the extreme values give the extreme rows.
+            const ValueRange range = RangeOfValues(ys + i, end - i);
+            const int a = v.ValueToPixel(range.lowest);
+            const int b = v.ValueToPixel(range.highest);
+            const int low = std::min(a, b);
+            const int high = std::max(a, b);
+            if (high > low)
+                spans_.emplace_back(x - 1, low - 1, kSpanPenWidth, high - low + 2);
+        } else {
+            // The first points reaching the lowest and the highest row, in the order they came.
+            int low = v.ValueToPixel(ys[i]);
+            int high = low;
+            int lowIndex = i;
+            int highIndex = i;
+            for (int k = i + 1; k < end; ++k) {
+                const int y = v.ValueToPixel(ys[k]);
+                if (y < low) {
+                    low = y;
+                    lowIndex = k;
+                }
+                if (y > high) {
+                    high = y;
+                    highIndex = k;
+                }
+            }
+            lineTo(QPoint(x, lowIndex <= highIndex ? low : high));
+            lineTo(QPoint(x, lowIndex <= highIndex ? high : low));
+        }
+        lineTo(QPoint(x, v.ValueToPixel(ys[end - 1])));
+        i = end;
+    }
+}
+
+void TFastLineSeries::BuildScannedColumns(int start, int last)
+{
     struct Extreme {
         int y;
         int index;
@@ -245,12 +329,23 @@ void TFastLineSeries::DrawAllValues(QPainter& painter)
     vertAxis_ = GetVertAxis();
     if (!horizAxis_ || !vertAxis_)
         return;
-    BuildRuns();
-    painter.setPen(linePen_->ToQPen(ParentChart()->palette()));
+    const QPen pen = linePen_->ToQPen(ParentChart()->palette());
+    // Shapes are swapped for others of the same pixels only where pixels are what is drawn, by
+    // a pen that draws at all and paints over what lies below (where a stroke and a fill overlap,
+    // a blend would show twice).
+    BuildRuns(linePen_->Draws() && PaintsWholePixels(painter) && pen.color().alpha() == 255 &&
+              painter.compositionMode() == QPainter::CompositionMode_SourceOver &&
+              painter.opacity() == 1.0);
+    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.setBackgroundMode(Qt::TransparentMode);
     for (const QPolygon& run : runs_)
         painter.drawPolyline(run);
+    if (!spans_.empty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pen.color());
+        painter.drawRects(spans_.data(), static_cast<int>(spans_.size()));
+    }
 }
 
 void TFastLineSeries::NotifyPointAdded(int index)
@@ -283,6 +378,12 @@ bool TFastLineSeries::Clicked(int x, int y) const
             if (DistanceToSegment(p, run[i - 1], run[i]) <= tolerance)
                 return true;
         }
+    }
+    // A span is the column's line from its lowest row to its highest.
+    for (const QRect& span : spans_) {
+        const int x = span.left() + 1;
+        if (DistanceToSegment(p, QPoint(x, span.top() + 1), QPoint(x, span.bottom())) <= tolerance)
+            return true;
     }
     return false;
 }

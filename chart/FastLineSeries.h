@@ -1,6 +1,7 @@
 #pragma once
 // The fast line series: X kept ascending, the points drawn as one polyline with a single pen,
-// skipping points that fall on the pixel of the point drawn before.
+// skipping points that fall on the pixel of the point drawn before. Of the points that share a
+// pixel column only those that decide its pixels are drawn.
 
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPen.h"
@@ -8,6 +9,7 @@
 
 #include <QPoint>
 #include <QPolygon>
+#include <QRect>
 
 #include <vector>
 
@@ -48,6 +50,11 @@ public:
 
     // The pen strokes of the last drawing: each run is one connected polyline.
     const std::vector<QPolygon>& LastDrawnRuns() const { return runs_; }
+    // The rectangles filled in the line's colour beside the runs: where a pen two pixels wide with
+    // round ends meets a raster picture, the stretch of a pixel column from its lowest to its
+    // highest point is exactly this rectangle, and the run passes the column through its first
+    // and last point only.
+    const std::vector<QRect>& LastDrawnSpans() const { return spans_; }
 
 protected:
     void NotifyPointAdded(int index) override;
@@ -56,8 +63,11 @@ private:
     QPoint PixelOf(int index) const;
     bool IsFinitePoint(int index) const;
     int LineMargin() const;
-    void BuildRuns();
-    void BuildColumnRuns(int start, int last);
+    void BuildRuns(bool spansAllowed);
+    void BuildColumnRuns(int start, int last, bool spansAllowed);
+    bool CanSearchColumns() const;
+    void BuildSearchedColumns(int start, int last, bool spans);
+    void BuildScannedColumns(int start, int last);
     void AddPixel(int index, const QPoint& q);
     void LineToPixel(const QPoint& q);
     void MoveToPixel(const QPoint& q);
@@ -71,6 +81,7 @@ private:
     QPoint previousPixel_;
     bool gap_ = false;  // the point before was not finite: the next one starts a new run
     std::vector<QPolygon> runs_;
+    std::vector<QRect> spans_;
     const TChartAxis* horizAxis_ = nullptr;
     const TChartAxis* vertAxis_ = nullptr;
 };

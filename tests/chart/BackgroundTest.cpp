@@ -129,3 +129,23 @@ TEST(ChartBackImage, StretchedOverTheWholeControl)
     EXPECT_EQ(image.pixel(8, 8), qRgb(10, 20, 30));        // inside the edges, top left
     EXPECT_EQ(image.pixel(190, 110), qRgb(100, 110, 120)); // bottom right quarter
 }
+
+TEST(ChartBackImage, TheFillShowsOnlyThroughAPictureThatLetsItThrough)
+{
+    const auto chartWith = [](const QImage& picture, bool gradient) {
+        auto chart = MakeProgramChart(200, 120);
+        chart->Gradient()->SetVisible(gradient);
+        if (!picture.isNull())
+            chart->SetBackImage(picture);
+        return chart->RenderImage();
+    };
+    QImage opaque(4, 3, QImage::Format_RGB32);
+    opaque.fill(qRgb(90, 120, 150));
+    // An opaque picture hides the gradient and the colour alike.
+    EXPECT_EQ(chartWith(opaque, true), chartWith(opaque, false));
+    // A clear one shows what lies under it, as no picture does.
+    QImage clear(4, 3, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    EXPECT_EQ(chartWith(clear, true), chartWith(QImage(), true));
+    EXPECT_NE(chartWith(clear, true), chartWith(clear, false));
+}

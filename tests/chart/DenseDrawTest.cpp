@@ -7,35 +7,46 @@
 #include "chart/ChartCanvas.h"
 
 #include <QPainter>
+#include <QPicture>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace {
-// The chart painted with every point of the series stroked, as the line was drawn before.
+// The chart painted with every point of the series stroked, as the line was drawn before: one
+// polyline from gap to gap (a point without a finite value breaks it).
 QImage PlainPicture(TChart& chart, TFastLineSeries& series)
 {
     series.LinePen()->SetVisible(false);
     QImage image = chart.RenderImage();
     series.LinePen()->SetVisible(true);
-    QPolygon line;
+    std::vector<QPolygon> lines(1);
     const TChartAxis* h = series.GetHorizAxis();
     const TChartAxis* v = series.GetVertAxis();
     const int first = series.FirstVisibleIndex();
     for (int i = first > 0 ? first - 1 : first; i <= series.LastVisibleIndex(); ++i) {
-        const QPoint q(h->ValueToPixel(series.XValues().Value(i)),
-                       v->ValueToPixel(series.YValues().Value(i)));
-        if (line.isEmpty() || q != line.last())
-            line.append(q);
+        const double x = series.XValues().Value(i);
+        const double y = series.YValues().Value(i);
+        if (!std::isfinite(x) || !std::isfinite(y)) {
+            lines.emplace_back();
+            continue;
+        }
+        const QPoint q(h->ValueToPixel(x), v->ValueToPixel(y));
+        if (lines.back().isEmpty() || q != lines.back().last())
+            lines.back().append(q);
     }
     const ChartRect plot = chart.PlotRect();
     QPainter painter(&image);
     painter.setClipRect(QRect(plot.left, plot.top - 1, plot.Width(), plot.Height() + 2));
     painter.setPen(series.LinePen()->ToQPen(chart.palette()));
-    if (line.size() > 1)
-        painter.drawPolyline(line);
+    for (const QPolygon& line : lines) {
+        if (line.size() > 1)
+            painter.drawPolyline(line);
+    }
     return image;
 }
 
@@ -82,9 +93,17 @@ TEST(DenseLines, TheProgramsChartsAreDrawnAsBefore)
 
 TEST(DenseLines, DenseNoisyDataDrawsTheSamePixelsAndKeepsTheSpike)
 {
-    for (int count : {1471, 100000}) {
+    struct Cell {
+        int width;
+        int height;
+        int count;
+    };
+    // The diagram's size, and a large window with few points and with a few per column.
+    for (const Cell& cell : {Cell{352, 225, 1471}, Cell{352, 225, 100000}, Cell{1200, 800, 180},
+                             Cell{1200, 800, 1471}}) {
+        const int count = cell.count;
         for (int width : {1, 2, 3}) {
-            auto chart = MakeProgramChart(352, 225);
+            auto chart = MakeProgramChart(cell.width, cell.height);
             TFastLineSeries* series = AddLineSeries(*chart, clRed, width);
             FillNoisy(*series, count);
             const QImage drawn = chart->RenderImage();
@@ -95,8 +114,8 @@ TEST(DenseLines, DenseNoisyDataDrawsTheSamePixelsAndKeepsTheSpike)
             } else {
                 EXPECT_EQ(differing, 0) << count << " points, width " << width;
             }
-            // Four points a column at most, however many there are.
-            int drawnPoints = 0;
+            // Four points a column at most, however many there are; a span counts for two.
+            int drawnPoints = 2 * static_cast<int>(series->LastDrawnSpans().size());
             for (const QPolygon& run : series->LastDrawnRuns())
                 drawnPoints += run.size();
             EXPECT_LE(drawnPoints, 4 * chart->width()) << count;
@@ -106,6 +125,90 @@ TEST(DenseLines, DenseNoisyDataDrawsTheSamePixelsAndKeepsTheSpike)
             EXPECT_EQ(drawn.pixel(spikeX, spikeY) & 0xFFFFFF, 0xFF0000u) << count;
         }
     }
+}
+
+TEST(DenseLines, GapsZoomsInvertedAxesAndDisorderedXDrawTheSamePixels)
+{
+    const auto check = [](TChart& chart, TFastLineSeries& series, const char* what) {
+        EXPECT_EQ(DifferingPixels(chart.RenderImage(), PlainPicture(chart, series)), 0) << what;
+    };
+    {
+        auto chart = MakeProgramChart(600, 300);
+        TFastLineSeries* series = AddLineSeries(*chart, clRed);
+        FillNoisy(*series, 50000);
+        for (int k = 777; k < 50000; k += 4999)
+            series->YValues().SetValue(k, std::nan(""));
+        series->XValues().SetValue(31000, std::numeric_limits<double>::infinity());
+        check(*chart, *series, "gaps");
+    }
+    {
+        // Points on both sides of the view: the line enters and leaves through the edges.
+        auto chart = MakeProgramChart(600, 300);
+        TFastLineSeries* series = AddLineSeries(*chart, clRed);
+        FillNoisy(*series, 50000);
+        chart->BottomAxis()->SetMinMax(1.0, 2.5);
+        chart->LeftAxis()->SetMinMax(0.5, 1.01);
+        chart->RenderImage();
+        ASSERT_GT(series->FirstVisibleIndex(), 0);
+        ASSERT_LT(series->LastVisibleIndex(), series->Count() - 1);
+        check(*chart, *series, "zoomed");
+    }
+    {
+        auto chart = MakeProgramChart(600, 300);
+        TFastLineSeries* series = AddLineSeries(*chart, clRed);
+        FillNoisy(*series, 30000);
+        chart->BottomAxis()->SetInverted(true);
+        chart->LeftAxis()->SetInverted(true);
+        check(*chart, *series, "inverted");
+    }
+    {
+        // X no longer ascending: the columns are found by looking at every point.
+        auto chart = MakeProgramChart(600, 300);
+        TFastLineSeries* series = AddLineSeries(*chart, clRed);
+        FillNoisy(*series, 30000);
+        series->XValues().SetValue(20000, series->XValues().Value(100));
+        ASSERT_FALSE(series->XValues().NonDecreasing());
+        check(*chart, *series, "disordered");
+    }
+}
+
+TEST(DenseLines, VectorPaintersGetTheLineItselfWithTheSamePixels)
+{
+    auto chart = MakeProgramChart(352, 225);
+    TFastLineSeries* series = AddLineSeries(*chart, clRed);
+    FillNoisy(*series, 20000);
+    // With the line shown and hidden: a hidden line leaves no trace of its columns either.
+    for (bool visible : {true, false}) {
+        series->LinePen()->SetVisible(visible);
+        const QImage raster = chart->RenderImage();
+        EXPECT_EQ(series->LastDrawnSpans().empty(), !visible);
+        // A recorded picture keeps shapes: the spans give way to the column's points in the line.
+        QPicture recorded;
+        {
+            QPainter painter(&recorded);
+            chart->PaintTo(painter, chart->size());
+        }
+        EXPECT_TRUE(series->LastDrawnSpans().empty());
+        QImage replayed(chart->size(), QImage::Format_RGB32);
+        replayed.fill(Qt::black);
+        {
+            QPainter painter(&replayed);
+            painter.drawPicture(0, 0, recorded);
+        }
+        // The plot and the rows the line may reach above and below it (a replayed picture puts
+        // the turned text of the left axis title a little apart from the window's).
+        const ChartRect plot = chart->PlotRect();
+        const QRect area(plot.left, plot.top - 1, plot.Width(), plot.Height() + 2);
+        EXPECT_EQ(DifferingPixels(replayed.copy(area), raster.copy(area)), 0) << visible;
+    }
+    // Where the line is blended with what lies below, a span over the stroke would show twice.
+    series->LinePen()->SetVisible(true);
+    QImage blended(chart->size(), QImage::Format_RGB32);
+    blended.fill(Qt::white);
+    QPainter painter(&blended);
+    painter.setOpacity(0.5);
+    chart->PaintTo(painter, chart->size());
+    EXPECT_TRUE(series->LastDrawnSpans().empty());
 }
 
 TEST(DenseLines, PixelRoundingIsHalfEvenAsTheLibraryRoundsIt)
@@ -127,39 +230,57 @@ TEST(DenseLines, PixelRoundingIsHalfEvenAsTheLibraryRoundsIt)
 TEST(DottedLines, DashedLinesPaintTheDotsOfThePattern)
 {
     const QVector<QVector<qreal>> patterns = {{3, 3}, {18, 6}, {9, 6, 3, 6}, {9, 3, 3, 3, 3, 3}};
-    for (const QVector<qreal>& pattern : patterns) {
-        int period = 0;
-        for (qreal part : pattern)
-            period += static_cast<int>(part);
-        for (int length = 1; length < 50; length += 3) {
-            for (const QPoint& direction : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                const QPoint from(60, 60);
-                const QPoint to = from + direction * length;
-                QImage fast(120, 120, QImage::Format_RGB32);
-                fast.fill(Qt::white);
-                QImage dots = fast;
-                QPen pen(Qt::gray, 1);
-                pen.setDashPattern(pattern);
-                {
-                    QPainter painter(&fast);
-                    DrawChartLine(painter, from, to, pen);
-                }
-                QPainter painter(&dots);
-                for (int n = 0; n < length; ++n) {
-                    int offset = n % period;
-                    bool on = true;
-                    for (int i = 0; i < pattern.size(); ++i) {
-                        if (offset < static_cast<int>(pattern[i])) {
-                            on = i % 2 == 0;
-                            break;
-                        }
-                        offset -= static_cast<int>(pattern[i]);
+    // The dots are stored straight into a plain picture; a moved or clipped painter, or another
+    // format, takes other routes to the same dots.
+    enum class State { Plain, Moved, Clipped, Premultiplied };
+    for (State state : {State::Plain, State::Moved, State::Clipped, State::Premultiplied}) {
+        const QImage::Format format = state == State::Premultiplied
+                                          ? QImage::Format_ARGB32_Premultiplied
+                                          : QImage::Format_RGB32;
+        const auto prepare = [state](QPainter& painter) {
+            if (state == State::Moved)
+                painter.translate(7, -5);
+            if (state == State::Clipped)
+                painter.setClipRect(QRect(0, 0, 110, 120));
+        };
+        for (const QVector<qreal>& pattern : patterns) {
+            int period = 0;
+            for (qreal part : pattern)
+                period += static_cast<int>(part);
+            for (int length = 1; length < 50; length += 3) {
+                for (const QPoint& direction :
+                     {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint from(60, 60);
+                    const QPoint to = from + direction * length;
+                    QImage fast(120, 120, format);
+                    fast.fill(Qt::white);
+                    QImage dots = fast;
+                    QPen pen(Qt::gray, 1);
+                    pen.setDashPattern(pattern);
+                    {
+                        QPainter painter(&fast);
+                        prepare(painter);
+                        DrawChartLine(painter, from, to, pen);
                     }
-                    if (on)
-                        painter.fillRect(QRect(from + direction * n, QSize(1, 1)), Qt::gray);
+                    QPainter painter(&dots);
+                    prepare(painter);
+                    for (int n = 0; n < length; ++n) {
+                        int offset = n % period;
+                        bool on = true;
+                        for (int i = 0; i < pattern.size(); ++i) {
+                            if (offset < static_cast<int>(pattern[i])) {
+                                on = i % 2 == 0;
+                                break;
+                            }
+                            offset -= static_cast<int>(pattern[i]);
+                        }
+                        if (on)
+                            painter.fillRect(QRect(from + direction * n, QSize(1, 1)), Qt::gray);
+                    }
+                    painter.end();
+                    EXPECT_EQ(fast, dots) << "length " << length << " pattern " << pattern.size()
+                                          << " state " << static_cast<int>(state);
                 }
-                painter.end();
-                EXPECT_EQ(fast, dots) << "length " << length << " pattern " << pattern.size();
             }
         }
     }

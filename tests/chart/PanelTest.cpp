@@ -111,6 +111,30 @@ TEST(ChartPanel, PaintedWindowShowsTheOffScreenPicture)
     EXPECT_EQ(grabbed, chart->RenderImage());
 }
 
+TEST(ChartPanel, WindowPictureIsDrawnAfreshAfterChangesAndResizes)
+{
+    auto chart = MakeProgramChart();
+    TFastLineSeries* series = AddLineSeries(*chart, clRed);
+    FillAngleCurve(*series);
+    const auto grabbed = [&] { return chart->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    EXPECT_EQ(grabbed(), chart->RenderImage());
+    // The picture of the last paint is drawn over: nothing of it stays.
+    series->AddPoint(7, 3);
+    EXPECT_EQ(grabbed(), chart->RenderImage());
+    chart->resize(300, 180);
+    EXPECT_EQ(grabbed(), chart->RenderImage());
+    // A chart too low for its gradient and without edges leaves pixels unpainted: black.
+    chart->Gradient()->SetVisible(true);
+    chart->SetBevelOuter(bvNone);
+    chart->SetBevelInner(bvNone);
+    chart->SetBorderWidth(0);
+    chart->Title()->SetVisible(false);
+    chart->resize(300, 1);
+    const QImage low = grabbed();
+    EXPECT_EQ(low, chart->RenderImage());
+    EXPECT_GT(CountPixels(low, low.rect(), qRgb(0, 0, 0)), 0);
+}
+
 namespace {
 class RenderCountingChart : public TChart {
 public:

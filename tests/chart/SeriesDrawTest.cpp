@@ -80,7 +80,19 @@ TEST(FastLineSeries, SameColumnDifferentRowIsDrawnUnlessDrawAllPointsIsOff)
     f.series->AddPoint(50.000001, 60);
     f.series->AddPoint(50.000002, 30);
     f.series->AddPoint(100, 100);
-    EXPECT_EQ(f.Draw()[0].size(), 5);  // steep parts keep their vertical extent
+    // Steep parts keep their vertical extent: with the two-pixel pen on a picture the column
+    // x = 50 is passed through its first and last point, its rows 60 .. 10 filled beside.
+    const QPolygon steep = f.Draw()[0];
+    EXPECT_EQ(steep, QPolygon({QPoint(f.X(0), f.Y(0)), QPoint(f.X(50), f.Y(10)),
+                               QPoint(f.X(50), f.Y(30)), QPoint(f.X(100), f.Y(100))}));
+    ASSERT_EQ(f.series->LastDrawnSpans().size(), 1u);
+    EXPECT_EQ(f.series->LastDrawnSpans()[0],
+              QRect(QPoint(f.X(50) - 1, f.Y(60) - 1), QPoint(f.X(50), f.Y(10))));
+    // Any other pen draws the column's lowest and highest point in the line itself.
+    f.series->LinePen()->SetWidth(3);
+    EXPECT_EQ(f.Draw()[0].size(), 5);
+    EXPECT_TRUE(f.series->LastDrawnSpans().empty());
+    f.series->LinePen()->SetWidth(2);
     f.series->SetDrawAllPoints(false);
     const QPolygon run = f.Draw()[0];
     EXPECT_EQ(run, QPolygon({QPoint(f.X(0), f.Y(0)), QPoint(f.X(50), f.Y(10)),
@@ -149,4 +161,22 @@ TEST(FastLineSeries, LineIsPaintedInThePenColourInsideThePlotOnly)
     EXPECT_EQ(image.pixel(f.X(50), row) & 0xFFFFFF, 0xFF0000u);
     // Round ends are cut at the plotting rectangle's left edge.
     EXPECT_NE(image.pixel(plot.left - 2, row) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST(FastLineSeries, APressOnAColumnsStretchHitsTheLine)
+{
+    // Column x = 50 rises to 90 between its first point (10) and its last (20): that stretch is
+    // drawn as a span, not as part of the run.
+    FixedChart f;
+    f.series->AddPoint(0, 0);
+    f.series->AddPoint(50, 10);
+    f.series->AddPoint(50.000001, 90);
+    f.series->AddPoint(50.000002, 20);
+    f.series->AddPoint(100, 100);
+    f.Draw();
+    ASSERT_EQ(f.series->LastDrawnSpans().size(), 1u);
+    EXPECT_TRUE(f.series->Clicked(f.X(50), f.Y(80)));
+    EXPECT_TRUE(f.series->Clicked(f.X(50) + 2, f.Y(90) - 2));  // within the pen and 3 pixels
+    EXPECT_FALSE(f.series->Clicked(f.X(50) + 10, f.Y(80)));
+    EXPECT_FALSE(f.series->Clicked(f.X(50), f.Y(90) - 10));
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -106,6 +107,35 @@ TEST(ChartValueList, StatisticsAreLazyAndZeroWhenEmpty)
     one.AddPoint(-7, -7);
     EXPECT_EQ(one.MinX(), -7);
     EXPECT_EQ(one.MaxX(), -7);
+}
+
+TEST(ChartValueList, OrderAndFinitenessAreKeptWithTheStatistics)
+{
+    TFastLineSeries series;
+    EXPECT_TRUE(series.XValues().NonDecreasing());  // empty
+    EXPECT_TRUE(series.XValues().AllFinite());
+    for (double x : {1.0, 3.0, 3.0, 2.0})  // 2 goes between 1 and the threes
+        series.AddPoint(x, -x);
+    EXPECT_TRUE(series.XValues().NonDecreasing());
+    EXPECT_FALSE(series.YValues().NonDecreasing());  // Y follows X: -1, -2, -3, -3
+    for (int i = 0; i < 4; ++i)
+        series.YValues().SetValue(i, series.XValues().Value(i));
+    EXPECT_TRUE(series.YValues().NonDecreasing());  // 1, 2, 3, 3: equal neighbours allowed
+    // A value set out of its place, and values that are no numbers.
+    series.XValues().SetValue(3, 0);
+    EXPECT_FALSE(series.XValues().NonDecreasing());
+    series.XValues().SetValue(3, 4);
+    EXPECT_TRUE(series.XValues().NonDecreasing());
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        series.YValues().SetValue(2, bad);
+        EXPECT_FALSE(series.YValues().AllFinite()) << bad;
+        EXPECT_EQ(series.MaxY(), 3) << bad;  // a gap stretches no range
+        EXPECT_FALSE(series.YValues().NonDecreasing()) << bad;
+    }
+    series.YValues().SetValue(2, 3);
+    EXPECT_TRUE(series.YValues().AllFinite());
+    series.XValues().SetValue(0, std::nan(""));
+    EXPECT_FALSE(series.XValues().NonDecreasing());
 }
 
 TEST(ChartSeries, ColourListAppearsWithTheFirstNonDefaultColour)
