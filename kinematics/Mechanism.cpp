@@ -17,6 +17,5 @@ void SetDefaultParameters(Mechanism& m)
     m.Lde = kDefaultLde;
     m.Loc = kDefaultLoc;
     m.PositionCount = kDefaultPositionCount;
-    m.Lad = m.Lab / 2;
-    m.GuideOffset = m.Loc / 2;
+    SetDerivedLengths(m);
 }

@@ -58,8 +58,7 @@ SolveOutcome SolveMechanism(Mechanism& m, SolverState& s)
     if (n < 1)
         return {};
     s.arrays.Resize(static_cast<std::size_t>(n));
-    m.Lad = m.Lab / 2;
-    m.GuideOffset = m.Loc / 2;
+    SetDerivedLengths(m);
 
     const LinkageLengths lengths = LengthsOf(m);
     if (AssemblyFails(lengths))
