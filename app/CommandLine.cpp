@@ -1,16 +1,16 @@
 #include "app/CommandLine.h"
 
 #include "app/GuardedHandler.h"
-#include "chart/Chart.h"
-#include "kinematics/Errors.h"
+#include "app/OffscreenPictures.h"
+#include "kinematics/Angles.h"
+#include "kinematics/Calculation.h"
+#include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
 #include "report/AtomicWrite.h"
 #include "report/CsvExport.h"
 #include "report/Pictures.h"
 #include "report/ReportDocument.h"
 #include "storage/ParameterFile.h"
-#include "views/MechanismDrawing.h"
-#include "views/TImage.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,25 +24,9 @@
 #include <cstring>
 #include <optional>
 
-// Q_INIT_RESOURCE names a function of the global namespace: orvek_gui is a static library.
-static void RegisterChartBackground()
-{
-    Q_INIT_RESOURCE(charts);
-}
-
 namespace {
 
-// The drawing tab's pictures and its default scales.
-constexpr int kPlanImageWidth = 335;
-constexpr int kMechanismImageWidth = 356;
-constexpr int kImageHeight = 368;
-constexpr double kDefaultPlanScale = 500;
-constexpr double kDefaultPositionScale = 250;
 constexpr int kLongestFileName = 100;
-
-const char* const kConversionError = "Ошибка ввода данных!";
-const char* const kNegativeError = "Параметр не может быть отрицательным!";
-const char* const kZeroError = "Ноль недопустим!";
 
 const char* const kUsage =
     "Использование / Usage:\n"
@@ -162,30 +146,29 @@ Options ParseOptions(const QStringList& arguments)
     return o;
 }
 
-// The input fields' verdict on a parsed number: not a number, negative or zero. Empty when valid.
-template <typename Number>
-QString SignAndZeroVerdict(const std::optional<Number>& parsed, Number& value)
+// A typed value under the rule of the window's field for it: empty when accepted, else the
+// field's first message.
+QString Verdict(const QString& text, const InputRule& rule, double& value)
 {
-    if (!parsed)
-        return QString::fromUtf8(kConversionError);
-    value = *parsed;
-    if (value < 0)
-        return QString::fromUtf8(kNegativeError);
-    if (value == 0)
-        return QString::fromUtf8(kZeroError);
+    const InputVerdict verdict = JudgeInput(text.trimmed().toStdString(), rule, 0);
+    if (!verdict.Accepted())
+        return QString::fromUtf8(InputMessageText(verdict.messages.front()));
+    value = verdict.value;
     return QString();
 }
 
-// A length as the input fields read it. Empty when valid.
-QString CheckLength(const QString& text, double& value)
+const InputRule& LengthRule(int field)
 {
-    return SignAndZeroVerdict(ParseDecimal(text.trimmed().toStdString()), value);
+    return field == 2 ? kRockerLengthRule : kLengthRule;
 }
 
 QString CheckPositionCount(const QString& text, std::int32_t& value)
 {
-    const QString verdict = SignAndZeroVerdict(ParseInteger(text.trimmed().toStdString()), value);
-    return verdict.isEmpty() ? PositionCountRefusal(value) : verdict;
+    const InputVerdict verdict = JudgeInput(text.trimmed().toStdString(), kPositionCountRule, 0);
+    if (!verdict.Accepted())
+        return QString::fromUtf8(InputMessageText(verdict.messages.front()));
+    value = verdict.Integer();
+    return QString::fromStdString(PositionCountRefusal(value).value_or(std::string()));
 }
 
 // A field's error as the summary and the messages show it: which field, then the program's text.
@@ -194,38 +177,44 @@ QString FieldError(const char* field, const QString& text)
     return QStringLiteral("%1: %2").arg(QString::fromLatin1(field), text);
 }
 
-// The calculation with a floating-point fault turned into the error box's text.
-std::optional<CalculationSnapshot> Calculate(const Mechanism& m, QString& error)
+// The calculation with a floating-point fault turned into the error box's text; none when it
+// failed or no position could be computed.
+std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error)
 {
     try {
-        CalculationSnapshot snapshot = RunCalculation(m);
-        if (snapshot.tableRows == 0) {
+        CalculationInput input;
+        input.typed = m;
+        CalculationResult result = Calculate(input);
+        if (result.Failed()) {
+            error = ErrorBoxText(QString::fromStdString(result.failure->text));
+            return std::nullopt;
+        }
+        if (result.Kinematics().table.Rows() == 0) {
             error = QStringLiteral("Механизм с такими длинами звеньев не собирается: не рассчитано ни одного положения.");
             return std::nullopt;
         }
-        return snapshot;
+        return result;
     } catch (const std::bad_alloc&) {
         error = QStringLiteral("Недостаточно памяти для расчёта.");
-    } catch (const std::exception& e) {
-        error = ErrorBoxText(QString::fromUtf8(e.what()));
     }
     return std::nullopt;
 }
 
-double LargestVe(const CalculationSnapshot& s)
+double LargestVe(const CalculationResult& r)
 {
-    const auto rows = static_cast<std::size_t>(std::clamp(s.tableRows, 0, static_cast<int>(s.table.Size())));
-    double largest = s.table.Ve.empty() ? 0 : s.table.Ve.front();
+    const SolvedPositions& table = r.Kinematics().table;
+    const auto rows = static_cast<std::size_t>(table.Rows());
+    double largest = table.positions.Ve.empty() ? 0 : table.positions.Ve.front();
     for (std::size_t i = 1; i < rows; ++i)
-        largest = std::max(largest, s.table.Ve[i]);
+        largest = std::max(largest, table.positions.Ve[i]);
     return largest;
 }
 
-QString DeadDegreesText(const CalculationSnapshot& s)
+QString DeadDegreesText(const CalculationResult& r)
 {
     QStringList degrees;
-    for (double angle : s.deadAngles)
-        degrees << QString::fromStdString(FormatGeneral(DegreesOf(angle)));
+    for (double angle : r.Kinematics().DeadAngles())
+        degrees << QString::fromStdString(FormatGeneral(Degrees(angle)));
     return degrees.join(u' ');
 }
 
@@ -234,10 +223,10 @@ QString Text(double x)
     return QString::fromStdString(FormatGeneral(x));
 }
 
-ReportInput MakeReportInput(const CalculationSnapshot& snapshot, const OffscreenPictures& pictures)
+ReportInput MakeReportInput(const CalculationResult& result, const OffscreenPictures& pictures)
 {
     ReportInput input;
-    input.snapshot = &snapshot;
+    input.result = &result;
     input.charts = pictures.Charts();
     input.velocityPlan = pictures.velocityPlan;
     input.mechanismDrawing = pictures.mechanismDrawing;
@@ -265,7 +254,7 @@ int RunSingle(const Options& o, QTextStream& out, QTextStream& err)
         if (!o.lengths[f])
             continue;
         double value = 0;
-        const QString problem = CheckLength(*o.lengths[f], value);
+        const QString problem = Verdict(*o.lengths[f], LengthRule(f), value);
         if (!problem.isEmpty()) {
             err << FieldError(kLengthNames[f], problem) << QStringLiteral(" («%1»)\n").arg(*o.lengths[f]);
             return kExitUsage;
@@ -281,8 +270,8 @@ int RunSingle(const Options& o, QTextStream& out, QTextStream& err)
         }
         m.PositionCount = n;
     }
-    if (const QString refusal = PositionCountRefusal(m.PositionCount); !refusal.isEmpty()) {
-        err << refusal << '\n';
+    if (const auto refusal = PositionCountRefusal(m.PositionCount)) {
+        err << QString::fromStdString(*refusal) << '\n';
         return kExitUsage;
     }
     // Output places are checked before the work, so a wrong path costs no waiting.
@@ -302,12 +291,12 @@ int RunSingle(const Options& o, QTextStream& out, QTextStream& err)
     }
 
     QString error;
-    const std::optional<CalculationSnapshot> snapshot = Calculate(m, error);
+    const std::optional<CalculationResult> snapshot = CalculateOrSay(m, error);
     if (!snapshot) {
         err << error << '\n';
         return kExitSomeFailed;
     }
-    out << QStringLiteral("Длина коромысла BC выбрана: %1 м\n").arg(Text(snapshot->adopted.Lbc));
+    out << QStringLiteral("Длина коромысла BC выбрана: %1 м\n").arg(Text(snapshot->Kinematics().solved.Lbc));
     out << QStringLiteral("Наибольшая скорость ползуна E: %1 м/с\n").arg(Text(LargestVe(*snapshot)));
     out << QStringLiteral("Мёртвые положения, °: %1\n").arg(DeadDegreesText(*snapshot));
 
@@ -407,7 +396,7 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
     SetDefaultParameters(m);
     for (int f = 0; f < 5; ++f) {
         double value = 0;
-        const QString problem = CheckLength(fields[column[f + 1]], value);
+        const QString problem = Verdict(fields[column[f + 1]], LengthRule(f), value);
         if (!problem.isEmpty())
             return FailedVariant(name, FieldError(kLengthNames[f], problem));
         m.*kLengthFields[f] = value;
@@ -416,11 +405,10 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
     if (const QString problem = CheckPositionCount(fields[column[6]], n); !problem.isEmpty())
         return FailedVariant(name, FieldError("N", problem));
     m.PositionCount = n;
-    m.Lad = m.Lab / 2;
-    m.GuideOffset = m.Loc / 2;
+    SetDerivedLengths(m);
 
     QString error;
-    const std::optional<CalculationSnapshot> snapshot = Calculate(m, error);
+    const std::optional<CalculationResult> snapshot = CalculateOrSay(m, error);
     if (!snapshot)
         return FailedVariant(name, error);
     if (!WriteResultsCsv(*snapshot, out.filePath(baseName + QStringLiteral(".csv")), error))
@@ -433,12 +421,12 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
     VariantResult r;
     r.ok = true;
     r.cells << name << Text(m.Loa) << Text(m.Lab) << Text(m.Lbc) << Text(m.Lde) << Text(m.Loc)
-            << QString::number(m.PositionCount) << Text(snapshot->adopted.Lbc) << Text(LargestVe(*snapshot))
+            << QString::number(m.PositionCount) << Text(snapshot->Kinematics().solved.Lbc) << Text(LargestVe(*snapshot))
             << DeadDegreesText(*snapshot) << QString();
     // The characteristics' cells stay empty where the crank cannot turn fully.
-    if (const auto& c = snapshot->characteristics) {
-        r.cells << Text(c->Stroke) << Text(c->TimeRatio) << Text(DegreesOf(c->GammaMin)) << Text(DegreesOf(c->GammaMax))
-                << Text(DegreesOf(c->Extreme1)) << Text(DegreesOf(c->Extreme2));
+    if (const MechanismCharacteristics* c = snapshot->Kinematics().TurningCharacteristics()) {
+        r.cells << Text(c->Stroke) << Text(c->TimeRatio) << Text(Degrees(c->GammaMin)) << Text(Degrees(c->GammaMax))
+                << Text(Degrees(c->Extreme1)) << Text(Degrees(c->Extreme2));
     } else {
         r.cells << QStringList(6, QString());
     }
@@ -611,41 +599,6 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         return kExitUsage;
     }
     return RunSingle(o, out, err);
-}
-
-// ---- Pictures off the window ----
-
-OffscreenPictures::OffscreenPictures(const CalculationSnapshot& snapshot)
-{
-    RegisterChartBackground();
-    charts_ = std::make_unique<DiagramCharts>(snapshot, QImage(QStringLiteral(":/charts/chart_back.png")));
-
-    // As the window's first Calculate draws them: position 0 at the default scales, with the
-    // paths of the joints dotted on the mechanism.
-    TImage plan;
-    plan.resize(kPlanImageWidth, kImageHeight);
-    TImage mechanism;
-    mechanism.resize(kMechanismImageWidth, kImageHeight);
-    const PositionArrays& a = snapshot.diagrams;
-    const int computed = std::min(snapshot.diagramRows, static_cast<int>(a.Size()));
-    if (computed > 0) {
-        DrawVelocityPlan(plan, a, 0, kDefaultPlanScale);
-        DrawMechanism(mechanism, a, 0, snapshot.adopted, kDefaultPositionScale);
-        for (int k = 0; k < computed; ++k)
-            PlotPathPoints(mechanism, a, k, snapshot.adopted, kDefaultPositionScale);
-    }
-    velocityPlan = plan.Picture();
-    mechanismDrawing = mechanism.Picture();
-}
-
-OffscreenPictures::~OffscreenPictures() = default;
-
-std::array<TChart*, 6> OffscreenPictures::Charts() const
-{
-    std::array<TChart*, 6> charts{};
-    for (int i = 0; i < kDiagramChartCount; ++i)
-        charts[static_cast<std::size_t>(i)] = &charts_->Chart(i + 1);
-    return charts;
 }
 
 QString SafeFileName(const QString& name, int row)

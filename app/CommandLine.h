@@ -3,13 +3,7 @@
 // lengths given as options, and a batch of variants for a whole group. Outputs are the CSV table,
 // the PDF report and the pictures, written as the window writes them.
 
-#include "report/Calculation.h"
-#include "report/DiagramCharts.h"
-
-#include <QImage>
 #include <QStringList>
-
-#include <memory>
 
 class QTextStream;
 
@@ -26,23 +20,6 @@ void UseOffscreenPlatformWithoutDisplay();
 
 // Runs the command line; `arguments` without the program name. Returns the exit status.
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
-
-// The pictures of a calculation built off the window: the six charts and the two drawings of
-// position 0 at the window's default scales, as the window's first Calculate shows them.
-class OffscreenPictures {
-public:
-    explicit OffscreenPictures(const CalculationSnapshot& snapshot);
-    ~OffscreenPictures();
-    OffscreenPictures(const OffscreenPictures&) = delete;
-    OffscreenPictures& operator=(const OffscreenPictures&) = delete;
-
-    std::array<TChart*, 6> Charts() const;
-    QImage velocityPlan;
-    QImage mechanismDrawing;
-
-private:
-    std::unique_ptr<DiagramCharts> charts_;
-};
 
 // A variant name made safe as a file name: no folder separators, no characters that file systems
 // refuse, no leading or trailing blanks and dots, not empty.

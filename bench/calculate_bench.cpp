@@ -1,5 +1,6 @@
-// The first two stages of Calculate on the real main window: scan, study, final solve and the
-// table fill, at 8, 180 and 100 000 positions (the diagrams are timed in animation_bench); CPU
+// Calculate on the real main window: the one computation of the result (scan, study, final
+// solve, the diagrams' solve, accelerations, characteristics, forces) and the table fill, at 8,
+// 180 and 100 000 positions; then the whole click, every reader of the result included. CPU
 // time of the whole process, worker threads included.
 // Twice: on a form never shown (the library's clean state), and on a shown window that has
 // painted its charts and table and repaints before every Calculate, the state a user's window
@@ -17,6 +18,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -49,8 +51,8 @@ void BM_CalculateWithTable(benchmark::State& state)
         state.PauseTiming();
         StartFromDefaults(form, state.range(0));
         state.ResumeTiming();
-        form.FindDeadPositionsAndStudy();
-        form.FillResultsTable();
+        const std::optional<CalculationResult> result = form.CalculateRecord();
+        form.FillResultsTable(*result);
     }
 }
 BENCHMARK(BM_CalculateWithTable)
@@ -88,14 +90,35 @@ void BM_CalculateWithTableShownWindow(benchmark::State& state)
         StartFromDefaults(form, state.range(0));
         form.repaint();  // as between two clicks: the window has drawn itself
         state.ResumeTiming();
-        form.FindDeadPositionsAndStudy();
-        form.FillResultsTable();
+        const std::optional<CalculationResult> result = form.CalculateRecord();
+        form.FillResultsTable(*result);
     }
     if (!Silent().lastError.isEmpty())
         state.SkipWithError(Silent().lastError.toStdString().c_str());
 }
 BENCHMARK(BM_CalculateWithTableShownWindow)
     ->Arg(8)
+    ->Arg(180)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+
+// The whole click on the shown window: the Calculate, its result published, and the table, the
+// list, the six diagrams, the drawings, both analysis tabs and the status bar filled from it.
+void BM_CalculateClickShownWindow(benchmark::State& state)
+{
+    TForm4& form = ShownForm();
+    for (auto _ : state) {
+        state.PauseTiming();
+        StartFromDefaults(form, state.range(0));
+        form.repaint();
+        state.ResumeTiming();
+        form.Button4Click();
+    }
+    if (!Silent().lastError.isEmpty())
+        state.SkipWithError(Silent().lastError.toStdString().c_str());
+}
+BENCHMARK(BM_CalculateClickShownWindow)
     ->Arg(180)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)

@@ -25,24 +25,6 @@ void AddAccelerations(SolvedPositions& solve)
     }
 }
 
-// The diagrams' own solve of the adopted record. A fault leaves no position: nothing of a solve
-// that ended in a fault is drawn.
-SolvedPositions SolveDiagrams(const Mechanism& adopted)
-{
-    SolvedPositions diagrams;
-    diagrams.record = adopted;
-    diagrams.record.PositionCount = kDiagramPositionCount;
-    SolverState solver;
-    try {
-        diagrams.outcome = SolveMechanism(diagrams.record, solver);
-    } catch (const FloatingPointError& e) {
-        diagrams.outcome = SolveOutcome{};
-        diagrams.solveError = e.what();
-    }
-    diagrams.positions = std::move(solver.arrays);
-    return diagrams;
-}
-
 double LargestGap(const ForceArrays& f)
 {
     CheckedReal largest = 0;
@@ -55,6 +37,23 @@ double LargestGap(const ForceArrays& f)
 }
 
 }  // namespace
+
+SolvedPositions SolvePositions(const Mechanism& record)
+{
+    // A fault leaves no position: nothing of a solve that ended in a fault is drawn.
+    SolvedPositions solve;
+    solve.record = record;
+    SolverState solver;
+    try {
+        solve.outcome = SolveMechanism(solve.record, solver);
+    } catch (const FloatingPointError& e) {
+        solve.outcome = SolveOutcome{};
+        solve.solveError = e.what();
+    }
+    solve.positions = std::move(solver.arrays);
+    AddAccelerations(solve);
+    return solve;
+}
 
 int SolvedPositions::Rows() const
 {
@@ -123,8 +122,9 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
         k.characteristics = MechanismCharacteristics{};
         k.characteristicsError = e.what();
     }
-    k.diagrams = SolveDiagrams(k.solved);
-    AddAccelerations(k.diagrams);
+    Mechanism diagrams = k.solved;
+    diagrams.PositionCount = kDiagramPositionCount;
+    k.diagrams = SolvePositions(diagrams);
 
     result.forces = AnalyseForces(k, input.loads);
     result.kinematics = std::move(kinematics);

@@ -107,6 +107,10 @@ struct CalculationResult {
 // the caller's to refuse; given one, the result fails with the refusal's text.
 CalculationResult Calculate(const CalculationInput& input, ComputationProgress* progress = nullptr);
 
+// A fresh solve of `record` at its N and the accelerations of the positions it reached, as
+// Calculate makes the diagrams' solve; a fault is kept in the part's errors.
+SolvedPositions SolvePositions(const Mechanism& record);
+
 // The same kinematics with other loads: the force analysis computed again, through the same
 // function Calculate uses.
 CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads);

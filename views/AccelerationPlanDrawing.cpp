@@ -1,5 +1,7 @@
 #include "views/AccelerationPlanDrawing.h"
 
+#include "kinematics/CheckedReal.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -14,6 +16,27 @@ const QColor kNormalColour(0, 0, 200);
 const QColor kTangentColour(0, 128, 0);
 
 }  // namespace
+
+AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, double omega1)
+{
+    const CheckedReal speed = omega1;
+    const CheckedReal w = speed * speed;
+    const auto scaled = [w](double x, double y) {
+        return PlanVector{(CheckedReal(x) * w).Value(), (CheckedReal(y) * w).Value()};
+    };
+    AccelerationPlan plan;
+    plan.a = scaled(a.Axa[k], a.Aya[k]);
+    plan.b = scaled(a.Axb[k], a.Ayb[k]);
+    plan.d = scaled(a.Axd[k], a.Ayd[k]);
+    plan.e = scaled(0, a.Ae[k]);
+    plan.nBA = scaled(a.AnBAx[k], a.AnBAy[k]);
+    plan.tBA = scaled(a.AtBAx[k], a.AtBAy[k]);
+    plan.nBC = scaled(a.AnBCx[k], a.AnBCy[k]);
+    plan.tBC = scaled(a.AtBCx[k], a.AtBCy[k]);
+    plan.nED = scaled(a.AnEDx[k], a.AnEDy[k]);
+    plan.tED = scaled(a.AtEDx[k], a.AtEDy[k]);
+    return plan;
+}
 
 DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, double scale)
 {

@@ -68,7 +68,7 @@ protected:
     {
         TImage image;
         image.resize(image2->size());
-        const PositionArrays& a = form.Solver().arrays;
+        const PositionArrays& a = form.Result()->Kinematics().diagrams.positions;
         DrawMechanism(image, a, 0, form.MechanismRecord(), scale);
         ClearImage(image);
         DrawMechanism(image, a, i, form.MechanismRecord(), scale);
@@ -81,7 +81,7 @@ protected:
     {
         TImage image;
         image.resize(image1->size());
-        const PositionArrays& a = form.Solver().arrays;
+        const PositionArrays& a = form.Result()->Kinematics().diagrams.positions;
         DrawVelocityPlan(image, a, 0, scale);
         ClearImage(image);
         DrawVelocityPlan(image, a, i, scale);
