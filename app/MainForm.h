@@ -30,6 +30,8 @@ class FileMenu;
 class ForcesTab;
 class FieldExitRule;
 class ResultPublisher;
+struct InputRule;
+struct InputVerdict;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -87,8 +89,6 @@ public:
 
     // ---- Parameters ----
     void ShowParameters();
-    double ReadRealFromEdit(QLineEdit* edit, double previous);
-    std::int32_t ReadIntegerFromEdit(QLineEdit* edit, std::int32_t previous);
     void Edit1Exit();
     void Edit2Exit();
     void Edit3Exit();
@@ -148,9 +148,9 @@ private:
     struct ParameterField;
     static const ParameterField kParameterFields[];
 
-    // Beeps (when asked), shows `text` and remembers that the field must get the focus back.
-    void RejectInput(const QString& text, bool beep);
-    void CheckSignAndZero(double value);
+    // The verdict on the field's text under `rule`: its messages shown (with the beep where the
+    // message has one) and, when there were any, the field to get the focus back.
+    InputVerdict JudgeField(QLineEdit* edit, const InputRule& rule, double previous);
 
     // ---- State ----
     Mechanism mechanism_{};

@@ -71,6 +71,39 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhat)
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Не удалось прочитать параметры из файла «/nonexistent/startpar.tmm»")));
 }
 
+TEST(CommandLine, ValuesGetTheVerdictOfTheWindowsFields)
+{
+    // The rocker field's range: the window's message, and no calculation.
+    const Outcome range = RunWith({QStringLiteral("--lbc"), QStringLiteral("0,3")});
+    EXPECT_EQ(range.status, kExitUsage);
+    EXPECT_TRUE(range.err.contains(QStringLiteral("Lbc: Вибране значення поза діапазоном"))) << range.err.toStdString();
+    EXPECT_TRUE(range.out.isEmpty());
+    const Outcome negative = RunWith({QStringLiteral("--lbc=-0,3")});
+    EXPECT_EQ(negative.status, kExitUsage);
+    EXPECT_TRUE(negative.err.contains(QStringLiteral("Lbc: Параметр не может быть отрицательным!")));
+    const Outcome zero = RunWith({QStringLiteral("--loc"), QStringLiteral("0,0")});
+    EXPECT_EQ(zero.status, kExitUsage);
+    EXPECT_TRUE(zero.err.contains(QStringLiteral("Loc: Ноль недопустим!")));
+    const Outcome fraction = RunWith({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--n"), QStringLiteral("8.5")});
+    EXPECT_EQ(fraction.status, kExitUsage);
+    EXPECT_TRUE(fraction.err.contains(QStringLiteral("N: Ошибка ввода данных!")));
+
+    // At the top of the range the rocker is taken, with a point or a comma.
+    const Outcome top = RunWith({QStringLiteral("--lbc"), QStringLiteral("0.9"), QStringLiteral("--n"), QStringLiteral("8")});
+    EXPECT_EQ(top.status, kExitSuccess) << top.err.toStdString();
+    EXPECT_TRUE(top.out.contains(QStringLiteral("Длина коромысла BC выбрана: 0,9 м")));
+
+    // A batch row is judged the same way.
+    QTemporaryDir dir;
+    const QString variants = dir.filePath(QStringLiteral("v.csv"));
+    WriteAll(variants, "Вариант;Loa;Lab;Lbc;Lde;Loc;N\nа;0,1;0,6;0,3;0,5;1;8\n");
+    const Outcome batch = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), dir.path()});
+    EXPECT_EQ(batch.status, kExitSomeFailed);
+    const QList<QStringList> summary = CsvCells(ReadAll(QDir(dir.path()).filePath(QStringLiteral("summary.csv"))));
+    ASSERT_EQ(summary.size(), 2);
+    EXPECT_EQ(summary[1][10], QStringLiteral("Lbc: Вибране значення поза діапазоном"));
+}
+
 TEST(CommandLine, OneMechanismFromAParameterFileWritesEveryOutput)
 {
     QTemporaryDir dir;
