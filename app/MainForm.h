@@ -1,16 +1,26 @@
 #pragma once
 // TForm4, the main window: input fields, Calculate, the results table, the six diagrams, the
 // drawings with their angle selection and animation, the parameter file buttons and the menu.
-// The form owns all computation state (plain structs from kinematics/) and passes it in.
 //
-// The form's code is split by role: MainForm.cpp (construction, menu, Exit), MainFormCalculate.cpp
-// (Calculate, its progress dialog and the status bar),
-// MainFormInput.cpp (the input fields and their exit handlers; FieldExitRule decides when those
-// run), MainFormTable.cpp (results table
-// and dead-position list), MainFormCharts.cpp (the two chart tabs), MainFormDrawing.cpp (drawing
-// tab, ShowDiagrams, angle selection and animation), MainFormFile.cpp (parameter file buttons),
-// MainFormWeb.cpp (the web-site link). The tabs "Ускорения" and "Силы" are widgets of their own
-// (AccelerationsTab, ForcesTab), given each finished solve; the "Файл" menu is FileMenu.
+// The form owns the record the fields edit (Mechanism) and one ResultPublisher: Calculate runs
+// the one Calculate function (kinematics/Calculation.h) on the record and the loads in use and
+// publishes its CalculationResult there; every part of the window reads that result and nothing
+// else computes.
+//
+// The form's code is split by role:
+//   MainForm.cpp           construction, menu, Exit
+//   MainFormCalculate.cpp  Calculate, its progress dialog, what the window does with a published
+//                          result, the status bar
+//   MainFormInput.cpp      the six parameter fields and their exit handlers (kinematics/InputRule
+//                          judges them; FieldExitRule decides when the handlers run)
+//   MainFormTable.cpp      results table and dead-position list
+//   MainFormCharts.cpp     the two chart tabs
+//   MainFormDiagrams.cpp   ShowDiagrams: the six diagrams and the two drawings of the result
+//   MainFormDrawing.cpp    drawing tab, angle selection and animation
+//   MainFormFile.cpp       parameter file buttons
+//   MainFormWeb.cpp        the web-site link
+// Parts of their own: the tabs "Ускорения" and "Силы" (AccelerationsTab, ForcesTab, built on
+// AnalysisTab), the "Файл" menu (FileMenu), CalculateStatus (the status bar's texts).
 
 #include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
