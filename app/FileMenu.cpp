@@ -74,27 +74,34 @@ FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
     QAction* open = AddAction("ActionOpenParameters", "Открыть параметры…", QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* saveAs = AddAction("ActionSaveParametersAs", "Сохранить параметры как…",
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    menu_->addSeparator();
-    exportCsv_ = AddAction("ActionExportCsv", "Экспорт таблицы (CSV)…", QKeySequence());
-    saveImages_ = AddAction("ActionSaveImages", "Сохранить рисунки…", QKeySequence());
-    reportPdf_ = AddAction("ActionReportPdf", "Отчёт (PDF)…", QKeySequence());
-    menu_->addSeparator();
-    printPreview_ = AddAction("ActionPrintPreview", "Предварительный просмотр…", QKeySequence());
-    print_ = AddAction("ActionPrint", "Печать…", QKeySequence(Qt::CTRL | Qt::Key_P));
-
     connect(open, &QAction::triggered, this, [this] { OpenParameters(); });
     connect(saveAs, &QAction::triggered, this, [this] { SaveParametersAs(); });
-    connect(exportCsv_, &QAction::triggered, this, [this] { ExportCsv(); });
-    connect(saveImages_, &QAction::triggered, this, [this] { SaveImages(); });
-    connect(reportPdf_, &QAction::triggered, this, [this] { ReportPdf(); });
-    connect(printPreview_, &QAction::triggered, this, [this] { PrintPreview(); });
-    connect(print_, &QAction::triggered, this, [this] { Print(); });
-    for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
-        action->setEnabled(false);
 
-    // The result commands wait for the first result.
+    // The commands of the result wait for the first one.
+    struct ResultCommand {
+        const char* name;
+        const char* text;
+        QKeySequence shortcut;
+        void (FileMenu::*run)();
+        bool separatorBefore;
+    };
+    const ResultCommand commands[] = {
+        {"ActionExportCsv", "Экспорт таблицы (CSV)…", QKeySequence(), &FileMenu::ExportCsv, true},
+        {"ActionSaveImages", "Сохранить рисунки…", QKeySequence(), &FileMenu::SaveImages, false},
+        {"ActionReportPdf", "Отчёт (PDF)…", QKeySequence(), &FileMenu::ReportPdf, false},
+        {"ActionPrintPreview", "Предварительный просмотр…", QKeySequence(), &FileMenu::PrintPreview, true},
+        {"ActionPrint", "Печать…", QKeySequence(Qt::CTRL | Qt::Key_P), &FileMenu::Print, false},
+    };
+    for (const ResultCommand& command : commands) {
+        if (command.separatorBefore)
+            menu_->addSeparator();
+        QAction* action = AddAction(command.name, command.text, command.shortcut);
+        connect(action, &QAction::triggered, this, [this, run = command.run] { (this->*run)(); });
+        action->setEnabled(false);
+        resultActions_ << action;
+    }
     connect(window_.results, &ResultPublisher::Published, this, [this] {
-        for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
+        for (QAction* action : resultActions_)
             action->setEnabled(true);
     });
 
@@ -186,31 +193,34 @@ void FileMenu::SaveParametersAs()
     });
 }
 
-void FileMenu::ExportCsv()
+void FileMenu::Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write,
+                      const char* written)
 {
     if (!ResultsReady())
         return;
-    RunGuarded([this] {
-        const QString path = Choose(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv");
+    RunGuarded([&] {
+        const QString path = Choose(choice, suggested, suffix);
         if (path.isEmpty())
             return;
         QString error;
-        if (!WriteResultsCsv(*window_.results->Result(), path, error)) {
+        if (!write(path, error)) {
             Tell(error);
             return;
         }
-        Status(QStringLiteral("Таблица записана в файл %1").arg(ShownPath(path)));
+        Status(QString::fromUtf8(written).arg(ShownPath(path)));
     });
+}
+
+void FileMenu::ExportCsv()
+{
+    Export(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv", [this](const QString& path, QString& error) {
+        return WriteResultsCsv(*window_.results->Result(), path, error);
+    }, "Таблица записана в файл %1");
 }
 
 void FileMenu::SaveImages()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        const QString dir = Choose(Choice::ImagesFolder, QString(), nullptr);
-        if (dir.isEmpty())
-            return;
+    Export(Choice::ImagesFolder, QString(), nullptr, [this](const QString& dir, QString& error) {
         // The charts as the window shows them, zoom included; one never laid out is built afresh.
         std::array<TChart*, kDiagramChartCount> charts = window_.charts;
         bool laidOut = true;
@@ -222,13 +232,8 @@ void FileMenu::SaveImages()
             charts = built->All();
         }
         BusyCursor busy;
-        QString error;
-        if (!SavePictureSet(dir, charts, PictureOf(window_.velocityPlan), PictureOf(window_.mechanismDrawing), error)) {
-            Tell(error);
-            return;
-        }
-        Status(QStringLiteral("Рисунки записаны в папку %1").arg(ShownPath(dir)));
-    });
+        return SavePictureSet(dir, charts, PictureOf(window_.velocityPlan), PictureOf(window_.mechanismDrawing), error);
+    }, "Рисунки записаны в папку %1");
 }
 
 // The report's charts are built afresh at the report's size, with the window's look and series.
@@ -254,21 +259,10 @@ std::unique_ptr<FileMenu::Report> FileMenu::MakeReport() const
 
 void FileMenu::ReportPdf()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        const QString path = Choose(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf");
-        if (path.isEmpty())
-            return;
+    Export(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf", [this](const QString& path, QString& error) {
         BusyCursor busy;
-        const std::unique_ptr<Report> report = MakeReport();
-        QString error;
-        if (!WriteReportPdf(report->input, path, error)) {
-            Tell(error);
-            return;
-        }
-        Status(QStringLiteral("Отчёт записан в файл %1").arg(ShownPath(path)));
-    });
+        return WriteReportPdf(MakeReport()->input, path, error);
+    }, "Отчёт записан в файл %1");
 }
 
 void FileMenu::SetupPrinter(QPrinter& printer)
@@ -291,13 +285,20 @@ void FileMenu::PaintReportOn(QPrinter& printer)
     painter.end();
 }
 
-void FileMenu::PrintPreview()
+void FileMenu::WithPrinter(const std::function<void(QPrinter& printer)>& use)
 {
     if (!ResultsReady())
         return;
-    RunGuarded([this] {
+    RunGuarded([&] {
         QPrinter printer(QPrinter::HighResolution);
         SetupPrinter(printer);
+        use(printer);
+    });
+}
+
+void FileMenu::PrintPreview()
+{
+    WithPrinter([this](QPrinter& printer) {
         QPrintPreviewDialog preview(&printer, window_.form);
         preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
         preview.setWindowTitle(QStringLiteral("Предварительный просмотр отчёта"));
@@ -308,11 +309,7 @@ void FileMenu::PrintPreview()
 
 void FileMenu::Print()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        QPrinter printer(QPrinter::HighResolution);
-        SetupPrinter(printer);
+    WithPrinter([this](QPrinter& printer) {
         if (!printDialog_(printer))
             return;
         BusyCursor busy;

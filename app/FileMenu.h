@@ -6,6 +6,7 @@
 
 #include "report/DiagramCharts.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -74,21 +75,24 @@ private:
     // The field being edited is committed and there is a result; false otherwise.
     bool ResultsReady();
     QString Choose(Choice choice, const QString& suggested, const char* suffix);
+    // Writes a file (or a folder's files) at `path`; false with the reason in `error`.
+    using Writer = std::function<bool(const QString& path, QString& error)>;
+    // An export of the result: the field being edited left first, the place chosen, `write`, then
+    // the reason in a message or `written` (with the place for %1) in the status bar.
+    void Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write, const char* written);
     void Tell(const QString& text);
     void Status(const QString& text);
     void PaintReportOn(QPrinter& printer);
     void SetupPrinter(QPrinter& printer);
+    // `use` with an A4 printer set up for the report, when there is a result (guarded).
+    void WithPrinter(const std::function<void(QPrinter& printer)>& use);
     // The report of the current result, with its charts built at the report's size.
     struct Report;
     std::unique_ptr<Report> MakeReport() const;
 
     Window window_;
     QMenu* menu_ = nullptr;
-    QAction* exportCsv_ = nullptr;
-    QAction* saveImages_ = nullptr;
-    QAction* reportPdf_ = nullptr;
-    QAction* printPreview_ = nullptr;
-    QAction* print_ = nullptr;
+    QList<QAction*> resultActions_;  // enabled by the first result
     FileChooser chooser_;
     PrintDialog printDialog_;
     PreviewDialog previewDialog_;

@@ -102,10 +102,6 @@ QString TabTable::SelectionText() const
 
 void TabTable::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(SelectionText());
-        event->accept();
-        return;
-    }
-    QTableView::keyPressEvent(event);
+    if (!CopyOnCopyKey(event, [this] { return SelectionText(); }))
+        QTableView::keyPressEvent(event);
 }

@@ -7,7 +7,8 @@
 // is in (its drawing leaves the upper halves of the vector registers dirty).
 
 #include "app/MainForm.h"
-#include "app/UserMessages.h"
+
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,22 +22,6 @@
 #include <optional>
 
 namespace {
-
-// A failing Calculate must not open a modal box in the middle of a measurement.
-class SilentMessages : public UserMessages {
-public:
-    void Beep() override {}
-    void ShowMessage(const QString&) override {}
-    void ShowError(const QString& text) override { lastError = text; }
-    bool AskYesNo(const QString&) override { return false; }
-    QString lastError;
-};
-
-SilentMessages& Silent()
-{
-    static SilentMessages messages;
-    return messages;
-}
 
 void StartFromDefaults(TForm4& form, std::int64_t positions)
 {
@@ -128,16 +113,5 @@ BENCHMARK(BM_CalculateClickShownWindow)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    // The form reads the parameter file of the working directory: start from the defaults.
-    QTemporaryDir workDir;
-    QDir::setCurrent(workDir.path());
-    InstallMessages(&Silent());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir::FreshAndEmpty);
 }

@@ -7,10 +7,6 @@
 
 namespace {
 
-const char* const kNotANumberText = "Ошибка ввода данных!";
-const char* const kNegativeText = "Параметр не может быть отрицательным!";
-const char* const kZeroText = "Ноль недопустим!";
-const char* const kOutOfRangeText = "Вибране значення поза діапазоном";
 const char* const kTooManyPositionsText = "Слишком большое количество положений механизма (не более 100000)";
 
 }  // namespace
@@ -24,16 +20,16 @@ const InputRule kLoadRule{false, true, std::nullopt};
 const char* InputMessageText(InputMessage message)
 {
     switch (message) {
-    case InputMessage::NotANumber:
-        return kNotANumberText;
     case InputMessage::Negative:
-        return kNegativeText;
+        return "Параметр не может быть отрицательным!";
     case InputMessage::Zero:
-        return kZeroText;
+        return "Ноль недопустим!";
     case InputMessage::OutOfRange:
-        return kOutOfRangeText;
+        return "Вибране значення поза діапазоном";
+    case InputMessage::NotANumber:
+        break;
     }
-    return kNotANumberText;
+    return "Ошибка ввода данных!";
 }
 
 bool InputMessageBeeps(InputMessage message)

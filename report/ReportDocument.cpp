@@ -28,18 +28,15 @@ namespace {
 // The report is laid out in units of 1/96 inch whatever the device's resolution.
 constexpr double kLayoutDpi = 96;
 constexpr double kPageMarginMm = 15;
+// The text sizes, in pixels of the layout.
+struct TextPixels {
+    int title, heading, text, footer, tableLargest, tableSmallest;
+};
+constexpr TextPixels kPixels{20, 15, 13, 11, 12, 6};
+// Room, in pixels of the layout: below each page for its number, after each section, in each cell.
 constexpr double kFooterHeight = 24;
 constexpr double kSectionGap = 14;
 constexpr double kCellPadding = 4;
-constexpr int kTitlePixels = 20;
-constexpr int kHeadingPixels = 15;
-constexpr int kTextPixels = 13;
-constexpr int kFooterPixels = 11;
-constexpr int kTableLargestPixels = 12;
-constexpr int kTableSmallestPixels = 6;
-constexpr int kChartColumns = 2;
-constexpr int kTableDecimals = 3;       // the window's table rounds positive values so
-constexpr int kFirstTableQuantities = 8;  // A and B in the first table, D and E in the second
 
 const char* const kTextFamily = "Liberation Sans";
 const char* const kTableFamily = "Liberation Sans Narrow";
@@ -124,7 +121,7 @@ private:
     void DrawFooter()
     {
         painter_.save();
-        painter_.setFont(Font(kTextFamily, kFooterPixels));
+        painter_.setFont(Font(kTextFamily, kPixels.footer));
         painter_.setPen(Qt::black);
         painter_.drawText(QRectF(0, height_, width_, kFooterHeight), Qt::AlignHCenter | Qt::AlignBottom,
                           QStringLiteral("Страница %1").arg(page_));
@@ -145,9 +142,9 @@ QFont FittingTableFont(QPainter& painter, const std::vector<TableColumn>& column
                        std::vector<double>& columnWidths)
 {
     // Measure at the largest size once; widths scale with the size closely enough to choose.
-    const QFont largest = Font(kTableFamily, kTableLargestPixels);
+    const QFont largest = Font(kTableFamily, kPixels.tableLargest);
     const QFontMetricsF metrics(largest, painter.device());
-    const QFontMetricsF boldMetrics(Font(kTableFamily, kTableLargestPixels, true), painter.device());
+    const QFontMetricsF boldMetrics(Font(kTableFamily, kPixels.tableLargest, true), painter.device());
     std::vector<double> natural;
     for (const TableColumn& column : columns) {
         double widest = boldMetrics.horizontalAdvance(column.header);
@@ -155,17 +152,17 @@ QFont FittingTableFont(QPainter& painter, const std::vector<TableColumn>& column
             widest = std::max(widest, metrics.horizontalAdvance(column.cell(r)));
         natural.push_back(widest);
     }
-    int pixels = kTableLargestPixels;
+    int pixels = kPixels.tableLargest;
     double factor = 1;
-    for (; pixels > kTableSmallestPixels; --pixels) {
-        factor = static_cast<double>(pixels) / kTableLargestPixels;
+    for (; pixels > kPixels.tableSmallest; --pixels) {
+        factor = static_cast<double>(pixels) / kPixels.tableLargest;
         double total = 0;
         for (double w : natural)
             total += w * factor + 2 * kCellPadding;
         if (total <= width)
             break;
     }
-    factor = static_cast<double>(pixels) / kTableLargestPixels;
+    factor = static_cast<double>(pixels) / kPixels.tableLargest;
     // What is left over is shared out, so the table spans the page.
     double total = 0;
     columnWidths.clear();
@@ -206,7 +203,7 @@ void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColu
     QFont bold = font;
     bold.setBold(true);
     const double rowHeight = QFontMetricsF(font, painter.device()).height() + 3;
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
 
     // The title stays with the header and at least the first row.
     flow.Ensure(QFontMetricsF(heading, painter.device()).height() + 3 * rowHeight);
@@ -274,12 +271,12 @@ void DrawInputSection(PageFlow& flow, const CalculationResult& r, const QDate& d
 {
     const Mechanism& typed = r.input.typed;
     const KinematicsResult& k = r.Kinematics();
-    flow.Paragraph(QString::fromUtf8(kReportTitle), Font(kTextFamily, kTitlePixels, true), 6);
+    flow.Paragraph(QString::fromUtf8(kReportTitle), Font(kTextFamily, kPixels.title, true), 6);
     flow.Paragraph(QStringLiteral("Дата: %1").arg(date.toString(QStringLiteral("dd.MM.yyyy"))),
-                   Font(kTextFamily, kTextPixels), kSectionGap);
+                   Font(kTextFamily, kPixels.text), kSectionGap);
 
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
-    const QFont text = Font(kTextFamily, kTextPixels);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
     flow.Paragraph(QStringLiteral("Исходные данные"), heading);
     flow.Paragraph(QStringLiteral("Длина кривошипа OA: Loa = %1").arg(Metres(typed.Loa)), text, 2);
     flow.Paragraph(QStringLiteral("Длина шатуна AB: Lab = %1").arg(Metres(typed.Lab)), text, 2);
@@ -318,9 +315,9 @@ void DrawInputSection(PageFlow& flow, const CalculationResult& r, const QDate& d
 // A heading and its lines.
 void DrawSection(PageFlow& flow, const QString& title, const QStringList& lines)
 {
-    flow.Paragraph(title, Font(kTextFamily, kHeadingPixels, true));
+    flow.Paragraph(title, Font(kTextFamily, kPixels.heading, true));
     for (const QString& line : lines)
-        flow.Paragraph(line, Font(kTextFamily, kTextPixels), 2);
+        flow.Paragraph(line, Font(kTextFamily, kPixels.text), 2);
     flow.Advance(kSectionGap);
 }
 
@@ -350,11 +347,12 @@ void DrawTables(PageFlow& flow, const KinematicsResult& k)
 {
     const int rows = k.table.Rows();
     if (rows == 0) {
-        flow.Paragraph(QStringLiteral("Результаты расчёта"), Font(kTextFamily, kHeadingPixels, true));
+        flow.Paragraph(QStringLiteral("Результаты расчёта"), Font(kTextFamily, kPixels.heading, true));
         flow.Paragraph(QStringLiteral("Механизм не удалось собрать ни в одном положении: таблица пуста."),
-                       Font(kTextFamily, kTextPixels), kSectionGap);
+                       Font(kTextFamily, kPixels.text), kSectionGap);
         return;
     }
+    constexpr std::size_t kFirstTableQuantities = 8;  // A and B in the first table, D and E in the second
     const std::vector<TableColumn> leading = LeadingColumns(k.solved.PositionCount);
     std::vector<TableColumn> first = leading;
     std::vector<TableColumn> second = leading;
@@ -373,8 +371,9 @@ void DrawTables(PageFlow& flow, const KinematicsResult& k)
 void DrawCharts(PageFlow& flow, const ReportInput& input)
 {
     flow.NewPage();
-    flow.Paragraph(QStringLiteral("Диаграммы"), Font(kTextFamily, kHeadingPixels, true), 6);
+    flow.Paragraph(QStringLiteral("Диаграммы"), Font(kTextFamily, kPixels.heading, true), 6);
     const double gap = 8;
+    constexpr int kChartColumns = 2;
     const double cellWidth = (flow.Width() - gap) / kChartColumns;
     int column = 0;
     double rowHeight = 0;
@@ -406,7 +405,7 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
     const double totalWidth = plan.width() + mechanism.width();
     const double factor = std::min(1.5, flow.Width() / std::max(1.0, totalWidth));
     const double height = std::max(plan.height(), mechanism.height()) * factor;
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
     flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
     const int degrees = input.drawnPosition * (360 / kDiagramPositionCount);
     flow.Paragraph(QStringLiteral("План скоростей и положение механизма (положение %1, угол поворота кривошипа %2°)")
@@ -424,7 +423,7 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
     }
     flow.Advance(height + 4);
     flow.Paragraph(QStringLiteral("Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
-                   Font(kTextFamily, kTextPixels), kSectionGap);
+                   Font(kTextFamily, kPixels.text), kSectionGap);
 }
 
 QString YesNo(bool value)
@@ -437,8 +436,8 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
     const ForceResult& forces = r.forces;
     if (!forces.computed && forces.error.empty())
         return;
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
-    const QFont text = Font(kTextFamily, kTextPixels);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
     flow.Ensure(QFontMetricsF(heading, flow.Painter().device()).height() * 8);
     flow.Paragraph(QStringLiteral("Силовой анализ"), heading);
     if (!forces.computed) {
@@ -501,6 +500,7 @@ void DrawLaterFaults(PageFlow& flow, const KinematicsResult& k)
 
 QString TableCellText(double value)
 {
+    constexpr int kTableDecimals = 3;  // the window's table rounds positive values so
     return Number(RoundDecimals(kTableDecimals, value));
 }
 

@@ -75,12 +75,7 @@ struct TabsWindow {
     TabsWindow()
     {
         auto* layout = new QVBoxLayout(&window);
-        other = new QLineEdit(&window);
         other->setObjectName(QStringLiteral("OtherField"));
-        fields = new FieldExitRule(&window);
-        results = new ResultPublisher(&window);
-        accelerations = new AccelerationsTab(results, fields, &window);
-        forces = new ForcesTab(results, fields, &window);
         layout->addWidget(other);
         layout->addWidget(accelerations);
         layout->addWidget(forces);
@@ -116,11 +111,11 @@ struct TabsWindow {
     }
 
     QWidget window;
-    QLineEdit* other = nullptr;
-    FieldExitRule* fields = nullptr;
-    ResultPublisher* results = nullptr;
-    AccelerationsTab* accelerations = nullptr;
-    ForcesTab* forces = nullptr;
+    QLineEdit* other = new QLineEdit(&window);
+    FieldExitRule* fields = new FieldExitRule(&window);
+    ResultPublisher* results = new ResultPublisher(&window);
+    AccelerationsTab* accelerations = new AccelerationsTab(results, fields, &window);
+    ForcesTab* forces = new ForcesTab(results, fields, &window);
 };
 
 // The number a value label shows before its unit.

@@ -51,6 +51,20 @@ protected:
     QLineEdit* Edit(const char* name) { return FindComponent<QLineEdit>(form, name); }
     void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
     QString Status() { return form.statusBar()->currentMessage(); }
+    // The print preview opened from the menu, painted and closed: how many pages it showed.
+    int PreviewPages()
+    {
+        int pages = 0;
+        ModalAnswer answerPreview([&](QWidget* modal) {
+            if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) {
+                widget->updatePreview();
+                pages = widget->pageCount();
+            }
+            modal->close();
+        });
+        Action("ActionPrintPreview")->trigger();
+        return pages;
+    }
     void ShowTab(const char* name)
     {
         QWidget* tab = FindComponent<QWidget>(form, name);
@@ -266,15 +280,7 @@ TEST_F(FileMenuTest, PrintGoesThroughThePrintDialogAndPreviewShowsThePages)
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(PdfText(printed).contains(QString::fromUtf8(kReportTitle)));
 
-    int previewPages = 0;
-    ModalAnswer answerPreview([&](QWidget* modal) {
-        if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) {
-            widget->updatePreview();
-            previewPages = widget->pageCount();
-        }
-        modal->close();
-    });
-    Action("ActionPrintPreview")->trigger();
+    const int previewPages = PreviewPages();
     EXPECT_GE(previewPages, 3);
     EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
 }
@@ -382,15 +388,7 @@ TEST_F(FileMenuTest, ACalculateAndEveryExportRunTheOneCalculationOnce)
     Action("ActionSaveImages")->trigger();
     answer = dir.file(QStringLiteral("report.pdf"));
     Action("ActionReportPdf")->trigger();
-    int previewPages = 0;
-    ModalAnswer answerPreview([&](QWidget* modal) {
-        if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) {
-            widget->updatePreview();
-            previewPages = widget->pageCount();
-        }
-        modal->close();
-    });
-    Action("ActionPrintPreview")->trigger();
+    const int previewPages = PreviewPages();
     menu->SetPrintDialog([&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.file(QStringLiteral("printed.pdf")));
