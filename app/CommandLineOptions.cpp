@@ -159,7 +159,6 @@ QString OptionLines(bool russian)
 
 }  // namespace
 
-const char* const kLengthOptionNames[5] = {"loa", "lab", "lbc", "lde", "loc"};
 const char* const kLengthFieldNames[5] = {"Loa", "Lab", "Lbc", "Lde", "Loc"};
 
 bool CommandLineOptions::AnyLength() const

@@ -24,8 +24,7 @@ struct CommandLineOptions {
     bool AnyLength() const;
 };
 
-// The five lengths: their option names ("loa", ...) and the fields' names ("Loa", ...).
-extern const char* const kLengthOptionNames[5];
+// The names of the five lengths' fields ("Loa", ...), in the order of CommandLineOptions::lengths.
 extern const char* const kLengthFieldNames[5];
 
 struct ParsedCommandLine {

@@ -123,12 +123,12 @@ TEST(CsvText, RowsTheFinalSolveDidNotReachAreLeftOut)
 
 TEST(CsvWrite, AProtectedOrUnreachableTargetIsLeftAsItWasWithAMessageNamingIt)
 {
-    const CalculationResult snapshot = CalculateDefaults(8);
+    const CalculationResult result = CalculateDefaults(8);
     QTemporaryDir dir;
     QString error;
 
     const QString missing = dir.filePath(QStringLiteral("нет/table.csv"));
-    EXPECT_FALSE(WriteResultsCsv(snapshot, missing, error));
+    EXPECT_FALSE(WriteResultsCsv(result, missing, error));
     EXPECT_TRUE(error.contains(QStringLiteral("не существует"))) << error.toStdString();
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(missing))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
@@ -136,7 +136,7 @@ TEST(CsvWrite, AProtectedOrUnreachableTargetIsLeftAsItWasWithAMessageNamingIt)
     const QString old = dir.filePath(QStringLiteral("old.csv"));
     WriteAll(old, "old contents");
     QFile::setPermissions(old, QFileDevice::ReadOwner);
-    EXPECT_FALSE(WriteResultsCsv(snapshot, old, error));
+    EXPECT_FALSE(WriteResultsCsv(result, old, error));
     EXPECT_TRUE(error.contains(QStringLiteral("защищён от записи"))) << error.toStdString();
     EXPECT_EQ(ReadAll(old), QByteArray("old contents"));
 
@@ -144,7 +144,7 @@ TEST(CsvWrite, AProtectedOrUnreachableTargetIsLeftAsItWasWithAMessageNamingIt)
     ASSERT_TRUE(QDir().mkdir(folder));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QString inReadOnly = folder + QStringLiteral("/table.csv");
-    EXPECT_FALSE(WriteResultsCsv(snapshot, inReadOnly, error));
+    EXPECT_FALSE(WriteResultsCsv(result, inReadOnly, error));
     EXPECT_TRUE(error.contains(QStringLiteral("нет прав на запись"))) << error.toStdString();
     EXPECT_TRUE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
