@@ -2,51 +2,36 @@
 
 #include "app/GuardedHandler.h"
 #include "app/TabCharts.h"
+#include "report/DiagramLook.h"
 #include "app/TabField.h"
 #include "app/TabTable.h"
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
+#include "kinematics/Angles.h"
 #include "kinematics/CheckedReal.h"
+#include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
+#include "kinematics/Quantities.h"
 #include "views/AccelerationPlanDrawing.h"
 #include "views/TImage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
-#include <QTabWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstddef>
 
 namespace {
 
-constexpr double kDefaultOmega1 = 1;        // rad/s, as the velocities of the drawing tab assume
 constexpr double kDefaultAccelScale = 2000;  // pixels per m/s²: the defaults' plans fill the picture
-constexpr int kPlanWidth = 335;
-constexpr int kPlanHeight = 340;
 constexpr int kFieldWidth = 60;
 constexpr int kChartPen = 2;
 constexpr int kMarkPen = 1;
 
 const char* const kNoResults = "Характеристики появятся после расчёта (кнопка «Рассчитать»).";
-
-const char* const kGridHeaders[] = {
-    "φ, °", "ω2, рад/с", "ω3, рад/с", "ω4, рад/с", "ε2, рад/с²", "ε3, рад/с²", "ε4, рад/с²",
-    "|aA|, м/с²", "|aB|, м/с²", "|aD|, м/с²", "|aE|, м/с²", "aE, м/с²",
-};
-
-QStringList Headers()
-{
-    QStringList headers;
-    for (const char* h : kGridHeaders)
-        headers << QString::fromUtf8(h);
-    return headers;
-}
 
 QString Number(double value, const char* unit)
 {
@@ -71,6 +56,14 @@ QLabel* Value(const char* name, QWidget* parent)
     return label;
 }
 
+std::vector<const Quantity*> TableQuantities()
+{
+    std::vector<const Quantity*> quantities;
+    for (const auto& q : kLinkMotionQuantities)
+        quantities.push_back(&q.quantity);
+    return quantities;
+}
+
 // Degrees of every position's crank angle.
 std::vector<double> AnglesInDegrees(const AccelerationArrays& a)
 {
@@ -82,74 +75,45 @@ std::vector<double> AnglesInDegrees(const AccelerationArrays& a)
 
 }  // namespace
 
-AccelerationsTab::AccelerationsTab(QWidget* parent) : QWidget(parent)
+AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fields, QWidget* parent)
+    : AnalysisTab("TabAccelerations", "AccelStrip", "AccelPages", results, fields, parent)
 {
-    setObjectName(QStringLiteral("TabAccelerations"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
+    omega1_ = AddField("ω1, рад/с", "EditOmega1", results->Loads().Omega1, kPositiveRule, kFieldWidth,
+                       "Угловая скорость кривошипа (постоянная, против часовой стрелки)");
+    Strip()->addSpacing(8);
+    accelScale_ = AddField("Масштаб плана ускорений", "EditAccelScale", kDefaultAccelScale, kPositiveRule,
+                           kFieldWidth, "Пикселей на 1 м/с²");
+    Strip()->addSpacing(8);
+    positionLabel_ = new QLabel(Strip()->parentWidget());
+    positionLabel_->setObjectName(QStringLiteral("LabelAccelPosition"));
+    Strip()->addWidget(positionLabel_, 1);
 
-    auto* strip = new QWidget(this);
-    strip->setObjectName(QStringLiteral("AccelStrip"));
-    CreateStrip(strip);
-    layout->addWidget(strip);
+    AddPage(CreatePlanPage(), "План ускорений и характеристики");
+    AddPage(CreateChartsPage(), "Диаграммы точки E");
+    grid_ = AddTablePage("AccelGrid", TableQuantities(), "Таблица");
 
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("AccelPages"));
-    pages_->addTab(CreatePlanPage(), QStringLiteral("План ускорений и характеристики"));
-    pages_->addTab(CreateChartsPage(), QStringLiteral("Диаграммы точки E"));
-    grid_ = new TabTable("AccelGrid", Headers());
-    pages_->addTab(grid_, QStringLiteral("Таблица"));
-    layout->addWidget(pages_, 1);
-
-    ClearTable();
+    connect(omega1_, &TabField::ValueChanged, this, [this](double omega1) { Omega1Edited(omega1); });
+    connect(accelScale_, &TabField::ValueChanged, this, [this] {
+        RunGuarded([this] {
+            if (!ShowingFailed())
+                DrawPlan();
+        });
+    });
+    ClearResult();
     ClearCharacteristics(QString::fromUtf8(kNoResults));
-    ClearDiagrams();
 }
 
 // ---- Construction ----
 
-void AccelerationsTab::CreateStrip(QWidget* strip)
-{
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(4, 0, 4, 0);
-    row->addWidget(new QLabel(QStringLiteral("ω1, рад/с"), strip));
-    omega1_ = new TabField(strip, "EditOmega1", kDefaultOmega1, TabField::Zero::Refused);
-    omega1_->Edit()->setFixedWidth(kFieldWidth);
-    omega1_->Edit()->setToolTip(QStringLiteral("Угловая скорость кривошипа (постоянная, против часовой стрелки)"));
-    row->addWidget(omega1_->Edit());
-    row->addSpacing(16);
-    row->addWidget(new QLabel(QStringLiteral("Масштаб плана ускорений"), strip));
-    accelScale_ = new TabField(strip, "EditAccelScale", kDefaultAccelScale, TabField::Zero::Refused);
-    accelScale_->Edit()->setFixedWidth(kFieldWidth);
-    accelScale_->Edit()->setToolTip(QStringLiteral("Пикселей на 1 м/с²"));
-    row->addWidget(accelScale_->Edit());
-    row->addSpacing(16);
-    positionLabel_ = new QLabel(strip);
-    positionLabel_->setObjectName(QStringLiteral("LabelAccelPosition"));
-    row->addWidget(positionLabel_, 1);
-
-    connect(omega1_, &TabField::ValueChanged, this, [this] { Omega1Edited(); });
-    connect(accelScale_, &TabField::ValueChanged, this, [this] { AccelScaleEdited(); });
-}
-
 QWidget* AccelerationsTab::CreatePlanPage()
 {
-    auto* page = new QWidget;
-    auto* row = new QHBoxLayout(page);
-    row->setContentsMargins(2, 2, 2, 2);
-    planImage_ = new TImage(page);
-    planImage_->setObjectName(QStringLiteral("AccelPlanImage"));
-    planImage_->setFixedSize(kPlanWidth, kPlanHeight);
+    auto* box = new QGroupBox(QStringLiteral("Характеристики механизма"));
+    box->setObjectName(QStringLiteral("CharacteristicsPanel"));
+    CreateCharacteristicsPanel(box);
+    QWidget* page = MakePlanPage("AccelPlanImage", box, planImage_);
     planImage_->setToolTip(QStringLiteral(
         "π — полюс; πa, πb, πd, πe — ускорения точек; синие — нормальные, зелёные — касательные "
         "составляющие относительных ускорений; n1, n2, n3 — концы нормальных составляющих aBA, aBC, aED"));
-    row->addWidget(planImage_, 0, Qt::AlignTop);
-
-    auto* box = new QGroupBox(QStringLiteral("Характеристики механизма"), page);
-    box->setObjectName(QStringLiteral("CharacteristicsPanel"));
-    CreateCharacteristicsPanel(box);
-    row->addWidget(box, 1);
     return page;
 }
 
@@ -195,69 +159,27 @@ QWidget* AccelerationsTab::CreateChartsPage()
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->setObjectName(QStringLiteral("AccelChartsSplitter"));
     splitter->setChildrenCollapsible(false);
-    chartS_ = MakeTabChart("ChartSE", "Перемещение ползуна E", "Угол, °", "sE, м");
-    chartV_ = MakeTabChart("ChartVE", "Скорость ползуна E", "Угол, °", "vE, м/с");
-    chartA_ = MakeTabChart("ChartAE", "Ускорение ползуна E", "Угол, °", "aE, м/с²");
-    seriesS_ = MakeTabSeries(chartS_, "SeriesSE", clRed, kChartPen);
-    seriesV_ = MakeTabSeries(chartV_, "SeriesVE", clRed, kChartPen);
-    seriesA_ = MakeTabSeries(chartA_, "SeriesAE", clRed, kChartPen);
-    TChart* charts[] = {chartS_, chartV_, chartA_};
+    TChart* charts[] = {NewDiagramChart("ChartSE", "Перемещение ползуна E", "Угол, °", "sE, м"),
+                        NewDiagramChart("ChartVE", "Скорость ползуна E", "Угол, °", "vE, м/с"),
+                        NewDiagramChart("ChartAE", "Ускорение ползуна E", "Угол, °", "aE, м/с²")};
+    seriesS_ = AddDiagramSeries(charts[0], "SeriesSE", clRed, kChartPen);
+    seriesV_ = AddDiagramSeries(charts[1], "SeriesVE", clRed, kChartPen);
+    seriesA_ = AddDiagramSeries(charts[2], "SeriesAE", clRed, kChartPen);
     const char* markNames[3][2] = {{"MarkSE1", "MarkSE2"}, {"MarkVE1", "MarkVE2"}, {"MarkAE1", "MarkAE2"}};
     for (int c = 0; c < 3; ++c) {
         for (int m = 0; m < 2; ++m)
-            marks_[c][m] = MakeTabSeries(charts[c], markNames[c][m], clBlue, kMarkPen);
+            marks_[c][m] = AddDiagramSeries(charts[c], markNames[c][m], clBlue, kMarkPen);
         charts[c]->setToolTip(QStringLiteral("Синие линии — крайние положения ползуна"));
         splitter->addWidget(charts[c]);
     }
     return splitter;
 }
 
-// ---- Results from the main window ----
-
-void AccelerationsTab::ShowFinalSolve(const Mechanism& m, const PositionArrays& arrays, int count)
-{
-    scalingFailed_ = false;
-    try {
-        AnalyseSolve(final_, m, arrays, count, &diagram_);
-        ShowTable();
-        ShowCharacteristics();
-    } catch (...) {
-        final_.valid = false;
-        ClearTable();
-        ClearCharacteristics(QString());
-        emit FinalSolveChanged();
-        throw;
-    }
-    emit FinalSolveChanged();
-}
-
-void AccelerationsTab::ShowDiagramSolve(const Mechanism& m, const PositionArrays& arrays, int count, int selected)
-{
-    selected_ = selected;
-    scalingFailed_ = false;
-    try {
-        AnalyseSolve(diagram_, m, arrays, count, &final_);
-        ShowDiagrams();
-        DrawPlan();
-    } catch (...) {
-        diagram_.valid = false;
-        ClearDiagrams();
-        emit DiagramSolveChanged();
-        throw;
-    }
-    emit DiagramSolveChanged();
-}
-
-void AccelerationsTab::SelectPosition(int selected)
-{
-    selected_ = selected;
-    DrawPlan();
-    emit SelectedPositionChanged();
-}
+// ---- The result ----
 
 double AccelerationsTab::Omega1() const
 {
-    return omega1_->Value();
+    return Results().Loads().Omega1;
 }
 
 double AccelerationsTab::AccelScale() const
@@ -265,73 +187,70 @@ double AccelerationsTab::AccelScale() const
     return accelScale_->Value();
 }
 
-// ---- Handlers ----
-
-void AccelerationsTab::Omega1Edited()
+void AccelerationsTab::Omega1Edited(double omega1)
 {
-    RunGuarded([this] {
-        scalingFailed_ = false;
-        try {
-            ShowTable();
-            ShowCharacteristics();
-            ShowDiagrams();
-            DrawPlan();
-        } catch (...) {
-            // Nothing stays on screen that belongs to the previous speed.
-            ClearTable();
-            ClearCharacteristics(QString());
-            ClearDiagrams();
-            scalingFailed_ = true;
-            throw;
-        }
+    RunGuarded([this, omega1] {
+        ForceParameters loads = Results().Loads();
+        loads.Omega1 = omega1;
+        Results().ChangeLoads(loads);
     });
-    emit Omega1Changed(Omega1());
 }
 
-void AccelerationsTab::AccelScaleEdited()
+void AccelerationsTab::ShowResult(const CalculationResult& result, ResultChange change)
 {
-    RunGuarded([this] { DrawPlan(); });
+    const double omega1 = result.input.loads.Omega1;
+    omega1_->SetValue(omega1);
+    // Other masses or another resistance change nothing here.
+    if (change == ResultChange::LoadsChanged && shown_ && shownOmega1_ == omega1)
+        return;
+    shown_ = false;
+    const KinematicsResult& k = result.Kinematics();
+    ShowTable(k, omega1);
+    ShowCharacteristics(k, omega1);
+    ShowDiagrams(k, omega1);
+    shownOmega1_ = omega1;
+    shown_ = true;
 }
 
-// ---- The parts of the tab ----
-
-void AccelerationsTab::ShowTable()
+void AccelerationsTab::ClearResult()
 {
-    if (!final_.valid) {
-        ClearTable();
+    shown_ = false;
+    grid_->Model()->SetColumns({});
+    ClearCharacteristics(QString());
+    ClearDiagrams();
+    ClearPlan(planImage_, positionLabel_);
+}
+
+void AccelerationsTab::ShowTable(const KinematicsResult& k, double omega1)
+{
+    if (!k.table.HasAccelerations()) {
+        grid_->Model()->SetColumns({});
         return;
     }
     // Only the shown columns are scaled: a 100 000-position table costs eleven arrays, not all.
-    const AccelerationArrays& a = final_.accelerations;
-    const CheckedReal omega1 = Omega1();
-    const CheckedReal omega1Squared = omega1 * omega1;
-    const auto scaled = [](const std::vector<double>& values, CheckedReal factor) {
-        std::vector<double> column(values.size());
-        for (std::size_t k = 0; k < values.size(); ++k)
-            column[k] = (CheckedReal(values[k]) * factor).Value();
-        return column;
-    };
+    const AccelerationArrays& a = k.table.accelerations;
+    const CheckedReal speed = omega1;
+    const CheckedReal factors[] = {1.0, speed, speed * speed};
     std::vector<std::vector<double>> columns;
     columns.push_back(AnglesInDegrees(a));
-    for (const std::vector<double>* column : {&a.Omega2, &a.Omega3, &a.Omega4})
-        columns.push_back(scaled(*column, omega1));
-    for (const std::vector<double>* column : {&a.Eps2, &a.Eps3, &a.Eps4, &a.Aa, &a.Ab, &a.Ad, &a.AeAbs, &a.Ae})
-        columns.push_back(scaled(*column, omega1Squared));
+    for (const auto& q : kLinkMotionQuantities) {
+        const std::vector<double>& values = a.*q.values;
+        const CheckedReal factor = factors[q.quantity.crankSpeedPower];
+        std::vector<double> column(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            column[i] = (CheckedReal(values[i]) * factor).Value();
+        columns.push_back(std::move(column));
+    }
     grid_->Model()->SetColumns(std::move(columns));
 }
 
-void AccelerationsTab::ClearTable()
+void AccelerationsTab::ShowCharacteristics(const KinematicsResult& k, double omega1)
 {
-    grid_->Model()->SetColumns({});
-}
-
-void AccelerationsTab::ShowCharacteristics()
-{
-    if (!final_.valid) {
-        ClearCharacteristics(QString::fromUtf8(kNoResults));
+    if (!k.characteristicsError.empty()) {
+        ClearCharacteristics(QString());
         return;
     }
-    const MechanismCharacteristics& c = final_.characteristics;
+    const MechanismCharacteristics& c = k.characteristics;
     if (c.Status != CharacteristicsStatus::Computed) {
         ClearCharacteristics(
             QStringLiteral("Кривошип не проворачивается на полный оборот: при φ = ") + Number(Degrees(c.FailAngle), "°")
@@ -340,9 +259,9 @@ void AccelerationsTab::ShowCharacteristics()
         return;
     }
     // Everything is computed before anything is shown: a fault leaves no half-filled panel.
-    const CheckedReal omega1 = Omega1();
-    const double speed = (CheckedReal(c.MaxSpeed) * omega1).Value();
-    const double accel = (CheckedReal(c.MaxAccel) * omega1 * omega1).Value();
+    const CheckedReal speed = omega1;
+    const double maxSpeed = (CheckedReal(c.MaxSpeed) * speed).Value();
+    const double maxAccel = (CheckedReal(c.MaxAccel) * speed * speed).Value();
     const auto at = [](double angle) { return QStringLiteral("при φ = ") + Number(Degrees(angle), "°"); };
 
     stroke_->setText(Number(c.Stroke, " м"));
@@ -353,8 +272,8 @@ void AccelerationsTab::ShowCharacteristics()
     idleAngle_->setText(Number(Degrees(c.IdleAngle), "°"));
     gammaMin_->setText(Number(Degrees(c.GammaMin), "°"));
     gammaMax_->setText(Number(Degrees(c.GammaMax), "°"));
-    maxSpeed_->setText(Number(speed, " м/с"));
-    maxAccel_->setText(Number(accel, " м/с²"));
+    maxSpeed_->setText(Number(maxSpeed, " м/с"));
+    maxAccel_->setText(Number(maxAccel, " м/с²"));
     extreme1_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme1, " м"));
     extreme2_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme2, " м"));
     workAngle_->setToolTip(QStringLiteral("от φ = ") + Number(Degrees(c.WorkStart), "°"));
@@ -375,31 +294,30 @@ void AccelerationsTab::ClearCharacteristics(const QString& note)
     note_->setText(note);
 }
 
-void AccelerationsTab::ShowDiagrams()
+void AccelerationsTab::ShowDiagrams(const KinematicsResult& k, double omega1)
 {
-    if (!diagram_.valid) {
+    if (!k.diagrams.HasAccelerations()) {
         ClearDiagrams();
         return;
     }
-    const AccelerationArrays& a = diagram_.accelerations;
-    const PositionArrays& p = diagram_.positions;
-    const MechanismCharacteristics& c = diagram_.characteristics;
+    const AccelerationArrays& a = k.diagrams.accelerations;
+    const PositionArrays& p = k.diagrams.positions;
+    const MechanismCharacteristics* c = k.TurningCharacteristics();
     const std::size_t n = a.Size();
-    const bool computed = c.Status == CharacteristicsStatus::Computed;
     // The displacement counts from the slider's lowest position over the whole turn; without a
     // whole turn, from the lowest position solved.
-    double base = computed ? c.YeMin : 0;
-    if (!computed && n > 0)
+    double base = c ? c->YeMin : 0;
+    if (!c && n > 0)
         base = *std::min_element(p.Ye.begin(), p.Ye.begin() + static_cast<std::ptrdiff_t>(n));
 
-    const CheckedReal omega1 = Omega1();
-    const CheckedReal omega1Squared = omega1 * omega1;
+    const CheckedReal speed = omega1;
+    const CheckedReal speedSquared = speed * speed;
     std::vector<double> x(n), s(n), v(n), acc(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        x[k] = Degrees(a.Phi[k]);
-        s[k] = (CheckedReal(p.Ye[k]) - base).Value();
-        v[k] = (CheckedReal(p.Ve[k]) * omega1).Value();
-        acc[k] = (CheckedReal(a.Ae[k]) * omega1Squared).Value();
+    for (std::size_t i = 0; i < n; ++i) {
+        x[i] = Degrees(a.Phi[i]);
+        s[i] = (CheckedReal(p.Ye[i]) - base).Value();
+        v[i] = (CheckedReal(p.Ve[i]) * speed).Value();
+        acc[i] = (CheckedReal(a.Ae[i]) * speedSquared).Value();
     }
     const int count = static_cast<int>(n);
     FillSeries(seriesS_, x, s, count);
@@ -407,9 +325,9 @@ void AccelerationsTab::ShowDiagrams()
     FillSeries(seriesA_, x, acc, count);
     TFastLineSeries* curves[] = {seriesS_, seriesV_, seriesA_};
     for (int i = 0; i < 3; ++i) {
-        if (computed) {
-            MarkAngle(marks_[i][0], curves[i], Degrees(c.Extreme1));
-            MarkAngle(marks_[i][1], curves[i], Degrees(c.Extreme2));
+        if (c) {
+            MarkAngle(marks_[i][0], curves[i], Degrees(c->Extreme1));
+            MarkAngle(marks_[i][1], curves[i], Degrees(c->Extreme2));
         } else {
             marks_[i][0]->ClearPoints();
             marks_[i][1]->ClearPoints();
@@ -424,40 +342,21 @@ void AccelerationsTab::ClearDiagrams()
     for (auto& pair : marks_)
         for (TFastLineSeries* mark : pair)
             mark->ClearPoints();
-    QImage& picture = planImage_->Picture();
-    picture.fill(Qt::white);
-    planImage_->Changed();
-    positionLabel_->clear();
 }
 
 void AccelerationsTab::DrawPlan()
 {
-    const AccelerationArrays& a = diagram_.accelerations;
-    if (!diagram_.valid || selected_ < 0 || static_cast<std::size_t>(selected_) >= a.Size()) {
-        planImage_->Picture().fill(Qt::white);
-        planImage_->Changed();
-        positionLabel_->clear();
+    const CalculationResult* result = Result();
+    const int selected = SelectedPosition();
+    if (!result || !result->Kinematics().diagrams.HasAccelerations() || selected < 0
+        || static_cast<std::size_t>(selected) >= result->Kinematics().diagrams.accelerations.Size()) {
+        ClearPlan(planImage_, positionLabel_);
         return;
     }
-    const auto k = static_cast<std::size_t>(selected_);
-    const CheckedReal omega1 = Omega1();
-    const CheckedReal w = omega1 * omega1;
-    const auto scaled = [w](double x, double y) {
-        return PlanVector{(CheckedReal(x) * w).Value(), (CheckedReal(y) * w).Value()};
-    };
-    AccelerationPlan plan;
-    plan.a = scaled(a.Axa[k], a.Aya[k]);
-    plan.b = scaled(a.Axb[k], a.Ayb[k]);
-    plan.d = scaled(a.Axd[k], a.Ayd[k]);
-    plan.e = scaled(0, a.Ae[k]);
-    plan.nBA = scaled(a.AnBAx[k], a.AnBAy[k]);
-    plan.tBA = scaled(a.AtBAx[k], a.AtBAy[k]);
-    plan.nBC = scaled(a.AnBCx[k], a.AnBCy[k]);
-    plan.tBC = scaled(a.AtBCx[k], a.AtBCy[k]);
-    plan.nED = scaled(a.AnEDx[k], a.AnEDy[k]);
-    plan.tED = scaled(a.AtEDx[k], a.AtEDy[k]);
-    DrawAccelerationPlan(planImage_->Picture(), plan, AccelScale());
+    const AccelerationArrays& a = result->Kinematics().diagrams.accelerations;
+    const auto k = static_cast<std::size_t>(selected);
+    DrawAccelerationPlan(planImage_->Picture(), AccelerationPlanAt(a, k, result->input.loads.Omega1), AccelScale());
     planImage_->Changed();
-    positionLabel_->setText(QStringLiteral("Положение ") + QString::number(selected_) + QStringLiteral(", φ = ")
+    positionLabel_->setText(QStringLiteral("Положение ") + QString::number(selected) + QStringLiteral(", φ = ")
                             + Number(Degrees(a.Phi[k]), "°"));
 }

@@ -4,81 +4,54 @@
 // angular velocities, angular accelerations and point accelerations of every position, and the
 // characteristics of the mechanism.
 //
-// The main window passes in each finished solve: the final solve of Calculate (the table and the
-// characteristics) and the diagrams' 180-position solve (the diagrams and the plan). The tab keeps
-// its own copies, computed for ω1 = 1, and scales what it shows by ω1 (velocities) and ω1²
-// (accelerations). Computation faults are thrown to the caller's handler; the tab shows nothing
-// of a solve whose computation failed.
+// It shows the window's result: the table's and the diagrams' accelerations (computed for
+// ω1 = 1) scaled by the result's ω1 (velocities by ω1, accelerations by ω1²), and the
+// characteristics of the calculated lengths. A new ω1 is a change of the loads: the window's
+// result is made again with it, so the forces tab and every export use the same speed.
 
-#include "app/TabSolve.h"
-
-#include <QWidget>
+#include "app/AnalysisTab.h"
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QTabWidget;
 class TabField;
 class TabTable;
 class TChart;
 class TFastLineSeries;
 class TImage;
 
-class AccelerationsTab : public QWidget {
+class AccelerationsTab : public AnalysisTab {
     Q_OBJECT
 
 public:
-    explicit AccelerationsTab(QWidget* parent = nullptr);
+    AccelerationsTab(ResultPublisher* results, FieldExitRule* fields, QWidget* parent = nullptr);
 
-    // ---- Results from the main window (may throw FloatingPointError) ----
-    // The final solve of Calculate: positions 0 .. count-1 of `arrays` for the record `m`.
-    void ShowFinalSolve(const Mechanism& m, const PositionArrays& arrays, int count);
-    // The diagrams' solve and the position to draw the plan of.
-    void ShowDiagramSolve(const Mechanism& m, const PositionArrays& arrays, int count, int selected);
-    // Another position of the diagrams' solve (an index outside it draws an empty plan).
-    void SelectPosition(int selected);
-
-    // ---- State read by the forces tab and the tests ----
+    // The crank speed in use (the loads' ω1) and the plan's scale, pixels per m/s².
     double Omega1() const;
     double AccelScale() const;
-    const TabSolve& FinalSolve() const { return final_; }
-    const TabSolve& DiagramSolve() const { return diagram_; }
-    int SelectedPosition() const { return selected_; }
-    // The last change of ω1 faulted: the tab shows nothing, and neither should anything built on it.
-    bool ScalingFailed() const { return scalingFailed_; }
 
-signals:
-    void Omega1Changed(double omega1);
-    void FinalSolveChanged();
-    void DiagramSolveChanged();
-    void SelectedPositionChanged();
+protected:
+    void ShowResult(const CalculationResult& result, ResultChange change) override;
+    void ClearResult() override;
+    void DrawPlan() override;
 
 private:
-    void CreateStrip(QWidget* strip);
     QWidget* CreatePlanPage();
     QWidget* CreateChartsPage();
     void CreateCharacteristicsPanel(QGroupBox* box);
 
-    // Each shows its part for the current ω1, or clears it when there is nothing valid to show.
-    void ShowTable();
-    void ShowCharacteristics();
-    void ShowDiagrams();
-    void DrawPlan();
-    void ClearTable();
+    // Each shows its part of the result for ω1, or clears it when the part holds nothing.
+    void ShowTable(const KinematicsResult& k, double omega1);
+    void ShowCharacteristics(const KinematicsResult& k, double omega1);
+    void ShowDiagrams(const KinematicsResult& k, double omega1);
     void ClearCharacteristics(const QString& note);
     void ClearDiagrams();
 
-    void Omega1Edited();
-    void AccelScaleEdited();
+    void Omega1Edited(double omega1);
 
-    TabSolve final_;
-    TabSolve diagram_;
-    int selected_ = 0;
-    bool scalingFailed_ = false;
-
+    double shownOmega1_ = 0;  // the speed of what the tab shows, while `shown_`
+    bool shown_ = false;
     TabField* omega1_ = nullptr;
     TabField* accelScale_ = nullptr;
-    QTabWidget* pages_ = nullptr;
     QLabel* positionLabel_ = nullptr;
     TImage* planImage_ = nullptr;
     TabTable* grid_ = nullptr;
@@ -93,9 +66,6 @@ private:
     QLabel* gammaMax_ = nullptr;
     QLabel* maxSpeed_ = nullptr;
     QLabel* maxAccel_ = nullptr;
-    TChart* chartS_ = nullptr;
-    TChart* chartV_ = nullptr;
-    TChart* chartA_ = nullptr;
     TFastLineSeries* seriesS_ = nullptr;
     TFastLineSeries* seriesV_ = nullptr;
     TFastLineSeries* seriesA_ = nullptr;

@@ -42,7 +42,7 @@ QString StudyChoiceText(const StudyResults& study, bool lbcChosen, double lbcBef
 QString DegreesText(double radians)
 {
     // The scan steps whole degrees; rounding only removes the radian conversion's last bits.
-    const double degrees = std::round(radians * (180 / kPi) * 1e6) / 1e6;
+    const double degrees = std::round(Degrees(radians) * 1e6) / 1e6;
     return General(degrees) + QStringLiteral("°");
 }
 

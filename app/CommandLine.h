@@ -1,15 +1,10 @@
 #pragma once
-// The program without its window: `orvek --help`, one mechanism from a parameter file or from
-// lengths given as options, and a batch of variants for a whole group. Outputs are the CSV table,
-// the PDF report and the pictures, written as the window writes them.
+// The program without its window: `orvek --help`, `--version`, one mechanism from a parameter
+// file or from lengths given as options (SingleMechanismRun), and a batch of variants for a whole
+// group (BatchRun). Outputs are the CSV table, the PDF report and the pictures, written as the
+// window writes them. The options are read by CommandLineOptions.
 
-#include "report/Calculation.h"
-#include "report/DiagramCharts.h"
-
-#include <QImage>
 #include <QStringList>
-
-#include <memory>
 
 class QTextStream;
 
@@ -18,7 +13,8 @@ constexpr int kExitSuccess = 0;
 constexpr int kExitSomeFailed = 1;   // a calculation or a write failed
 constexpr int kExitUsage = 2;        // a usage error or an unreadable input
 
-// Whether the arguments ask for the command line rather than the window: any "--" option, "-h".
+// Whether the program runs without its window: it does whenever it is given any argument at all,
+// so a word it does not know gets the usage text, with a display or without one.
 bool IsCommandLineMode(int argc, char** argv);
 
 // Without a display the offscreen platform is used; call before the QApplication is created.
@@ -26,24 +22,3 @@ void UseOffscreenPlatformWithoutDisplay();
 
 // Runs the command line; `arguments` without the program name. Returns the exit status.
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
-
-// The pictures of a calculation built off the window: the six charts and the two drawings of
-// position 0 at the window's default scales, as the window's first Calculate shows them.
-class OffscreenPictures {
-public:
-    explicit OffscreenPictures(const CalculationSnapshot& snapshot);
-    ~OffscreenPictures();
-    OffscreenPictures(const OffscreenPictures&) = delete;
-    OffscreenPictures& operator=(const OffscreenPictures&) = delete;
-
-    std::array<TChart*, 6> Charts() const;
-    QImage velocityPlan;
-    QImage mechanismDrawing;
-
-private:
-    std::unique_ptr<DiagramCharts> charts_;
-};
-
-// A variant name made safe as a file name: no folder separators, no characters that file systems
-// refuse, no leading or trailing blanks and dots, not empty.
-QString SafeFileName(const QString& name, int row);

@@ -3,12 +3,11 @@
 #include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
 #include "app/MainForm.h"
+#include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "chart/Chart.h"
-#include "kinematics/NumberText.h"
 #include "report/AtomicWrite.h"
 #include "report/CsvExport.h"
-#include "report/DiagramCharts.h"
 #include "report/Pictures.h"
 #include "report/ReportDocument.h"
 #include "storage/ParameterFile.h"
@@ -18,7 +17,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageLayout>
@@ -27,11 +25,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QStatusBar>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -62,68 +56,59 @@ QString DefaultChooser(FileMenu::Choice choice, const QString& suggested, QWidge
     return QString();
 }
 
-// The crank position the drawing tab shows (180, the full turn, is position 0).
-int DrawnPosition(const TForm4& form)
+QImage PictureOf(const TImage* image)
 {
-    const auto* edit = form.findChild<QLineEdit*>(QStringLiteral("Edit5"));
-    const auto parsed = edit ? ParseInteger(edit->text().toStdString()) : std::nullopt;
-    if (!parsed || *parsed < 0 || *parsed >= kDiagramPositionCount)
-        return 0;
-    return *parsed;
-}
-
-QImage PictureOf(const TForm4& form, const char* name)
-{
-    const auto* image = form.findChild<TImage*>(QString::fromLatin1(name));
     return image ? image->Picture() : QImage();
 }
 
 }  // namespace
 
-FileMenu::FileMenu(TForm4* form) : QObject(form), form_(form)
+FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
 {
     setObjectName(QStringLiteral("FileMenu"));
+    TForm4* form = window_.form;
     menu_ = new QMenu(QStringLiteral("Файл"), form->menuBar());
     menu_->setObjectName(QStringLiteral("MenuFile"));
-    // Before "Справка"; at the end when the window has no such menu.
-    QAction* before = nullptr;
-    if (auto* help = form->findChild<QMenu*>(QStringLiteral("N4")))
-        before = help->menuAction();
-    form->menuBar()->insertMenu(before, menu_);
+    form->menuBar()->insertMenu(window_.before, menu_);
 
     QAction* open = AddAction("ActionOpenParameters", "Открыть параметры…", QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* saveAs = AddAction("ActionSaveParametersAs", "Сохранить параметры как…",
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    menu_->addSeparator();
-    exportCsv_ = AddAction("ActionExportCsv", "Экспорт таблицы (CSV)…", QKeySequence());
-    saveImages_ = AddAction("ActionSaveImages", "Сохранить рисунки…", QKeySequence());
-    reportPdf_ = AddAction("ActionReportPdf", "Отчёт (PDF)…", QKeySequence());
-    menu_->addSeparator();
-    printPreview_ = AddAction("ActionPrintPreview", "Предварительный просмотр…", QKeySequence());
-    print_ = AddAction("ActionPrint", "Печать…", QKeySequence(Qt::CTRL | Qt::Key_P));
-
     connect(open, &QAction::triggered, this, [this] { OpenParameters(); });
     connect(saveAs, &QAction::triggered, this, [this] { SaveParametersAs(); });
-    connect(exportCsv_, &QAction::triggered, this, [this] { ExportCsv(); });
-    connect(saveImages_, &QAction::triggered, this, [this] { SaveImages(); });
-    connect(reportPdf_, &QAction::triggered, this, [this] { ReportPdf(); });
-    connect(printPreview_, &QAction::triggered, this, [this] { PrintPreview(); });
-    connect(print_, &QAction::triggered, this, [this] { Print(); });
-    for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
-        action->setEnabled(false);
 
-    // The lengths as typed: what the record holds when Calculate starts, before the study
-    // replaces Lbc. Pressing the button comes after the field being edited was left.
-    if (auto* calculate = form->findChild<QPushButton*>(QStringLiteral("Button4")))
-        connect(calculate, &QPushButton::pressed, this, [this] { typedBeforeCalculate_ = form_->MechanismRecord(); });
-    // By name: the window announces a finished Calculate with this signal.
-    if (form->metaObject()->indexOfSignal("CalculationFinished()") >= 0)
-        connect(form, SIGNAL(CalculationFinished()), this, SLOT(OnCalculationFinished()));
+    // The commands of the result wait for the first one.
+    struct ResultCommand {
+        const char* name;
+        const char* text;
+        QKeySequence shortcut;
+        void (FileMenu::*run)();
+        bool separatorBefore;
+    };
+    const ResultCommand commands[] = {
+        {"ActionExportCsv", "Экспорт таблицы (CSV)…", QKeySequence(), &FileMenu::ExportCsv, true},
+        {"ActionSaveImages", "Сохранить рисунки…", QKeySequence(), &FileMenu::SaveImages, false},
+        {"ActionReportPdf", "Отчёт (PDF)…", QKeySequence(), &FileMenu::ReportPdf, false},
+        {"ActionPrintPreview", "Предварительный просмотр…", QKeySequence(), &FileMenu::PrintPreview, true},
+        {"ActionPrint", "Печать…", QKeySequence(Qt::CTRL | Qt::Key_P), &FileMenu::Print, false},
+    };
+    for (const ResultCommand& command : commands) {
+        if (command.separatorBefore)
+            menu_->addSeparator();
+        QAction* action = AddAction(command.name, command.text, command.shortcut);
+        connect(action, &QAction::triggered, this, [this, run = command.run] { (this->*run)(); });
+        action->setEnabled(false);
+        resultActions_ << action;
+    }
+    connect(window_.results, &ResultPublisher::Published, this, [this] {
+        for (QAction* action : resultActions_)
+            action->setEnabled(true);
+    });
 
     lastFolder_ = QDir::currentPath();
-    chooser_ = [this](Choice choice, const QString& suggested) { return DefaultChooser(choice, suggested, form_); };
+    chooser_ = [this](Choice choice, const QString& suggested) { return DefaultChooser(choice, suggested, window_.form); };
     printDialog_ = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, form_);
+        QPrintDialog dialog(&printer, window_.form);
         return dialog.exec() == QDialog::Accepted;
     };
     previewDialog_ = [](QPrintPreviewDialog& preview) { preview.exec(); };
@@ -138,14 +123,13 @@ QAction* FileMenu::AddAction(const char* name, const char* text, const QKeySeque
     action->setShortcut(shortcut);
     // The shortcut works on every tab of the window.
     action->setShortcutContext(Qt::WindowShortcut);
-    form_->addAction(action);
+    window_.form->addAction(action);
     return action;
 }
 
 bool FileMenu::CommitEditedField()
 {
-    auto* rule = form_->findChild<FieldExitRule*>();
-    return !rule || rule->MayRunCommand(form_);
+    return window_.fields->MayRunCommand(window_.form);
 }
 
 QString FileMenu::Choose(Choice choice, const QString& suggested, const char* suffix)
@@ -163,12 +147,12 @@ QString FileMenu::Choose(Choice choice, const QString& suggested, const char* su
 void FileMenu::Tell(const QString& text)
 {
     Messages().ShowMessage(text);
-    form_->activateWindow();
+    window_.form->activateWindow();
 }
 
 void FileMenu::Status(const QString& text)
 {
-    form_->statusBar()->showMessage(text, kStatusMilliseconds);
+    window_.form->statusBar()->showMessage(text, kStatusMilliseconds);
 }
 
 void FileMenu::OpenParameters()
@@ -180,13 +164,13 @@ void FileMenu::OpenParameters()
         if (path.isEmpty())
             return;
         // Into a copy first: a short, missing or foreign file leaves the record as it was.
-        Mechanism loaded = form_->MechanismRecord();
+        Mechanism loaded = window_.form->MechanismRecord();
         if (!QFileInfo(path).isFile() || !LoadParameterFile(loaded, path)) {
             Tell(QStringLiteral("Не удалось прочитать параметры из файла %1").arg(ShownPath(path)));
             return;
         }
-        form_->MechanismRecord() = loaded;
-        form_->ShowParameters();
+        window_.form->MechanismRecord() = loaded;
+        window_.form->ShowParameters();
         Status(QStringLiteral("Параметры прочитаны из файла %1").arg(ShownPath(path)));
     });
 }
@@ -200,7 +184,7 @@ void FileMenu::SaveParametersAs()
         if (path.isEmpty())
             return;
         const QString problem = CheckWritableTarget(path);
-        if (!problem.isEmpty() || !SaveParameterFile(form_->MechanismRecord(), path)) {
+        if (!problem.isEmpty() || !SaveParameterFile(window_.form->MechanismRecord(), path)) {
             Tell(QStringLiteral("Не удалось сохранить параметры в файл %1").arg(ShownPath(path))
                  + (problem.isEmpty() ? QString() : u'\n' + problem));
             return;
@@ -209,95 +193,76 @@ void FileMenu::SaveParametersAs()
     });
 }
 
-void FileMenu::ExportCsv()
+void FileMenu::Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write,
+                      const char* written)
 {
     if (!ResultsReady())
         return;
-    RunGuarded([this] {
-        const QString path = Choose(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv");
+    RunGuarded([&] {
+        const QString path = Choose(choice, suggested, suffix);
         if (path.isEmpty())
             return;
-        UpdateForces(*snapshot_, WindowForceParameters(*form_));
         QString error;
-        if (!WriteResultsCsv(*snapshot_, path, error)) {
+        if (!write(path, error)) {
             Tell(error);
             return;
         }
-        Status(QStringLiteral("Таблица записана в файл %1").arg(ShownPath(path)));
+        Status(QString::fromUtf8(written).arg(ShownPath(path)));
     });
+}
+
+void FileMenu::ExportCsv()
+{
+    Export(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv", [this](const QString& path, QString& error) {
+        return WriteResultsCsv(*window_.results->Result(), path, error);
+    }, "Таблица записана в файл %1");
 }
 
 void FileMenu::SaveImages()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        const QString dir = Choose(Choice::ImagesFolder, QString(), nullptr);
-        if (dir.isEmpty())
-            return;
+    Export(Choice::ImagesFolder, QString(), nullptr, [this](const QString& dir, QString& error) {
         // The charts as the window shows them, zoom included; one never laid out is built afresh.
-        std::array<TChart*, 6> charts{};
+        std::array<TChart*, kDiagramChartCount> charts = window_.charts;
         bool laidOut = true;
-        for (int i = 0; i < kDiagramChartCount; ++i) {
-            auto* chart = form_->findChild<TChart*>(QStringLiteral("Chart%1").arg(i + 1));
-            charts[static_cast<std::size_t>(i)] = chart;
-            laidOut = laidOut && chart && chart->width() >= kSmallestChartWidth && chart->height() >= kSmallestChartHeight;
-        }
+        for (const TChart* chart : charts)
+            laidOut = laidOut && chart->width() >= kSmallestChartWidth && chart->height() >= kSmallestChartHeight;
         std::unique_ptr<DiagramCharts> built;
         if (!laidOut) {
-            built = std::make_unique<DiagramCharts>(*snapshot_, QImage(QStringLiteral(":/charts/chart_back.png")));
-            for (int i = 0; i < kDiagramChartCount; ++i)
-                charts[static_cast<std::size_t>(i)] = &built->Chart(i + 1);
+            built = std::make_unique<DiagramCharts>(*window_.results->Result());
+            charts = built->All();
         }
         BusyCursor busy;
-        QString error;
-        if (!SavePictureSet(dir, charts, PictureOf(*form_, "Image1"), PictureOf(*form_, "Image2"), error)) {
-            Tell(error);
-            return;
-        }
-        Status(QStringLiteral("Рисунки записаны в папку %1").arg(ShownPath(dir)));
-    });
+        return SavePictureSet(dir, charts, PictureOf(window_.velocityPlan), PictureOf(window_.mechanismDrawing), error);
+    }, "Рисунки записаны в папку %1");
 }
 
-namespace {
-
 // The report's charts are built afresh at the report's size, with the window's look and series.
-struct WindowReport {
-    WindowReport(const CalculationSnapshot& snapshot, const TForm4& form)
-        : charts(snapshot, QImage(QStringLiteral(":/charts/chart_back.png")))
+struct FileMenu::Report {
+    explicit Report(const CalculationResult& result) : charts(result)
     {
-        input.snapshot = &snapshot;
-        for (int i = 0; i < kDiagramChartCount; ++i)
-            input.charts[static_cast<std::size_t>(i)] = &charts.Chart(i + 1);
-        input.velocityPlan = PictureOf(form, "Image1");
-        input.mechanismDrawing = PictureOf(form, "Image2");
-        input.drawnPosition = DrawnPosition(form);
+        input.result = &result;
+        input.charts = charts.All();
         input.date = QDate::currentDate();
     }
     DiagramCharts charts;
     ReportInput input;
 };
 
-}  // namespace
+std::unique_ptr<FileMenu::Report> FileMenu::MakeReport() const
+{
+    auto report = std::make_unique<Report>(*window_.results->Result());
+    report->input.velocityPlan = PictureOf(window_.velocityPlan);
+    report->input.mechanismDrawing = PictureOf(window_.mechanismDrawing);
+    report->input.drawnPosition = window_.drawnPosition();
+    return report;
+}
 
 void FileMenu::ReportPdf()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        const QString path = Choose(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf");
-        if (path.isEmpty())
-            return;
+    Export(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf", [this](const QString& path, QString& error) {
         BusyCursor busy;
-        UpdateForces(*snapshot_, WindowForceParameters(*form_));
-        const WindowReport report(*snapshot_, *form_);
-        QString error;
-        if (!WriteReportPdf(report.input, path, error)) {
-            Tell(error);
-            return;
-        }
-        Status(QStringLiteral("Отчёт записан в файл %1").arg(ShownPath(path)));
-    });
+        return WriteReportPdf(MakeReport()->input, path, error);
+    }, "Отчёт записан в файл %1");
 }
 
 void FileMenu::SetupPrinter(QPrinter& printer)
@@ -310,25 +275,31 @@ void FileMenu::SetupPrinter(QPrinter& printer)
 
 void FileMenu::PaintReportOn(QPrinter& printer)
 {
-    UpdateForces(*snapshot_, WindowForceParameters(*form_));
-    const WindowReport report(*snapshot_, *form_);
+    const std::unique_ptr<Report> report = MakeReport();
     QPainter painter;
     if (!painter.begin(&printer)) {
         Tell(QStringLiteral("Не удалось начать печать на принтер «%1».").arg(printer.printerName()));
         return;
     }
-    PaintReport(painter, printer, report.input);
+    PaintReport(painter, printer, report->input);
     painter.end();
+}
+
+void FileMenu::WithPrinter(const std::function<void(QPrinter& printer)>& use)
+{
+    if (!ResultsReady())
+        return;
+    RunGuarded([&] {
+        QPrinter printer(QPrinter::HighResolution);
+        SetupPrinter(printer);
+        use(printer);
+    });
 }
 
 void FileMenu::PrintPreview()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        QPrinter printer(QPrinter::HighResolution);
-        SetupPrinter(printer);
-        QPrintPreviewDialog preview(&printer, form_);
+    WithPrinter([this](QPrinter& printer) {
+        QPrintPreviewDialog preview(&printer, window_.form);
         preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
         preview.setWindowTitle(QStringLiteral("Предварительный просмотр отчёта"));
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { PaintReportOn(*target); });
@@ -338,11 +309,7 @@ void FileMenu::PrintPreview()
 
 void FileMenu::Print()
 {
-    if (!ResultsReady())
-        return;
-    RunGuarded([this] {
-        QPrinter printer(QPrinter::HighResolution);
-        SetupPrinter(printer);
+    WithPrinter([this](QPrinter& printer) {
         if (!printDialog_(printer))
             return;
         BusyCursor busy;
@@ -351,47 +318,7 @@ void FileMenu::Print()
     });
 }
 
-void FileMenu::CalculationFinished()
-{
-    RunGuarded([this] {
-        // Only what the window holds now is taken here; the solves for the table's and the
-        // diagrams' positions wait for the first export, so a Calculate pays nothing for them.
-        auto snapshot = std::make_unique<CalculationSnapshot>();
-        const Mechanism& record = form_->MechanismRecord();
-        snapshot->typed = typedBeforeCalculate_.value_or(record);
-        typedBeforeCalculate_.reset();
-        snapshot->adopted = record;
-        snapshot->study = form_->Study();
-        snapshot->lbcChosen = form_->LastOutcome().lbcChosen;
-        const int dead = std::clamp(snapshot->study.DeadCount, 0, kDeadAnglesCapacity);
-        snapshot->deadAngles.assign(snapshot->study.DeadAngles.begin(), snapshot->study.DeadAngles.begin() + dead);
-        snapshot_ = std::move(snapshot);
-        snapshotSolved_ = false;
-        for (QAction* action : {exportCsv_, saveImages_, reportPdf_, printPreview_, print_})
-            action->setEnabled(true);
-    });
-}
-
 bool FileMenu::ResultsReady()
 {
-    if (!snapshot_ || !CommitEditedField())
-        return false;
-    if (snapshotSolved_)
-        return true;
-    return RunGuarded([this] {
-        // The window's arrays end up holding the diagrams' 180 positions; the table's N positions
-        // are solved again from the adopted record, which gives the same values.
-        CalculationSnapshot& snapshot = *snapshot_;
-        Mechanism table = snapshot.adopted;
-        SolverState tableSolver;
-        snapshot.tableRows = ::SolveMechanism(table, tableSolver).positionsDone;
-        snapshot.table = std::move(tableSolver.arrays);
-        Mechanism diagrams = snapshot.adopted;
-        diagrams.PositionCount = kDiagramPositionCount;
-        SolverState diagramSolver;
-        snapshot.diagramRows = ::SolveMechanism(diagrams, diagramSolver).positionsDone;
-        snapshot.diagrams = std::move(diagramSolver.arrays);
-        AddLaterQuantities(snapshot, WindowForceParameters(*form_));
-        snapshotSolved_ = true;
-    });
+    return window_.results->Result() && CommitEditedField();
 }

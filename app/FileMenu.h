@@ -1,22 +1,28 @@
 #pragma once
-// The "Файл" menu of the main window: parameter files under any name, and the results of the last
-// Calculate taken out of the window as CSV, pictures, a PDF report, a print preview or a print.
-// It works through the main window's public interface and finds the window's parts by name.
+// The "Файл" menu of the main window: parameter files under any name, and the window's result
+// taken out of the window as CSV, pictures, a PDF report, a print preview or a print. Every
+// export reads the one result the window published (and the charts and drawings as the window
+// shows them); none computes anything.
 
-#include "report/Calculation.h"
+#include "report/DiagramCharts.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
+class FieldExitRule;
 class QAction;
 class QMenu;
 class QPrinter;
 class QPrintPreviewDialog;
+class ResultPublisher;
 class TForm4;
+class TImage;
+struct ReportInput;
 
 class FileMenu : public QObject {
     Q_OBJECT
@@ -31,8 +37,20 @@ public:
     // Shows the preview dialog modally.
     using PreviewDialog = std::function<void(QPrintPreviewDialog& preview)>;
 
-    // Creates the menu before "Справка" on `form`'s menu bar; owned by the form.
-    explicit FileMenu(TForm4* form);
+    // The parts of the window the menu works with.
+    struct Window {
+        TForm4* form;
+        ResultPublisher* results;
+        FieldExitRule* fields;                         // a command first leaves the field being edited
+        QAction* before;                               // the menu stands before this one
+        std::array<TChart*, kDiagramChartCount> charts;  // Chart1 .. Chart6
+        const TImage* velocityPlan;                    // Image1
+        const TImage* mechanismDrawing;                // Image2
+        std::function<int()> drawnPosition;            // the position the drawings show
+    };
+
+    // Creates the menu on the form's menu bar; owned by the form.
+    explicit FileMenu(const Window& window);
     ~FileMenu() override;
 
     void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
@@ -40,9 +58,6 @@ public:
     void SetPreviewDialog(PreviewDialog dialog) { previewDialog_ = std::move(dialog); }
 
     QMenu* Menu() const { return menu_; }
-    // The results the export commands write; none before the first successful Calculate. Its
-    // position arrays are filled by the first export after each Calculate.
-    const CalculationSnapshot* Snapshot() const { return snapshot_ ? snapshot_.get() : nullptr; }
 
     // ---- Commands ----
     void OpenParameters();
@@ -53,37 +68,33 @@ public:
     void PrintPreview();
     void Print();
 
-    // Takes the results of the Calculate that just ended and enables the export commands.
-    void CalculationFinished();
-
-private slots:
-    void OnCalculationFinished() { CalculationFinished(); }
-
 private:
     QAction* AddAction(const char* name, const char* text, const QKeySequence& shortcut);
     // The field being edited is read first, as a command button would; false when it was refused.
     bool CommitEditedField();
-    // The field being edited is committed and the last Calculate's results are complete; false
-    // when there are none, the field was refused or completing them faulted (the error box said so).
+    // The field being edited is committed and there is a result; false otherwise.
     bool ResultsReady();
     QString Choose(Choice choice, const QString& suggested, const char* suffix);
+    // Writes a file (or a folder's files) at `path`; false with the reason in `error`.
+    using Writer = std::function<bool(const QString& path, QString& error)>;
+    // An export of the result: the field being edited left first, the place chosen, `write`, then
+    // the reason in a message or `written` (with the place for %1) in the status bar.
+    void Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write, const char* written);
     void Tell(const QString& text);
     void Status(const QString& text);
     void PaintReportOn(QPrinter& printer);
     void SetupPrinter(QPrinter& printer);
+    // `use` with an A4 printer set up for the report, when there is a result (guarded).
+    void WithPrinter(const std::function<void(QPrinter& printer)>& use);
+    // The report of the current result, with its charts built at the report's size.
+    struct Report;
+    std::unique_ptr<Report> MakeReport() const;
 
-    TForm4* form_;
+    Window window_;
     QMenu* menu_ = nullptr;
-    QAction* exportCsv_ = nullptr;
-    QAction* saveImages_ = nullptr;
-    QAction* reportPdf_ = nullptr;
-    QAction* printPreview_ = nullptr;
-    QAction* print_ = nullptr;
+    QList<QAction*> resultActions_;  // enabled by the first result
     FileChooser chooser_;
     PrintDialog printDialog_;
     PreviewDialog previewDialog_;
-    std::optional<Mechanism> typedBeforeCalculate_;
-    std::unique_ptr<CalculationSnapshot> snapshot_;
-    bool snapshotSolved_ = false;
     QString lastFolder_;
 };

@@ -4,65 +4,50 @@
 // the torques and joint reactions of every position, and the force plan of the group of links 2
 // and 3 for the position the drawing tab shows.
 //
-// It works on the solves the accelerations tab keeps (their accelerations, characteristics and
-// ω1) and recomputes whenever one of them or one of its own parameters changes. A computation
-// fault reaches the error box; the parts it concerns are then left empty.
+// It shows the force analysis of the window's result. Its fields are loads: an accepted value
+// makes the window's result again with the new loads (the kinematics stay), so what the tab
+// shows is what every export writes; a refused value changes nothing.
 
-#include "kinematics/ForceAnalysis.h"
+#include "app/AnalysisTab.h"
 
-#include <QWidget>
-
-class AccelerationsTab;
 class QCheckBox;
 class QLabel;
-class QTabWidget;
 class TabField;
 class TabTable;
 class TChart;
-class TFastLineSeries;
 class TImage;
-struct TabSolve;
 
-class ForcesTab : public QWidget {
+class ForcesTab : public AnalysisTab {
     Q_OBJECT
 
 public:
-    // `accelerations` (not owned) supplies the solves and ω1; it must outlive this tab.
-    explicit ForcesTab(AccelerationsTab* accelerations, QWidget* parent = nullptr);
+    ForcesTab(ResultPublisher* results, FieldExitRule* fields, QWidget* parent = nullptr);
 
-    // The parameters in use (ω1 from the accelerations tab).
+    // The loads in use, ω1 included.
     ForceParameters Parameters() const;
     double ForceScale() const;
-    // The largest |Mб(groups) − Mб(lever)| over the table and the chart; 0 before a calculation.
-    double LargestDifference() const { return largestDifference_; }
+    // The largest |Mб(groups) − Mб(lever)| of the result shown; 0 when none is.
+    double LargestDifference() const;
+
+protected:
+    void ShowResult(const CalculationResult& result, ResultChange change) override;
+    void ClearResult() override;
+    void DrawPlan() override;
 
 private:
-    void CreateStrip(QWidget* strip);
+    void CreateStrip();
     QWidget* CreateChartPage();
     QWidget* CreatePlanPage();
+    void ChangeLoads(const ForceParameters& loads);
+    void GravityClicked(bool checked);
 
-    // Each recomputes its part from the accelerations tab's solve, or clears it; guarded.
-    void RefreshTable();
-    void RefreshChart();
-    void RefreshPlan();
-    void RefreshAll();
-    void ClearAll();
-    void ShowDifference();
-
-    const AccelerationsTab* accelerations_;
-    double tableDifference_ = 0;
-    double chartDifference_ = 0;
-    double largestDifference_ = 0;
-
+    FieldExitRule* fields_;
     TabField* linearMass_ = nullptr;
     TabField* sliderMass_ = nullptr;
     TabField* resistance_ = nullptr;
     TabField* forceScale_ = nullptr;
     QCheckBox* gravity_ = nullptr;
-    QTabWidget* pages_ = nullptr;
     TChart* chart_ = nullptr;
-    TFastLineSeries* seriesGroups_ = nullptr;
-    TFastLineSeries* seriesLever_ = nullptr;
     QLabel* difference_ = nullptr;
     QLabel* positionLabel_ = nullptr;
     TImage* planImage_ = nullptr;

@@ -7,6 +7,7 @@
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
+#include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
@@ -53,6 +54,12 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     setFont(FormFont(11));
 
     exitRule_ = new FieldExitRule(this);
+    results_ = new ResultPublisher(this);
+    // The window's own parts read each result first, then the tabs and the menu.
+    connect(results_, &ResultPublisher::Published, this,
+            [this](const std::shared_ptr<const CalculationResult>& result, ResultChange change) {
+                ResultPublished(*result, change == ResultChange::Calculated);
+            });
     CreateMenu();
 
     auto* panel = new QWidget;
@@ -69,9 +76,9 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     TabSheet4 = AddTab(PageControl1, "TabSheet4", "Диаграммы");
     TabSheet2 = AddTab(PageControl1, "TabSheet2", "Диаграмы");
     TabSheet3 = AddTab(PageControl1, "TabSheet3", "Планы скоростей и положения механизма");
-    TabAccelerations = new AccelerationsTab;
+    TabAccelerations = new AccelerationsTab(results_, exitRule_);
     PageControl1->addTab(TabAccelerations, QStringLiteral("Ускорения"));
-    TabForces = new ForcesTab(TabAccelerations);  // follows the accelerations tab by itself
+    TabForces = new ForcesTab(results_, exitRule_);
     PageControl1->addTab(TabForces, QStringLiteral("Силы"));
     PageControl1->setCurrentIndex(0);
 
@@ -97,7 +104,10 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     CreateChartTabs(TabSheet4, TabSheet2);
     CreateDrawingTab(TabSheet3);
     CreateStatusBar();
-    new FileMenu(this);  // "Файл" before "Справка"; needs the command buttons
+    // "Файл" before "Справка"; it exports the charts and the drawings as the window shows them.
+    FileMenu::Window window{this, results_, exitRule_, N4->menuAction(), {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6},
+                            Image1, Image2, [this] { return drawnPosition_; }};
+    MenuFile = new FileMenu(window);
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -116,13 +126,13 @@ TForm4::~TForm4()
 
 void TForm4::CreateMenu()
 {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
-    help->setObjectName(QStringLiteral("N4"));
-    QAction* manual = help->addAction(QStringLiteral("Руководство"));
+    N4 = menuBar()->addMenu(QStringLiteral("&Справка"));
+    N4->setObjectName(QStringLiteral("N4"));
+    QAction* manual = N4->addAction(QStringLiteral("Руководство"));
     manual->setObjectName(QStringLiteral("ManualAction"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     connect(manual, &QAction::triggered, this, [this] { ManualWindow::ShowFor(this); });
-    N5 = help->addAction(QStringLiteral("&О программе"));
+    N5 = N4->addAction(QStringLiteral("&О программе"));
     N5->setObjectName(QStringLiteral("N5"));
     connect(N5, &QAction::triggered, this, [this] { N5Click(); });
     // "&Выход" is a command directly on the menu bar, without a submenu.
@@ -159,29 +169,9 @@ void TForm4::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-SolveOutcome TForm4::SolveMechanism(std::int32_t positions)
+const CalculationResult* TForm4::Result() const
 {
-    if (UpDown1)
-        UpDown1->setMaximum(positions);
-    solvedPositions_ = 0;
-    // The record keeps the user's N; the solve still leaves its Lad and GuideOffset in it, also
-    // when a fault ends it.
-    Mechanism solved = mechanism_;
-    solved.PositionCount = positions;
-    const auto keepDerivedLengths = [this, &solved] {
-        mechanism_.Lad = solved.Lad;
-        mechanism_.GuideOffset = solved.GuideOffset;
-    };
-    SolveOutcome outcome;
-    try {
-        outcome = ::SolveMechanism(solved, solver_);
-    } catch (...) {
-        keepDerivedLengths();
-        throw;
-    }
-    keepDerivedLengths();
-    solvedPositions_ = outcome.positionsDone;
-    return outcome;
+    return results_->Result().get();
 }
 
 bool TForm4::eventFilter(QObject* watched, QEvent* event)

@@ -1,20 +1,29 @@
 #pragma once
 // TForm4, the main window: input fields, Calculate, the results table, the six diagrams, the
 // drawings with their angle selection and animation, the parameter file buttons and the menu.
-// The form owns all computation state (plain structs from kinematics/) and passes it in.
 //
-// The form's code is split by role: MainForm.cpp (construction, menu, Exit), MainFormCalculate.cpp
-// (Calculate, its progress dialog and the status bar),
-// MainFormInput.cpp (the input fields and their exit handlers; FieldExitRule decides when those
-// run), MainFormTable.cpp (results table
-// and dead-position list), MainFormCharts.cpp (the two chart tabs), MainFormDrawing.cpp (drawing
-// tab, ShowDiagrams, angle selection and animation), MainFormFile.cpp (parameter file buttons),
-// MainFormWeb.cpp (the web-site link). The tabs "Ускорения" and "Силы" are widgets of their own
-// (AccelerationsTab, ForcesTab), given each finished solve; the "Файл" menu is FileMenu.
+// The form owns the record the fields edit (Mechanism) and one ResultPublisher: Calculate runs
+// the one Calculate function (kinematics/Calculation.h) on the record and the loads in use and
+// publishes its CalculationResult there; every part of the window reads that result and nothing
+// else computes.
+//
+// The form's code is split by role:
+//   MainForm.cpp           construction, menu, Exit
+//   MainFormCalculate.cpp  Calculate, its progress dialog, what the window does with a published
+//                          result, the status bar
+//   MainFormInput.cpp      the six parameter fields and their exit handlers (kinematics/InputRule
+//                          judges them; FieldExitRule decides when the handlers run)
+//   MainFormTable.cpp      results table and dead-position list
+//   MainFormCharts.cpp     the two chart tabs
+//   MainFormDiagrams.cpp   ShowDiagrams: the six diagrams and the two drawings of the result
+//   MainFormDrawing.cpp    drawing tab, angle selection and animation
+//   MainFormFile.cpp       parameter file buttons
+//   MainFormWeb.cpp        the web-site link
+// Parts of their own: the tabs "Ускорения" and "Силы" (AccelerationsTab, ForcesTab, built on
+// AnalysisTab), the "Файл" menu (FileMenu), CalculateStatus (the status bar's texts).
 
+#include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
-#include "kinematics/Solver.h"
-#include "kinematics/Study.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -23,17 +32,23 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <optional>
 
 class AccelerationsTab;
 class ComputationProgress;
+class FileMenu;
 class ForcesTab;
 class FieldExitRule;
+class ResultPublisher;
+struct InputRule;
+struct InputVerdict;
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -43,7 +58,6 @@ class QWidget;
 
 class StringGrid;
 class TChart;
-class TFastLineSeries;
 class TImage;
 class UpDown;
 
@@ -58,9 +72,11 @@ public:
     ~TForm4() override;
 
     // ---- State the form owns (read by tests and the other forms) ----
+    // The record the fields edit; after a Calculate, the record it solved (the adopted Lbc).
     Mechanism& MechanismRecord() { return mechanism_; }
-    const SolverState& Solver() const { return solver_; }
-    const StudyResults& Study() const { return study_; }
+    // The one result every part of the window shows; none before the first Calculate.
+    ResultPublisher& Results() const { return *results_; }
+    const CalculationResult* Result() const;
     int CalculationCount() const { return calculationCount_; }
     double PlanScale() const { return planScale_; }
     double PositionScale() const { return positionScale_; }
@@ -83,8 +99,6 @@ public:
 
     // ---- Parameters ----
     void ShowParameters();
-    double ReadRealFromEdit(QLineEdit* edit, double previous);
-    std::int32_t ReadIntegerFromEdit(QLineEdit* edit, std::int32_t previous);
     void Edit1Exit();
     void Edit2Exit();
     void Edit3Exit();
@@ -92,18 +106,15 @@ public:
     void Edit7Exit();
     void Edit10Exit();
 
-    // ---- Calculate stages ----
-    // Scan, study and final solve; false when the user cancelled it (then nothing changed).
-    bool FindDeadPositionsAndStudy();
-    void FillResultsTable();
+    // ---- Calculate and its readers ----
+    // The one Calculate of the record and the loads in use; none when the user cancelled it.
+    std::optional<CalculationResult> CalculateRecord();
+    void FillResultsTable(const CalculationResult& result);
+    // The drawings of the position Edit5 selects and the six diagrams, from the current result.
     void ShowDiagrams();
-    // One solve of `positions` crank positions of the record, whose N stays as the user typed
-    // it; sets UpDown1's maximum to `positions` first.
-    SolveOutcome SolveMechanism(std::int32_t positions);
 
     // A Calculate of at least this many positions runs behind the progress dialog.
     void SetProgressDialogThreshold(int positions) { progressDialogPositions_ = positions; }
-    const StudyOutcome& LastOutcome() const { return lastOutcome_; }
 
     // ---- Drawings ----
     void ClearImage(TImage* image);
@@ -120,10 +131,6 @@ public:
     void CheckBox1Click();
     void Timer1Timer();
 
-signals:
-    // After every Calculate that ran to its end without an error.
-    void CalculationFinished();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -139,34 +146,32 @@ private:
     void CreateStatusBar();
     void FormCreate();
 
-    // Calculate's computation on a worker thread while a modal progress dialog shows how far it
-    // got; false when the user cancelled it.
-    bool ComputeBehindProgressDialog(Mechanism& m, SolverState& s, StudyResults& r, StudyOutcome& outcome,
-                                     std::exception_ptr& error);
+    // Calculate on a worker thread while a modal progress dialog shows how far it got; none when
+    // the user cancelled it.
+    std::optional<CalculationResult> CalculateBehindProgressDialog(const CalculationInput& input);
+    // What the window does with a published result.
+    void ResultPublished(const CalculationResult& result, bool calculated);
     void ShowStatus(const QString& text);
-    void ShowCalculateStatus(double lbcBefore);
+    void ShowCalculateStatus(const CalculationResult& result);
 
     // The six parameter fields with their exit handlers (MainFormInput.cpp).
     struct ParameterField;
     static const ParameterField kParameterFields[];
 
-    // Beeps (when asked), shows `text` and remembers that the field must get the focus back.
-    void RejectInput(const QString& text, bool beep);
-    void CheckSignAndZero(double value);
+    // The verdict on the field's text under `rule`: its messages shown (with the beep where the
+    // message has one) and, when there were any, the field to get the focus back.
+    InputVerdict JudgeField(QLineEdit* edit, const InputRule& rule, double previous);
 
     // ---- State ----
     Mechanism mechanism_{};
-    SolverState solver_;
-    StudyResults study_;
     int calculationCount_ = 0;
     double planScale_ = 0;
     double positionScale_ = 0;
-    int solvedPositions_ = 0;        // positions the last solve completed
-    bool solvedOnce_ = false;        // a ShowDiagrams solve has filled the arrays
+    int drawnPosition_ = 0;          // the position of the diagrams' solve the drawings show
     FieldExitRule* exitRule_ = nullptr;  // when the fields' exit handlers run; owned by the form
+    ResultPublisher* results_ = nullptr;  // owned by the form
     bool timerTickRunning_ = false;
-    double scanLbc_ = 0;             // the rocker length the dead-position scan ran with
-    StudyOutcome lastOutcome_;
+    std::exception_ptr drawingError_;  // a refresh of the drawings that failed while a result was published
     int progressDialogPositions_ = 10000;  // about 0.3 s of computation and more
     ComputationProgress* calculating_ = nullptr;  // the running computation behind the dialog
     UrlOpener urlOpener_;
@@ -180,8 +185,10 @@ private:
     QWidget* TabSheet4 = nullptr;
     AccelerationsTab* TabAccelerations = nullptr;
     ForcesTab* TabForces = nullptr;
+    FileMenu* MenuFile = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* StatusLabel = nullptr;
+    QMenu* N4 = nullptr;
     QAction* N5 = nullptr;
     QAction* N6 = nullptr;
 
@@ -204,13 +211,6 @@ private:
     TChart* Chart4 = nullptr;
     TChart* Chart5 = nullptr;
     TChart* Chart6 = nullptr;
-    TFastLineSeries* Series1 = nullptr;
-    TFastLineSeries* Series2 = nullptr;
-    TFastLineSeries* Series3 = nullptr;
-    TFastLineSeries* Series4 = nullptr;
-    TFastLineSeries* Series5 = nullptr;
-    TFastLineSeries* Series6 = nullptr;
-    TFastLineSeries* Series7 = nullptr;
 
     TImage* Image1 = nullptr;
     TImage* Image2 = nullptr;

@@ -1,17 +1,20 @@
-// Calculate: the scan, the study and the final solve, then the table, the list, the diagrams and
-// the status bar. A long computation runs on a worker thread behind a modal progress dialog; the
-// worker touches only its own copies, and this thread takes them over in one step, so Cancel
-// leaves everything as it was.
+// Calculate: the one computation of the record and the loads in use, published as the window's
+// result, which the table, the list, the diagrams, the drawings, the analysis tabs, the status
+// bar and the File menu then show. A long computation runs on a worker thread behind a modal
+// progress dialog; the worker touches only its own input, and this thread takes its result over
+// in one step, so Cancel leaves everything as it was.
 
 #include "app/MainForm.h"
 
-#include "app/AccelerationsTab.h"
 #include "app/CalculateStatus.h"
 #include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
+#include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "chart/Chart.h"
 #include "kinematics/ComputationProgress.h"
+#include "kinematics/Errors.h"
+#include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
 #include "views/UpDown.h"
 
@@ -23,22 +26,15 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <atomic>
 #include <exception>
 #include <thread>
+#include <utility>
 
 namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressRefreshMs = 50;
-
-// What the worker computes, on copies of the form's state.
-struct CalculateWork {
-    Mechanism mechanism;
-    SolverState solver;
-    StudyResults study;
-    StudyOutcome outcome;
-    std::exception_ptr error;
-};
 
 }  // namespace
 
@@ -47,61 +43,49 @@ void TForm4::Button4Click()
     if (!exitRule_->MayRunCommand(Button4))
         return;
     RunGuarded([this] {
-        if (mechanism_.PositionCount > kMaxPositionCount) {
-            Messages().ShowMessage(QStringLiteral("Слишком большое количество положений механизма (не более 100000)"));
+        if (const auto refusal = PositionCountRefusal(mechanism_.PositionCount)) {
+            Messages().ShowMessage(QString::fromStdString(*refusal));
             return;
         }
-        const double lbcBefore = mechanism_.Lbc;
-        try {
+        std::optional<CalculationResult> result;
+        {
             BusyCursor busy;
-            if (!FindDeadPositionsAndStudy())
-                return;  // cancelled: nothing changed
-            FillResultsTable();
-            // solver_ holds the final solve until the diagrams solve their own positions.
-            TabAccelerations->ShowFinalSolve(mechanism_, solver_.arrays, solvedPositions_);
-            for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6})
-                chart->UndoZoom();  // a range chosen for the old curves may show nothing of the new
-            ShowDiagrams();
-        } catch (const std::exception& error) {
-            ShowStatus(FailureText(mechanism_, QString::fromUtf8(error.what())));
-            throw;
+            result = CalculateRecord();
         }
-        ShowCalculateStatus(lbcBefore);
-        emit CalculationFinished();
+        if (!result)
+            return;  // cancelled: nothing changed
+        if (result->Failed()) {
+            // What the computation had reached stays in the record, as a fault leaves it.
+            mechanism_ = result->failure->record;
+            const QString text = QString::fromStdString(result->failure->text);
+            ShowStatus(FailureText(mechanism_, text));
+            throw FloatingPointError(result->failure->text);
+        }
+        mechanism_ = result->Kinematics().solved;
+        if (result->Kinematics().lbcChosen)
+            Edit3->setText(QString::fromStdString(FormatGeneral(mechanism_.Lbc)));
+        ++calculationCount_;
+        for (TChart* chart : {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6})
+            chart->UndoZoom();  // a range chosen for the old curves may show nothing of the new
+        drawingError_ = nullptr;
+        results_->Publish(std::move(*result));
+        // The drawing tab's fields may hold no integer: its error box comes after the others.
+        if (drawingError_)
+            std::rethrow_exception(std::exchange(drawingError_, nullptr));
     });
 }
 
-bool TForm4::FindDeadPositionsAndStudy()
+std::optional<CalculationResult> TForm4::CalculateRecord()
 {
-    solvedPositions_ = 0;
-    scanLbc_ = mechanism_.Lbc;
-    StudyOutcome outcome;
-    if (mechanism_.PositionCount < progressDialogPositions_) {
-        outcome = ::FindDeadPositionsAndStudy(mechanism_, solver_, study_);
-    } else {
-        CalculateWork work{mechanism_, solver_, study_, {}, nullptr};
-        if (!ComputeBehindProgressDialog(work.mechanism, work.solver, work.study, work.outcome, work.error))
-            return false;
-        // The worker's state becomes the form's in one step, also after a fault (which leaves
-        // what was already written, as a computation on this thread would).
-        mechanism_ = work.mechanism;
-        solver_ = std::move(work.solver);
-        study_ = work.study;
-        if (work.error)
-            std::rethrow_exception(work.error);
-        outcome = work.outcome;
-    }
-    lastOutcome_ = outcome;
-    solvedPositions_ = outcome.finalSolve.positionsDone;
-    if (UpDown1)
-        UpDown1->setMaximum(mechanism_.PositionCount);
-    if (outcome.lbcChosen)
-        Edit3->setText(QString::fromStdString(FormatGeneral(mechanism_.Lbc)));
-    return true;
+    CalculationInput input;
+    input.typed = mechanism_;
+    input.loads = results_->Loads();
+    if (mechanism_.PositionCount < progressDialogPositions_)
+        return Calculate(input);
+    return CalculateBehindProgressDialog(input);
 }
 
-bool TForm4::ComputeBehindProgressDialog(Mechanism& m, SolverState& s, StudyResults& r, StudyOutcome& outcome,
-                                         std::exception_ptr& error)
+std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const CalculationInput& input)
 {
     ComputationProgress progress;
     QProgressDialog dialog(QStringLiteral("Расчёт механизма…"), QStringLiteral("Отмена"), 0, kProgressSteps, this);
@@ -116,12 +100,14 @@ bool TForm4::ComputeBehindProgressDialog(Mechanism& m, SolverState& s, StudyResu
 
     QEventLoop loop;
     std::atomic<bool> finished{false};
+    std::optional<CalculationResult> result;
+    std::exception_ptr error;
     calculating_ = &progress;
     std::thread worker([&] {
         try {
-            outcome = ::FindDeadPositionsAndStudy(m, s, r, &progress);
+            result = Calculate(input, &progress);
         } catch (const ComputationCancelled&) {
-            // nothing to report: the caller throws the copies away
+            // nothing to report: there is no result
         } catch (...) {
             error = std::current_exception();
         }
@@ -141,7 +127,29 @@ bool TForm4::ComputeBehindProgressDialog(Mechanism& m, SolverState& s, StudyResu
     worker.join();
     refresh.stop();
     calculating_ = nullptr;
-    return !progress.CancelRequested() || error;
+    if (error)
+        std::rethrow_exception(error);
+    // A cancel that came after the study ended still cancels: the user asked for nothing to change.
+    if (progress.CancelRequested())
+        return std::nullopt;
+    return result;
+}
+
+void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
+{
+    // The table, the list, the diagrams and the status bar show the kinematics, which only a
+    // Calculate changes.
+    if (!calculated)
+        return;
+    FillResultsTable(result);
+    if (UpDown1)
+        UpDown1->setMaximum(mechanism_.PositionCount);
+    try {
+        ShowDiagrams();
+    } catch (const OrvekError&) {
+        drawingError_ = std::current_exception();
+    }
+    ShowCalculateStatus(result);
 }
 
 void TForm4::ShowStatus(const QString& text)
@@ -149,14 +157,19 @@ void TForm4::ShowStatus(const QString& text)
     StatusLabel->setText(text);
 }
 
-void TForm4::ShowCalculateStatus(double lbcBefore)
+void TForm4::ShowCalculateStatus(const CalculationResult& result)
 {
-    if (!lastOutcome_.finalSolve.complete) {
-        ShowStatus(FailureText(mechanism_, QStringLiteral("рассчитаны не все положения механизма")));
+    const KinematicsResult& k = result.Kinematics();
+    if (const std::string fault = result.FirstPartError(); !fault.empty()) {
+        ShowStatus(FailureText(k.solved, QString::fromStdString(fault)));
         return;
     }
-    ShowStatus(StudyChoiceText(study_, lastOutcome_.lbcChosen, lbcBefore, mechanism_.Lbc) + u'\n'
-               + DeadPositionsText(study_, scanLbc_));
+    if (!k.table.outcome.complete) {
+        ShowStatus(FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма")));
+        return;
+    }
+    ShowStatus(StudyChoiceText(k.study, k.lbcChosen, result.input.typed.Lbc, k.solved.Lbc) + u'\n'
+               + DeadPositionsText(k.study, k.scanLbc));
 }
 
 void TForm4::CreateStatusBar()

@@ -6,20 +6,12 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
 #include "report/DiagramCharts.h"
 
 #include <QHBoxLayout>
-#include <QImage>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QWidget>
-
-// Q_INIT_RESOURCE names a function of the global namespace: orvek_gui is a static library.
-static void RegisterChartResources()
-{
-    Q_INIT_RESOURCE(charts);
-}
 
 namespace {
 
@@ -29,13 +21,6 @@ constexpr int kUpperStudyHeight = 209;    // Panel4
 constexpr int kSplitterSize = 3;
 constexpr int kSmallestPane = 30;
 constexpr int kRestOfTab = 10000;         // the filling pane: whatever the tab leaves
-
-const char* const kBackImagePath = ":/charts/chart_back.png";
-
-TFastLineSeries* SeriesOf(TChart* chart, const char* name)
-{
-    return chart->findChild<TFastLineSeries*>(QString::fromLatin1(name));
-}
 
 QSplitter* MakeSplitter(Qt::Orientation orientation, const char* name)
 {
@@ -85,15 +70,12 @@ void FillTab(QWidget* tab, const char* splitterName, QWidget* upper, int upperHe
 
 void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
 {
-    RegisterChartResources();
-    const QImage backImage(QString::fromLatin1(kBackImagePath));
-
-    Chart1 = MakeDiagramChart(1, backImage).release();
-    Chart2 = MakeDiagramChart(2, backImage).release();
-    Chart3 = MakeDiagramChart(3, backImage).release();
-    Chart4 = MakeDiagramChart(4, backImage).release();
-    Chart5 = MakeDiagramChart(5, backImage).release();
-    Chart6 = MakeDiagramChart(6, backImage).release();
+    Chart1 = MakeDiagramChart(1).release();
+    Chart2 = MakeDiagramChart(2).release();
+    Chart3 = MakeDiagramChart(3).release();
+    Chart4 = MakeDiagramChart(4).release();
+    Chart5 = MakeDiagramChart(5).release();
+    Chart6 = MakeDiagramChart(6).release();
 
     // What each chart plots, in which units, and how to look closer.
     const QString zoomHint = QStringLiteral(
@@ -105,15 +87,6 @@ void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
     Chart4->setToolTip(QStringLiteral("Наибольший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
     Chart5->setToolTip(QStringLiteral("Наибольшая скорость ползуна Ve, м/с, по длине коромысла BC, мм") + zoomHint);
     Chart6->setToolTip(QStringLiteral("Наименьший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
-
-    // The window's charts are the report's diagrams: same texts, look and series.
-    Series1 = SeriesOf(Chart1, "Series1");
-    Series2 = SeriesOf(Chart2, "Series2");
-    Series3 = SeriesOf(Chart3, "Series3");
-    Series4 = SeriesOf(Chart3, "Series4");
-    Series5 = SeriesOf(Chart5, "Series5");
-    Series6 = SeriesOf(Chart4, "Series6");
-    Series7 = SeriesOf(Chart6, "Series7");
 
     // "Диаграммы": Chart2 | Chart1 above, Chart3 | empty below.
     QWidget* panel2 = MakeSplitPanel("Panel2", "Splitter1", Chart2, Chart1);

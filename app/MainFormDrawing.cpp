@@ -27,9 +27,6 @@
 
 namespace {
 
-constexpr int kPlanImageWidth = 335;
-constexpr int kMechanismImageWidth = 356;
-constexpr int kImageHeight = 368;
 constexpr int kStripHeight = 59;
 constexpr int kLastScrollPosition = 180;   // the full turn, 2 degrees a step
 constexpr int kDegreesPerPosition = 2;
@@ -52,9 +49,9 @@ std::int32_t IntegerOf(const QLineEdit* edit)
     return StrToInt(edit->text().toStdString());
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const char* text, QRect geometry)
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, QRect geometry)
 {
-    auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
+    auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(geometry);
     return edit;
@@ -119,10 +116,10 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     boxLayout->setSpacing(0);
     Image1 = new TImage(box);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(kPlanImageWidth, kImageHeight);
+    Image1->setFixedSize(kVelocityPlanWidth, kDrawingHeight);
     Image2 = new TImage(box);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(kMechanismImageWidth, kImageHeight);
+    Image2->setFixedSize(kMechanismPictureWidth, kDrawingHeight);
     boxLayout->addWidget(Image1);
     boxLayout->addWidget(Image2);
     boxLayout->addStretch();
@@ -138,7 +135,7 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     RadioButton1->setGeometry(8, 8, 89, 17);
     RadioButton1->setChecked(true);
 
-    Edit5 = MakeEdit(strip, "Edit5", "0", QRect(104, 8, 49, 21));
+    Edit5 = MakeEdit(strip, "Edit5", QStringLiteral("0"), QRect(104, 8, 49, 21));
     UpDown1 = new UpDown(strip);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(153, 8, 15, 21);
@@ -154,7 +151,7 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     ScrollBar1->setValue(0);
 
     MakeLabel(strip, "Label14", "Угол поворота", QPoint(8, 32));
-    Edit8 = MakeEdit(strip, "Edit8", "0", QRect(104, 32, 49, 21));
+    Edit8 = MakeEdit(strip, "Edit8", QStringLiteral("0"), QRect(104, 32, 49, 21));
     // It shows the crank angle of the selected position; nothing reads what is typed into it.
     Edit8->setReadOnly(true);
 
@@ -162,15 +159,15 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(188, 34, 181, 17);
     MakeBold(CheckBox1, QPalette::WindowText, kNavy);
-    Edit6 = MakeEdit(strip, "Edit6", "100", QRect(372, 30, 49, 24));
+    Edit6 = MakeEdit(strip, "Edit6", QStringLiteral("100"), QRect(372, 30, 49, 24));
     MakeBold(Edit6, QPalette::Text, kDarkRed);
 
     MakeLabel(strip, "Label15", "Масштаб плана скоростей", QPoint(464, 8));
-    Edit9 = MakeEdit(strip, "Edit9", "500", QRect(632, 8, 49, 21));
+    Edit9 = MakeEdit(strip, "Edit9", IntegerText(kDefaultPlanScale), QRect(632, 8, 49, 21));
     MakeBold(Edit9, QPalette::Text, kDarkRed);
     Edit9->setToolTip(QStringLiteral("Масштаб плана скоростей: пикселей на м/с (целое число)"));
     MakeLabel(strip, "Label11", "Масштаб положений механизма", QPoint(432, 32));
-    Edit11 = MakeEdit(strip, "Edit11", "250", QRect(632, 32, 49, 21));
+    Edit11 = MakeEdit(strip, "Edit11", IntegerText(kDefaultPositionScale), QRect(632, 32, 49, 21));
     MakeBold(Edit11, QPalette::Text, kDarkRed);
     Edit11->setToolTip(QStringLiteral("Масштаб положений механизма: пикселей на метр (целое число)"));
 
@@ -200,23 +197,26 @@ void TForm4::ClearImage(TImage* image)
         ::ClearImage(*image);
 }
 
+// Only positions the result's diagrams hold are drawn; any other index draws nothing.
 void TForm4::DrawVelocityPlan(int i)
 {
-    // Only positions the last solve completed are drawn; any other index draws nothing.
-    if (i >= 0 && i < solvedPositions_)
-        ::DrawVelocityPlan(*Image1, solver_.arrays, i, planScale_);
+    const CalculationResult* result = Result();
+    if (result && i >= 0 && i < result->Kinematics().diagrams.Rows())
+        ::DrawVelocityPlan(*Image1, result->Kinematics().diagrams.positions, i, planScale_);
 }
 
 void TForm4::DrawMechanism(int i)
 {
-    if (i >= 0 && i < solvedPositions_)
-        ::DrawMechanism(*Image2, solver_.arrays, i, mechanism_, positionScale_);
+    const CalculationResult* result = Result();
+    if (result && i >= 0 && i < result->Kinematics().diagrams.Rows())
+        ::DrawMechanism(*Image2, result->Kinematics().diagrams.positions, i, result->Kinematics().solved, positionScale_);
 }
 
 void TForm4::PlotPathPoints(int k)
 {
-    if (k >= 0 && k < solvedPositions_)
-        ::PlotPathPoints(*Image2, solver_.arrays, k, mechanism_, positionScale_);
+    const CalculationResult* result = Result();
+    if (result && k >= 0 && k < result->Kinematics().diagrams.Rows())
+        ::PlotPathPoints(*Image2, result->Kinematics().diagrams.positions, k, result->Kinematics().solved, positionScale_);
 }
 
 // ---- Angle selection and scales ----

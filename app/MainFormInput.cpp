@@ -4,6 +4,7 @@
 
 #include "app/FieldExitRule.h"
 #include "app/UserMessages.h"
+#include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
 #include "views/FormFont.h"
 
@@ -17,10 +18,6 @@
 
 namespace {
 
-const char* const kConversionError = "Ошибка ввода данных!";
-const char* const kNegativeError = "Параметр не может быть отрицательным!";
-const char* const kZeroError = "Ноль недопустим!";
-const char* const kRangeError = "Вибране значення поза діапазоном";
 const char* const kMetresHint = "(м)";
 
 // Where one parameter field and its captions stand.
@@ -123,60 +120,29 @@ void TForm4::ShowParameters()
     Edit10->setText(QString::number(mechanism_.PositionCount));
 }
 
-void TForm4::RejectInput(const QString& text, bool beep)
+InputVerdict TForm4::JudgeField(QLineEdit* edit, const InputRule& rule, double previous)
 {
-    if (beep)
-        Messages().Beep();
-    Messages().ShowMessage(text);
-    exitRule_->NoteRejected();
+    const InputVerdict verdict = JudgeInput(edit->text().toStdString(), rule, previous);
+    for (const InputMessage message : verdict.messages) {
+        if (InputMessageBeeps(message))
+            Messages().Beep();
+        Messages().ShowMessage(QString::fromUtf8(InputMessageText(message)));
+    }
+    if (!verdict.Accepted())
+        exitRule_->NoteRejected();
+    return verdict;
 }
 
-// Both tests run on the value read, also after a conversion error (then the kept value).
-void TForm4::CheckSignAndZero(double value)
-{
-    if (value < 0)
-        RejectInput(QString::fromUtf8(kNegativeError), true);
-    if (value == 0)
-        RejectInput(QString::fromUtf8(kZeroError), true);
-}
-
-double TForm4::ReadRealFromEdit(QLineEdit* edit, double previous)
-{
-    double value = previous;  // after a conversion error the record keeps what it had
-    if (const auto parsed = ParseDecimal(edit->text().toStdString()))
-        value = *parsed;
-    else
-        RejectInput(QString::fromUtf8(kConversionError), true);
-    CheckSignAndZero(value);
-    return value;
-}
-
-std::int32_t TForm4::ReadIntegerFromEdit(QLineEdit* edit, std::int32_t previous)
-{
-    std::int32_t value = previous;
-    if (const auto parsed = ParseInteger(edit->text().toStdString()))
-        value = *parsed;
-    else
-        RejectInput(QString::fromUtf8(kConversionError), true);
-    CheckSignAndZero(value);
-    return value;
-}
-
-void TForm4::Edit1Exit() { mechanism_.Loa = ReadRealFromEdit(Edit1, mechanism_.Loa); }
-void TForm4::Edit2Exit() { mechanism_.Lab = ReadRealFromEdit(Edit2, mechanism_.Lab); }
-void TForm4::Edit4Exit() { mechanism_.Lde = ReadRealFromEdit(Edit4, mechanism_.Lde); }
-void TForm4::Edit7Exit() { mechanism_.Loc = ReadRealFromEdit(Edit7, mechanism_.Loc); }
-
-void TForm4::Edit3Exit()
-{
-    mechanism_.Lbc = ReadRealFromEdit(Edit3, mechanism_.Lbc);
-    if (mechanism_.Lbc <= kMinRockerLength || mechanism_.Lbc > kMaxRockerLength)
-        RejectInput(QString::fromUtf8(kRangeError), false);
-}
+// The record takes the value read even when a message was shown; only a text that is no number
+// keeps what the record had.
+void TForm4::Edit1Exit() { mechanism_.Loa = JudgeField(Edit1, kLengthRule, mechanism_.Loa).value; }
+void TForm4::Edit2Exit() { mechanism_.Lab = JudgeField(Edit2, kLengthRule, mechanism_.Lab).value; }
+void TForm4::Edit3Exit() { mechanism_.Lbc = JudgeField(Edit3, kRockerLengthRule, mechanism_.Lbc).value; }
+void TForm4::Edit4Exit() { mechanism_.Lde = JudgeField(Edit4, kLengthRule, mechanism_.Lde).value; }
+void TForm4::Edit7Exit() { mechanism_.Loc = JudgeField(Edit7, kLengthRule, mechanism_.Loc).value; }
 
 void TForm4::Edit10Exit()
 {
-    mechanism_.PositionCount = ReadIntegerFromEdit(Edit10, mechanism_.PositionCount);
+    mechanism_.PositionCount = JudgeField(Edit10, kPositionCountRule, mechanism_.PositionCount).Integer();
     ShowParameters();
 }
-

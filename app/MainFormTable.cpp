@@ -18,15 +18,9 @@
 
 namespace {
 
-struct ColumnCaption {
-    const char* text;
-    int x;
-};
-
-constexpr ColumnCaption kColumnCaptions[ResultsTableModel::kColumns] = {
-    {"Xa", 16}, {"Ya", 64}, {"Vxa", 112}, {"Vya", 160}, {"Xb", 216}, {"Yb", 264}, {"Vxb", 312},
-    {"Vyb", 352}, {"Xd", 408}, {"Yd", 456}, {"Vxd", 504}, {"Vyd", 552}, {"Ye", 608}, {"Ve", 653},
-};
+// Where the caption of each column (its quantity's symbol) stands above the grid.
+constexpr int kColumnCaptionX[ResultsTableModel::kColumns] = {16,  64,  112, 160, 216, 264, 312,
+                                                              352, 408, 456, 504, 552, 608, 653};
 
 constexpr int kCaptionsY = 156;
 constexpr int kGridTop = 178;
@@ -39,10 +33,10 @@ constexpr int kTabStripHeight = 41;
 void TForm4::CreateResultsTable(QWidget* tab)
 {
     for (int c = 0; c < ResultsTableModel::kColumns; ++c) {
-        auto* caption = new QLabel(QString::fromLatin1(kColumnCaptions[c].text), tab);
+        auto* caption = new QLabel(ResultsTableModel::ColumnCaption(c), tab);
         caption->setObjectName(QStringLiteral("ColumnCaption%1").arg(c));
         caption->setFont(FormFont(13, true));
-        caption->move(kColumnCaptions[c].x, kCaptionsY);
+        caption->move(kColumnCaptionX[c], kCaptionsY);
         caption->adjustSize();
         caption->setToolTip(ResultsTableModel::ColumnToolTip(c));
     }
@@ -80,18 +74,17 @@ void TForm4::CreateDeadPositionBox(QWidget* parent)
     ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; }"));
 }
 
-void TForm4::FillResultsTable()
+void TForm4::FillResultsTable(const CalculationResult& result)
 {
-    ++calculationCount_;
-    StringGrid1->Model()->Fill(solver_.arrays, mechanism_.PositionCount, solvedPositions_);
+    const KinematicsResult& k = result.Kinematics();
+    StringGrid1->Model()->Fill(k.table.positions, k.solved.PositionCount, k.table.Rows());
 
     // The list always describes the latest Calculate: the mechanism the table shows.
     ListBox1->clear();
-    for (int i = 0; i < study_.DeadCount; ++i) {
-        const double angle = study_.DeadAngles[static_cast<std::size_t>(i)];
+    for (const double angle : k.DeadAngles()) {
         auto* item = new QListWidgetItem(QString::fromStdString(FormatGeneral(angle)), ListBox1);
         item->setToolTip(QStringLiteral("φ = %1 (%2 рад) при Lbc = %3 м")
                              .arg(DegreesText(angle), QString::fromStdString(FormatGeneral(angle)),
-                                  QString::fromStdString(FormatGeneral(scanLbc_))));
+                                  QString::fromStdString(FormatGeneral(k.scanLbc))));
     }
 }

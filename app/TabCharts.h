@@ -1,18 +1,10 @@
 #pragma once
-// Charts of the analysis tabs, in the look of the main window's diagrams, and the vertical
-// marks they draw at chosen crank angles.
-
-#include "chart/ChartColors.h"
+// Curves of the analysis tabs' charts (made with the diagrams' look, report/DiagramLook.h), and
+// the vertical marks they draw at chosen crank angles.
 
 #include <vector>
 
-class TChart;
 class TFastLineSeries;
-
-// A chart with the program's chart look, its title and the captions of its two axes.
-TChart* MakeTabChart(const char* objectName, const char* title, const char* bottomTitle, const char* leftTitle);
-// A line series of `chart` drawn with `penWidth` pixels, its X ascending.
-TFastLineSeries* MakeTabSeries(TChart* chart, const char* objectName, TColor colour, int penWidth);
 
 // Fills `series` with points (x[k], y[k]), k < count.
 void FillSeries(TFastLineSeries* series, const std::vector<double>& x, const std::vector<double>& y, int count);

@@ -1,7 +1,8 @@
 #include "app/TabTable.h"
 
-#include "views/SelectedCellsText.h"
 #include "kinematics/NumberText.h"
+#include "kinematics/Quantities.h"
+#include "views/SelectedCellsText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,9 +13,13 @@
 #include <algorithm>
 #include <utility>
 
-TabTableModel::TabTableModel(QStringList headers, QObject* parent)
-    : QAbstractTableModel(parent), headers_(std::move(headers))
+TabTableModel::TabTableModel(const std::vector<const Quantity*>& quantities, QObject* parent)
+    : QAbstractTableModel(parent)
 {
+    for (const Quantity* q : quantities) {
+        headers_ << QString::fromStdString(QuantityHeader(*q));
+        toolTips_ << QString::fromStdString(QuantityToolTip(*q));
+    }
 }
 
 void TabTableModel::SetColumns(std::vector<std::vector<double>> columns)
@@ -65,15 +70,18 @@ QVariant TabTableModel::data(const QModelIndex& index, int role) const
 
 QVariant TabTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    const bool column = orientation == Qt::Horizontal && section >= 0 && section < headers_.size();
+    if (role == Qt::ToolTipRole)
+        return column ? toolTips_[section] : QVariant();
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < headers_.size() ? headers_[section] : QVariant();
+        return column ? headers_[section] : QVariant();
     return QString::number(section);
 }
 
-TabTable::TabTable(const char* objectName, QStringList headers, QWidget* parent)
-    : QTableView(parent), model_(new TabTableModel(std::move(headers), this))
+TabTable::TabTable(const char* objectName, const std::vector<const Quantity*>& quantities, QWidget* parent)
+    : QTableView(parent), model_(new TabTableModel(quantities, this))
 {
     setObjectName(QString::fromLatin1(objectName));
     setModel(model_);
@@ -94,10 +102,6 @@ QString TabTable::SelectionText() const
 
 void TabTable::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(SelectionText());
-        event->accept();
-        return;
-    }
-    QTableView::keyPressEvent(event);
+    if (!CopyOnCopyKey(event, [this] { return SelectionText(); }))
+        QTableView::keyPressEvent(event);
 }

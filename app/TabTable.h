@@ -10,11 +10,14 @@
 
 #include <vector>
 
+struct Quantity;
+
 class TabTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit TabTableModel(QStringList headers, QObject* parent = nullptr);
+    // One column per quantity, headed "name, unit", its meaning in the header's tooltip.
+    explicit TabTableModel(const std::vector<const Quantity*>& quantities, QObject* parent = nullptr);
 
     // Takes the columns (one vector per header, rows = the shortest column); empty clears.
     void SetColumns(std::vector<std::vector<double>> columns);
@@ -28,6 +31,7 @@ public:
 
 private:
     QStringList headers_;
+    QStringList toolTips_;
     std::vector<std::vector<double>> columns_;
     int rows_ = 0;
 };
@@ -36,7 +40,7 @@ class TabTable : public QTableView {
     Q_OBJECT
 
 public:
-    TabTable(const char* objectName, QStringList headers, QWidget* parent = nullptr);
+    TabTable(const char* objectName, const std::vector<const Quantity*>& quantities, QWidget* parent = nullptr);
     TabTableModel* Model() const { return model_; }
     // The selected cells: tabs between cells, a line feed after each row.
     QString SelectionText() const;

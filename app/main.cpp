@@ -1,6 +1,6 @@
-// Program entry: with command-line options the calculation runs without any window; otherwise the
-// splash, the hidden main window and the hidden About box, created in this order, then the event
-// loop. The splash shows the main window one second later.
+// Program entry: with any argument the program runs without a window (the command line);
+// otherwise the splash, the hidden main window and the hidden About box, created in this order,
+// then the event loop. The splash shows the main window one second later.
 
 #include "app/AboutForm.h"
 #include "app/CommandLine.h"
@@ -17,34 +17,55 @@
 
 #include <cstdio>
 
+namespace {
+
 // The desktop entry's name without ".desktop", given by the build (reverse DNS of the site).
 constexpr const char* kDesktopFileName = ORVEK_APP_ID;
+
+// The forms name the fonts of their original look; Liberation has the same metrics.
+void SubstituteFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+}
+
+// Qt is given only the program's name, so that no word of the command line is taken for one of
+// Qt's own options (and none can make it give up before the usage text is written).
+int RunWithoutWindow(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    UseOffscreenPlatformWithoutDisplay();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    SubstituteFonts();
+    // Qt's own texts (file errors in the messages) in the language the locale names.
+    QtTranslations qtTexts;
+    qtTexts.Use(SystemLocaleLanguage().qt);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = RunCommandLine(arguments, out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     PrepareProcess();
-    const bool commandLine = IsCommandLineMode(argc, argv);
-    if (commandLine)
-        UseOffscreenPlatformWithoutDisplay();
+    if (IsCommandLineMode(argc, argv))
+        return RunWithoutWindow(argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-    // The forms name the fonts of their original look; Liberation has the same metrics.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    SubstituteFonts();
     // Qt's own texts (standard buttons, file and print dialogs, file errors) in the language the
     // locale names; without the catalogue they stay English.
     QtTranslations qtTexts;
     qtTexts.Use(SystemLocaleLanguage().qt);
-
-    if (commandLine) {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        const int status = RunCommandLine(QApplication::arguments().mid(1), out, err);
-        out.flush();
-        err.flush();
-        return status;
-    }
 
     // The splash hides itself for good, and the About box is a child of nothing: only closing
     // the main window (its closeEvent quits) or the Exit command ends the program.

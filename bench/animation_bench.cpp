@@ -2,7 +2,8 @@
 // repaint of the tab), and ShowDiagrams alone. Goals: a step within 3 ms, ShowDiagrams 0.5 ms.
 
 #include "app/MainForm.h"
-#include "app/UserMessages.h"
+
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,22 +17,6 @@
 #include <memory>
 
 namespace {
-
-// A failing step must not open a modal box in the middle of a measurement.
-class SilentMessages : public UserMessages {
-public:
-    void Beep() override {}
-    void ShowMessage(const QString&) override {}
-    void ShowError(const QString& text) override { lastError = text; }
-    bool AskYesNo(const QString&) override { return false; }
-    QString lastError;
-};
-
-SilentMessages& Silent()
-{
-    static SilentMessages messages;
-    return messages;
-}
 
 // The main window after one Calculate, showing the drawing tab.
 TForm4& CalculatedForm()
@@ -81,17 +66,5 @@ BENCHMARK(ShowDiagramsAlone)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    // The form reads the parameter file of the working directory: start from the defaults.
-    QTemporaryDir workDir;
-    QDir::setCurrent(workDir.path());
-    InstallMessages(&Silent());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir::FreshAndEmpty);
 }

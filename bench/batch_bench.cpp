@@ -4,6 +4,8 @@
 
 #include "app/CommandLine.h"
 
+#include "BenchMain.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
@@ -73,12 +75,5 @@ BENCHMARK(BM_Batch30VariantsAt360)->Unit(benchmark::kSecond)->UseRealTime()->Ite
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir::AsGiven);
 }

@@ -1,5 +1,6 @@
-// The first two stages of Calculate on the real main window: scan, study, final solve and the
-// table fill, at 8, 180 and 100 000 positions (the diagrams are timed in animation_bench); CPU
+// Calculate on the real main window: the one computation of the result (scan, study, final
+// solve, the diagrams' solve, accelerations, characteristics, forces) and the table fill, at 8,
+// 180 and 100 000 positions; then the whole click, every reader of the result included. CPU
 // time of the whole process, worker threads included.
 // Twice: on a form never shown (the library's clean state), and on a shown window that has
 // painted its charts and table and repaints before every Calculate, the state a user's window
@@ -10,11 +11,11 @@
 // solve at 180 positions. The ratio is the click's share of plain code.
 
 #include "app/MainForm.h"
-#include "app/UserMessages.h"
 #include "kinematics/Study.h"
 #include "tests/kinematics/PlainStudyReference.h"
 
 #include "AlternatingTimer.h"
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,24 +26,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace {
-
-// A failing Calculate must not open a modal box in the middle of a measurement.
-class SilentMessages : public UserMessages {
-public:
-    void Beep() override {}
-    void ShowMessage(const QString&) override {}
-    void ShowError(const QString& text) override { lastError = text; }
-    bool AskYesNo(const QString&) override { return false; }
-    QString lastError;
-};
-
-SilentMessages& Silent()
-{
-    static SilentMessages messages;
-    return messages;
-}
 
 void StartFromDefaults(TForm4& form, std::int64_t positions)
 {
@@ -57,8 +43,8 @@ void BM_CalculateWithTable(benchmark::State& state)
         state.PauseTiming();
         StartFromDefaults(form, state.range(0));
         state.ResumeTiming();
-        form.FindDeadPositionsAndStudy();
-        form.FillResultsTable();
+        const std::optional<CalculationResult> result = form.CalculateRecord();
+        form.FillResultsTable(*result);
     }
 }
 BENCHMARK(BM_CalculateWithTable)
@@ -96,14 +82,35 @@ void BM_CalculateWithTableShownWindow(benchmark::State& state)
         StartFromDefaults(form, state.range(0));
         form.repaint();  // as between two clicks: the window has drawn itself
         state.ResumeTiming();
-        form.FindDeadPositionsAndStudy();
-        form.FillResultsTable();
+        const std::optional<CalculationResult> result = form.CalculateRecord();
+        form.FillResultsTable(*result);
     }
     if (!Silent().lastError.isEmpty())
         state.SkipWithError(Silent().lastError.toStdString().c_str());
 }
 BENCHMARK(BM_CalculateWithTableShownWindow)
     ->Arg(8)
+    ->Arg(180)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+
+// The whole click on the shown window: the Calculate, its result published, and the table, the
+// list, the six diagrams, the drawings, both analysis tabs and the status bar filled from it.
+void BM_CalculateClickShownWindow(benchmark::State& state)
+{
+    TForm4& form = ShownForm();
+    for (auto _ : state) {
+        state.PauseTiming();
+        StartFromDefaults(form, state.range(0));
+        form.repaint();
+        state.ResumeTiming();
+        form.Button4Click();
+    }
+    if (!Silent().lastError.isEmpty())
+        state.SkipWithError(Silent().lastError.toStdString().c_str());
+}
+BENCHMARK(BM_CalculateClickShownWindow)
     ->Arg(180)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
@@ -163,16 +170,5 @@ BENCHMARK(BM_CalculateClickAgainstPlainRepetition)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    // The form reads the parameter file of the working directory: start from the defaults.
-    QTemporaryDir workDir;
-    QDir::setCurrent(workDir.path());
-    InstallMessages(&Silent());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, WorkDir::FreshAndEmpty);
 }

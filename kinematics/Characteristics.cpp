@@ -117,14 +117,9 @@ double RefineMax(const std::function<double(double)>& f, const std::function<dou
 
 MechanismCharacteristics ComputeCharacteristics(const Mechanism& m)
 {
-    LinkageLengths l;
-    l.Loa = m.Loa;
-    l.Lab = m.Lab;
-    l.Lbc = m.Lbc;
-    l.Lde = m.Lde;
-    l.Loc = m.Loc;
-    l.Lad = m.Lab / 2;
-    l.GuideOffset = m.Loc / 2;
+    Mechanism solved = m;
+    SetDerivedLengths(solved);
+    const LinkageLengths l = LengthsOf(solved);
 
     MechanismCharacteristics c;
     if (AssemblyFails(l)) {

@@ -156,12 +156,16 @@ PositionForces ForcesAt(const Mechanism& m, const PositionArrays& p,
 
 void ComputeForces(const Mechanism& m, const PositionArrays& positions,
                    const AccelerationArrays& accelerations, const MechanismCharacteristics& c,
-                   const ForceParameters& f, ForceArrays& out)
+                   const ForceParameters& f, ForceArrays& out, std::vector<PositionForces>* details)
 {
     const std::size_t n = std::min(accelerations.Size(), positions.Size());
     out.Resize(n);
+    if (details)
+        details->resize(n);
     for (std::size_t k = 0; k < n; ++k) {
         const PositionForces r = ForcesAt(m, positions, accelerations, static_cast<int>(k), c, f);
+        if (details)
+            (*details)[k] = r;
         auto put = [k](Vec2 v, std::vector<double>& x, std::vector<double>& y,
                        std::vector<double>& magnitude) {
             x[k] = v.x;

@@ -85,8 +85,10 @@ PositionForces ForcesAt(const Mechanism& m, const PositionArrays& positions,
                         const AccelerationArrays& accelerations, int k,
                         const MechanismCharacteristics& c, const ForceParameters& f);
 
-// Every position 0 .. accelerations.Size()-1; out is resized to that count. A fault throws
-// FloatingPointError; positions before it keep their values.
+// Every position 0 .. accelerations.Size()-1; out is resized to that count, and so is `details`
+// when given, which receives every position in full. A fault throws FloatingPointError; positions
+// before it keep their values.
 void ComputeForces(const Mechanism& m, const PositionArrays& positions,
                    const AccelerationArrays& accelerations, const MechanismCharacteristics& c,
-                   const ForceParameters& f, ForceArrays& out);
+                   const ForceParameters& f, ForceArrays& out,
+                   std::vector<PositionForces>* details = nullptr);

@@ -1,22 +1,20 @@
 #include "kinematics/Mechanism.h"
 
 namespace {
-constexpr double kDefaultLoa = 0.1;
-constexpr double kDefaultLab = 0.6;
-constexpr double kDefaultLbc = 0.6;
-constexpr double kDefaultLde = 0.5;
-constexpr double kDefaultLoc = 1.0;
-constexpr std::int32_t kDefaultPositionCount = 8;
+
+// The built-in mechanism: the five lengths in metres and the count of crank positions.
+struct Defaults {
+    double loa, lab, lbc, lde, loc;
+    std::int32_t positionCount;
+};
+constexpr Defaults kDefaults{0.1, 0.6, 0.6, 0.5, 1.0, 8};
+
 }  // namespace
 
 void SetDefaultParameters(Mechanism& m)
 {
-    m.Loa = kDefaultLoa;
-    m.Lab = kDefaultLab;
-    m.Lbc = kDefaultLbc;
-    m.Lde = kDefaultLde;
-    m.Loc = kDefaultLoc;
-    m.PositionCount = kDefaultPositionCount;
-    m.Lad = m.Lab / 2;
-    m.GuideOffset = m.Loc / 2;
+    const double reserved = m.Reserved;
+    m = Mechanism{kDefaults.loa, kDefaults.lab, kDefaults.lbc, kDefaults.lde, kDefaults.loc, 0, reserved, 0,
+                  kDefaults.positionCount};
+    SetDerivedLengths(m);
 }

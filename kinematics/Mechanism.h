@@ -39,3 +39,11 @@ constexpr std::int32_t kMaxPositionCount = 100000;
 // The built-in defaults: 0.1, 0.6, 0.6, 0.5, 1.0 and N = 8; Lad and GuideOffset follow from
 // Lab and Loc. Reserved keeps its value.
 void SetDefaultParameters(Mechanism& m);
+
+// The two lengths that follow from the others, as every solve sets them: D is the midpoint of
+// the coupler (Lad = Lab / 2) and the guide stands half-way between O and C (GuideOffset = Loc / 2).
+inline void SetDerivedLengths(Mechanism& m)
+{
+    m.Lad = m.Lab / 2;
+    m.GuideOffset = m.Loc / 2;
+}

@@ -3,6 +3,8 @@
 #include "kinematics/Errors.h"
 #include "kinematics/PositionKinematics.h"
 
+#include <atomic>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #endif
@@ -14,6 +16,8 @@ void PositionArrays::Resize(std::size_t n)
 }
 
 namespace {
+
+std::atomic<long> solveCalls{0};
 
 // Writes the assigned values of one position into the arrays (and ScanVe in StudyMode).
 void StorePosition(const PositionValues& values, std::size_t k, SolverState& s)
@@ -51,15 +55,20 @@ void ClearUpperVectorState()
 #endif
 }
 
+long SolveCallCount()
+{
+    return solveCalls.load(std::memory_order_relaxed);
+}
+
 SolveOutcome SolveMechanism(Mechanism& m, SolverState& s)
 {
+    solveCalls.fetch_add(1, std::memory_order_relaxed);
     ClearUpperVectorState();
     const int n = m.PositionCount;
     if (n < 1)
         return {};
     s.arrays.Resize(static_cast<std::size_t>(n));
-    m.Lad = m.Lab / 2;
-    m.GuideOffset = m.Loc / 2;
+    SetDerivedLengths(m);
 
     const LinkageLengths lengths = LengthsOf(m);
     if (AssemblyFails(lengths))

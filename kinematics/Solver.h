@@ -51,6 +51,10 @@ struct SolveOutcome {
 // a division by zero or an overflow arises; what was already written stays.
 SolveOutcome SolveMechanism(Mechanism& m, SolverState& s);
 
+// How many times SolveMechanism has run in this process: what tests count to show that no reader
+// solves the mechanism again.
+long SolveCallCount();
+
 // Returns the upper halves of the AVX registers to their clean state where the CPU has AVX (a
 // no-op elsewhere). Every entry of the computation and every worker thread calls it first: the
 // GUI's drawing leaves that state dirty, and legacy-SSE code then runs many times slower.

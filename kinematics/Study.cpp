@@ -72,8 +72,7 @@ public:
     {
         const double userLbc = m_.Lbc;
         // The solver sets these at the start of every run; nothing below changes Lab or Loc.
-        m_.Lad = m_.Lab / 2;
-        m_.GuideOffset = m_.Loc / 2;
+        SetDerivedLengths(m_);
         lengths_ = LengthsOf(m_);
         try {
             Scan();

@@ -1,72 +1,65 @@
 #include "report/CsvExport.h"
 
 #include "kinematics/NumberText.h"
+#include "kinematics/Quantities.h"
 #include "report/AtomicWrite.h"
 
 #include <QIODevice>
-#include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kFixedQuantities = 14;
-
-struct Quantity {
-    const char* header;
-    std::vector<double> PositionArrays::*values;
-};
-
-const Quantity kQuantities[kFixedQuantities] = {
-    {"Xa, м", &PositionArrays::Xa},     {"Ya, м", &PositionArrays::Ya},
-    {"Vxa, м/с", &PositionArrays::Vxa}, {"Vya, м/с", &PositionArrays::Vya},
-    {"Xb, м", &PositionArrays::Xb},     {"Yb, м", &PositionArrays::Yb},
-    {"Vxb, м/с", &PositionArrays::Vxb}, {"Vyb, м/с", &PositionArrays::Vyb},
-    {"Xd, м", &PositionArrays::Xd},     {"Yd, м", &PositionArrays::Yd},
-    {"Vxd, м/с", &PositionArrays::Vxd}, {"Vyd, м/с", &PositionArrays::Vyd},
-    {"Ye, м", &PositionArrays::Ye},     {"Ve, м/с", &PositionArrays::Ve},
-};
-
 const char* const kLineEnd = "\r\n";
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+QString Header(const Quantity& q)
+{
+    return QString::fromStdString(QuantityHeader(q));
+}
+
+// The first `rows` values of each quantity's array in `arrays`.
+template <class Arrays, std::size_t Count>
+void AddGroup(std::vector<CsvColumn>& columns, const std::array<ArrayQuantity<Arrays>, Count>& quantities,
+              const Arrays& arrays, std::size_t rows)
+{
+    for (const ArrayQuantity<Arrays>& q : quantities) {
+        const std::vector<double>& source = arrays.*q.values;
+        const std::size_t n = std::min(rows, source.size());
+        columns.push_back({Header(q.quantity), std::vector<double>(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(n))});
+    }
+}
 
 }  // namespace
 
 QString ResultsCsvHeader()
 {
-    QStringList fields{QStringLiteral("k"), QStringLiteral("φ, °")};
-    for (const Quantity& q : kQuantities)
-        fields << QString::fromUtf8(q.header);
+    QStringList fields{Header(kPositionNumber), Header(kCrankAngleDegrees)};
+    for (const auto& q : kTableQuantities)
+        fields << Header(q.quantity);
     return fields.join(u';');
 }
 
-std::vector<CsvColumn> ResultsCsvColumns(const CalculationSnapshot& snapshot)
+std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result)
 {
-    const int n = snapshot.PositionCount();
-    const auto rows = static_cast<std::size_t>(std::clamp(snapshot.tableRows, 0, static_cast<int>(snapshot.table.Size())));
+    const KinematicsResult& k = result.Kinematics();
+    const int n = k.solved.PositionCount;
+    const auto rows = static_cast<std::size_t>(k.table.Rows());
     std::vector<CsvColumn> columns;
-    CsvColumn k{QStringLiteral("k"), {}};
-    CsvColumn angle{QStringLiteral("φ, °"), {}};
+    CsvColumn number{Header(kPositionNumber), {}};
+    CsvColumn angle{Header(kCrankAngleDegrees), {}};
     for (std::size_t i = 0; i < rows; ++i) {
-        k.values.push_back(static_cast<double>(i));
+        number.values.push_back(static_cast<double>(i));
         // As the solver spaces the positions: (360/N)*k.
         angle.values.push_back((360.0 / n) * static_cast<double>(i));
     }
-    columns.push_back(std::move(k));
+    columns.push_back(std::move(number));
     columns.push_back(std::move(angle));
-    for (const Quantity& q : kQuantities) {
-        const std::vector<double>& source = snapshot.table.*q.values;
-        columns.push_back({QString::fromUtf8(q.header), std::vector<double>(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(rows))});
-    }
-    std::vector<ExtraColumn> extras = snapshot.extraColumns;
-    for (ExtraColumn& force : ForceColumns(snapshot.forces))
-        extras.push_back(std::move(force));
-    for (const ExtraColumn& extra : extras) {
-        CsvColumn column{extra.header, extra.values};
-        if (column.values.size() > rows)
-            column.values.resize(rows);
-        columns.push_back(std::move(column));
-    }
+    AddGroup(columns, kTableQuantities, k.table.positions, rows);
+    if (k.table.HasAccelerations() && rows > 0)
+        AddGroup(columns, kPointAccelerationQuantities, k.table.accelerations, rows);
+    if (result.forces.computed)
+        AddGroup(columns, kForceQuantities, result.forces.table, rows);
     return columns;
 }
 
@@ -108,9 +101,9 @@ QByteArray CsvText(const std::vector<CsvColumn>& columns, int rows)
     return text;
 }
 
-bool WriteResultsCsv(const CalculationSnapshot& snapshot, const QString& path, QString& error)
+bool WriteResultsCsv(const CalculationResult& result, const QString& path, QString& error)
 {
-    const std::vector<CsvColumn> columns = ResultsCsvColumns(snapshot);
+    const std::vector<CsvColumn> columns = ResultsCsvColumns(result);
     const QByteArray text = CsvText(columns, static_cast<int>(columns.front().values.size()));
     return WriteFileAtomically(path, [&text](QIODevice& device, QString&) {
         return device.write(text) == text.size();

@@ -12,10 +12,12 @@
 namespace {
 
 constexpr int kSeriesPenWidth = 2;
+constexpr int kWideSeriesPenWidth = 4;
 
 struct SeriesLook {
     const char* name;
     TColor color;
+    int penWidth;
 };
 
 struct ChartLook {
@@ -26,26 +28,50 @@ struct ChartLook {
     std::array<SeriesLook, 3> series;  // name nullptr: no further series
 };
 
+constexpr SeriesLook kNoSeries{nullptr, 0, 0};
+
 const ChartLook kLooks[kDiagramChartCount] = {
-    {"Chart1", "Диагрнамма скоростей т. Е", "Угол", "Скорости", {{{"Series1", clRed}, {nullptr, 0}, {nullptr, 0}}}},
+    {"Chart1", "Диагрнамма скоростей т. Е", "Угол", "Скорости",
+     {{{"Series1", clRed, kSeriesPenWidth}, kNoSeries, kNoSeries}}},
     {"Chart2", "Диагрнамма перемещений Xa", "Угол", "Перемещения",
-     {{{"FastLineSeries1", clRed}, {"Series2", clGreen}, {nullptr, 0}}}},
+     {{{"FastLineSeries1", clRed, kSeriesPenWidth}, {"Series2", clGreen, kSeriesPenWidth}, kNoSeries}}},
     {"Chart3", "Траектория движения т. D", "Xd", "Yd",
-     {{{"FastLineSeries2", clRed}, {"Series3", clGreen}, {"Series4", clGreen}}}},
+     {{{"FastLineSeries2", clRed, kSeriesPenWidth}, {"Series3", clGreen, kSeriesPenWidth},
+       {"Series4", clGreen, kSeriesPenWidth}}}},
     {"Chart4", "График изменения max угла передачи", "Длина ВС", "Мax угол передачи ",
-     {{{"FastLineSeries3", clRed}, {"FastLineSeries4", clGreen}, {"Series6", clYellow}}}},
+     {{{"FastLineSeries3", clRed, kSeriesPenWidth}, {"FastLineSeries4", clGreen, kSeriesPenWidth},
+       {"Series6", clYellow, kSeriesPenWidth}}}},
     {"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve",
-     {{{"FastLineSeries5", clRed}, {"FastLineSeries6", clGreen}, {"Series5", clYellow}}}},
+     {{{"FastLineSeries5", clRed, kSeriesPenWidth}, {"FastLineSeries6", clGreen, kSeriesPenWidth},
+       {"Series5", clYellow, kSeriesPenWidth}}}},
     {"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи",
-     {{{"FastLineSeries7", clRed}, {"FastLineSeries8", clGreen}, {"Series7", clYellow}}}},
+     {{{"FastLineSeries7", clRed, kSeriesPenWidth}, {"FastLineSeries8", clGreen, kSeriesPenWidth},
+       {"Series7", clYellow, kSeriesPenWidth}}}},
 };
 
-TChartSeries* SeriesNamed(TChart& chart, const char* name)
+const ChartLook kForceLook = {"ChartMb", "Уравновешивающий момент Mб", "Угол, °", "Mб, Н·м",
+                              {{{"SeriesMbGroups", clRed, kWideSeriesPenWidth},
+                                {"SeriesMbLever", clBlue, kSeriesPenWidth}, kNoSeries}}};
+
+std::unique_ptr<TChart> MakeChart(const ChartLook& look)
 {
-    return chart.findChild<TChartSeries*>(QString::fromLatin1(name));
+    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle));
+    for (const SeriesLook& s : look.series) {
+        if (!s.name)
+            break;
+        AddDiagramSeries(chart.get(), s.name, s.color, s.penWidth);
+    }
+    return chart;
 }
 
-void AddStudyCurve(TChartSeries* series, const StudyCurve& curve)
+TChartSeries* EmptiedSeries(TChart& chart, const char* name)
+{
+    auto* series = chart.findChild<TChartSeries*>(QString::fromLatin1(name));
+    series->ClearPoints();
+    return series;
+}
+
+void FillStudyCurve(TChartSeries* series, const StudyCurve& curve)
 {
     // A rocker length whose study run did not complete has no value and gets no point.
     for (int l = kFirstStudyLbcMm; l <= kLastStudyLbcMm; ++l) {
@@ -54,100 +80,99 @@ void AddStudyCurve(TChartSeries* series, const StudyCurve& curve)
     }
 }
 
-
-// The balancing torque over the crank angle: the groups' curve drawn wide, the lever's narrow on
-// top of it, so both show where they lie on each other.
-const ChartLook kForceLook = {"ChartMb", "Уравновешивающий момент Mб", "Угол, °", "Mб, Н·м",
-                              {{{"SeriesMbGroups", clRed}, {"SeriesMbLever", clGreen}, {nullptr, 0}}}};
-constexpr int kWideSeriesPenWidth = 4;
-
-std::unique_ptr<TChart> MakeChart(const ChartLook& look, const QImage& backImage)
+void FillOverCrankAngle(TChartSeries* series, const std::vector<double>& values, int rows)
 {
-    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle, backImage));
-    for (const SeriesLook& s : look.series) {
-        if (!s.name)
-            break;
-        AddDiagramSeries(chart.get(), s.name, s.color, kSeriesPenWidth);
+    double diagramAngle = 0;
+    for (int k = 0; k < rows; ++k) {
+        series->AddPoint(diagramAngle, values[static_cast<std::size_t>(k)]);
+        diagramAngle = diagramAngle + kTwoPi / kDiagramPositionCount;
     }
-    return chart;
+}
+
+void FillPathOfD(TChart& chart, const PositionArrays& a, int rows)
+{
+    TChartSeries* first = EmptiedSeries(chart, "Series3");
+    TChartSeries* second = EmptiedSeries(chart, "Series4");
+    if (rows <= 0)
+        return;
+    // The closed path of D as its two branches between the leftmost and rightmost points, each
+    // single-valued in X.
+    const PathBranches path = SplitClosedPath(a.Xd, rows);
+    for (int j : path.forward)
+        first->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
+    for (int j : path.backward)
+        second->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
 }
 
 }  // namespace
 
-std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage)
+std::unique_ptr<TChart> MakeDiagramChart(int number)
 {
-    return MakeChart(kLooks[number - 1], backImage);
+    return MakeChart(kLooks[number - 1]);
 }
 
-std::unique_ptr<TChart> MakeForceChart(const CalculationSnapshot& snapshot, const QImage& backImage)
+void FillDiagramChart(TChart& chart, int number, const CalculationResult& result)
 {
-    std::unique_ptr<TChart> chart = MakeChart(kForceLook, backImage);
-    const ForceArrays& f = snapshot.forces.diagrams;
-    if (!snapshot.forces.computed || f.Size() == 0)
-        return chart;
-    auto* groups = chart->findChild<TFastLineSeries*>(QStringLiteral("SeriesMbGroups"));
-    auto* lever = chart->findChild<TFastLineSeries*>(QStringLiteral("SeriesMbLever"));
-    groups->LinePen()->SetWidth(kWideSeriesPenWidth);
-    for (std::size_t k = 0; k < f.Size(); ++k) {
-        // As the solver spaces the diagrams' positions: (360/180)*k degrees.
-        const double degrees = (360.0 / kDiagramPositionCount) * static_cast<double>(k);
-        groups->AddPoint(degrees, f.MbGroups[k]);
-        lever->AddPoint(degrees, f.MbLever[k]);
-    }
-    return chart;
-}
-
-void FillDiagramChart(TChart& chart, int number, const CalculationSnapshot& snapshot)
-{
-    const PositionArrays& a = snapshot.diagrams;
-    const int computed = std::min(snapshot.diagramRows, static_cast<int>(a.Size()));
+    const KinematicsResult& k = result.Kinematics();
+    const PositionArrays& a = k.diagrams.positions;
+    const int rows = k.diagrams.Rows();
     switch (number) {
     case 1:
-    case 2: {
-        TChartSeries* series = SeriesNamed(chart, number == 1 ? "Series1" : "Series2");
-        const std::vector<double>& values = number == 1 ? a.Ve : a.Xa;
-        double diagramAngle = 0;
-        for (int k = 0; k < computed; ++k) {
-            series->AddPoint(diagramAngle, values[static_cast<std::size_t>(k)]);
-            diagramAngle = diagramAngle + kTwoPi / kDiagramPositionCount;
-        }
+        FillOverCrankAngle(EmptiedSeries(chart, "Series1"), a.Ve, rows);
         break;
-    }
-    case 3: {
-        if (computed <= 0)
-            break;
-        // The closed path of D as its two branches between the leftmost and rightmost points.
-        const PathBranches path = SplitClosedPath(a.Xd, computed);
-        TChartSeries* first = SeriesNamed(chart, "Series3");
-        TChartSeries* second = SeriesNamed(chart, "Series4");
-        for (int j : path.forward)
-            first->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
-        for (int j : path.backward)
-            second->AddPoint(a.Xd[static_cast<std::size_t>(j)], a.Yd[static_cast<std::size_t>(j)]);
+    case 2:
+        FillOverCrankAngle(EmptiedSeries(chart, "Series2"), a.Xa, rows);
         break;
-    }
+    case 3:
+        FillPathOfD(chart, a, rows);
+        break;
     case 4:
-        AddStudyCurve(SeriesNamed(chart, "Series6"), snapshot.study.MaxGammaByLbc);
+        FillStudyCurve(EmptiedSeries(chart, "Series6"), k.study.MaxGammaByLbc);
         break;
     case 5:
-        AddStudyCurve(SeriesNamed(chart, "Series5"), snapshot.study.MaxVeByLbc);
+        FillStudyCurve(EmptiedSeries(chart, "Series5"), k.study.MaxVeByLbc);
         break;
     case 6:
-        AddStudyCurve(SeriesNamed(chart, "Series7"), snapshot.study.MinGammaByLbc);
+        FillStudyCurve(EmptiedSeries(chart, "Series7"), k.study.MinGammaByLbc);
         break;
     default:
         break;
     }
 }
 
-DiagramCharts::DiagramCharts(const CalculationSnapshot& snapshot, const QImage& backImage, QSize size)
+std::unique_ptr<TChart> MakeForceChart()
+{
+    return MakeChart(kForceLook);
+}
+
+void FillForceChart(TChart& chart, const ForceArrays& diagrams)
+{
+    TChartSeries* groups = EmptiedSeries(chart, "SeriesMbGroups");
+    TChartSeries* lever = EmptiedSeries(chart, "SeriesMbLever");
+    for (std::size_t k = 0; k < diagrams.Size(); ++k) {
+        // As the solver spaces the diagrams' positions: (360/180)*k degrees.
+        const double degrees = (360.0 / kDiagramPositionCount) * static_cast<double>(k);
+        groups->AddPoint(degrees, diagrams.MbGroups[k]);
+        lever->AddPoint(degrees, diagrams.MbLever[k]);
+    }
+}
+
+DiagramCharts::DiagramCharts(const CalculationResult& result, QSize size)
 {
     for (int number = 1; number <= kDiagramChartCount; ++number) {
-        std::unique_ptr<TChart> chart = MakeDiagramChart(number, backImage);
+        std::unique_ptr<TChart> chart = MakeDiagramChart(number);
         chart->resize(size);
-        FillDiagramChart(*chart, number, snapshot);
+        FillDiagramChart(*chart, number, result);
         charts_[static_cast<std::size_t>(number - 1)] = std::move(chart);
     }
 }
 
 DiagramCharts::~DiagramCharts() = default;
+
+std::array<TChart*, kDiagramChartCount> DiagramCharts::All() const
+{
+    std::array<TChart*, kDiagramChartCount> charts{};
+    for (std::size_t i = 0; i < charts.size(); ++i)
+        charts[i] = charts_[i].get();
+    return charts;
+}

@@ -1,10 +1,10 @@
 #pragma once
-// The six diagrams built off the window, with the look and the series of the window's charts, so
-// the command line's pictures and report look like what the student sees in the program.
+// The program's charts of a result, defined once: the six diagrams of the main window (which the
+// pictures and the report show too) and the balancing-torque chart of the forces tab and the
+// report. Each is made empty, then filled from a result; filling replaces what a chart held.
 
-#include "report/Calculation.h"
+#include "kinematics/Calculation.h"
 
-#include <QImage>
 #include <QSize>
 
 #include <array>
@@ -17,27 +17,34 @@ constexpr int kDiagramChartCount = 6;
 constexpr int kReportChartWidth = 480;
 constexpr int kReportChartHeight = 300;
 
+// What the balancing-torque chart's two curves are, for the text beside it.
+inline constexpr const char* kForceChartLegend =
+    "Красная линия — по группам Ассура, синяя — по рычагу Жуковского; они должны совпадать.";
+
 // Chart `number` (1 .. 6) with its title, axis titles, look and series, all series empty.
-std::unique_ptr<TChart> MakeDiagramChart(int number, const QImage& backImage);
+std::unique_ptr<TChart> MakeDiagramChart(int number);
 
-// The balancing torque of the snapshot's force analysis over the crank angle of the diagrams'
-// 180 positions, by both methods; no points when the forces were not computed.
-std::unique_ptr<TChart> MakeForceChart(const CalculationSnapshot& snapshot, const QImage& backImage);
+// The data series of chart `number` filled from `result` as the window shows them: Ve and Xa over
+// the crank angle (accumulated by addition), the path of D in two branches, the study curves.
+void FillDiagramChart(TChart& chart, int number, const CalculationResult& result);
 
-// Appends the snapshot's points to the data series of chart `number`, as the window's diagram
-// refresh does: Ve and Xa over the crank angle, the path of D in two arcs, the three study curves.
-void FillDiagramChart(TChart& chart, int number, const CalculationSnapshot& snapshot);
+// The balancing torque over the crank angle, by both methods: the groups' curve drawn wide and
+// red, the lever's narrow and blue on top of it, so both show where they lie on each other.
+std::unique_ptr<TChart> MakeForceChart();
+// Its two curves for the forces of the diagrams' positions (none for empty arrays).
+void FillForceChart(TChart& chart, const ForceArrays& diagrams);
 
+// The six diagrams of a result built off the window, laid out at `size`.
 class DiagramCharts {
 public:
-    DiagramCharts(const CalculationSnapshot& snapshot, const QImage& backImage,
-                  QSize size = QSize(kReportChartWidth, kReportChartHeight));
+    explicit DiagramCharts(const CalculationResult& result, QSize size = QSize(kReportChartWidth, kReportChartHeight));
     ~DiagramCharts();
     DiagramCharts(const DiagramCharts&) = delete;
     DiagramCharts& operator=(const DiagramCharts&) = delete;
 
     // Chart `number`, 1 .. 6.
     TChart& Chart(int number) const { return *charts_[static_cast<std::size_t>(number - 1)]; }
+    std::array<TChart*, kDiagramChartCount> All() const;
 
 private:
     std::array<std::unique_ptr<TChart>, kDiagramChartCount> charts_;

@@ -6,7 +6,15 @@
 
 #include <QImage>
 
+// Q_INIT_RESOURCE names a function of the global namespace: orvek_report is a static library.
+static void RegisterChartResources()
+{
+    Q_INIT_RESOURCE(charts);
+}
+
 namespace {
+
+const char* const kBackImagePath = ":/charts/chart_back.png";
 
 constexpr int kSmallestChart = 30;
 constexpr int kChartMargin = 5;
@@ -28,8 +36,16 @@ void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
 
 }  // namespace
 
-TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle,
-                        const char* leftTitle, const QImage& backImage)
+const QImage& DiagramBackImage()
+{
+    static const QImage image = [] {
+        RegisterChartResources();
+        return QImage(QString::fromLatin1(kBackImagePath));
+    }();
+    return image;
+}
+
+TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle, const char* leftTitle)
 {
     auto* chart = new TChart;
     chart->setObjectName(QString::fromLatin1(objectName));
@@ -45,7 +61,7 @@ TChart* NewDiagramChart(const char* objectName, const char* title, const char* b
     chart->SetBorderWidth(2);
     chart->SetColor(kPanelColor);
     chart->Gradient()->SetVisible(true);
-    chart->SetBackImage(backImage);
+    chart->SetBackImage(DiagramBackImage());
     chart->SetBackImageTransp(true);
     chart->SetBackImageMode(pbmStretch);
     chart->SetBackImageInside(false);

@@ -9,8 +9,10 @@ class QImage;
 class TChart;
 class TFastLineSeries;
 
+// The picture behind every diagram (resources/chart_back.png).
+const QImage& DiagramBackImage();
+
 // A new chart with the diagrams' look, its title and the captions of its two axes.
-TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle,
-                        const char* leftTitle, const QImage& backImage);
+TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle, const char* leftTitle);
 // A line series of `chart` drawn with `penWidth` pixels, its X ascending.
 TFastLineSeries* AddDiagramSeries(TChart* chart, const char* objectName, TColor colour, int penWidth);

@@ -1,7 +1,9 @@
 #include "report/ReportDocument.h"
 
 #include "chart/Chart.h"
+#include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
+#include "kinematics/Quantities.h"
 #include "kinematics/RoundDecimals.h"
 #include "report/AtomicWrite.h"
 #include "report/DiagramCharts.h"
@@ -26,18 +28,15 @@ namespace {
 // The report is laid out in units of 1/96 inch whatever the device's resolution.
 constexpr double kLayoutDpi = 96;
 constexpr double kPageMarginMm = 15;
+// The text sizes, in pixels of the layout.
+struct TextPixels {
+    int title, heading, text, footer, tableLargest, tableSmallest;
+};
+constexpr TextPixels kPixels{20, 15, 13, 11, 12, 6};
+// Room, in pixels of the layout: below each page for its number, after each section, in each cell.
 constexpr double kFooterHeight = 24;
 constexpr double kSectionGap = 14;
 constexpr double kCellPadding = 4;
-constexpr int kTitlePixels = 20;
-constexpr int kHeadingPixels = 15;
-constexpr int kTextPixels = 13;
-constexpr int kFooterPixels = 11;
-constexpr int kTableLargestPixels = 12;
-constexpr int kTableSmallestPixels = 6;
-constexpr int kChartColumns = 2;
-constexpr int kTableDecimals = 3;       // the window's table rounds positive values so
-constexpr int kExtraColumnsPerTable = 7;
 
 const char* const kTextFamily = "Liberation Sans";
 const char* const kTableFamily = "Liberation Sans Narrow";
@@ -122,7 +121,7 @@ private:
     void DrawFooter()
     {
         painter_.save();
-        painter_.setFont(Font(kTextFamily, kFooterPixels));
+        painter_.setFont(Font(kTextFamily, kPixels.footer));
         painter_.setPen(Qt::black);
         painter_.drawText(QRectF(0, height_, width_, kFooterHeight), Qt::AlignHCenter | Qt::AlignBottom,
                           QStringLiteral("Страница %1").arg(page_));
@@ -143,9 +142,9 @@ QFont FittingTableFont(QPainter& painter, const std::vector<TableColumn>& column
                        std::vector<double>& columnWidths)
 {
     // Measure at the largest size once; widths scale with the size closely enough to choose.
-    const QFont largest = Font(kTableFamily, kTableLargestPixels);
+    const QFont largest = Font(kTableFamily, kPixels.tableLargest);
     const QFontMetricsF metrics(largest, painter.device());
-    const QFontMetricsF boldMetrics(Font(kTableFamily, kTableLargestPixels, true), painter.device());
+    const QFontMetricsF boldMetrics(Font(kTableFamily, kPixels.tableLargest, true), painter.device());
     std::vector<double> natural;
     for (const TableColumn& column : columns) {
         double widest = boldMetrics.horizontalAdvance(column.header);
@@ -153,17 +152,17 @@ QFont FittingTableFont(QPainter& painter, const std::vector<TableColumn>& column
             widest = std::max(widest, metrics.horizontalAdvance(column.cell(r)));
         natural.push_back(widest);
     }
-    int pixels = kTableLargestPixels;
+    int pixels = kPixels.tableLargest;
     double factor = 1;
-    for (; pixels > kTableSmallestPixels; --pixels) {
-        factor = static_cast<double>(pixels) / kTableLargestPixels;
+    for (; pixels > kPixels.tableSmallest; --pixels) {
+        factor = static_cast<double>(pixels) / kPixels.tableLargest;
         double total = 0;
         for (double w : natural)
             total += w * factor + 2 * kCellPadding;
         if (total <= width)
             break;
     }
-    factor = static_cast<double>(pixels) / kTableLargestPixels;
+    factor = static_cast<double>(pixels) / kPixels.tableLargest;
     // What is left over is shared out, so the table spans the page.
     double total = 0;
     columnWidths.clear();
@@ -204,7 +203,7 @@ void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColu
     QFont bold = font;
     bold.setBold(true);
     const double rowHeight = QFontMetricsF(font, painter.device()).height() + 3;
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
 
     // The title stays with the header and at least the first row.
     flow.Ensure(QFontMetricsF(heading, painter.device()).height() + 3 * rowHeight);
@@ -243,115 +242,138 @@ void DrawFitted(QPainter& painter, const QRectF& box, QSizeF size, const std::fu
     painter.restore();
 }
 
-const std::vector<double>& Quantity(const PositionArrays& a, int index)
+QString Header(const Quantity& q)
 {
-    const std::vector<double>* quantities[] = {&a.Xa, &a.Ya, &a.Vxa, &a.Vya, &a.Xb, &a.Yb, &a.Vxb,
-                                               &a.Vyb, &a.Xd, &a.Yd, &a.Vxd, &a.Vyd, &a.Ye, &a.Ve};
-    return *quantities[index];
+    return QString::fromStdString(QuantityHeader(q));
 }
 
-const char* const kQuantityHeaders[] = {"Xa, м",   "Ya, м",   "Vxa, м/с", "Vya, м/с", "Xb, м",
-                                        "Yb, м",   "Vxb, м/с", "Vyb, м/с", "Xd, м",   "Yd, м",
-                                        "Vxd, м/с", "Vyd, м/с", "Ye, м",   "Ve, м/с"};
-
-void DrawInputSection(PageFlow& flow, const CalculationSnapshot& s, const QDate& date)
+// The k and angle columns every table of positions starts with.
+std::vector<TableColumn> LeadingColumns(int n)
 {
-    flow.Paragraph(QString::fromUtf8(kReportTitle), Font(kTextFamily, kTitlePixels, true), 6);
-    flow.Paragraph(QStringLiteral("Дата: %1").arg(date.toString(QStringLiteral("dd.MM.yyyy"))),
-                   Font(kTextFamily, kTextPixels), kSectionGap);
+    return {
+        {Header(kPositionNumber), [](int r) { return QString::number(r); }},
+        {Header(kCrankAngleDegrees), [n](int r) { return Number((360.0 / n) * r); }},
+    };
+}
 
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
-    const QFont text = Font(kTextFamily, kTextPixels);
+// A column of the values of `q` in `arrays`, as the window's table shows them.
+template <class Arrays>
+TableColumn QuantityColumn(const ArrayQuantity<Arrays>& q, const Arrays& arrays)
+{
+    const std::vector<double>& values = arrays.*q.values;
+    return {Header(q.quantity), [&values](int r) {
+                const auto i = static_cast<std::size_t>(r);
+                return i < values.size() ? TableCellText(values[i]) : QString();
+            }};
+}
+
+void DrawInputSection(PageFlow& flow, const CalculationResult& r, const QDate& date)
+{
+    const Mechanism& typed = r.input.typed;
+    const KinematicsResult& k = r.Kinematics();
+    flow.Paragraph(QString::fromUtf8(kReportTitle), Font(kTextFamily, kPixels.title, true), 6);
+    flow.Paragraph(QStringLiteral("Дата: %1").arg(date.toString(QStringLiteral("dd.MM.yyyy"))),
+                   Font(kTextFamily, kPixels.text), kSectionGap);
+
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
     flow.Paragraph(QStringLiteral("Исходные данные"), heading);
-    flow.Paragraph(QStringLiteral("Длина кривошипа OA: Loa = %1").arg(Metres(s.typed.Loa)), text, 2);
-    flow.Paragraph(QStringLiteral("Длина шатуна AB: Lab = %1").arg(Metres(s.typed.Lab)), text, 2);
-    flow.Paragraph(QStringLiteral("Длина коромысла BC (введённая): Lbc = %1").arg(Metres(s.typed.Lbc)), text, 2);
-    flow.Paragraph(QStringLiteral("Длина звена DE: Lde = %1").arg(Metres(s.typed.Lde)), text, 2);
-    flow.Paragraph(QStringLiteral("Расстояние между опорами O и C: Loc = %1").arg(Metres(s.typed.Loc)), text, 2);
-    flow.Paragraph(QStringLiteral("Число положений кривошипа: N = %1").arg(s.PositionCount()), text, kSectionGap);
+    flow.Paragraph(QStringLiteral("Длина кривошипа OA: Loa = %1").arg(Metres(typed.Loa)), text, 2);
+    flow.Paragraph(QStringLiteral("Длина шатуна AB: Lab = %1").arg(Metres(typed.Lab)), text, 2);
+    flow.Paragraph(QStringLiteral("Длина коромысла BC (введённая): Lbc = %1").arg(Metres(typed.Lbc)), text, 2);
+    flow.Paragraph(QStringLiteral("Длина звена DE: Lde = %1").arg(Metres(typed.Lde)), text, 2);
+    flow.Paragraph(QStringLiteral("Расстояние между опорами O и C: Loc = %1").arg(Metres(typed.Loc)), text, 2);
+    flow.Paragraph(QStringLiteral("Число положений кривошипа: N = %1").arg(k.solved.PositionCount), text, kSectionGap);
 
     flow.Paragraph(QStringLiteral("Выбор длины коромысла"), heading);
-    flow.Paragraph(s.lbcChosen ? QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, "
+    flow.Paragraph(k.lbcChosen ? QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, "
                                                  "при которой скорость ползуна E наибольшая:")
                                : QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась "
                                                 "прежней:"),
                    text, 2);
-    flow.Paragraph(QStringLiteral("Принятая длина коромысла: Lbc = %1").arg(Metres(s.adopted.Lbc)), text, 2);
+    flow.Paragraph(QStringLiteral("Принятая длина коромысла: Lbc = %1").arg(Metres(k.solved.Lbc)), text, 2);
     flow.Paragraph(QStringLiteral("Таблица, диаграммы и рисунки ниже построены для этой длины коромысла."), text,
                    kSectionGap);
 
     flow.Paragraph(QStringLiteral("Мёртвые положения механизма"), heading);
-    if (s.deadAngles.empty()) {
+    const std::vector<double> deadAngles = k.DeadAngles();
+    if (deadAngles.empty()) {
         flow.Paragraph(QStringLiteral("Мёртвых положений не найдено."), text, kSectionGap);
         return;
     }
     flow.Paragraph(QStringLiteral("Углы поворота кривошипа, при которых скорость ползуна E меньше 0,001 м/с "
                                   "(по расчёту с введённой длиной коромысла):"),
                    text, 2);
-    for (std::size_t i = 0; i < s.deadAngles.size(); ++i)
+    for (std::size_t i = 0; i < deadAngles.size(); ++i)
         flow.Paragraph(QStringLiteral("%1) %2 рад = %3°")
                            .arg(i + 1)
-                           .arg(Number(s.deadAngles[i]), Number(DegreesOf(s.deadAngles[i]))),
+                           .arg(Number(deadAngles[i]), Number(Degrees(deadAngles[i]))),
                        text, 2);
     flow.Advance(kSectionGap);
 }
 
-void DrawSections(PageFlow& flow, const std::vector<ReportSection>& sections)
+// A heading and its lines.
+void DrawSection(PageFlow& flow, const QString& title, const QStringList& lines)
 {
-    for (const ReportSection& section : sections) {
-        flow.Paragraph(section.title, Font(kTextFamily, kHeadingPixels, true));
-        for (const QString& line : section.lines)
-            flow.Paragraph(line, Font(kTextFamily, kTextPixels), 2);
-        flow.Advance(kSectionGap);
-    }
+    flow.Paragraph(title, Font(kTextFamily, kPixels.heading, true));
+    for (const QString& line : lines)
+        flow.Paragraph(line, Font(kTextFamily, kPixels.text), 2);
+    flow.Advance(kSectionGap);
 }
 
-void DrawTables(PageFlow& flow, const CalculationSnapshot& s)
+// The mechanism's characteristics, next to the input.
+void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k)
 {
-    const int rows = std::clamp(s.tableRows, 0, static_cast<int>(s.table.Size()));
-    const int n = s.PositionCount();
-    const std::vector<TableColumn> leading = {
-        {QStringLiteral("k"), [](int r) { return QString::number(r); }},
-        {QStringLiteral("φ, °"), [n](int r) { return Number((360.0 / n) * r); }},
-    };
-    auto quantityColumn = [&s](int q) {
-        return TableColumn{QString::fromUtf8(kQuantityHeaders[q]),
-                           [&s, q](int r) { return TableCellText(Quantity(s.table, q)[static_cast<std::size_t>(r)]); }};
-    };
+    QStringList lines;
+    const MechanismCharacteristics& c = k.characteristics;
+    if (!k.characteristicsError.empty()) {
+        lines << QStringLiteral("Характеристики не рассчитаны: %1").arg(QString::fromStdString(k.characteristicsError));
+    } else if (c.Status != CharacteristicsStatus::Computed) {
+        lines << QStringLiteral("Кривошип не может сделать полный оборот (механизм не собирается при "
+                                "угле %1°): характеристик нет.")
+                     .arg(Number(Degrees(c.FailAngle)));
+    } else {
+        lines << QStringLiteral("Ход ползуна E: H = %1 м").arg(Number(c.Stroke))
+              << QStringLiteral("Коэффициент изменения средней скорости: K = %1").arg(Number(c.TimeRatio))
+              << QStringLiteral("Угол передачи: γmin = %1°, γmax = %2°")
+                     .arg(Number(Degrees(c.GammaMin)), Number(Degrees(c.GammaMax)))
+              << QStringLiteral("Крайние положения ползуна при углах поворота кривошипа %1° и %2°")
+                     .arg(Number(Degrees(c.Extreme1)), Number(Degrees(c.Extreme2)));
+    }
+    DrawSection(flow, QStringLiteral("Характеристики механизма"), lines);
+}
+
+void DrawTables(PageFlow& flow, const KinematicsResult& k)
+{
+    const int rows = k.table.Rows();
     if (rows == 0) {
-        flow.Paragraph(QStringLiteral("Результаты расчёта"), Font(kTextFamily, kHeadingPixels, true));
+        flow.Paragraph(QStringLiteral("Результаты расчёта"), Font(kTextFamily, kPixels.heading, true));
         flow.Paragraph(QStringLiteral("Механизм не удалось собрать ни в одном положении: таблица пуста."),
-                       Font(kTextFamily, kTextPixels), kSectionGap);
+                       Font(kTextFamily, kPixels.text), kSectionGap);
         return;
     }
+    constexpr std::size_t kFirstTableQuantities = 8;  // A and B in the first table, D and E in the second
+    const std::vector<TableColumn> leading = LeadingColumns(k.solved.PositionCount);
     std::vector<TableColumn> first = leading;
-    for (int q = 0; q < 8; ++q)
-        first.push_back(quantityColumn(q));
-    DrawTable(flow, QStringLiteral("Результаты расчёта: точки A и B"), first, rows);
     std::vector<TableColumn> second = leading;
-    for (int q = 8; q < 14; ++q)
-        second.push_back(quantityColumn(q));
+    for (std::size_t q = 0; q < kTableQuantities.size(); ++q)
+        (q < kFirstTableQuantities ? first : second).push_back(QuantityColumn(kTableQuantities[q], k.table.positions));
+    DrawTable(flow, QStringLiteral("Результаты расчёта: точки A и B"), first, rows);
     DrawTable(flow, QStringLiteral("Результаты расчёта: точки D и E"), second, rows);
-
-    for (std::size_t start = 0; start < s.extraColumns.size(); start += kExtraColumnsPerTable) {
-        std::vector<TableColumn> extra = leading;
-        const std::size_t end = std::min(s.extraColumns.size(), start + kExtraColumnsPerTable);
-        for (std::size_t c = start; c < end; ++c) {
-            const ExtraColumn& column = s.extraColumns[c];
-            extra.push_back({column.header, [&column](int r) {
-                                 const auto i = static_cast<std::size_t>(r);
-                                 return i < column.values.size() ? TableCellText(column.values[i]) : QString();
-                             }});
-        }
-        DrawTable(flow, QStringLiteral("Результаты расчёта (продолжение)"), extra, rows);
-    }
+    if (!k.table.HasAccelerations())
+        return;
+    std::vector<TableColumn> accelerations = leading;
+    for (const auto& q : kPointAccelerationQuantities)
+        accelerations.push_back(QuantityColumn(q, k.table.accelerations));
+    DrawTable(flow, QStringLiteral("Результаты расчёта (продолжение)"), accelerations, rows);
 }
 
 void DrawCharts(PageFlow& flow, const ReportInput& input)
 {
     flow.NewPage();
-    flow.Paragraph(QStringLiteral("Диаграммы"), Font(kTextFamily, kHeadingPixels, true), 6);
+    flow.Paragraph(QStringLiteral("Диаграммы"), Font(kTextFamily, kPixels.heading, true), 6);
     const double gap = 8;
+    constexpr int kChartColumns = 2;
     const double cellWidth = (flow.Width() - gap) / kChartColumns;
     int column = 0;
     double rowHeight = 0;
@@ -383,7 +405,7 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
     const double totalWidth = plan.width() + mechanism.width();
     const double factor = std::min(1.5, flow.Width() / std::max(1.0, totalWidth));
     const double height = std::max(plan.height(), mechanism.height()) * factor;
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
     flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
     const int degrees = input.drawnPosition * (360 / kDiagramPositionCount);
     flow.Paragraph(QStringLiteral("План скоростей и положение механизма (положение %1, угол поворота кривошипа %2°)")
@@ -401,7 +423,7 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
     }
     flow.Advance(height + 4);
     flow.Paragraph(QStringLiteral("Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
-                   Font(kTextFamily, kTextPixels), kSectionGap);
+                   Font(kTextFamily, kPixels.text), kSectionGap);
 }
 
 QString YesNo(bool value)
@@ -409,20 +431,21 @@ QString YesNo(bool value)
     return value ? QStringLiteral("учитывается") : QStringLiteral("не учитывается");
 }
 
-void DrawForceSection(PageFlow& flow, const CalculationSnapshot& s)
+void DrawForceSection(PageFlow& flow, const CalculationResult& r)
 {
-    const SnapshotForces& forces = s.forces;
-    if (!forces.computed && forces.error.isEmpty())
+    const ForceResult& forces = r.forces;
+    if (!forces.computed && forces.error.empty())
         return;
-    const QFont heading = Font(kTextFamily, kHeadingPixels, true);
-    const QFont text = Font(kTextFamily, kTextPixels);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
     flow.Ensure(QFontMetricsF(heading, flow.Painter().device()).height() * 8);
     flow.Paragraph(QStringLiteral("Силовой анализ"), heading);
     if (!forces.computed) {
-        flow.Paragraph(QStringLiteral("Силовой анализ не выполнен: %1").arg(forces.error), text, kSectionGap);
+        flow.Paragraph(QStringLiteral("Силовой анализ не выполнен: %1").arg(QString::fromStdString(forces.error)), text,
+                       kSectionGap);
         return;
     }
-    const ForceParameters& p = forces.parameters;
+    const ForceParameters& p = forces.loads;
     const QStringList model = {
         QStringLiteral("Масса каждого стержня равна q·l при q = %1 кг/м; центр масс — в середине звена "
                        "(у шатуна — точка D), момент инерции m·l²/12.")
@@ -442,22 +465,16 @@ void DrawForceSection(PageFlow& flow, const CalculationSnapshot& s)
         flow.Paragraph(line, text, 2);
     flow.Advance(kSectionGap);
 
-    const ForceArrays& f = forces.table;
-    const int rows = static_cast<int>(f.Size());
-    const int n = s.PositionCount();
-    const std::vector<TableColumn> columns = {
-        {QStringLiteral("k"), [](int r) { return QString::number(r); }},
-        {QStringLiteral("φ, °"), [n](int r) { return Number((360.0 / n) * r); }},
-        {QStringLiteral("Mб (группы Ассура), Н·м"),
-         [&f](int r) { return TableCellText(f.MbGroups[static_cast<std::size_t>(r)]); }},
-        {QStringLiteral("Mб (рычаг Жуковского), Н·м"),
-         [&f](int r) { return TableCellText(f.MbLever[static_cast<std::size_t>(r)]); }},
-    };
+    const int rows = static_cast<int>(forces.table.Size());
+    std::vector<TableColumn> columns = LeadingColumns(r.Kinematics().solved.PositionCount);
+    for (std::size_t q = 0; q < 2; ++q)  // the two balancing torques
+        columns.push_back(QuantityColumn(kForceQuantities[q], forces.table));
     DrawTable(flow, QStringLiteral("Уравновешивающий момент по положениям"), columns, rows);
 
     if (forces.diagrams.Size() == 0)
         return;
-    std::unique_ptr<TChart> chart = MakeForceChart(s, QImage(QStringLiteral(":/charts/chart_back.png")));
+    std::unique_ptr<TChart> chart = MakeForceChart();
+    FillForceChart(*chart, forces.diagrams);
     const QSize size(kReportChartWidth, kReportChartHeight);
     chart->resize(size);
     const double width = flow.Width() * 0.75;
@@ -467,41 +484,40 @@ void DrawForceSection(PageFlow& flow, const CalculationSnapshot& s)
     DrawFitted(flow.Painter(), box, size, [&](QPainter& painter) { PaintChart(*chart, painter, size); });
     flow.Advance(height + 4);
     flow.Paragraph(QStringLiteral("Mб по группам Ассура (широкая красная линия) и по рычагу Жуковского (узкая "
-                                  "зелёная) при 180 положениях кривошипа: кривые должны совпадать."),
+                                  "синяя) при 180 положениях кривошипа: кривые должны совпадать."),
                    text, kSectionGap);
 }
 
-std::vector<ReportSection> SectionsPlaced(const std::vector<ReportSection>& all, bool early)
+// What kept a later quantity from the report.
+void DrawLaterFaults(PageFlow& flow, const KinematicsResult& k)
 {
-    std::vector<ReportSection> chosen;
-    for (const ReportSection& s : all) {
-        if (s.nextToInput == early)
-            chosen.push_back(s);
-    }
-    return chosen;
+    if (!k.table.accelerationsError.empty())
+        DrawSection(flow, QStringLiteral("Ускорения"),
+                    {QStringLiteral("Ускорения не рассчитаны: %1").arg(QString::fromStdString(k.table.accelerationsError))});
 }
 
 }  // namespace
 
 QString TableCellText(double value)
 {
+    constexpr int kTableDecimals = 3;  // the window's table rounds positive values so
     return Number(RoundDecimals(kTableDecimals, value));
 }
 
 int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input)
 {
-    const CalculationSnapshot& s = *input.snapshot;
+    const CalculationResult& r = *input.result;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::black);
     PageFlow flow(painter, device);
-    DrawInputSection(flow, s, input.date.isValid() ? input.date : QDate::currentDate());
+    DrawInputSection(flow, r, input.date.isValid() ? input.date : QDate::currentDate());
     // The mechanism's characteristics belong next to the input; later quantities follow the table.
-    DrawSections(flow, SectionsPlaced(s.extraSections, true));
-    DrawTables(flow, s);
+    DrawCharacteristics(flow, r.Kinematics());
+    DrawTables(flow, r.Kinematics());
     DrawCharts(flow, input);
     DrawDrawings(flow, input);
-    DrawSections(flow, SectionsPlaced(s.extraSections, false));
-    DrawForceSection(flow, s);
+    DrawLaterFaults(flow, r.Kinematics());
+    DrawForceSection(flow, r);
     flow.Finish();
     return flow.Page();
 }

@@ -4,7 +4,7 @@
 // and the two drawings, page numbers in the footer. Painted as real text and vector graphics onto
 // any paged device: a PDF file, a printer, the print preview.
 
-#include "report/Calculation.h"
+#include "kinematics/Calculation.h"
 
 #include <QDate>
 #include <QImage>
@@ -17,7 +17,7 @@ class QPainter;
 class TChart;
 
 struct ReportInput {
-    const CalculationSnapshot* snapshot = nullptr;
+    const CalculationResult* result = nullptr;  // a result that did not fail
     std::array<TChart*, 6> charts{};   // Chart1 .. Chart6; a missing one is left out
     QImage velocityPlan;               // Image1
     QImage mechanismDrawing;           // Image2

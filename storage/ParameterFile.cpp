@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 
 #include <fcntl.h>
@@ -14,17 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Byte offsets of the fields in the record.
-constexpr int kOffsetLoa = 0;
-constexpr int kOffsetLab = 8;
-constexpr int kOffsetLbc = 16;
-constexpr int kOffsetLde = 24;
-constexpr int kOffsetLoc = 32;
-constexpr int kOffsetLad = 40;
-constexpr int kOffsetReserved = 48;
-constexpr int kOffsetGuideOffset = 56;
-constexpr int kOffsetPositionCount = 64;
 
 void PutUint64(std::uint8_t* out, std::uint64_t value)
 {
@@ -83,33 +73,34 @@ bool HasWriteBit(const QFileInfo& info)
 
 }  // namespace
 
+// The record's byte image is its memory layout, which Mechanism.h fixes field by field.
 std::array<std::uint8_t, kParameterRecordSize> EncodeMechanism(const Mechanism& m)
 {
     std::array<std::uint8_t, kParameterRecordSize> bytes{};
-    PutDouble(bytes.data() + kOffsetLoa, m.Loa);
-    PutDouble(bytes.data() + kOffsetLab, m.Lab);
-    PutDouble(bytes.data() + kOffsetLbc, m.Lbc);
-    PutDouble(bytes.data() + kOffsetLde, m.Lde);
-    PutDouble(bytes.data() + kOffsetLoc, m.Loc);
-    PutDouble(bytes.data() + kOffsetLad, m.Lad);
-    PutDouble(bytes.data() + kOffsetReserved, m.Reserved);
-    PutDouble(bytes.data() + kOffsetGuideOffset, m.GuideOffset);
-    PutInt32(bytes.data() + kOffsetPositionCount, m.PositionCount);
+    PutDouble(bytes.data() + offsetof(Mechanism, Loa), m.Loa);
+    PutDouble(bytes.data() + offsetof(Mechanism, Lab), m.Lab);
+    PutDouble(bytes.data() + offsetof(Mechanism, Lbc), m.Lbc);
+    PutDouble(bytes.data() + offsetof(Mechanism, Lde), m.Lde);
+    PutDouble(bytes.data() + offsetof(Mechanism, Loc), m.Loc);
+    PutDouble(bytes.data() + offsetof(Mechanism, Lad), m.Lad);
+    PutDouble(bytes.data() + offsetof(Mechanism, Reserved), m.Reserved);
+    PutDouble(bytes.data() + offsetof(Mechanism, GuideOffset), m.GuideOffset);
+    PutInt32(bytes.data() + offsetof(Mechanism, PositionCount), m.PositionCount);
     return bytes;
 }
 
 Mechanism DecodeMechanism(const std::uint8_t* bytes)
 {
     Mechanism m;
-    m.Loa = GetDouble(bytes + kOffsetLoa);
-    m.Lab = GetDouble(bytes + kOffsetLab);
-    m.Lbc = GetDouble(bytes + kOffsetLbc);
-    m.Lde = GetDouble(bytes + kOffsetLde);
-    m.Loc = GetDouble(bytes + kOffsetLoc);
-    m.Lad = GetDouble(bytes + kOffsetLad);
-    m.Reserved = GetDouble(bytes + kOffsetReserved);
-    m.GuideOffset = GetDouble(bytes + kOffsetGuideOffset);
-    m.PositionCount = GetInt32(bytes + kOffsetPositionCount);
+    m.Loa = GetDouble(bytes + offsetof(Mechanism, Loa));
+    m.Lab = GetDouble(bytes + offsetof(Mechanism, Lab));
+    m.Lbc = GetDouble(bytes + offsetof(Mechanism, Lbc));
+    m.Lde = GetDouble(bytes + offsetof(Mechanism, Lde));
+    m.Loc = GetDouble(bytes + offsetof(Mechanism, Loc));
+    m.Lad = GetDouble(bytes + offsetof(Mechanism, Lad));
+    m.Reserved = GetDouble(bytes + offsetof(Mechanism, Reserved));
+    m.GuideOffset = GetDouble(bytes + offsetof(Mechanism, GuideOffset));
+    m.PositionCount = GetInt32(bytes + offsetof(Mechanism, PositionCount));
     return m;
 }
 

@@ -1,5 +1,7 @@
 #include "views/AccelerationPlanDrawing.h"
 
+#include "kinematics/CheckedReal.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -14,6 +16,34 @@ const QColor kNormalColour(0, 0, 200);
 const QColor kTangentColour(0, 128, 0);
 
 }  // namespace
+
+AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, double omega1)
+{
+    using A = AccelerationArrays;
+    // Each plan vector and the two components it is drawn from; E moves along the guide only.
+    struct Part {
+        PlanVector AccelerationPlan::*vector;
+        std::vector<double> A::*x;
+        std::vector<double> A::*y;
+    };
+    static const Part kParts[] = {
+        {&AccelerationPlan::a, &A::Axa, &A::Aya},       {&AccelerationPlan::b, &A::Axb, &A::Ayb},
+        {&AccelerationPlan::d, &A::Axd, &A::Ayd},       {&AccelerationPlan::nBA, &A::AnBAx, &A::AnBAy},
+        {&AccelerationPlan::tBA, &A::AtBAx, &A::AtBAy}, {&AccelerationPlan::nBC, &A::AnBCx, &A::AnBCy},
+        {&AccelerationPlan::tBC, &A::AtBCx, &A::AtBCy}, {&AccelerationPlan::nED, &A::AnEDx, &A::AnEDy},
+        {&AccelerationPlan::tED, &A::AtEDx, &A::AtEDy},
+    };
+    const CheckedReal speed = omega1;
+    const CheckedReal w = speed * speed;
+    const auto scaled = [w](double x, double y) {
+        return PlanVector{(CheckedReal(x) * w).Value(), (CheckedReal(y) * w).Value()};
+    };
+    AccelerationPlan plan;
+    for (const Part& part : kParts)
+        plan.*part.vector = scaled((a.*part.x)[k], (a.*part.y)[k]);
+    plan.e = scaled(0, a.Ae[k]);
+    return plan;
+}
 
 DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, double scale)
 {
@@ -42,19 +72,22 @@ DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, do
     };
 
     // Construction first, so that the accelerations themselves stay on top.
-    arrow(a, pn1, kNormalColour, kConstructionWidth);
-    arrow(pn1, b, kTangentColour, kConstructionWidth);
-    arrow(p, pn2, kNormalColour, kConstructionWidth);
-    arrow(pn2, b, kTangentColour, kConstructionWidth);
-    arrow(d, pn3, kNormalColour, kConstructionWidth);
-    arrow(pn3, e, kTangentColour, kConstructionWidth);
-
-    arrow(a, b, kVectorColour, kRelativeWidth);
-    arrow(d, e, kVectorColour, kRelativeWidth);
-    arrow(p, a, kVectorColour, kVectorWidth);
-    arrow(p, b, kVectorColour, kVectorWidth);
-    arrow(p, d, kVectorColour, kVectorWidth);
-    arrow(p, e, kVectorColour, kVectorWidth);
+    struct Arrow {
+        const std::optional<QPoint>& from;
+        const std::optional<QPoint>& to;
+        const QColor& colour;
+        int width;
+    };
+    const Arrow arrows[] = {
+        {a, pn1, kNormalColour, kConstructionWidth},  {pn1, b, kTangentColour, kConstructionWidth},
+        {p, pn2, kNormalColour, kConstructionWidth},  {pn2, b, kTangentColour, kConstructionWidth},
+        {d, pn3, kNormalColour, kConstructionWidth},  {pn3, e, kTangentColour, kConstructionWidth},
+        {a, b, kVectorColour, kRelativeWidth},        {d, e, kVectorColour, kRelativeWidth},
+        {p, a, kVectorColour, kVectorWidth},          {p, b, kVectorColour, kVectorWidth},
+        {p, d, kVectorColour, kVectorWidth},          {p, e, kVectorColour, kVectorWidth},
+    };
+    for (const Arrow& each : arrows)
+        arrow(each.from, each.to, each.colour, each.width);
 
     DrawnPlan drawn;
     const std::pair<const std::optional<QPoint>*, const char*> letters[] = {

@@ -7,10 +7,12 @@
 //   πe = πd + a_ED^n + a_ED^τ, vertical           (E runs on the vertical guide)
 // The end of each normal part is the point n1, n2, n3. The whole plan is centred in the picture.
 
+#include "kinematics/Accelerations.h"
 #include "views/PlanCanvas.h"
 
 #include <QRect>
 
+#include <cstddef>
 #include <vector>
 
 class QImage;
@@ -26,6 +28,10 @@ struct DrawnPlan {
     std::vector<PlanLabel> labels;
     std::vector<QRect> boxes;
 };
+
+// The plan of position k of `a` (computed for ω1 = 1) at the crank speed `omega1`: every vector
+// times ω1². Checked: an overflow raises FloatingPointError.
+AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, double omega1);
 
 // Blanks `picture` and draws the plan at `scale` pixels per m/s², with the scale bar.
 DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, double scale);

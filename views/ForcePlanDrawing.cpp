@@ -27,7 +27,40 @@ bool Visible(QPoint a, QPoint b)
     return std::hypot(static_cast<double>(b.x() - a.x()), static_cast<double>(b.y() - a.y())) >= kShortestLink;
 }
 
+// `value` times the unit vector at `angle`, or at `angle` + 90° when `across`.
+PlanVector Along(double value, double angle, bool across)
+{
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    return across ? PlanVector{-s * value, c * value} : PlanVector{c * value, s * value};
+}
+
+PlanVector Plan(const Vec2& v)
+{
+    return {v.x, v.y};
+}
+
 }  // namespace
+
+ForcePlan GroupPlan(const PositionForces& f, double theta2, double theta3)
+{
+    ForcePlan plan;
+    const auto add = [&plan](const char* name, PlanVector v, bool reaction) {
+        plan.chain.push_back({QString::fromUtf8(name), v, reaction});
+    };
+    add("R12τ", Along(f.R12t, theta2, true), true);
+    add("G2", Plan(f.G2), false);
+    add("Fи2", Plan(f.F2), false);
+    add("R42", PlanVector{-f.R24.x, -f.R24.y}, false);
+    add("G3", Plan(f.G3), false);
+    add("Fи3", Plan(f.F3), false);
+    add("R03τ", Along(f.R03t, theta3, true), true);
+    add("R03n", Along(f.R03n, theta3, false), true);
+    add("R12n", Along(f.R12n, theta2, false), true);
+    plan.resultants.push_back({QStringLiteral("R12"), 8, 0});
+    plan.resultants.push_back({QStringLiteral("R03"), 6, 7});
+    return plan;
+}
 
 std::vector<PlanVector> ChainPoints(const ForcePlan& plan)
 {

@@ -3,6 +3,7 @@
 // draws the vector equation of the group's equilibrium. The chain closes when the group is in
 // equilibrium. Reactions split into parts are joined by their resultants, drawn dashed.
 
+#include "kinematics/ForceAnalysis.h"
 #include "views/AccelerationPlanDrawing.h"
 #include "views/PlanCanvas.h"
 
@@ -29,6 +30,11 @@ struct ForcePlan {
     std::vector<ForceChainLink> chain;
     std::vector<ForceResultant> resultants;
 };
+
+// The equilibrium of links 2 and 3 as a student lays it out: the tangential part of R12 first,
+// the known loads, then R03 in its two parts and the normal part of R12 closing the chain; the
+// full reactions R12 and R03 as resultants. theta2, theta3: the directions A->B and C->B.
+ForcePlan GroupPlan(const PositionForces& f, double theta2, double theta3);
 
 // The points of the chain: the start, then the end of every link in turn.
 std::vector<PlanVector> ChainPoints(const ForcePlan& plan);

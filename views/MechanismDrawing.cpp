@@ -58,9 +58,14 @@ const LabelFont& LabelFontInUse()
     return labelFont;
 }
 
-bool InArrays(const PositionArrays& arrays, int i)
+// Position i of the arrays, with the picture's origin moved to its centre for drawing it; none
+// (and nothing moved) for an index outside the arrays.
+std::optional<std::size_t> StartDrawing(TImage& image, const PositionArrays& arrays, int i)
 {
-    return i >= 0 && static_cast<std::size_t>(i) < arrays.Size();
+    if (i < 0 || static_cast<std::size_t>(i) >= arrays.Size())
+        return std::nullopt;
+    image.MoveOriginToCentre();
+    return static_cast<std::size_t>(i);
 }
 
 Pixel Shifted(const Pixel& p, int dx, int dy)
@@ -181,18 +186,17 @@ void ClearImage(TImage& image)
 
 void DrawVelocityPlan(TImage& image, const PositionArrays& arrays, int i, double planScale)
 {
-    if (!InArrays(arrays, i))
+    const std::optional<std::size_t> at = StartDrawing(image, arrays, i);
+    if (!at)
         return;
-    const auto at = static_cast<std::size_t>(i);
-    image.MoveOriginToCentre();
     CanvasPainter canvas(image);
     canvas.SetLabelFont();
 
     const Pixel p = QPoint(0, 0);
-    const Pixel a = PlanMapping(arrays.PlanXa[at], arrays.PlanYa[at], planScale);
-    const Pixel b = PlanMapping(arrays.PlanXb[at], arrays.PlanYb[at], planScale);
-    const Pixel d = PlanMapping(arrays.PlanXd[at], arrays.PlanYd[at], planScale);
-    const Pixel e = PlanMapping(arrays.PlanXe[at], arrays.PlanYe[at], planScale);
+    const Pixel a = PlanMapping(arrays.PlanXa[*at], arrays.PlanYa[*at], planScale);
+    const Pixel b = PlanMapping(arrays.PlanXb[*at], arrays.PlanYb[*at], planScale);
+    const Pixel d = PlanMapping(arrays.PlanXd[*at], arrays.PlanYd[*at], planScale);
+    const Pixel e = PlanMapping(arrays.PlanXe[*at], arrays.PlanYe[*at], planScale);
 
     canvas.Label(QPoint(3, 3), QStringLiteral("p,o,c"));
     canvas.Label(a, QStringLiteral("a"));
@@ -209,22 +213,35 @@ void DrawVelocityPlan(TImage& image, const PositionArrays& arrays, int i, double
     canvas.Line(e, p);
 }
 
+namespace {
+
+// The pixels of the moving joints E, A, B and D in position `at`.
+struct JointPixels {
+    Pixel e, a, b, d;
+};
+
+JointPixels JointsAt(const PositionArrays& arrays, std::size_t at, const Mechanism& m, double positionScale)
+{
+    return {PositionMapping(-m.GuideOffset, arrays.Ye[at], positionScale),
+            PositionMapping(arrays.Xa[at], arrays.Ya[at], positionScale),
+            PositionMapping(arrays.Xb[at], arrays.Yb[at], positionScale),
+            PositionMapping(arrays.Xd[at], arrays.Yd[at], positionScale)};
+}
+
+}  // namespace
+
 void DrawMechanism(TImage& image, const PositionArrays& arrays, int i, const Mechanism& m,
                    double positionScale)
 {
-    if (!InArrays(arrays, i))
+    const std::optional<std::size_t> at = StartDrawing(image, arrays, i);
+    if (!at)
         return;
-    const auto at = static_cast<std::size_t>(i);
-    image.MoveOriginToCentre();
     CanvasPainter canvas(image);
     canvas.SetLabelFont();
 
     const Pixel o = PositionMapping(0, 0, positionScale);
     const Pixel c = PositionMapping(-m.Loc, 0, positionScale);
-    const Pixel e = PositionMapping(-m.GuideOffset, arrays.Ye[at], positionScale);
-    const Pixel a = PositionMapping(arrays.Xa[at], arrays.Ya[at], positionScale);
-    const Pixel b = PositionMapping(arrays.Xb[at], arrays.Yb[at], positionScale);
-    const Pixel d = PositionMapping(arrays.Xd[at], arrays.Yd[at], positionScale);
+    const auto [e, a, b, d] = JointsAt(arrays, *at, m, positionScale);
 
     canvas.Label(Shifted(o, 0, 7), QStringLiteral("O"));
     canvas.Label(Shifted(c, -7, 7), QStringLiteral("C"));
@@ -263,17 +280,12 @@ void DrawMechanism(TImage& image, const PositionArrays& arrays, int i, const Mec
 void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Mechanism& m,
                     double positionScale)
 {
-    if (!InArrays(arrays, k))
+    const std::optional<std::size_t> at = StartDrawing(image, arrays, k);
+    if (!at)
         return;
-    const auto at = static_cast<std::size_t>(k);
-    image.MoveOriginToCentre();
     QImage& picture = image.Picture();
-    const Pixel dots[] = {
-        PositionMapping(-m.GuideOffset, arrays.Ye[at], positionScale),
-        PositionMapping(arrays.Xa[at], arrays.Ya[at], positionScale),
-        PositionMapping(arrays.Xb[at], arrays.Yb[at], positionScale),
-        PositionMapping(arrays.Xd[at], arrays.Yd[at], positionScale),
-    };
+    const JointPixels joints = JointsAt(arrays, *at, m, positionScale);
+    const Pixel dots[] = {joints.e, joints.a, joints.b, joints.d};
     for (const Pixel& dot : dots) {
         if (!dot)
             continue;

@@ -17,6 +17,14 @@
 
 class TImage;
 
+// The drawing tab's two pictures (the velocity plan, the mechanism) and their scales at start-up;
+// the pictures made without the window have the same sizes and scales.
+constexpr int kVelocityPlanWidth = 335;
+constexpr int kMechanismPictureWidth = 356;
+constexpr int kDrawingHeight = 368;
+constexpr int kDefaultPlanScale = 500;      // pixels per m/s
+constexpr int kDefaultPositionScale = 250;  // pixels per metre
+
 // Products beyond this many pixels are held at it: far off the picture, yet safe as integers.
 constexpr int kPixelLimit = 100000;
 // The world origin O lies this many pixels right of the image centre.

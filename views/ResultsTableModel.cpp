@@ -1,50 +1,30 @@
 #include "views/ResultsTableModel.h"
 
 #include "kinematics/NumberText.h"
+#include "kinematics/Quantities.h"
 #include "kinematics/RoundDecimals.h"
 
 #include <algorithm>
 
+static_assert(ResultsTableModel::kColumns == kTableQuantityCount, "one column per quantity of the table");
+
 namespace {
 
-struct ColumnMeaning {
-    const char* caption;
-    const char* tip;
-    bool velocity;
-};
-
-// Velocities are for the crank turning at ω1 = 1 рад/с; at another ω1 they scale by it.
-constexpr ColumnMeaning kColumnMeanings[ResultsTableModel::kColumns] = {
-    {"Xa", "координата x точки A (конец кривошипа OA)", false},
-    {"Ya", "координата y точки A (конец кривошипа OA)", false},
-    {"Vxa", "проекция скорости точки A на ось x", true},
-    {"Vya", "проекция скорости точки A на ось y", true},
-    {"Xb", "координата x точки B (шарнир шатуна AB и коромысла BC)", false},
-    {"Yb", "координата y точки B (шарнир шатуна AB и коромысла BC)", false},
-    {"Vxb", "проекция скорости точки B на ось x", true},
-    {"Vyb", "проекция скорости точки B на ось y", true},
-    {"Xd", "координата x точки D (середина шатуна AB)", false},
-    {"Yd", "координата y точки D (середина шатуна AB)", false},
-    {"Vxd", "проекция скорости точки D на ось x", true},
-    {"Vyd", "проекция скорости точки D на ось y", true},
-    {"Ye", "координата y ползуна E на вертикальной направляющей", false},
-    {"Ve", "скорость ползуна E вдоль направляющей (вверх — плюс)", true},
-};
+const Quantity& QuantityOf(int column)
+{
+    return kTableQuantities[static_cast<std::size_t>(column)].quantity;
+}
 
 QString UnitOf(int column)
 {
-    return kColumnMeanings[column].velocity ? QStringLiteral("м/с") : QStringLiteral("м");
+    return QString::fromUtf8(QuantityOf(column).unit);
 }
 
 }  // namespace
 
 const std::vector<double>& ResultsColumnArray(const PositionArrays& a, int column)
 {
-    const std::vector<double>* columns[ResultsTableModel::kColumns] = {
-        &a.Xa, &a.Ya, &a.Vxa, &a.Vya, &a.Xb, &a.Yb, &a.Vxb,
-        &a.Vyb, &a.Xd, &a.Yd, &a.Vxd, &a.Vyd, &a.Ye, &a.Ve,
-    };
-    return *columns[column];
+    return a.*kTableQuantities[static_cast<std::size_t>(column)].values;
 }
 
 void ResultsTableModel::Fill(const PositionArrays& arrays, int rowCount, int computedRows)
@@ -88,18 +68,15 @@ QString ResultsTableModel::ColumnCaption(int column)
 {
     if (column < 0 || column >= kColumns)
         return QString();
-    return QString::fromLatin1(kColumnMeanings[column].caption);
+    return QString::fromUtf8(QuantityOf(column).symbol);
 }
 
 QString ResultsTableModel::ColumnToolTip(int column)
 {
     if (column < 0 || column >= kColumns)
         return QString();
-    QString tip = QStringLiteral("%1 — %2, %3").arg(ColumnCaption(column), QString::fromUtf8(kColumnMeanings[column].tip),
-                                                     UnitOf(column));
-    if (kColumnMeanings[column].velocity)
-        tip += QStringLiteral(" (при ω1 = 1 рад/с)");
-    return tip;
+    // The table's velocities are for the crank turning at ω1 = 1 рад/с; at another ω1 they scale by it.
+    return QString::fromStdString(QuantityToolTip(QuantityOf(column), true));
 }
 
 int ResultsTableModel::rowCount(const QModelIndex& parent) const

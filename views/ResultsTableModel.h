@@ -14,7 +14,7 @@ class ResultsTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    static constexpr int kColumns = 14;
+    static constexpr int kColumns = 14;  // the quantities of kinematics/Quantities.h's kTableQuantities
     // The number a cell shows (after the display rounding), for fitting it into the cell.
     static constexpr int kValueRole = Qt::UserRole;
 

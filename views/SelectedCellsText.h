@@ -2,7 +2,11 @@
 // Copying table cells for reports: the rectangle around the selected cells as text, tabs between
 // cells and every row ended by "\n", each cell as `cellText` gives it.
 
+#include <QApplication>
+#include <QClipboard>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QString>
 
 #include <algorithm>
@@ -30,4 +34,14 @@ inline QString SelectedCellsText(const QItemSelectionModel& selection, const std
         text += u'\n';
     }
     return text;
+}
+
+// The copy key (Ctrl+C) of a table: `text` on the clipboard, the key taken; false for another key.
+inline bool CopyOnCopyKey(QKeyEvent* event, const std::function<QString()>& text)
+{
+    if (!event->matches(QKeySequence::Copy))
+        return false;
+    QApplication::clipboard()->setText(text());
+    event->accept();
+    return true;
 }

@@ -53,10 +53,6 @@ QString StringGrid::SelectionText() const
 
 void StringGrid::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setText(SelectionText());
-        event->accept();
-        return;
-    }
-    QTableView::keyPressEvent(event);
+    if (!CopyOnCopyKey(event, [this] { return SelectionText(); }))
+        QTableView::keyPressEvent(event);
 }

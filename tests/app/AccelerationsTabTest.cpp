@@ -4,7 +4,6 @@
 
 #include "TabTestSupport.h"
 
-#include "app/GuardedHandler.h"
 #include "chart/FastLineSeries.h"
 #include "kinematics/Accelerations.h"
 #include "kinematics/Characteristics.h"
@@ -162,39 +161,37 @@ TEST_F(AccelerationsTabTest, TheDiagramsCoverTheTurnAndMarkTheExtremes)
 
 TEST_F(AccelerationsTabTest, TheDiagramsTakeTheirAnglesFromTheirOwnSolve)
 {
-    // The main window hands over its record with the user's N back in place after the diagrams'
-    // 180-position solve.
-    const Mechanism m = AdoptedDefaults();
-    Solved diagrams = Solve(m, kDiagramPositions);
-    diagrams.m.PositionCount = 8;
-    tabs.accelerations->ShowDiagramSolve(diagrams.m, diagrams.s.arrays, diagrams.count, 45);
+    // The table has the user's 8 positions; the diagrams and the plan the 180 of their own solve.
+    tabs.Calculate(AdoptedDefaults(), 8, 45);
     const auto* acceleration = tabs.Find<TFastLineSeries>("SeriesAE");
     ASSERT_EQ(acceleration->Count(), kDiagramPositions);
     EXPECT_NEAR(acceleration->XValues().Value(45), 90, 1e-9);
     EXPECT_NEAR(acceleration->MaxX(), 358, 1e-9);
     EXPECT_EQ(tabs.Text("LabelAccelPosition"), QStringLiteral("Положение 45, φ = 90°"));
+    EXPECT_EQ(Grid()->rowCount(), 8);
 }
 
-TEST_F(AccelerationsTabTest, DiagramsOfChangedLengthsMarkTheirOwnExtremes)
+TEST_F(AccelerationsTabTest, EveryResultsDiagramsMarkTheirOwnExtremes)
 {
-    // A length changed after Calculate: the next redraw of the diagrams solves the new lengths,
-    // while the table and the panel still describe the calculation.
+    // Results of other lengths one after the other: the marks and the panel follow each.
     tabs.Calculate(AdoptedDefaults(), 8, 0);
     const QString stroke = tabs.Text("LabelStroke");
     Mechanism changed = AdoptedDefaults();
     changed.Lbc = 0.6;
-    const Solved d = Solve(changed, kDiagramPositions);
-    tabs.accelerations->ShowDiagramSolve(d.m, d.s.arrays, d.count, 0);
-    Mechanism solved = d.m;
+    tabs.Calculate(changed, 8, 0);
+    Mechanism solved = changed;
+    SetDerivedLengths(solved);
     const MechanismCharacteristics c = ComputeCharacteristics(solved);
     ASSERT_EQ(c.Status, CharacteristicsStatus::Computed);
     EXPECT_NEAR(tabs.Find<TFastLineSeries>("MarkVE2")->XValues().Value(0), c.Extreme2 * kDegreesPerRadian, 1e-9);
-    EXPECT_EQ(tabs.Text("LabelStroke"), stroke);
+    EXPECT_EQ(tabs.Text("LabelStroke"), General(c.Stroke) + QStringLiteral(" м"));
+    EXPECT_NE(tabs.Text("LabelStroke"), stroke);
 
-    // Back to the calculated lengths, the marks follow again.
+    // Back to the adopted lengths, the marks follow again.
     tabs.Calculate(AdoptedDefaults(), 8, 0);
     const auto second = LabelNumber(tabs.Text("LabelExtreme2"), QStringLiteral("°"));
     EXPECT_NEAR(tabs.Find<TFastLineSeries>("MarkVE2")->XValues().Value(0), *second, 1e-9);
+    EXPECT_EQ(tabs.Text("LabelStroke"), stroke);
 }
 
 TEST_F(AccelerationsTabTest, DoublingTheCrankSpeedDoublesVelocitiesAndQuadruplesAccelerations)
@@ -332,21 +329,21 @@ TEST_F(AccelerationsTabTest, FaultsReachTheErrorBoxAndLeaveNoNumbers)
     EXPECT_EQ(tabs.Find<TFastLineSeries>("SeriesAE")->Count(), 0);
     ExpectNoBrokenNumbers();
 
-    // A solve of a record with a zero coupler: every computation divides by it.
+    // A result whose table's accelerations faulted: said once, and the tab shows none of them.
     messages.Clear();
     tabs.Enter("EditOmega1", QStringLiteral("1"));
-    Solved good = Solve(AdoptedDefaults(), 8);
-    good.m.Lab = 0;
-    good.m.Lad = 0;
-    const bool ran = RunGuarded([&] { tabs.accelerations->ShowFinalSolve(good.m, good.s.arrays, good.count); });
-    EXPECT_FALSE(ran);
-    ASSERT_EQ(messages.errors.size(), 1);
-    const QStringList faults{QStringLiteral("Floating point division by zero."),
-                             QStringLiteral("Invalid floating point operation."),
-                             QStringLiteral("Floating point overflow.")};
-    EXPECT_TRUE(faults.contains(messages.errors.front())) << messages.errors.front().toStdString();
-    EXPECT_FALSE(tabs.accelerations->FinalSolve().valid);
+    ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    CalculationResult faulted = ResultOf(AdoptedDefaults(), 8);
+    auto k = std::make_shared<KinematicsResult>(faulted.Kinematics());
+    k->table.accelerations = AccelerationArrays{};
+    k->table.accelerationsError = "Floating point division by zero";
+    faulted.kinematics = k;
+    faulted.forces = AnalyseForces(*k, faulted.input.loads);
+    tabs.results->Publish(faulted);
+    EXPECT_EQ(messages.errors, QStringList{QStringLiteral("Floating point division by zero.")});
     EXPECT_EQ(Grid()->rowCount(), 0);
+    EXPECT_EQ(tabs.Find<TabTable>("ForceGrid")->Model()->rowCount(), 0) << "no forces without accelerations";
+    EXPECT_FALSE(tabs.Text("LabelStroke").isEmpty()) << "the characteristics hold";
     ExpectNoBrokenNumbers();
 }
 

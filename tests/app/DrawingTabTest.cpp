@@ -39,19 +39,9 @@ protected:
         ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
         FindComponent<QTabWidget>(form, "PageControl1")->setCurrentIndex(3);
         QApplication::processEvents();
-        edit5 = FindComponent<QLineEdit>(form, "Edit5");
-        edit6 = FindComponent<QLineEdit>(form, "Edit6");
-        edit8 = FindComponent<QLineEdit>(form, "Edit8");
-        edit9 = FindComponent<QLineEdit>(form, "Edit9");
-        edit11 = FindComponent<QLineEdit>(form, "Edit11");
-        scrollBar = FindComponent<QScrollBar>(form, "ScrollBar1");
-        upDown = FindComponent<UpDown>(form, "UpDown1");
-        checkBox = FindComponent<QCheckBox>(form, "CheckBox1");
-        timer = FindComponent<QTimer>(form, "Timer1");
-        image1 = FindComponent<TImage>(form, "Image1");
-        image2 = FindComponent<TImage>(form, "Image2");
-        series1 = FindComponent<TFastLineSeries>(form, "Series1");
     }
+
+    QLineEdit* Edit(const char* name) { return FindComponent<QLineEdit>(form, name); }
 
     // A blanked picture as the drawing tab blanks it: after a drawing, with that drawing's pen.
     static QImage Blank(int width, int penWidth)
@@ -68,7 +58,7 @@ protected:
     {
         TImage image;
         image.resize(image2->size());
-        const PositionArrays& a = form.Solver().arrays;
+        const PositionArrays& a = form.Result()->Kinematics().diagrams.positions;
         DrawMechanism(image, a, 0, form.MechanismRecord(), scale);
         ClearImage(image);
         DrawMechanism(image, a, i, form.MechanismRecord(), scale);
@@ -81,7 +71,7 @@ protected:
     {
         TImage image;
         image.resize(image1->size());
-        const PositionArrays& a = form.Solver().arrays;
+        const PositionArrays& a = form.Result()->Kinematics().diagrams.positions;
         DrawVelocityPlan(image, a, 0, scale);
         ClearImage(image);
         DrawVelocityPlan(image, a, i, scale);
@@ -125,18 +115,19 @@ protected:
     TempWorkDir dir;
     RecordingMessages messages;
     TForm4 form;
-    QLineEdit* edit5 = nullptr;
-    QLineEdit* edit6 = nullptr;
-    QLineEdit* edit8 = nullptr;
-    QLineEdit* edit9 = nullptr;
-    QLineEdit* edit11 = nullptr;
-    QScrollBar* scrollBar = nullptr;
-    UpDown* upDown = nullptr;
-    QCheckBox* checkBox = nullptr;
-    QTimer* timer = nullptr;
-    TImage* image1 = nullptr;
-    TImage* image2 = nullptr;
-    TFastLineSeries* series1 = nullptr;
+    // The strip's fields and controls, the two pictures and the velocity diagram's series.
+    QLineEdit* edit5 = Edit("Edit5");
+    QLineEdit* edit6 = Edit("Edit6");
+    QLineEdit* edit8 = Edit("Edit8");
+    QLineEdit* edit9 = Edit("Edit9");
+    QLineEdit* edit11 = Edit("Edit11");
+    QScrollBar* scrollBar = FindComponent<QScrollBar>(form, "ScrollBar1");
+    UpDown* upDown = FindComponent<UpDown>(form, "UpDown1");
+    QCheckBox* checkBox = FindComponent<QCheckBox>(form, "CheckBox1");
+    QTimer* timer = FindComponent<QTimer>(form, "Timer1");
+    TImage* image1 = FindComponent<TImage>(form, "Image1");
+    TImage* image2 = FindComponent<TImage>(form, "Image2");
+    TFastLineSeries* series1 = FindComponent<TFastLineSeries>(form, "Series1");
 };
 
 TEST_F(DrawingTabTest, StripStartsAsTheFormHoldsIt)

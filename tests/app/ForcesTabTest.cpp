@@ -150,7 +150,7 @@ TEST_F(ForcesTabTest, ThePlanOfTheGroupFollowsThePosition)
     EXPECT_GT(NonWhitePixels(first), 500);
     EXPECT_TRUE(tabs.Text("LabelForcePosition").startsWith(QStringLiteral("Положение 0, φ = 0°")));
 
-    tabs.accelerations->SelectPosition(60);
+    tabs.Select(60);
     EXPECT_NE(plan->Picture(), first);
     EXPECT_TRUE(tabs.Text("LabelForcePosition").startsWith(QStringLiteral("Положение 60, φ = 120°")));
 
@@ -189,6 +189,28 @@ TEST_F(ForcesTabTest, AnOverflowingMassGivesOneErrorAndLeavesNothingOfTheOldLoad
     EXPECT_TRUE(messages.all.isEmpty());
     EXPECT_EQ(Grid()->rowCount(), 12);
     EXPECT_EQ(tabs.Find<TFastLineSeries>("SeriesMbLever")->Count(), kDiagramPositions);
+}
+
+TEST_F(ForcesTabTest, AClickThatBroughtAFieldsMessageDoesNotToggleGravity)
+{
+    const std::vector<double> mb = Column(kMbGroups);
+    auto* gravity = tabs.Find<QCheckBox>("CheckGravity");
+    TypeInto(tabs.Find<QLineEdit>("EditLinearMass"), QStringLiteral("-1"));
+    QTest::mouseClick(gravity, Qt::LeftButton, {}, QPoint(4, gravity->height() / 2));
+    EXPECT_EQ(messages.messages, QStringList{kNegative});
+    EXPECT_TRUE(gravity->isChecked()) << "the click that left the field did not run";
+    EXPECT_TRUE(tabs.forces->Parameters().Gravity);
+    EXPECT_EQ(Column(kMbGroups), mb);
+    EXPECT_EQ(QApplication::focusWidget(), tabs.Find<QLineEdit>("EditLinearMass"));
+
+    // The next click, with the field put right, toggles it.
+    messages.Clear();
+    TypeInto(tabs.Find<QLineEdit>("EditLinearMass"), QStringLiteral("20"));
+    QTest::mouseClick(gravity, Qt::LeftButton, {}, QPoint(4, gravity->height() / 2));
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_FALSE(gravity->isChecked());
+    EXPECT_FALSE(tabs.forces->Parameters().Gravity);
+    EXPECT_NE(Column(kMbGroups), mb);
 }
 
 }  // namespace

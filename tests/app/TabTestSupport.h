@@ -3,8 +3,11 @@
 // second field to leave to, and readers of the labels and tables they fill.
 
 #include "app/AccelerationsTab.h"
+#include "app/FieldExitRule.h"
 #include "app/ForcesTab.h"
+#include "app/ResultPublisher.h"
 #include "app/TabTable.h"
+#include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/Solver.h"
@@ -43,15 +46,36 @@ inline Solved Solve(Mechanism m, int n)
     return solved;
 }
 
-// A shown window with both tabs, as the main window holds them, and a field to move to.
+// The result of a Calculate of `m` as it stands, without the study's choice of the rocker: the
+// solves of the table (at n) and of the diagrams, their accelerations, the characteristics and
+// the forces for `loads`.
+inline CalculationResult ResultOf(Mechanism m, int n, const ForceParameters& loads = {})
+{
+    m.PositionCount = n;
+    SetDerivedLengths(m);
+    CalculationResult result;
+    result.input.typed = m;
+    result.input.loads = loads;
+    auto k = std::make_shared<KinematicsResult>();
+    k->solved = m;
+    k->scanLbc = m.Lbc;
+    k->table = SolvePositions(m);
+    Mechanism diagrams = m;
+    diagrams.PositionCount = kDiagramPositions;
+    k->diagrams = SolvePositions(diagrams);
+    k->characteristics = ComputeCharacteristics(m);
+    result.forces = AnalyseForces(*k, loads);
+    result.kinematics = std::move(k);
+    return result;
+}
+
+// A shown window with both tabs and their result, as the main window holds them, and a field
+// to move to.
 struct TabsWindow {
     TabsWindow()
     {
         auto* layout = new QVBoxLayout(&window);
-        other = new QLineEdit(&window);
         other->setObjectName(QStringLiteral("OtherField"));
-        accelerations = new AccelerationsTab(&window);
-        forces = new ForcesTab(accelerations, &window);
         layout->addWidget(other);
         layout->addWidget(accelerations);
         layout->addWidget(forces);
@@ -59,13 +83,18 @@ struct TabsWindow {
         ShowActive(window);
     }
 
-    // What the main window passes after Calculate: the final solve, then the diagrams' solve.
+    // What the main window does after Calculate: the drawn position, then the result published.
     void Calculate(const Mechanism& m, int n, int selected)
     {
-        const Solved final = Solve(m, n);
-        accelerations->ShowFinalSolve(final.m, final.s.arrays, final.count);
-        const Solved diagrams = Solve(m, kDiagramPositions);
-        accelerations->ShowDiagramSolve(diagrams.m, diagrams.s.arrays, diagrams.count, selected);
+        Select(selected);
+        results->Publish(ResultOf(m, n, results->Loads()));
+    }
+
+    // The drawing tab shows another position.
+    void Select(int selected)
+    {
+        accelerations->SelectPosition(selected);
+        forces->SelectPosition(selected);
     }
 
     template <class T>
@@ -82,9 +111,11 @@ struct TabsWindow {
     }
 
     QWidget window;
-    QLineEdit* other = nullptr;
-    AccelerationsTab* accelerations = nullptr;
-    ForcesTab* forces = nullptr;
+    QLineEdit* other = new QLineEdit(&window);
+    FieldExitRule* fields = new FieldExitRule(&window);
+    ResultPublisher* results = new ResultPublisher(&window);
+    AccelerationsTab* accelerations = new AccelerationsTab(results, fields, &window);
+    ForcesTab* forces = new ForcesTab(results, fields, &window);
 };
 
 // The number a value label shows before its unit.

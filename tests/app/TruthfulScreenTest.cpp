@@ -69,7 +69,7 @@ TEST_F(TruthfulScreenTest, ThePathOfDIsTwoBranchesAscendingInXThatHoldEveryPosit
     Calculate(form);
     auto* upper = FindComponent<TFastLineSeries>(form, "Series3");
     auto* lower = FindComponent<TFastLineSeries>(form, "Series4");
-    const PositionArrays& a = form.Solver().arrays;
+    const PositionArrays& a = form.Result()->Kinematics().diagrams.positions;
     std::set<std::pair<double, double>> seen;
     for (TFastLineSeries* series : {upper, lower}) {
         ASSERT_GE(series->Count(), 2);

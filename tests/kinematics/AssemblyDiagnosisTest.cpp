@@ -1,6 +1,8 @@
 // The words for why a mechanism cannot be computed, checked against what the solver does with
 // the same lengths.
 
+#include "KinematicsTestSupport.h"
+
 #include "kinematics/AssemblyDiagnosis.h"
 #include "kinematics/Errors.h"
 #include "kinematics/Solver.h"
@@ -11,14 +13,7 @@ namespace {
 
 Mechanism WithLengths(double loa, double lab, double lbc, double lde, double loc)
 {
-    Mechanism m;
-    SetDefaultParameters(m);
-    m.Loa = loa;
-    m.Lab = lab;
-    m.Lbc = lbc;
-    m.Lde = lde;
-    m.Loc = loc;
-    return m;
+    return MakeMechanism(loa, lab, lbc, lde, loc, 8);
 }
 
 // True when a solve of 360 positions of `m` completes without a fault.

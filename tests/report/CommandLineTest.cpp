@@ -3,13 +3,18 @@
 
 #include "ReportTestSupport.h"
 
+#include "app/BatchRun.h"
 #include "app/CommandLine.h"
+#include "report/DiagramCharts.h"
 #include "kinematics/NumberText.h"
 #include "report/CsvExport.h"
 #include "storage/ParameterFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -67,6 +72,107 @@ TEST(CommandLine, UsageErrorsExitWithTwoAndSayWhat)
     const Outcome missing = RunWith({QStringLiteral("--params"), QStringLiteral("/nonexistent/startpar.tmm")});
     EXPECT_EQ(missing.status, kExitUsage);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("Не удалось прочитать параметры из файла «/nonexistent/startpar.tmm»")));
+}
+
+TEST(CommandLine, WordsThatAreNoOptionsGetTheUsageTextAndExitWithTwo)
+{
+    struct Case {
+        QStringList arguments;
+        QString says;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("-help")}, QStringLiteral("Неизвестный параметр командной строки: -help")},
+        {{QStringLiteral("-n"), QStringLiteral("8")}, QStringLiteral("Неизвестный параметр командной строки: -n")},
+        {{QStringLiteral("file.tmm")}, QStringLiteral("Лишний аргумент командной строки: file.tmm")},
+        {{QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--"), QStringLiteral("x")},
+         QStringLiteral("Лишний аргумент командной строки: x")},
+        {{QStringLiteral("--frobnicate=5")}, QStringLiteral("Неизвестный параметр командной строки: --frobnicate=5")},
+        {{QStringLiteral("--help=yes")}, QStringLiteral("Параметр --help не принимает значения.")},
+        {{QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--csv")}, QStringLiteral("После --csv нужно значение.")},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = RunWith(c.arguments);
+        EXPECT_EQ(run.status, kExitUsage) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(c.says)) << run.err.left(120).toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Использование / Usage:")));
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    // A value that starts with a minus is a value, not an option.
+    const Outcome negative = RunWith({QStringLiteral("--loa"), QStringLiteral("-0,1")});
+    EXPECT_EQ(negative.status, kExitUsage);
+    EXPECT_TRUE(negative.err.contains(QStringLiteral("Loa: Параметр не может быть отрицательным!")));
+    // "-h" is the help, and "--n" the one-letter option.
+    EXPECT_EQ(RunWith({QStringLiteral("-h")}).status, kExitSuccess);
+    const Outcome count = RunWith({QStringLiteral("--loa=0,1"), QStringLiteral("--n"), QStringLiteral("0")});
+    EXPECT_TRUE(count.err.contains(QStringLiteral("N: Ноль недопустим!"))) << count.err.toStdString();
+}
+
+TEST(CommandLine, VersionNamesTheProgram)
+{
+    const Outcome run = RunWith({QStringLiteral("--version")});
+    EXPECT_EQ(run.status, kExitSuccess);
+    EXPECT_EQ(run.out, QStringLiteral("Orvek 1.0\n"));
+    EXPECT_TRUE(RunWith({QStringLiteral("--help")}).out.contains(QStringLiteral("--version")));
+}
+
+// The real program, started without any display: every argument means the command line.
+TEST(CommandLine, TheProgramWithoutADisplayAnswersEveryWordItIsGiven)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QTemporaryDir dir;
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(ORVEK_PROGRAM), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments.join(u' ').toStdString();
+        return std::make_pair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()));
+    };
+    for (const QStringList& arguments : {QStringList{QStringLiteral("-help")}, QStringList{QStringLiteral("-n"), QStringLiteral("8")},
+                                         QStringList{QStringLiteral("file.tmm")}, QStringList{QStringLiteral("-platform"), QStringLiteral("xcb")}}) {
+        const auto [status, err] = run(arguments);
+        EXPECT_EQ(status, kExitUsage) << arguments.join(u' ').toStdString() << ": " << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("Использование / Usage:"))) << err.toStdString();
+    }
+    const auto [status, err] = run({QStringLiteral("--lbc"), QStringLiteral("0,3")});
+    EXPECT_EQ(status, kExitUsage);
+    EXPECT_TRUE(err.contains(QStringLiteral("Lbc: Вибране значення поза діапазоном"))) << err.toStdString();
+}
+
+TEST(CommandLine, ValuesGetTheVerdictOfTheWindowsFields)
+{
+    // The rocker field's range: the window's message, and no calculation.
+    const Outcome range = RunWith({QStringLiteral("--lbc"), QStringLiteral("0,3")});
+    EXPECT_EQ(range.status, kExitUsage);
+    EXPECT_TRUE(range.err.contains(QStringLiteral("Lbc: Вибране значення поза діапазоном"))) << range.err.toStdString();
+    EXPECT_TRUE(range.out.isEmpty());
+    const Outcome negative = RunWith({QStringLiteral("--lbc=-0,3")});
+    EXPECT_EQ(negative.status, kExitUsage);
+    EXPECT_TRUE(negative.err.contains(QStringLiteral("Lbc: Параметр не может быть отрицательным!")));
+    const Outcome zero = RunWith({QStringLiteral("--loc"), QStringLiteral("0,0")});
+    EXPECT_EQ(zero.status, kExitUsage);
+    EXPECT_TRUE(zero.err.contains(QStringLiteral("Loc: Ноль недопустим!")));
+    const Outcome fraction = RunWith({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--n"), QStringLiteral("8.5")});
+    EXPECT_EQ(fraction.status, kExitUsage);
+    EXPECT_TRUE(fraction.err.contains(QStringLiteral("N: Ошибка ввода данных!")));
+
+    // At the top of the range the rocker is taken, with a point or a comma.
+    const Outcome top = RunWith({QStringLiteral("--lbc"), QStringLiteral("0.9"), QStringLiteral("--n"), QStringLiteral("8")});
+    EXPECT_EQ(top.status, kExitSuccess) << top.err.toStdString();
+    EXPECT_TRUE(top.out.contains(QStringLiteral("Длина коромысла BC выбрана: 0,9 м")));
+
+    // A batch row is judged the same way.
+    QTemporaryDir dir;
+    const QString variants = dir.filePath(QStringLiteral("v.csv"));
+    WriteAll(variants, "Вариант;Loa;Lab;Lbc;Lde;Loc;N\nа;0,1;0,6;0,3;0,5;1;8\n");
+    const Outcome batch = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), dir.path()});
+    EXPECT_EQ(batch.status, kExitSomeFailed);
+    const QList<QStringList> summary = CsvCells(ReadAll(QDir(dir.path()).filePath(QStringLiteral("summary.csv"))));
+    ASSERT_EQ(summary.size(), 2);
+    EXPECT_EQ(summary[1][10], QStringLiteral("Lbc: Вибране значення поза діапазоном"));
 }
 
 TEST(CommandLine, OneMechanismFromAParameterFileWritesEveryOutput)
@@ -221,7 +327,8 @@ TEST(Batch, CommaOrTabSeparatorsWithoutBomAndAFaultingMechanism)
     const QString tabs = dir.filePath(QStringLiteral("tabs.tsv"));
     WriteAll(tabs, "Вариант\tLoa\tLab\tLbc\tLde\tLoc\tN\n"
                    "t\t0,1\t0,6\t0,6\t0,5\t1\t4\n"
-                   "huge\t1E200\t1E200\t1E200\t1E200\t1E200\t4\n"
+                   // Lbc within its range (the window's rule refuses 1E200 there): the others overflow.
+                   "huge\t0,1\t1E200\t0,6\t1E200\t1E200\t4\n"
                    "many\t0,1\t0,6\t0,6\t0,5\t1\t100001\n");
     const Outcome tabRun = RunWith({QStringLiteral("--batch"), tabs, QStringLiteral("--out"), out});
     EXPECT_EQ(tabRun.status, kExitSomeFailed);

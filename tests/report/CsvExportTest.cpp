@@ -34,13 +34,13 @@ class CsvForDefaults : public ::testing::TestWithParam<int> {};
 TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
 {
     const int n = GetParam();
-    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(n));
-    ASSERT_EQ(double{snapshot.adopted.Lbc}, 0.9);  // a copy: the packed record may sit unaligned
+    const CalculationResult result = CalculateDefaults(n);
+    ASSERT_EQ(double{result.Kinematics().solved.Lbc}, 0.9);  // a copy: the packed record may sit unaligned
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("table.csv"));
     QString error;
-    ASSERT_TRUE(WriteResultsCsv(snapshot, path, error)) << error.toStdString();
+    ASSERT_TRUE(WriteResultsCsv(result, path, error)) << error.toStdString();
     const QByteArray bytes = ReadAll(path);
 
     // The fixed header byte for byte, then the accelerations and the forces headed the same way.
@@ -86,13 +86,11 @@ INSTANTIATE_TEST_SUITE_P(N, CsvForDefaults, ::testing::Values(8, 180));
 
 TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 {
-    CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
-    snapshot.extraColumns.clear();
-    snapshot.forces = SnapshotForces{};  // only the groups given here
-    snapshot.extraColumns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
-    snapshot.extraColumns.push_back({QStringLiteral("Aya; ось, м/с²"), {1e-7, 2.5}});  // shorter than the table
-    const std::vector<CsvColumn> columns = ResultsCsvColumns(snapshot);
-    ASSERT_EQ(columns.size(), 18u);
+    std::vector<CsvColumn> columns = ResultsCsvColumns(CalculateDefaults(8));
+    ASSERT_EQ(columns.size(), 16u + 7u + 9u);
+    columns.resize(16);  // only the groups given here
+    columns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
+    columns.push_back({QStringLiteral("Aya; ось, м/с²"), {1e-7, 2.5}});  // shorter than the table
     const QList<QStringList> rows = CsvCells(CsvText(columns, 8));
     ASSERT_EQ(rows.size(), 9);
     EXPECT_EQ(rows[0].mid(0, 16).join(u';'), ResultsCsvHeader());
@@ -107,21 +105,30 @@ TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 
 TEST(CsvText, RowsTheFinalSolveDidNotReachAreLeftOut)
 {
-    CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
-    snapshot.tableRows = 3;
-    const std::vector<CsvColumn> columns = ResultsCsvColumns(snapshot);
+    CalculationResult result = CalculateDefaults(8);
+    auto k = std::make_shared<KinematicsResult>(result.Kinematics());
+    k->table.outcome.positionsDone = 3;
+    result.kinematics = k;
+    const std::vector<CsvColumn> columns = ResultsCsvColumns(result);
     EXPECT_EQ(columns.front().values.size(), 3u);
+    for (const CsvColumn& column : columns)
+        EXPECT_LE(column.values.size(), 3u) << column.header.toStdString();
     EXPECT_EQ(CsvCells(CsvText(columns, 3)).size(), 4);
+
+    // Without a position there are no accelerations nor forces to write: the fixed header only.
+    k->table.outcome.positionsDone = 0;
+    result.forces = AnalyseForces(*k, result.input.loads);
+    EXPECT_EQ(ResultsCsvColumns(result).size(), 16u);
 }
 
 TEST(CsvWrite, AProtectedOrUnreachableTargetIsLeftAsItWasWithAMessageNamingIt)
 {
-    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
+    const CalculationResult result = CalculateDefaults(8);
     QTemporaryDir dir;
     QString error;
 
     const QString missing = dir.filePath(QStringLiteral("нет/table.csv"));
-    EXPECT_FALSE(WriteResultsCsv(snapshot, missing, error));
+    EXPECT_FALSE(WriteResultsCsv(result, missing, error));
     EXPECT_TRUE(error.contains(QStringLiteral("не существует"))) << error.toStdString();
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(missing))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
@@ -129,7 +136,7 @@ TEST(CsvWrite, AProtectedOrUnreachableTargetIsLeftAsItWasWithAMessageNamingIt)
     const QString old = dir.filePath(QStringLiteral("old.csv"));
     WriteAll(old, "old contents");
     QFile::setPermissions(old, QFileDevice::ReadOwner);
-    EXPECT_FALSE(WriteResultsCsv(snapshot, old, error));
+    EXPECT_FALSE(WriteResultsCsv(result, old, error));
     EXPECT_TRUE(error.contains(QStringLiteral("защищён от записи"))) << error.toStdString();
     EXPECT_EQ(ReadAll(old), QByteArray("old contents"));
 
@@ -137,7 +144,7 @@ TEST(CsvWrite, AProtectedOrUnreachableTargetIsLeftAsItWasWithAMessageNamingIt)
     ASSERT_TRUE(QDir().mkdir(folder));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QString inReadOnly = folder + QStringLiteral("/table.csv");
-    EXPECT_FALSE(WriteResultsCsv(snapshot, inReadOnly, error));
+    EXPECT_FALSE(WriteResultsCsv(result, inReadOnly, error));
     EXPECT_TRUE(error.contains(QStringLiteral("нет прав на запись"))) << error.toStdString();
     EXPECT_TRUE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -7,6 +7,7 @@
 #include "app/FileMenu.h"
 #include "app/MainForm.h"
 #include "app/ModalAnswer.h"
+#include "app/TabTable.h"
 #include "kinematics/Accelerations.h"
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/NumberText.h"
@@ -38,10 +39,7 @@ class FileMenuTest : public ::testing::Test {
 protected:
     FileMenuTest()
     {
-        // The window may bring its own menu already.
         menu = form.findChild<FileMenu*>();
-        if (!menu)
-            menu = new FileMenu(&form);
         menu->SetFileChooser([this](FileMenu::Choice choice, const QString&) {
             choices << choice;
             return answer;
@@ -53,6 +51,45 @@ protected:
     QLineEdit* Edit(const char* name) { return FindComponent<QLineEdit>(form, name); }
     void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
     QString Status() { return form.statusBar()->currentMessage(); }
+    // The print preview opened from the menu, painted and closed: how many pages it showed.
+    int PreviewPages()
+    {
+        int pages = 0;
+        ModalAnswer answerPreview([&](QWidget* modal) {
+            if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) {
+                widget->updatePreview();
+                pages = widget->pageCount();
+            }
+            modal->close();
+        });
+        Action("ActionPrintPreview")->trigger();
+        return pages;
+    }
+    void ShowTab(const char* name)
+    {
+        QWidget* tab = FindComponent<QWidget>(form, name);
+        FindComponent<QTabWidget>(form, "PageControl1")->setCurrentWidget(tab);
+        QApplication::processEvents();
+    }
+    // The cells of the groups' balancing torques of a CSV the menu wrote.
+    static QStringList TorquesOf(const QString& path)
+    {
+        const QList<QStringList> rows = CsvCells(ReadAll(path));
+        QStringList torques;
+        if (rows.isEmpty())
+            return torques;
+        const auto column = rows[0].indexOf(QStringLiteral("Mб (группы Ассура), Н·м"));
+        for (int r = 1; r < rows.size() && column > 0; ++r)
+            torques << rows[r][column];
+        return torques;
+    }
+    static QStringList Texts(const std::vector<double>& values)
+    {
+        QStringList texts;
+        for (double v : values)
+            texts << QString::fromStdString(FormatGeneral(v));
+        return texts;
+    }
 
     TempWorkDir dir;  // no startpar.tmm: the defaults
     RecordingMessages messages;
@@ -101,9 +138,9 @@ TEST_F(FileMenuTest, StandsBeforeHelpWithItsCommandsAndTheResultCommandsWaitForA
     Calculate();
     for (const Expected& e : expected)
         EXPECT_TRUE(Action(e.name)->isEnabled()) << e.name;
-    ASSERT_NE(menu->Snapshot(), nullptr);
-    EXPECT_EQ(double{menu->Snapshot()->typed.Lbc}, 0.6) << "the length as typed, before the study";
-    EXPECT_EQ(double{menu->Snapshot()->adopted.Lbc}, 0.9);
+    ASSERT_NE(form.Result(), nullptr);
+    EXPECT_EQ(double{form.Result()->input.typed.Lbc}, 0.6) << "the length as typed, before the study";
+    EXPECT_EQ(double{form.Result()->Kinematics().solved.Lbc}, 0.9);
 }
 
 TEST_F(FileMenuTest, SaveAsThenOpenBringsTheFieldsBackAndAReadOnlyTargetIsNotReplaced)
@@ -169,7 +206,9 @@ TEST_F(FileMenuTest, ExportsWriteWhatTheCommandLineWritesForTheSameMechanism)
     Calculate();
     answer = dir.file(QStringLiteral("table"));
     Action("ActionExportCsv")->trigger();
-    const CalculationSnapshot reference = RunCalculation(menu->Snapshot()->typed);
+    CalculationInput input;
+    input.typed = form.Result()->input.typed;
+    const CalculationResult reference = ::Calculate(input);
     const std::vector<CsvColumn> columns = ResultsCsvColumns(reference);
     EXPECT_EQ(ReadAll(dir.file(QStringLiteral("table.csv"))), CsvText(columns, 8));
     EXPECT_TRUE(Status().startsWith(QStringLiteral("Таблица записана в файл"))) << Status().toStdString();
@@ -241,15 +280,7 @@ TEST_F(FileMenuTest, PrintGoesThroughThePrintDialogAndPreviewShowsThePages)
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(PdfText(printed).contains(QString::fromUtf8(kReportTitle)));
 
-    int previewPages = 0;
-    ModalAnswer answerPreview([&](QWidget* modal) {
-        if (auto* widget = modal->findChild<QPrintPreviewWidget*>()) {
-            widget->updatePreview();
-            previewPages = widget->pageCount();
-        }
-        modal->close();
-    });
-    Action("ActionPrintPreview")->trigger();
+    const int previewPages = PreviewPages();
     EXPECT_GE(previewPages, 3);
     EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
 }
@@ -302,6 +333,98 @@ TEST_F(FileMenuTest, TheCsvCarriesTheForcesWithTheForcesTabsParametersAtTheTimeO
         EXPECT_GT(std::fabs(written - defaults.MbGroups[k]), 1e-6) << "not the defaults, row " << r;
     }
     EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'\n').toStdString();
+}
+
+TEST_F(FileMenuTest, AnExportUsesTheLoadTheTabAcceptedNotATextItRefused)
+{
+    Calculate();
+    ShowTab("TabForces");
+    TypeInto(Edit("EditLinearMass"), QStringLiteral("5"));
+    LeaveWithTab(Edit("EditLinearMass"));
+    ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    answer = dir.file(QStringLiteral("accepted.csv"));
+    Action("ActionExportCsv")->trigger();
+    const QStringList accepted = TorquesOf(answer);
+    ASSERT_EQ(accepted.size(), 8);
+
+    // A refused text: the message, and the tab keeps computing with q = 5.
+    TypeInto(Edit("EditLinearMass"), QStringLiteral("-1"));
+    LeaveWithTab(Edit("EditLinearMass"));
+    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("Параметр не может быть отрицательным!")});
+    // An export from the refused field leaves it first: the message again, and nothing written.
+    messages.Clear();
+    answer = dir.file(QStringLiteral("refused.csv"));
+    Action("ActionExportCsv")->trigger();
+    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("Параметр не может быть отрицательным!")});
+    EXPECT_FALSE(QFile::exists(answer));
+
+    // The message box takes the focus without the field being left; the export then writes the
+    // forces of the accepted q = 5, not those of the refused text or of the default.
+    messages.Clear();
+    Edit("EditForceScale")->setFocus(Qt::ActiveWindowFocusReason);
+    Action("ActionExportCsv")->trigger();
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_EQ(TorquesOf(answer), accepted);
+    EXPECT_EQ(form.Result()->input.loads.LinearMass, 5);
+    auto* grid = FindComponent<TabTable>(form, "ForceGrid");
+    for (int r = 0; r < 8; ++r)
+        EXPECT_EQ(grid->Model()->CellText(r, 1), accepted[r]) << "the tab shows what was written";
+}
+
+TEST_F(FileMenuTest, ACalculateAndEveryExportRunTheOneCalculationOnce)
+{
+    const long calculations = CalculateCallCount();
+    const long solves = SolveCallCount();
+    Calculate();
+    ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_EQ(CalculateCallCount(), calculations + 1);
+    const long solvesOfTheCalculate = SolveCallCount() - solves;
+
+    answer = dir.file(QStringLiteral("table.csv"));
+    Action("ActionExportCsv")->trigger();
+    const QString pictures = dir.file(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkdir(pictures));
+    answer = pictures;
+    Action("ActionSaveImages")->trigger();
+    answer = dir.file(QStringLiteral("report.pdf"));
+    Action("ActionReportPdf")->trigger();
+    const int previewPages = PreviewPages();
+    menu->SetPrintDialog([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.file(QStringLiteral("printed.pdf")));
+        return true;
+    });
+    Action("ActionPrint")->trigger();
+
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("table.csv"))));
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 16);
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("report.pdf"))));
+    EXPECT_GE(previewPages, 3);
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("printed.pdf"))));
+    EXPECT_EQ(CalculateCallCount(), calculations + 1) << "no export calculates";
+    EXPECT_EQ(SolveCallCount() - solves, solvesOfTheCalculate) << "no export solves";
+    EXPECT_LE(solvesOfTheCalculate, 2) << "the final solve and the diagrams' solve";
+}
+
+TEST_F(FileMenuTest, ACommandLeavesAnAnalysisTabsFieldFirstAndARefusalStopsIt)
+{
+    Calculate();
+    ShowTab("TabAccelerations");
+    TypeInto(Edit("EditOmega1"), QStringLiteral("0"));
+    answer = dir.file(QStringLiteral("table.csv"));
+    Action("ActionExportCsv")->trigger();
+    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("Ноль недопустим!")});
+    EXPECT_FALSE(QFile::exists(answer)) << "the refusal stopped the export";
+    EXPECT_EQ(QApplication::focusWidget(), Edit("EditOmega1"));
+
+    // Typed and not left, an accepted speed reaches the export: the field is left first.
+    messages.Clear();
+    TypeInto(Edit("EditOmega1"), QStringLiteral("2"));
+    Action("ActionExportCsv")->trigger();
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_EQ(form.Result()->input.loads.Omega1, 2);
+    EXPECT_EQ(TorquesOf(answer), Texts(form.Result()->forces.table.MbGroups));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ReportTestSupport.h"
 
 #include "app/CommandLine.h"
+#include "app/OffscreenPictures.h"
 #include "kinematics/Accelerations.h"
 #include "kinematics/Characteristics.h"
 #include "kinematics/ForceAnalysis.h"
@@ -12,13 +13,10 @@
 #include "report/CsvExport.h"
 #include "report/ReportDocument.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -57,12 +55,12 @@ double Parsed(const QString& cell)
 TEST(ForceExport, CsvForceColumnsParsedBackAreTheModelsForcesForTheDefaults)
 {
     constexpr int n = 8;
-    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(n));
-    ASSERT_TRUE(snapshot.forces.computed) << snapshot.forces.error.toStdString();
+    const CalculationResult result = CalculateDefaults(n);
+    ASSERT_TRUE(result.forces.computed) << result.forces.error;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("table.csv"));
     QString error;
-    ASSERT_TRUE(WriteResultsCsv(snapshot, path, error)) << error.toStdString();
+    ASSERT_TRUE(WriteResultsCsv(result, path, error)) << error.toStdString();
     const QList<QStringList> rows = CsvCells(ReadAll(path));
     ASSERT_EQ(rows.size(), n + 1);
 
@@ -89,70 +87,40 @@ TEST(ForceExport, CsvForceColumnsParsedBackAreTheModelsForcesForTheDefaults)
     EXPECT_GT(std::fabs(Parsed(rows[1][first])), 0.0);
 }
 
-TEST(ForceExport, OtherParametersChangeTheColumnsAndTheSameOnesComputeNothingNew)
+TEST(ForceExport, OtherLoadsChangeTheColumnsWithoutASecondCalculate)
 {
-    CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
+    const CalculationResult first = CalculateDefaults(8);
     ForceParameters light;
     light.LinearMass = 0;
     light.SliderMass = 0;
     light.Gravity = false;
     light.Omega1 = 2;
-    UpdateForces(snapshot, light);
-    ASSERT_TRUE(snapshot.forces.computed);
+    const long calculations = CalculateCallCount();
+    const CalculationResult changed = WithLoads(first, light);
+    EXPECT_EQ(CalculateCallCount(), calculations);
+    ASSERT_TRUE(changed.forces.computed);
     const ForceArrays model = ModelForces(8, light);
-    EXPECT_EQ(snapshot.forces.table.MbGroups, model.MbGroups);
+    EXPECT_EQ(changed.forces.table.MbGroups, model.MbGroups);
     // Only the resistance is left: on the idle stroke nothing needs balancing.
     for (std::size_t k = 0; k < model.Size(); ++k) {
         if (!model.Working[k]) {
-            EXPECT_NEAR(snapshot.forces.table.MbGroups[k], 0.0, 1e-9) << k;
+            EXPECT_NEAR(changed.forces.table.MbGroups[k], 0.0, 1e-9) << k;
         }
     }
-    EXPECT_EQ(snapshot.forces.diagrams.Size(), static_cast<std::size_t>(kDiagramPositionCount));
-    const std::vector<ExtraColumn> columns = ForceColumns(snapshot.forces);
-    ASSERT_EQ(columns.size(), 9u);
-    EXPECT_EQ(columns[0].values, model.MbGroups);
-}
-
-TEST(ForceExport, WindowFieldsAreReadAndRefusedTextsKeepTheDefaults)
-{
-    QWidget window;
-    auto* q = new QLineEdit(QStringLiteral("12,5"), &window);
-    q->setObjectName(QStringLiteral("EditLinearMass"));
-    auto* m5 = new QLineEdit(QStringLiteral("0"), &window);
-    m5->setObjectName(QStringLiteral("EditSliderMass"));
-    auto* fc = new QLineEdit(QStringLiteral("-3"), &window);
-    fc->setObjectName(QStringLiteral("EditResistance"));
-    auto* omega = new QLineEdit(QStringLiteral("0"), &window);
-    omega->setObjectName(QStringLiteral("EditOmega1"));
-    auto* gravity = new QCheckBox(&window);
-    gravity->setObjectName(QStringLiteral("CheckGravity"));
-    gravity->setChecked(false);
-
-    ForceParameters f = WindowForceParameters(window);
-    EXPECT_EQ(f.LinearMass, 12.5);
-    EXPECT_EQ(f.SliderMass, 0.0) << "zero mass is allowed";
-    EXPECT_EQ(f.Resistance, 500.0) << "a negative resistance is refused";
-    EXPECT_EQ(f.Omega1, 1.0) << "ω1 = 0 is refused";
-    EXPECT_FALSE(f.Gravity);
-
-    omega->setText(QStringLiteral("2.5"));
-    fc->setText(QStringLiteral("abc"));
-    f = WindowForceParameters(window);
-    EXPECT_EQ(f.Omega1, 2.5) << "the decimal point is read too";
-    EXPECT_EQ(f.Resistance, 500.0);
-
-    const ForceParameters none = WindowForceParameters(QObject());
-    EXPECT_EQ(none.LinearMass, 20.0);
-    EXPECT_TRUE(none.Gravity);
+    EXPECT_EQ(changed.forces.diagrams.Size(), static_cast<std::size_t>(kDiagramPositionCount));
+    const std::vector<CsvColumn> columns = ResultsCsvColumns(changed);
+    ASSERT_EQ(columns.size(), 16u + 7u + 9u);
+    EXPECT_EQ(columns[16 + 7].header, kForceHeaders[0]);
+    EXPECT_EQ(columns[16 + 7].values, model.MbGroups);
 }
 
 TEST(ForceExport, ReportHoldsTheForceSectionWithEveryTorqueRow)
 {
     constexpr int n = 8;
-    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(n));
-    OffscreenPictures pictures(snapshot);
+    const CalculationResult result = CalculateDefaults(n);
+    OffscreenPictures pictures(result);
     ReportInput input;
-    input.snapshot = &snapshot;
+    input.result = &result;
     input.charts = pictures.Charts();
     input.date = QDate(2026, 3, 14);
     QTemporaryDir dir;

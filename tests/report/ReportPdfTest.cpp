@@ -3,7 +3,7 @@
 
 #include "ReportTestSupport.h"
 
-#include "app/CommandLine.h"
+#include "app/OffscreenPictures.h"
 #include "kinematics/NumberText.h"
 #include "report/ReportDocument.h"
 
@@ -22,11 +22,11 @@ struct WrittenReport {
     int pdfPages = -1;
 };
 
-WrittenReport WriteAndRead(const CalculationSnapshot& snapshot, const QString& path)
+WrittenReport WriteAndRead(const CalculationResult& result, const QString& path)
 {
-    OffscreenPictures pictures(snapshot);
+    OffscreenPictures pictures(result);
     ReportInput input;
-    input.snapshot = &snapshot;
+    input.result = &result;
     input.charts = pictures.Charts();
     input.velocityPlan = pictures.velocityPlan;
     input.mechanismDrawing = pictures.mechanismDrawing;
@@ -58,8 +58,8 @@ bool HasRow(const QStringList& words, const QStringList& cells)
 TEST(ReportPdf, HoldsTitleAdoptedLengthDeadPositionsAndEveryRowOfTheWindowsTable)
 {
     QTemporaryDir dir;
-    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(8));
-    const WrittenReport report = WriteAndRead(snapshot, dir.filePath(QStringLiteral("report.pdf")));
+    const CalculationResult result = CalculateDefaults(8);
+    const WrittenReport report = WriteAndRead(result, dir.filePath(QStringLiteral("report.pdf")));
     const QString& text = report.text;
 
     EXPECT_TRUE(text.contains(QString::fromUtf8(kReportTitle)));
@@ -69,10 +69,11 @@ TEST(ReportPdf, HoldsTitleAdoptedLengthDeadPositionsAndEveryRowOfTheWindowsTable
     EXPECT_TRUE(text.contains(QStringLiteral("Loa = 0,1 м")));
     EXPECT_TRUE(text.contains(QStringLiteral("N = 8")));
     // The four dead positions of the defaults, in radians and in degrees.
-    ASSERT_EQ(snapshot.deadAngles.size(), 4u);
+    const std::vector<double> deadAngles = result.Kinematics().DeadAngles();
+    ASSERT_EQ(deadAngles.size(), 4u);
     const char* const degrees[] = {"85°", "86°", "265°", "266°"};
     for (std::size_t i = 0; i < 4; ++i) {
-        const QString radians = QString::fromStdString(FormatGeneral(snapshot.deadAngles[i]));
+        const QString radians = QString::fromStdString(FormatGeneral(deadAngles[i]));
         EXPECT_TRUE(text.contains(radians + QStringLiteral(" рад = ") + QString::fromUtf8(degrees[i])))
             << radians.toStdString();
     }
@@ -102,13 +103,13 @@ TEST(ReportPdf, HoldsTitleAdoptedLengthDeadPositionsAndEveryRowOfTheWindowsTable
 TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
 {
     QTemporaryDir dir;
-    const WrittenReport small = WriteAndRead(RunCalculation(DefaultMechanism(8)), dir.filePath(QStringLiteral("8.pdf")));
-    const CalculationSnapshot snapshot = RunCalculation(DefaultMechanism(180));
-    const WrittenReport large = WriteAndRead(snapshot, dir.filePath(QStringLiteral("180.pdf")));
+    const WrittenReport small = WriteAndRead(CalculateDefaults(8), dir.filePath(QStringLiteral("8.pdf")));
+    const CalculationResult result = CalculateDefaults(180);
+    const WrittenReport large = WriteAndRead(result, dir.filePath(QStringLiteral("180.pdf")));
     EXPECT_EQ(large.pdfPages, large.pages);
-    // Table parts (A and B, D and E, then groups of seven further columns) of 180 rows at well
-    // over 40 and under 100 rows a page, on top of the few pages the rest takes with N = 8.
-    const int parts = 2 + static_cast<int>((snapshot.extraColumns.size() + 6) / 7);
+    // Table parts (A and B, D and E, the accelerations) of 180 rows at well over 40 and under 100
+    // rows a page, on top of the few pages the rest takes with N = 8.
+    const int parts = 3;
     const int smallTablePages = parts;  // with N = 8 each part takes a part of one page at most
     EXPECT_GE(large.pages, small.pages - smallTablePages + parts * 180 / 100);
     EXPECT_LE(large.pages, small.pages + parts * (180 / 40 + 1));
@@ -118,7 +119,7 @@ TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
     const QStringList words = Words(large.text);
     for (int k : {0, 57, 179}) {
         const QString angle = QString::fromStdString(FormatGeneral((360.0 / 180) * k));
-        EXPECT_TRUE(HasRow(words, {QString::number(k), angle, TableCellText(snapshot.table.Xa[static_cast<std::size_t>(k)])}))
+        EXPECT_TRUE(HasRow(words, {QString::number(k), angle, TableCellText(result.Kinematics().table.positions.Xa[static_cast<std::size_t>(k)])}))
             << "row " << k;
     }
     EXPECT_TRUE(large.text.contains(QStringLiteral("Страница %1").arg(large.pages)));

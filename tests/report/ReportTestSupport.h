@@ -2,6 +2,7 @@
 // Shared by the report tests: the default mechanism, files read back, the CSV split back into
 // cells, and the PDF's text through pdftotext.
 
+#include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
 
 #include <QByteArray>
@@ -18,6 +19,14 @@ inline Mechanism DefaultMechanism(int n)
     SetDefaultParameters(m);
     m.PositionCount = n;
     return m;
+}
+
+// The one Calculate of the defaults at n positions, with the default loads.
+inline CalculationResult CalculateDefaults(int n)
+{
+    CalculationInput input;
+    input.typed = DefaultMechanism(n);
+    return Calculate(input);
 }
 
 inline QByteArray ReadAll(const QString& path)

@@ -26,14 +26,7 @@ inline std::unique_ptr<TImage> MakeImage(int width, int height)
 inline Mechanism DefaultMechanism()
 {
     Mechanism m;
-    m.Loa = 0.1;
-    m.Lab = 0.6;
-    m.Lbc = 0.6;
-    m.Lde = 0.5;
-    m.Loc = 1.0;
-    m.Lad = 0.3;
-    m.GuideOffset = 0.5;
-    m.PositionCount = 8;
+    SetDefaultParameters(m);  // 0,1; 0,6; 0,6; 0,5; 1, N = 8, Lad 0,3, GuideOffset 0,5
     return m;
 }
 

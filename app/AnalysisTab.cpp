@@ -1,0 +1,117 @@
+#include "app/AnalysisTab.h"
+
+#include "app/TabField.h"
+#include "app/TabTable.h"
+#include "kinematics/Errors.h"
+#include "kinematics/Quantities.h"
+#include "views/TImage.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPlanWidth = 335;
+constexpr int kPlanHeight = 340;
+constexpr int kFieldGap = 8;
+
+}  // namespace
+
+AnalysisTab::AnalysisTab(const char* objectName, const char* stripName, const char* pagesName,
+                         ResultPublisher* results, FieldExitRule* fields, QWidget* parent)
+    : QWidget(parent), results_(results), fields_(fields)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QString::fromLatin1(stripName));
+    strip_ = new QHBoxLayout(strip);
+    strip_->setContentsMargins(4, 0, 4, 0);
+    layout->addWidget(strip);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QString::fromLatin1(pagesName));
+    layout->addWidget(pages_, 1);
+
+    connect(results_, &ResultPublisher::Published, this,
+            [this](const std::shared_ptr<const CalculationResult>&, ResultChange change) { OnPublished(change); });
+}
+
+TabField* AnalysisTab::AddField(const char* caption, const char* objectName, double initial, const InputRule& rule,
+                                int width, const char* hint)
+{
+    QWidget* strip = strip_->parentWidget();
+    strip_->addWidget(new QLabel(QString::fromUtf8(caption), strip));
+    auto* field = new TabField(strip, objectName, initial, rule, fields_);
+    field->Edit()->setFixedWidth(width);
+    field->Edit()->setToolTip(QString::fromUtf8(hint));
+    strip_->addWidget(field->Edit());
+    strip_->addSpacing(kFieldGap);
+    return field;
+}
+
+void AnalysisTab::AddPage(QWidget* page, const char* caption)
+{
+    pages_->addTab(page, QString::fromUtf8(caption));
+}
+
+TabTable* AnalysisTab::AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities,
+                                    const char* caption)
+{
+    std::vector<const Quantity*> columns{&kCrankAngleDegrees};
+    columns.insert(columns.end(), quantities.begin(), quantities.end());
+    auto* table = new TabTable(objectName, columns);
+    AddPage(table, caption);
+    return table;
+}
+
+QWidget* AnalysisTab::MakePlanPage(const char* imageName, QWidget* beside, TImage*& image)
+{
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(2, 2, 2, 2);
+    image = new TImage(page);
+    image->setObjectName(QString::fromLatin1(imageName));
+    image->setFixedSize(kPlanWidth, kPlanHeight);
+    row->addWidget(image, 0, Qt::AlignTop);
+    row->addWidget(beside, 1);
+    return page;
+}
+
+void AnalysisTab::ClearPlan(TImage* image, QLabel* caption)
+{
+    image->Picture().fill(Qt::white);
+    image->Changed();
+    caption->clear();
+}
+
+void AnalysisTab::SelectPosition(int selected)
+{
+    selected_ = selected;
+    // A result the tab has not shown yet gets its plan when it is shown; one the tab could not
+    // show has no plan either (its fault was said once).
+    if (shown_ && shown_ == Result() && !failed_)
+        DrawPlan();
+}
+
+void AnalysisTab::OnPublished(ResultChange change)
+{
+    const CalculationResult* result = Result();
+    shown_ = result;
+    failed_ = false;
+    try {
+        ShowResult(*result, change);
+        DrawPlan();
+    } catch (const FloatingPointError& error) {
+        // Nothing stays on screen that belongs to an earlier result or another speed.
+        failed_ = true;
+        ClearResult();
+        results_->ReportFault(QString::fromUtf8(error.what()));
+    }
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The frame of the analysis tabs ("Ускорения", "Силы"): a strip of input fields over pages of
+// charts, a table and a vector plan, all showing the window's one result. The frame subscribes
+// the tab to the result, turns a fault of the tab's own arithmetic into a cleared tab and one
+// report to the publisher, and draws the plan of the position the drawing tab shows.
+//
+// A tab builds its strip and pages with the frame's helpers and implements three things: show a
+// result, clear everything shown, draw the plan of the selected position.
+
+#include "app/ResultPublisher.h"
+
+#include <QWidget>
+
+class FieldExitRule;
+class QHBoxLayout;
+class QLabel;
+class QTabWidget;
+class TabField;
+class TabTable;
+class TImage;
+struct InputRule;
+struct Quantity;
+
+class AnalysisTab : public QWidget {
+    Q_OBJECT
+
+public:
+    // The position of the diagrams' solve whose plan the tab draws (one outside it draws none).
+    void SelectPosition(int selected);
+    int SelectedPosition() const { return selected_; }
+
+protected:
+    // `fields` registers the strip's fields, so that leaving them follows the window's rule.
+    AnalysisTab(const char* objectName, const char* stripName, const char* pagesName, ResultPublisher* results,
+                FieldExitRule* fields, QWidget* parent);
+
+    // ---- Building ----
+    // A caption and a field in the strip; `width` pixels wide, with its tooltip.
+    TabField* AddField(const char* caption, const char* objectName, double initial, const InputRule& rule, int width,
+                       const char* hint);
+    QHBoxLayout* Strip() const { return strip_; }
+    void AddPage(QWidget* page, const char* caption);
+    // A table page headed by the angle "φ, °" and `quantities`.
+    TabTable* AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities, const char* caption);
+    // A page with the plan's picture on the left and `beside` on the right.
+    QWidget* MakePlanPage(const char* imageName, QWidget* beside, TImage*& image);
+
+    // ---- The result ----
+    ResultPublisher& Results() const { return *results_; }
+    const CalculationResult* Result() const { return results_->Result().get(); }
+    // True after the tab's own arithmetic faulted on the current result: nothing of it is shown.
+    bool ShowingFailed() const { return failed_; }
+
+    virtual void ShowResult(const CalculationResult& result, ResultChange change) = 0;
+    virtual void ClearResult() = 0;
+    // Draws the plan of SelectedPosition() of the current result (may throw FloatingPointError).
+    virtual void DrawPlan() = 0;
+    // Blanks a plan picture and its caption.
+    static void ClearPlan(TImage* image, QLabel* caption);
+
+private:
+    void OnPublished(ResultChange change);
+
+    ResultPublisher* results_;
+    FieldExitRule* fields_;
+    QHBoxLayout* strip_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    int selected_ = 0;
+    const CalculationResult* shown_ = nullptr;  // the result the tab showed last
+    bool failed_ = false;
+};

@@ -1,0 +1,48 @@
+#include "app/ResultPublisher.h"
+
+#include "app/UserMessages.h"
+#include "app/GuardedHandler.h"
+
+ResultPublisher::ResultPublisher(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("ResultPublisher"));
+}
+
+void ResultPublisher::Publish(CalculationResult result)
+{
+    if (result.Failed())
+        return;
+    result_ = std::make_shared<const CalculationResult>(std::move(result));
+    loads_ = result_->input.loads;
+    Announce(ResultChange::Calculated);
+}
+
+void ResultPublisher::ChangeLoads(const ForceParameters& loads)
+{
+    loads_ = loads;
+    if (!result_)
+        return;
+    result_ = std::make_shared<const CalculationResult>(WithLoads(*result_, loads));
+    Announce(ResultChange::LoadsChanged);
+}
+
+void ResultPublisher::ReportFault(const QString& text)
+{
+    if (reportedFault_.isEmpty())
+        reportedFault_ = text;
+}
+
+void ResultPublisher::Announce(ResultChange change)
+{
+    reportedFault_.clear();
+    const std::shared_ptr<const CalculationResult> published = result_;
+    emit Published(published, change);
+    // A change of the loads computed only the loads' parts again: only their fault is new.
+    QString fault = QString::fromStdString(change == ResultChange::Calculated ? published->FirstPartError()
+                                                                                : published->forces.error);
+    if (fault.isEmpty())
+        fault = reportedFault_;
+    reportedFault_.clear();
+    if (!fault.isEmpty())
+        Messages().ShowError(ErrorBoxText(fault));
+}

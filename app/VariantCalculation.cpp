@@ -1,0 +1,104 @@
+#include "app/VariantCalculation.h"
+
+#include "app/GuardedHandler.h"
+#include "app/OffscreenPictures.h"
+#include "kinematics/Angles.h"
+#include "kinematics/InputRule.h"
+#include "kinematics/NumberText.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+// The field's first message, or empty when `verdict` accepted the text.
+QString FirstMessage(const InputVerdict& verdict)
+{
+    return verdict.Accepted() ? QString() : QString::fromUtf8(InputMessageText(verdict.messages.front()));
+}
+
+}  // namespace
+
+double Mechanism::*const kLengthFields[5] = {&Mechanism::Loa, &Mechanism::Lab, &Mechanism::Lbc, &Mechanism::Lde,
+                                             &Mechanism::Loc};
+
+QString FieldError(const char* field, const QString& text)
+{
+    return QStringLiteral("%1: %2").arg(QString::fromLatin1(field), text);
+}
+
+QString ReadLength(int field, const QString& text, double& value)
+{
+    const InputRule& rule = kLengthFields[field] == &Mechanism::Lbc ? kRockerLengthRule : kLengthRule;
+    const InputVerdict verdict = JudgeInput(text.trimmed().toStdString(), rule, 0);
+    if (verdict.Accepted())
+        value = verdict.value;
+    return FirstMessage(verdict);
+}
+
+QString ReadPositionCount(const QString& text, std::int32_t& value)
+{
+    const InputVerdict verdict = JudgeInput(text.trimmed().toStdString(), kPositionCountRule, 0);
+    if (!verdict.Accepted())
+        return FirstMessage(verdict);
+    value = verdict.Integer();
+    return QString::fromStdString(PositionCountRefusal(value).value_or(std::string()));
+}
+
+std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error)
+{
+    try {
+        CalculationInput input;
+        input.typed = m;
+        CalculationResult result = Calculate(input);
+        if (result.Failed()) {
+            error = ErrorBoxText(QString::fromStdString(result.failure->text));
+            return std::nullopt;
+        }
+        if (result.Kinematics().table.Rows() == 0) {
+            error = QStringLiteral("Механизм с такими длинами звеньев не собирается: не рассчитано ни одного положения.");
+            return std::nullopt;
+        }
+        return result;
+    } catch (const std::bad_alloc&) {
+        error = QStringLiteral("Недостаточно памяти для расчёта.");
+    }
+    return std::nullopt;
+}
+
+double LargestSliderSpeed(const CalculationResult& result)
+{
+    const SolvedPositions& table = result.Kinematics().table;
+    const auto rows = static_cast<std::size_t>(table.Rows());
+    double largest = table.positions.Ve.empty() ? 0 : table.positions.Ve.front();
+    for (std::size_t i = 1; i < rows; ++i)
+        largest = std::max(largest, table.positions.Ve[i]);
+    return largest;
+}
+
+QString DeadDegreesText(const CalculationResult& result)
+{
+    QStringList degrees;
+    for (double angle : result.Kinematics().DeadAngles())
+        degrees << NumberText(Degrees(angle));
+    return degrees.join(u' ');
+}
+
+QString NumberText(double x)
+{
+    return QString::fromStdString(FormatGeneral(x));
+}
+
+ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures)
+{
+    ReportInput input;
+    input.result = &result;
+    input.charts = pictures.Charts();
+    input.velocityPlan = pictures.velocityPlan;
+    input.mechanismDrawing = pictures.mechanismDrawing;
+    input.drawnPosition = 0;
+    input.date = QDate::currentDate();
+    return input;
+}

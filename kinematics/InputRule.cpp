@@ -1,0 +1,78 @@
+#include "kinematics/InputRule.h"
+
+#include "kinematics/Mechanism.h"
+#include "kinematics/NumberText.h"
+
+#include <limits>
+
+namespace {
+
+const char* const kTooManyPositionsText = "Слишком большое количество положений механизма (не более 100000)";
+
+}  // namespace
+
+const InputRule kLengthRule{false, false, std::nullopt};
+const InputRule kRockerLengthRule{false, false, ValueRange{kMinRockerLength, kMaxRockerLength}};
+const InputRule kPositionCountRule{true, false, std::nullopt};
+const InputRule kPositiveRule{false, false, std::nullopt};
+const InputRule kLoadRule{false, true, std::nullopt};
+
+const char* InputMessageText(InputMessage message)
+{
+    switch (message) {
+    case InputMessage::Negative:
+        return "Параметр не может быть отрицательным!";
+    case InputMessage::Zero:
+        return "Ноль недопустим!";
+    case InputMessage::OutOfRange:
+        return "Вибране значення поза діапазоном";
+    case InputMessage::NotANumber:
+        break;
+    }
+    return "Ошибка ввода данных!";
+}
+
+bool InputMessageBeeps(InputMessage message)
+{
+    return message != InputMessage::OutOfRange;
+}
+
+std::int32_t InputVerdict::Integer() const
+{
+    // Integer rules only ever hold values read as 32-bit integers or given as such before.
+    if (!(value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()))
+        return 0;
+    return static_cast<std::int32_t>(value);
+}
+
+InputVerdict JudgeInput(const std::string& text, const InputRule& rule, double previous)
+{
+    InputVerdict verdict;
+    verdict.value = previous;
+    std::optional<double> parsed;
+    if (rule.integer) {
+        if (const auto whole = ParseInteger(text))
+            parsed = *whole;
+    } else {
+        parsed = ParseDecimal(text);
+    }
+    if (parsed)
+        verdict.value = *parsed;
+    else
+        verdict.messages.push_back(InputMessage::NotANumber);
+    if (verdict.value < 0)
+        verdict.messages.push_back(InputMessage::Negative);
+    if (verdict.value == 0 && !rule.zeroAllowed)
+        verdict.messages.push_back(InputMessage::Zero);
+    // Written as the window's test, so a NaN kept from a file gets no range message.
+    if (rule.range && (verdict.value <= rule.range->above || verdict.value > rule.range->atMost))
+        verdict.messages.push_back(InputMessage::OutOfRange);
+    return verdict;
+}
+
+std::optional<std::string> PositionCountRefusal(std::int32_t positionCount)
+{
+    if (positionCount > kMaxPositionCount)
+        return std::string(kTooManyPositionsText);
+    return std::nullopt;
+}
