@@ -13,7 +13,7 @@ constexpr const char* kNoDynamics = " Динамика машины не рас�
 
 std::string NotFullTurnReason(double failAngle)
 {
-    const double degrees = (CheckedReal(failAngle) * 180 / kPi).Value();
+    const double degrees = Degrees(failAngle);
     return "Кривошип не проворачивается на полный оборот: при φ = " + FormatGeneral(degrees)
            + "° звенья механизма не собираются." + kNoDynamics;
 }

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kLinks = 4;
-constexpr double kDegreesPerRadian = 180 / kPi;
 
 const char* const kLinkNames[kLinks] = {"кривошип OA", "шатун AB", "коромысло BC", "стойка OC"};
 const char* const kLinkSymbols[kLinks] = {"lOA", "lAB", "lBC", "lOC"};
@@ -164,7 +163,7 @@ FullTurnVerdict JudgeFullTurn(const Mechanism& m, const MechanismCharacteristics
         v.reason = "длины звеньев должны быть положительными";
     if (v.reason.empty())  // a gap narrower than the whole-degree steps of the diagnosis
         v.reason = "звено DE не достаёт до направляющей ползуна вблизи φ = "
-                   + FormatSignificant(c.FailAngle * kDegreesPerRadian, 4) + "°";
+                   + FormatSignificant(Degrees(c.FailAngle), 4) + "°";
     return v;
 }
 

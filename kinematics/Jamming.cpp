@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kDegreesPerRadian = 180 / kPi;
 constexpr double kStraightDegrees = 180;
 
 // gamma for a diagonal of length ac, the triangle clamped shut where it would open. Plain reals:
@@ -44,6 +43,6 @@ bool JammedOverTheTurn(double loa, double lab, double lbc, double loc)
     const TransmissionRange range = TransmissionRangeOverTheTurn(loa, lab, lbc, loc);
     if (std::isnan(range.minGamma))
         return false;
-    return range.minGamma * kDegreesPerRadian <= kJamBandDegrees
-           || range.maxGamma * kDegreesPerRadian >= kStraightDegrees - kJamBandDegrees;
+    return Degrees(range.minGamma) <= kJamBandDegrees
+           || Degrees(range.maxGamma) >= kStraightDegrees - kJamBandDegrees;
 }

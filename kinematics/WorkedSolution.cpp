@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double kDegreesPerRadian = 180 / kPi;
 constexpr double kFullTurnDegrees = 360;
 
 }  // namespace
@@ -29,7 +28,7 @@ std::string P(double x)
 
 std::string S(double x) { return FormatSignificant(x, kSegmentDigits); }
 
-std::string Deg(double radians) { return V(radians * kDegreesPerRadian) + "°"; }
+std::string Deg(double radians) { return V(Degrees(radians)) + "°"; }
 
 std::string PDeg(double radians)
 {
@@ -68,7 +67,7 @@ using namespace worked_solution;
 // " (то же, что 350°)" for a direction outside 0 … 360°, else nothing.
 std::string SameAngle(double radians)
 {
-    const double degrees = radians * kDegreesPerRadian;
+    const double degrees = Degrees(radians);
     if (degrees >= 0 && degrees < kFullTurnDegrees)
         return {};
     return " (то же, что " + V(degrees - kFullTurnDegrees * std::floor(degrees / kFullTurnDegrees)) + "°)";
