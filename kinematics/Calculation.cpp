@@ -103,7 +103,7 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
     SolverState solver;
     StudyOutcome outcome;
     try {
-        outcome = FindDeadPositionsAndStudy(m, solver, k.study, progress);
+        outcome = FindDeadPositionsAndStudy(m, solver, k.study, progress, StudyOptions{input.options.adoptLbc});
     } catch (const FloatingPointError& e) {
         // What was already written stays: the record keeps the lengths the fault found it with.
         result.failure = CalculationFailure{e.what(), m};
@@ -111,6 +111,7 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
     }
     k.solved = m;
     k.lbcChosen = outcome.lbcChosen;
+    k.studyOutcome = outcome;
     k.table.record = m;
     k.table.outcome = outcome.finalSolve;
     k.table.positions = std::move(solver.arrays);

@@ -27,10 +27,12 @@
 // 2 degrees apart, whatever N the table has.
 constexpr int kDiagramPositionCount = 180;
 
-// How a Calculate runs beyond the record and the loads. Every Calculate today scans the dead
-// positions, studies the rocker length and adopts the length of the largest slider speed; a
-// choice that changes this sequence belongs here.
-struct CalculationOptions {};
+// How a Calculate runs beyond the record and the loads. Every Calculate scans the dead positions
+// and studies the rocker length; whether the study's length replaces the typed one is the
+// student's choice. A choice that changes this sequence belongs here.
+struct CalculationOptions {
+    bool adoptLbc = true;        // false: the study still runs and reports, the typed Lbc stays
+};
 
 struct CalculationInput {
     Mechanism typed{};           // the record as the user gave it; its N is the table's
@@ -55,7 +57,8 @@ struct SolvedPositions {
 struct KinematicsResult {
     Mechanism solved{};          // the adopted record: the study's Lbc, Lad and GuideOffset set, the user's N
     double scanLbc = 0;          // the rocker length the dead-position scan ran with (the typed one)
-    bool lbcChosen = false;      // false when no study run completed: Lbc stayed as typed
+    bool lbcChosen = false;      // the study's choice replaced the typed Lbc
+    StudyOutcome studyOutcome;   // what the study found and chose (also when it was not adopted)
     StudyResults study;          // the dead angles and the three curves over the rocker length
     SolvedPositions table;       // the final solve at the user's N
     SolvedPositions diagrams;    // the solve at kDiagramPositionCount positions
