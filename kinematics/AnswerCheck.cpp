@@ -29,7 +29,7 @@ AnswerVerdict CheckAnswer(const SolvedTable& table, const StudentAnswer& answer,
 {
     AnswerVerdict v;
     v.answer = answer;
-    const std::optional<Quantity> q = FindQuantity(answer.quantity);
+    const std::optional<PositionQuantity> q = FindQuantity(answer.quantity);
     if (!q) {
         v.error = UnknownQuantityText(answer.quantity);
         return v;

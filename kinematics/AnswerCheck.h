@@ -30,7 +30,7 @@ struct AnswerVerdict {
     bool checked = false;   // false: `error` says why (unknown name, position outside the table,
                             // forces not computed)
     std::string error;
-    Quantity quantity = Quantity::VA;
+    PositionQuantity quantity = PositionQuantity::VA;
     double exact = 0;
     double absoluteError = 0;                    // |given − exact|, in the quantity's unit
     std::optional<double> relativeErrorPercent;  // none when the exact value is zero

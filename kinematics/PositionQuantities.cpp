@@ -5,71 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
-using Q = Quantity;
-
-// Letters a student may type for the list's letters: Greek ω and ε and Cyrillic б as the list
-// writes them in Latin, Cyrillic capitals and small letters that look like Latin ones, and
-// subscript digits. Everything else stays as typed.
-constexpr struct {
-    const char* typed;
-    const char* read;
-} kLetterForms[] = {
-    {"ω", "w"}, {"Ω", "w"}, {"ε", "e"}, {"ϵ", "e"}, {"б", "b"}, {"Б", "b"},
-    {"А", "a"}, {"а", "a"}, {"В", "b"}, {"Е", "e"}, {"е", "e"}, {"М", "m"}, {"м", "m"},
-    {"₀", "0"}, {"₁", "1"}, {"₂", "2"}, {"₃", "3"}, {"₄", "4"}, {"₅", "5"},
-    {"\xC2\xA0", " "},  // no-break space
-};
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The name in the form names are compared in: forms above replaced, ASCII letters small,
-// blanks dropped.
-std::string Normalised(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        bool replaced = false;
-        for (const auto& form : kLetterForms) {
-            const std::size_t length = std::strlen(form.typed);
-            if (text.compare(i, length, form.typed) == 0) {
-                out += form.read;
-                i += length;
-                replaced = true;
-                break;
-            }
-        }
-        if (replaced)
-            continue;
-        const char c = text[i++];
-        if (IsBlank(c))
-            continue;
-        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    out.erase(std::remove(out.begin(), out.end(), ' '), out.end());
-    return out;
-}
-
-std::vector<std::string> Words(const char* text)
-{
-    std::vector<std::string> words;
-    std::string word;
-    for (const char* p = text; *p; ++p) {
-        if (*p == ' ') {
-            if (!word.empty())
-                words.push_back(word);
-            word.clear();
-        } else {
-            word += *p;
-        }
-    }
-    if (!word.empty())
-        words.push_back(word);
-    return words;
-}
+using Q = PositionQuantity;
 
 CheckedReal Length(double x, double y)
 {
@@ -117,62 +56,6 @@ double BaseValue(const SolvedTable& t, Q q, std::size_t k, int& power)
 
 }  // namespace
 
-const std::vector<QuantityInfo>& PositionQuantityList()
-{
-    static const std::vector<QuantityInfo> kList = {
-        {Q::VA, "vA", "vA", "м/с", false, "скорость точки A", ""},
-        {Q::VB, "vB", "vB", "м/с", false, "скорость точки B", ""},
-        {Q::VD, "vD", "vD", "м/с", false, "скорость точки D", ""},
-        {Q::VE, "vE", "vE", "м/с", false, "скорость ползуна E", ""},
-        {Q::Omega2, "ω2", "w2", "рад/с", true, "угловая скорость шатуна AB", ""},
-        {Q::Omega3, "ω3", "w3", "рад/с", true, "угловая скорость коромысла BC", ""},
-        {Q::Omega4, "ω4", "w4", "рад/с", true, "угловая скорость шатуна DE", ""},
-        {Q::AA, "aA", "aA", "м/с²", false, "ускорение точки A", ""},
-        {Q::AB, "aB", "aB", "м/с²", false, "ускорение точки B", ""},
-        {Q::AD, "aD", "aD", "м/с²", false, "ускорение точки D", ""},
-        {Q::AE, "aE", "aE", "м/с²", false, "ускорение ползуна E", ""},
-        {Q::Eps2, "ε2", "e2", "рад/с²", true, "угловое ускорение шатуна AB", ""},
-        {Q::Eps3, "ε3", "e3", "рад/с²", true, "угловое ускорение коромысла BC", ""},
-        {Q::Eps4, "ε4", "e4", "рад/с²", true, "угловое ускорение шатуна DE", ""},
-        {Q::R01, "R01", "R01", "Н", false, "реакция стойки на кривошип в шарнире O", "R10"},
-        {Q::R12, "R12", "R12", "Н", false, "реакция в шарнире A", "R21"},
-        {Q::R23, "R23", "R23", "Н", false, "реакция в шарнире B", "R32"},
-        {Q::R03, "R03", "R03", "Н", false, "реакция стойки на коромысло в шарнире C", "R30"},
-        {Q::R24, "R24", "R24", "Н", false, "реакция в шарнире D", "R42"},
-        {Q::R45, "R45", "R45", "Н", false, "реакция в шарнире E", "R54"},
-        {Q::N05, "N05", "N05", "Н", false, "реакция направляющей на ползун", "N50 R05 R50"},
-        {Q::Mb, "Mб", "Mb", "Н·м", true, "уравновешивающий момент на кривошипе", ""},
-    };
-    return kList;
-}
-
-const QuantityInfo& InfoOf(Quantity q) { return PositionQuantityList()[static_cast<std::size_t>(q)]; }
-
-std::optional<Quantity> FindQuantity(const std::string& typed)
-{
-    const std::string wanted = Normalised(typed);
-    if (wanted.empty())
-        return std::nullopt;
-    for (const QuantityInfo& info : PositionQuantityList()) {
-        std::vector<std::string> names = Words(info.alsoNamed);
-        names.push_back(info.name);
-        names.push_back(info.latin);
-        for (const std::string& name : names) {
-            if (Normalised(name) == wanted)
-                return info.id;
-        }
-    }
-    return std::nullopt;
-}
-
-std::string UnknownQuantityText(const std::string& typed)
-{
-    std::string known;
-    for (const QuantityInfo& info : PositionQuantityList())
-        known += (known.empty() ? "" : ", ") + std::string(info.name);
-    return "неизвестная величина «" + typed + "»; можно: " + known;
-}
-
 std::string PositionOutsideTableText(long long k, int rows)
 {
     if (rows <= 0)
@@ -188,7 +71,7 @@ int SolvedTable::Rows() const
     return static_cast<int>(std::min(positions->Size(), accelerations->Size()));
 }
 
-std::optional<double> ExactValue(const SolvedTable& t, Quantity q, int k)
+std::optional<double> ExactValue(const SolvedTable& t, PositionQuantity q, int k)
 {
     if (k < 0 || k >= t.Rows())
         return std::nullopt;
@@ -205,7 +88,7 @@ std::optional<double> ExactValue(const SolvedTable& t, Quantity q, int k)
     return value.Value();
 }
 
-double LargestMagnitude(const SolvedTable& t, Quantity q)
+double LargestMagnitude(const SolvedTable& t, PositionQuantity q)
 {
     double largest = 0;
     for (int k = 0; k < t.Rows(); ++k) {

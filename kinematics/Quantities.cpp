@@ -1,5 +1,8 @@
 #include "kinematics/Quantities.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 const char* const kMetres = "м";
@@ -13,6 +16,67 @@ const char* const kNewtonMetres = "Н·м";
 using P = PositionArrays;
 using A = AccelerationArrays;
 using F = ForceArrays;
+using Q = PositionQuantity;
+
+// Letters a student may type for the list's letters: Greek ω and ε and Cyrillic б as the list
+// writes them in Latin, Cyrillic capitals and small letters that look like Latin ones, and
+// subscript digits. Everything else stays as typed.
+constexpr struct {
+    const char* typed;
+    const char* read;
+} kLetterForms[] = {
+    {"ω", "w"}, {"Ω", "w"}, {"ε", "e"}, {"ϵ", "e"}, {"б", "b"}, {"Б", "b"},
+    {"А", "a"}, {"а", "a"}, {"В", "b"}, {"Е", "e"}, {"е", "e"}, {"М", "m"}, {"м", "m"},
+    {"₀", "0"}, {"₁", "1"}, {"₂", "2"}, {"₃", "3"}, {"₄", "4"}, {"₅", "5"},
+    {"\xC2\xA0", " "},  // no-break space
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The name in the form names are compared in: forms above replaced, ASCII letters small,
+// blanks dropped.
+std::string Normalised(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        for (const auto& form : kLetterForms) {
+            const std::size_t length = std::strlen(form.typed);
+            if (text.compare(i, length, form.typed) == 0) {
+                out += form.read;
+                i += length;
+                replaced = true;
+                break;
+            }
+        }
+        if (replaced)
+            continue;
+        const char c = text[i++];
+        if (IsBlank(c))
+            continue;
+        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    out.erase(std::remove(out.begin(), out.end(), ' '), out.end());
+    return out;
+}
+
+std::vector<std::string> Words(const char* text)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (const char* p = text; *p; ++p) {
+        if (*p == ' ') {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+        } else {
+            word += *p;
+        }
+    }
+    if (!word.empty())
+        words.push_back(word);
+    return words;
+}
 
 }  // namespace
 
@@ -91,3 +155,59 @@ const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities = {{
     {{"|R| в E", kNewtons, "реакция звена DE на ползун в шарнире E", 0}, &F::RE},
     {{"|N| направляющей", kNewtons, "сила, с которой направляющая давит на ползун", 0}, &F::NguideAbs},
 }};
+
+const std::vector<QuantityInfo>& PositionQuantityList()
+{
+    static const std::vector<QuantityInfo> kList = {
+        {Q::VA, "vA", "vA", kMetresPerSecond, false, "скорость точки A", ""},
+        {Q::VB, "vB", "vB", kMetresPerSecond, false, "скорость точки B", ""},
+        {Q::VD, "vD", "vD", kMetresPerSecond, false, "скорость точки D", ""},
+        {Q::VE, "vE", "vE", kMetresPerSecond, false, "скорость ползуна E", ""},
+        {Q::Omega2, "ω2", "w2", kAngularVelocity, true, kLinkMotionQuantities[0].quantity.meaning, ""},
+        {Q::Omega3, "ω3", "w3", kAngularVelocity, true, kLinkMotionQuantities[1].quantity.meaning, ""},
+        {Q::Omega4, "ω4", "w4", kAngularVelocity, true, kLinkMotionQuantities[2].quantity.meaning, ""},
+        {Q::AA, "aA", "aA", kAcceleration, false, "ускорение точки A", ""},
+        {Q::AB, "aB", "aB", kAcceleration, false, "ускорение точки B", ""},
+        {Q::AD, "aD", "aD", kAcceleration, false, "ускорение точки D", ""},
+        {Q::AE, "aE", "aE", kAcceleration, false, "ускорение ползуна E", ""},
+        {Q::Eps2, "ε2", "e2", kAngularAcceleration, true, kLinkMotionQuantities[3].quantity.meaning, ""},
+        {Q::Eps3, "ε3", "e3", kAngularAcceleration, true, kLinkMotionQuantities[4].quantity.meaning, ""},
+        {Q::Eps4, "ε4", "e4", kAngularAcceleration, true, kLinkMotionQuantities[5].quantity.meaning, ""},
+        {Q::R01, "R01", "R01", kNewtons, false, kForceQuantities[2].quantity.meaning, "R10"},
+        {Q::R12, "R12", "R12", kNewtons, false, kForceQuantities[3].quantity.meaning, "R21"},
+        {Q::R23, "R23", "R23", kNewtons, false, kForceQuantities[4].quantity.meaning, "R32"},
+        {Q::R03, "R03", "R03", kNewtons, false, kForceQuantities[5].quantity.meaning, "R30"},
+        {Q::R24, "R24", "R24", kNewtons, false, kForceQuantities[6].quantity.meaning, "R42"},
+        {Q::R45, "R45", "R45", kNewtons, false, kForceQuantities[7].quantity.meaning, "R54"},
+        {Q::N05, "N05", "N05", kNewtons, false, kForceQuantities[8].quantity.meaning, "N50 R05 R50"},
+        {Q::Mb, "Mб", "Mb", kNewtonMetres, true, kForceQuantities[0].quantity.meaning, ""},
+    };
+    return kList;
+}
+
+const QuantityInfo& InfoOf(PositionQuantity q) { return PositionQuantityList()[static_cast<std::size_t>(q)]; }
+
+std::optional<PositionQuantity> FindQuantity(const std::string& typed)
+{
+    const std::string wanted = Normalised(typed);
+    if (wanted.empty())
+        return std::nullopt;
+    for (const QuantityInfo& info : PositionQuantityList()) {
+        std::vector<std::string> names = Words(info.alsoNamed);
+        names.push_back(info.name);
+        names.push_back(info.latin);
+        for (const std::string& name : names) {
+            if (Normalised(name) == wanted)
+                return info.id;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string UnknownQuantityText(const std::string& typed)
+{
+    std::string known;
+    for (const QuantityInfo& info : PositionQuantityList())
+        known += (known.empty() ? "" : ", ") + std::string(info.name);
+    return "неизвестная величина «" + typed + "»; можно: " + known;
+}

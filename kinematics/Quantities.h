@@ -8,6 +8,7 @@
 #include "kinematics/Solver.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,3 +47,42 @@ extern const std::array<ArrayQuantity<AccelerationArrays>, 7> kPointAcceleration
 extern const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities;
 // The force analysis: both balancing torques, the joints' reactions and the guide's force.
 extern const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities;
+
+// The quantities of one table position that a student finds by hand and the program checks:
+// their names (as a student writes them, and in Latin letters), units and signs. Magnitudes for
+// velocities, accelerations and reactions; signed values, counter-clockwise positive, for ω, ε
+// and Mб. Reactions in the Rij convention of ForceAnalysis.h (the force of link i on link j, 0 the
+// frame): R01 at O, R12 at A, R23 at B, R03 at C, R24 at D, R45 at E, N05 the guide on the
+// slider. A reaction and its opposite have one magnitude, so R21, R32, R30, R42, R54, R10, N50
+// and R05 name the same quantities.
+enum class PositionQuantity {
+    VA, VB, VD, VE,
+    Omega2, Omega3, Omega4,
+    AA, AB, AD, AE,
+    Eps2, Eps3, Eps4,
+    R01, R12, R23, R03, R24, R45, N05,
+    Mb,
+};
+
+struct QuantityInfo {
+    PositionQuantity id;
+    const char* name;        // "ω2": the name of the list, and of answer files
+    const char* latin;       // "w2": the same in Latin letters
+    const char* unit;        // "рад/с"
+    bool isSigned;           // counter-clockwise positive; otherwise a magnitude
+    const char* caption;     // "угловая скорость шатуна AB"
+    const char* alsoNamed;   // further accepted names separated by spaces, or ""
+};
+
+// Every quantity, in the order of the list above.
+const std::vector<QuantityInfo>& PositionQuantityList();
+const QuantityInfo& InfoOf(PositionQuantity q);
+
+// The quantity a typed name stands for. Blanks around it, letter case, Cyrillic letters that
+// look like Latin ones (vА, Мб), subscript digits (ω₂) and the Latin forms (w2, e2, Mb) are
+// all accepted.
+std::optional<PositionQuantity> FindQuantity(const std::string& typed);
+
+// "неизвестная величина «vF»; можно: vA, vB, …" for a name FindQuantity does not know.
+std::string UnknownQuantityText(const std::string& typed);
+

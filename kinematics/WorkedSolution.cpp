@@ -138,13 +138,13 @@ PositionData GatherData(const Mechanism& m, const PositionArrays& p, const Accel
     table.positions = &p;
     table.accelerations = &a;
     table.omega1 = omega1;
-    d.va = *ExactValue(table, Quantity::VA, k);
-    d.vb = *ExactValue(table, Quantity::VB, k);
-    d.vd = *ExactValue(table, Quantity::VD, k);
-    d.aa = *ExactValue(table, Quantity::AA, k);
-    d.ab = *ExactValue(table, Quantity::AB, k);
-    d.ad = *ExactValue(table, Quantity::AD, k);
-    d.aeAbs = *ExactValue(table, Quantity::AE, k);
+    d.va = *ExactValue(table, PositionQuantity::VA, k);
+    d.vb = *ExactValue(table, PositionQuantity::VB, k);
+    d.vd = *ExactValue(table, PositionQuantity::VD, k);
+    d.aa = *ExactValue(table, PositionQuantity::AA, k);
+    d.ab = *ExactValue(table, PositionQuantity::AB, k);
+    d.ad = *ExactValue(table, PositionQuantity::AD, k);
+    d.aeAbs = *ExactValue(table, PositionQuantity::AE, k);
     return d;
 }
 

@@ -46,26 +46,26 @@ TEST(AnswerCheck, ExactValuesAreTheCalculationsForTheCrankSpeed)
     const AccelerationArrays& a = c->run.a;
     const std::size_t k = 5;
     const struct {
-        Quantity q;
+        PositionQuantity q;
         double value;
     } cases[] = {
-        {Quantity::VB, std::hypot(p.Vxb[k], p.Vyb[k]) * 3},
-        {Quantity::VE, std::fabs(p.Ve[k]) * 3},
-        {Quantity::Omega3, a.Omega3[k] * 3},
-        {Quantity::AD, a.Ad[k] * 9},
-        {Quantity::AE, std::fabs(a.Ae[k]) * 9},
-        {Quantity::Eps4, a.Eps4[k] * 9},
-        {Quantity::R23, c->forces.RB[k]},
-        {Quantity::N05, std::fabs(c->forces.Nguide[k])},
-        {Quantity::Mb, c->forces.MbGroups[k]},
+        {PositionQuantity::VB, std::hypot(p.Vxb[k], p.Vyb[k]) * 3},
+        {PositionQuantity::VE, std::fabs(p.Ve[k]) * 3},
+        {PositionQuantity::Omega3, a.Omega3[k] * 3},
+        {PositionQuantity::AD, a.Ad[k] * 9},
+        {PositionQuantity::AE, std::fabs(a.Ae[k]) * 9},
+        {PositionQuantity::Eps4, a.Eps4[k] * 9},
+        {PositionQuantity::R23, c->forces.RB[k]},
+        {PositionQuantity::N05, std::fabs(c->forces.Nguide[k])},
+        {PositionQuantity::Mb, c->forces.MbGroups[k]},
     };
     for (const auto& x : cases) {
         const std::optional<double> exact = ExactValue(c->table, x.q, 5);
         ASSERT_TRUE(exact) << InfoOf(x.q).name;
         EXPECT_NEAR(*exact, x.value, 1e-12 * std::fabs(x.value)) << InfoOf(x.q).name;
     }
-    EXPECT_FALSE(ExactValue(c->table, Quantity::VA, 12));
-    EXPECT_FALSE(ExactValue(c->table, Quantity::VA, -1));
+    EXPECT_FALSE(ExactValue(c->table, PositionQuantity::VA, 12));
+    EXPECT_FALSE(ExactValue(c->table, PositionQuantity::VA, -1));
 }
 
 TEST(AnswerCheck, ExactAnswersGiveZeroAndTheFourAndSixPercentAnswersSplit)
@@ -96,13 +96,13 @@ TEST(AnswerCheck, ExactAnswersGiveZeroAndTheFourAndSixPercentAnswersSplit)
 TEST(AnswerCheck, SignsCountForRotationsAndTheTorqueOnly)
 {
     const auto c = Calculate(1);
-    const double omega2 = *ExactValue(c->table, Quantity::Omega2, 2);
+    const double omega2 = *ExactValue(c->table, PositionQuantity::Omega2, 2);
     ASSERT_LT(omega2, 0);  // the coupler turns clockwise at φ = 60°
     EXPECT_FALSE(Check(c->table, 2, "ω2", -omega2).withinTolerance);
     EXPECT_NEAR(*Check(c->table, 2, "ω2", -omega2).relativeErrorPercent, 200, 1e-9);
     // vE is a magnitude although the slider moves down here.
     ASSERT_LT(c->run.s.arrays.Ve[2], 0);
-    const double vE = *ExactValue(c->table, Quantity::VE, 2);
+    const double vE = *ExactValue(c->table, PositionQuantity::VE, 2);
     EXPECT_GT(vE, 0);
     EXPECT_TRUE(Check(c->table, 2, "vE", vE).withinTolerance);
     EXPECT_FALSE(Check(c->table, 2, "vE", -vE).withinTolerance);
@@ -142,17 +142,17 @@ TEST(AnswerCheck, NamesInLatinLettersAndLookalikes)
 {
     const struct {
         const char* typed;
-        Quantity q;
+        PositionQuantity q;
     } names[] = {
-        {"vA", Quantity::VA},    {"VA", Quantity::VA},    {" vB ", Quantity::VB},   {"vА", Quantity::VA},
-        {"ω2", Quantity::Omega2}, {"w2", Quantity::Omega2}, {"W2", Quantity::Omega2}, {"ω₂", Quantity::Omega2},
-        {"ε3", Quantity::Eps3},  {"e3", Quantity::Eps3},  {"aE", Quantity::AE},     {"ae", Quantity::AE},
-        {"Mб", Quantity::Mb},    {"Mb", Quantity::Mb},    {"MB", Quantity::Mb},     {"Мб", Quantity::Mb},
-        {"R32", Quantity::R23},  {"R23", Quantity::R23},  {"R21", Quantity::R12},   {"R10", Quantity::R01},
-        {"N50", Quantity::N05},  {"R05", Quantity::N05},  {"R54", Quantity::R45},   {"R42", Quantity::R24},
+        {"vA", PositionQuantity::VA},    {"VA", PositionQuantity::VA},    {" vB ", PositionQuantity::VB},   {"vА", PositionQuantity::VA},
+        {"ω2", PositionQuantity::Omega2}, {"w2", PositionQuantity::Omega2}, {"W2", PositionQuantity::Omega2}, {"ω₂", PositionQuantity::Omega2},
+        {"ε3", PositionQuantity::Eps3},  {"e3", PositionQuantity::Eps3},  {"aE", PositionQuantity::AE},     {"ae", PositionQuantity::AE},
+        {"Mб", PositionQuantity::Mb},    {"Mb", PositionQuantity::Mb},    {"MB", PositionQuantity::Mb},     {"Мб", PositionQuantity::Mb},
+        {"R32", PositionQuantity::R23},  {"R23", PositionQuantity::R23},  {"R21", PositionQuantity::R12},   {"R10", PositionQuantity::R01},
+        {"N50", PositionQuantity::N05},  {"R05", PositionQuantity::N05},  {"R54", PositionQuantity::R45},   {"R42", PositionQuantity::R24},
     };
     for (const auto& n : names) {
-        const std::optional<Quantity> q = FindQuantity(n.typed);
+        const std::optional<PositionQuantity> q = FindQuantity(n.typed);
         ASSERT_TRUE(q) << n.typed;
         EXPECT_EQ(*q, n.q) << n.typed;
     }
