@@ -71,6 +71,7 @@ package: build
 
 screenshot: build
 	@bash scripts/screenshot.sh $(BUILD)/orvek $(BUILD)/screenshots
+	@bash scripts/screenshot-analysis.sh $(BUILD)/orvek $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -72,18 +72,8 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
                          const QString& baseName, const QDir& out)
 {
     Mechanism m{};
-    SetDefaultParameters(m);
-    for (int f = 0; f < 5; ++f) {
-        double value = 0;
-        if (const QString problem = ReadLength(f, fields[column[f + 1]], value); !problem.isEmpty())
-            return FailedVariant(name, FieldError(kLengthFieldNames[f], problem));
-        m.*kLengthFields[f] = value;
-    }
-    std::int32_t n = 0;
-    if (const QString problem = ReadPositionCount(fields[column[6]], n); !problem.isEmpty())
-        return FailedVariant(name, FieldError("N", problem));
-    m.PositionCount = n;
-    SetDerivedLengths(m);
+    if (const QString problem = ReadVariantRecord(fields, column, m); !problem.isEmpty())
+        return FailedVariant(name, problem);
 
     QString error;
     const std::optional<CalculationResult> result = CalculateOrSay(m, error);
@@ -97,31 +87,6 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
             return FailedVariant(name, error);
     }
     return {SummaryCells(name, m, *result), true};
-}
-
-// The table of the file named by --batch, with its columns found; false after saying why.
-bool ReadTable(const QString& path, VariantTable& table, int (&column)[7], QTextStream& err)
-{
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        err << QStringLiteral("Не удалось прочитать файл вариантов %1.\n").arg(ShownPath(path));
-        return false;
-    }
-    if (!ParseVariantTable(file.readAll(), table)) {
-        err << QStringLiteral("Файл вариантов %1 пуст.\n").arg(ShownPath(path));
-        return false;
-    }
-    for (int c = 0; c < 7; ++c) {
-        column[c] = table.Column(QString::fromUtf8(kColumns[c]));
-        if (column[c] < 0) {
-            err << QStringLiteral("В первой строке файла вариантов %1 нет столбца «%2». Нужен заголовок "
-                                  "Вариант;Loa;Lab;Lbc;Lde;Loc;N.\n")
-                       .arg(ShownPath(path), QString::fromUtf8(kColumns[c]));
-            return false;
-        }
-    }
-    return true;
 }
 
 bool WriteSummary(const QString& path, const QStringList& lines, QString& error)
@@ -143,7 +108,7 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
     }
     VariantTable table;
     int column[7];
-    if (!ReadTable(o.batch, table, column, err))
+    if (!ReadVariantsFile(o.batch, table, column, err))
         return kExitUsage;
     if (const QString problem = CheckWritableFolder(o.out); !problem.isEmpty()) {
         err << problem << '\n';
@@ -204,6 +169,47 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
                .arg(total)
                .arg(ShownPath(summaryPath));
     return failed > 0 ? kExitSomeFailed : kExitSuccess;
+}
+
+bool ReadVariantsFile(const QString& path, VariantTable& table, int (&column)[7], QTextStream& err)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        err << QStringLiteral("Не удалось прочитать файл вариантов %1.\n").arg(ShownPath(path));
+        return false;
+    }
+    if (!ParseVariantTable(file.readAll(), table)) {
+        err << QStringLiteral("Файл вариантов %1 пуст.\n").arg(ShownPath(path));
+        return false;
+    }
+    for (int c = 0; c < 7; ++c) {
+        column[c] = table.Column(QString::fromUtf8(kColumns[c]));
+        if (column[c] < 0) {
+            err << QStringLiteral("В первой строке файла вариантов %1 нет столбца «%2». Нужен заголовок "
+                                  "Вариант;Loa;Lab;Lbc;Lde;Loc;N.\n")
+                       .arg(ShownPath(path), QString::fromUtf8(kColumns[c]));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ReadVariantRecord(const QStringList& fields, const int (&column)[7], Mechanism& m)
+{
+    SetDefaultParameters(m);
+    for (int f = 0; f < 5; ++f) {
+        double value = 0;
+        if (const QString problem = ReadLength(f, fields[column[f + 1]], value); !problem.isEmpty())
+            return FieldError(kLengthFieldNames[f], problem);
+        m.*kLengthFields[f] = value;
+    }
+    std::int32_t n = 0;
+    if (const QString problem = ReadPositionCount(fields[column[6]], n); !problem.isEmpty())
+        return FieldError("N", problem);
+    m.PositionCount = n;
+    SetDerivedLengths(m);
+    return QString();
 }
 
 QString SafeFileName(const QString& name, int row)

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/BatchGrading.h"
 #include "app/BatchRun.h"
 #include "app/CommandLineOptions.h"
 #include "app/SingleMechanismRun.h"
@@ -50,10 +51,20 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     if (!o.batch.isEmpty()) {
         if (!o.params.isEmpty() || o.AnyLength() || o.n || !o.csv.isEmpty() || !o.report.isEmpty() || !o.images.isEmpty())
             return UsageError(QStringLiteral("--batch работает только вместе с --out."), err);
+        if (o.solution || !o.solutionOut.isEmpty())
+            return UsageError(QStringLiteral("--solution работает только для одного механизма, не с --batch."), err);
+        if (!o.answers.isEmpty())
+            return RunGrading(o, err);
+        if (o.tolerance)
+            return UsageError(QStringLiteral("--tolerance нужен только вместе с --answers."), err);
         return RunBatch(o, err);
     }
     if (!o.out.isEmpty())
         return UsageError(QStringLiteral("--out нужен только вместе с --batch."), err);
+    if (!o.answers.isEmpty() || o.tolerance)
+        return UsageError(QStringLiteral("--answers и --tolerance работают только вместе с --batch и --out."), err);
+    if (!o.solutionOut.isEmpty() && !o.solution)
+        return UsageError(QStringLiteral("--solution-out нужен только вместе с --solution."), err);
     if (o.params.isEmpty() && !o.AnyLength())
         return UsageError(QStringLiteral("Укажите файл параметров (--params) или длины звеньев (--loa … --loc)."), err);
     return RunSingleMechanism(o, out, err);

@@ -51,6 +51,17 @@ const OptionRow kOptions[] = {
     {"out", "DIR", "папка для <Вариант>.csv, <Вариант>.pdf и summary.csv",
      "the folder for one CSV and one PDF per variant, plus summary.csv",
      [](CommandLineOptions& o, const QString& v) { o.out = v; }},
+    {"solution", "K", "ход решения положения K таблицы (0 … N−1): текст в стандартный вывод и раздел отчёта",
+     "the worked solution of table position K: text to standard output and a report section",
+     [](CommandLineOptions& o, const QString& v) { o.solution = v; }},
+    {"solution-out", "FILE", "ход решения в файл (UTF-8) вместо стандартного вывода",
+     "the worked solution into a file (UTF-8) instead of standard output",
+     [](CommandLineOptions& o, const QString& v) { o.solutionOut = v; }},
+    {"answers", "DIR", "с --batch: папка ответов <Вариант>.csv (Положение;Величина;Значение); в --out пишется "
+     "grading.csv", "with --batch: the folder of answers files <variant>.csv; grading.csv is written into --out",
+     [](CommandLineOptions& o, const QString& v) { o.answers = v; }},
+    {"tolerance", "P", "допуск проверки ответов, % (по умолчанию 5)", "the tolerance of the answers' check, % (5)",
+     [](CommandLineOptions& o, const QString& v) { o.tolerance = v; }},
 };
 
 const char* const kSynopsis =
@@ -61,6 +72,8 @@ const char* const kSynopsis =
     "  orvek --params FILE.tmm [--n N] [--csv OUT.csv] [--report OUT.pdf] [--images DIR]\n"
     "  orvek --loa X --lab X --lbc X --lde X --loc X [--n N] [--csv ...] [--report ...] [--images ...]\n"
     "  orvek --batch VARIANTS.csv --out DIR\n"
+    "  orvek --batch VARIANTS.csv --answers DIR --out DIR [--tolerance P]\n"
+    "  orvek --params FILE.tmm --solution K [--solution-out FILE] [--report OUT.pdf]\n"
     "\n";
 const char* const kRussianIntroduction =
     "Расчёт выполняется так же, как по кнопке «Рассчитать»: поиск мёртвых положений, исследование\n"

@@ -20,6 +20,10 @@ struct CommandLineOptions {
     QString images;
     QString batch;
     QString out;
+    std::optional<QString> solution;  // the table position k as typed
+    QString solutionOut;
+    QString answers;
+    std::optional<QString> tolerance;
 
     bool AnyLength() const;
 };

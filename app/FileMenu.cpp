@@ -12,6 +12,7 @@
 #include "report/ReportDocument.h"
 #include "storage/ParameterFile.h"
 #include "views/TImage.h"
+#include "views/StructureScheme.h"
 
 #include <QAction>
 #include <QDir>
@@ -254,6 +255,10 @@ std::unique_ptr<FileMenu::Report> FileMenu::MakeReport() const
     report->input.velocityPlan = PictureOf(window_.velocityPlan);
     report->input.mechanismDrawing = PictureOf(window_.mechanismDrawing);
     report->input.drawnPosition = window_.drawnPosition();
+    report->input.structureScheme = MechanismSchemePainter();
+    report->input.structureSchemeSize = QSizeF(kStructureSchemeWidth, kStructureSchemeHeight);
+    if (window_.solutionPositions)
+        report->input.solutionPositions = window_.solutionPositions();
     return report;
 }
 

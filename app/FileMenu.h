@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 #include <memory>
 
 class FieldExitRule;
@@ -47,6 +48,7 @@ public:
         const TImage* velocityPlan;                    // Image1
         const TImage* mechanismDrawing;                // Image2
         std::function<int()> drawnPosition;            // the position the drawings show
+        std::function<std::vector<int>()> solutionPositions;  // table positions whose worked solution the report carries
     };
 
     // Creates the menu on the form's menu bar; owned by the form.

@@ -8,6 +8,8 @@
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
 #include "app/ResultPublisher.h"
+#include "app/SolutionMenu.h"
+#include "app/StructureTab.h"
 #include "app/UserMessages.h"
 #include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
@@ -80,6 +82,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     PageControl1->addTab(TabAccelerations, QStringLiteral("Ускорения"));
     TabForces = new ForcesTab(results_, exitRule_);
     PageControl1->addTab(TabForces, QStringLiteral("Силы"));
+    TabStructure = new StructureTab(results_);
+    PageControl1->addTab(TabStructure, QStringLiteral("Структура"));
     PageControl1->setCurrentIndex(0);
 
     auto* bottom = new QFrame(panel);
@@ -106,8 +110,11 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     CreateStatusBar();
     // "Файл" before "Справка"; it exports the charts and the drawings as the window shows them.
     FileMenu::Window window{this, results_, exitRule_, N4->menuAction(), {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6},
-                            Image1, Image2, [this] { return drawnPosition_; }};
+                            Image1, Image2, [this] { return drawnPosition_; },
+                            [this] { return MenuSolution ? MenuSolution->ReportPositions() : std::vector<int>{}; }};
     MenuFile = new FileMenu(window);
+    // "Решение" after "Файл".
+    MenuSolution = new SolutionMenu({this, results_, N4->menuAction(), drawingStrip_, [this] { return drawnPosition_; }});
 
     qApp->installEventFilter(this);
     FormCreate();

@@ -20,7 +20,8 @@
 //   MainFormFile.cpp       parameter file buttons
 //   MainFormWeb.cpp        the web-site link
 // Parts of their own: the tabs "Ускорения" and "Силы" (AccelerationsTab, ForcesTab, built on
-// AnalysisTab), the "Файл" menu (FileMenu), CalculateStatus (the status bar's texts).
+// AnalysisTab), "Структура" (StructureTab), the "Файл" menu (FileMenu), the "Решение" menu with
+// its two windows (SolutionMenu), CalculateStatus (the status bar's texts).
 
 #include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
@@ -38,6 +39,8 @@ class AccelerationsTab;
 class ComputationProgress;
 class FileMenu;
 class ForcesTab;
+class SolutionMenu;
+class StructureTab;
 class FieldExitRule;
 class ResultPublisher;
 struct InputRule;
@@ -185,6 +188,9 @@ private:
     QWidget* TabSheet4 = nullptr;
     AccelerationsTab* TabAccelerations = nullptr;
     ForcesTab* TabForces = nullptr;
+    StructureTab* TabStructure = nullptr;
+    SolutionMenu* MenuSolution = nullptr;
+    QWidget* drawingStrip_ = nullptr;  // the drawing tab's strip of fields
     FileMenu* MenuFile = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* StatusLabel = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
+#include "app/SolutionOutput.h"
 #include "app/VariantCalculation.h"
 #include "kinematics/InputRule.h"
 #include "report/AtomicWrite.h"
@@ -55,7 +56,7 @@ bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
 // The output places are checked before the work, so a wrong path costs no waiting.
 bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
 {
-    for (const QString& path : {o.csv, o.report}) {
+    for (const QString& path : {o.csv, o.report, o.solutionOut}) {
         if (path.isEmpty())
             continue;
         if (const QString problem = CheckWritableTarget(path); !problem.isEmpty()) {
@@ -76,6 +77,13 @@ bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
 
 int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStream& err)
 {
+    int solution = -1;
+    if (o.solution) {
+        if (const QString problem = ReadSolutionPosition(*o.solution, solution); !problem.isEmpty()) {
+            err << problem << '\n';
+            return kExitUsage;
+        }
+    }
     Mechanism m{};
     if (!ReadRecord(o, m, err) || !OutputsWritable(o, err))
         return kExitUsage;
@@ -99,12 +107,18 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
             status = kExitSomeFailed;
         }
     };
+    if (o.solution && !WriteSolution(o, *result, solution, out, err))
+        status = kExitSomeFailed;
     if (!o.csv.isEmpty())
         report(WriteResultsCsv(*result, o.csv, error), ShownPath(o.csv));
     if (!o.report.isEmpty() || !o.images.isEmpty()) {
         const OffscreenPictures pictures(*result);
-        if (!o.report.isEmpty())
-            report(WriteReportPdf(ReportInputOf(*result, pictures), o.report, error), ShownPath(o.report));
+        if (!o.report.isEmpty()) {
+            ReportInput input = ReportInputOf(*result, pictures);
+            if (o.solution)
+                input.solutionPositions = {solution};
+            report(WriteReportPdf(input, o.report, error), ShownPath(o.report));
+        }
         if (!o.images.isEmpty())
             report(SavePictureSet(o.images, pictures.Charts(), pictures.velocityPlan, pictures.mechanismDrawing, error),
                    QStringLiteral("рисунки в папку %1").arg(ShownPath(o.images)));

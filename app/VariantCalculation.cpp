@@ -5,6 +5,7 @@
 #include "kinematics/Angles.h"
 #include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
+#include "views/StructureScheme.h"
 
 #include <QStringList>
 
@@ -99,6 +100,8 @@ ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictur
     input.velocityPlan = pictures.velocityPlan;
     input.mechanismDrawing = pictures.mechanismDrawing;
     input.drawnPosition = 0;
+    input.structureScheme = MechanismSchemePainter();
+    input.structureSchemeSize = QSizeF(kStructureSchemeWidth, kStructureSchemeHeight);
     input.date = QDate::currentDate();
     return input;
 }

@@ -12,6 +12,7 @@ constexpr double kPercent = 100;
 constexpr double kBoundarySlack = 1e-9;
 constexpr int kValueDigits = 6;
 constexpr int kPercentDigits = 3;
+constexpr double kTextRoundingPercent = 1e-9;
 
 double Tolerance(double percent) { return std::isfinite(percent) && percent > 0 ? percent : 0; }
 
@@ -78,6 +79,15 @@ std::vector<AnswerVerdict> CheckAnswers(const SolvedTable& table,
     return verdicts;
 }
 
+std::string AnswerNumberText(double x) { return Value(x); }
+
+std::string ErrorPercentText(double percent)
+{
+    // A value typed as the program writes it (15 significant digits) is off by the rounding of
+    // its text alone; that is no error a student made.
+    return FormatSignificant(std::fabs(percent) < kTextRoundingPercent ? 0 : percent, kPercentDigits);
+}
+
 AnswerSummary Summarise(const std::vector<AnswerVerdict>& verdicts)
 {
     AnswerSummary s;
@@ -113,7 +123,7 @@ std::string VerdictText(const AnswerVerdict& v, double tolerancePercent)
                        + ": дано " + FormatGeneral(v.answer.value) + ", точно " + Value(v.exact)
                        + "; ошибка " + Value(v.absoluteError) + " " + info.unit;
     if (v.relativeErrorPercent)
-        text += " (" + FormatSignificant(*v.relativeErrorPercent, kPercentDigits) + " %)";
+        text += " (" + ErrorPercentText(*v.relativeErrorPercent) + " %)";
     else
         text += " (точное значение равно нулю; допуск " + tolerance + " от наибольшего модуля "
                 + Value(v.zeroScale) + " " + info.unit + ")";

@@ -53,6 +53,11 @@ struct AnswerSummary {
 };
 AnswerSummary Summarise(const std::vector<AnswerVerdict>& verdicts);
 
+// The numbers of a verdict as its texts write them: values to 6 significant digits, the relative
+// error in percent to 3 (below 1E-9 %, the rounding of a 15-digit text, it reads 0).
+std::string AnswerNumberText(double x);
+std::string ErrorPercentText(double percent);
+
 // "9 из 10 в пределах 5 %", and "; не проверено: 1" when some could not be checked.
 std::string SummaryText(const AnswerSummary& summary, double tolerancePercent);
 

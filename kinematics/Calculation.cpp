@@ -160,7 +160,8 @@ ForceResult AnalyseForces(const KinematicsResult& k, const ForceParameters& load
     const MechanismCharacteristics* turning = k.TurningCharacteristics();
     const MechanismCharacteristics c = turning ? *turning : MechanismCharacteristics{};
     try {
-        ComputeForces(k.table.record, k.table.positions, k.table.accelerations, c, loads, forces.table);
+        ComputeForces(k.table.record, k.table.positions, k.table.accelerations, c, loads, forces.table,
+                      &forces.tableDetail);
         if (k.diagrams.HasAccelerations() && k.diagrams.Rows() > 0)
             ComputeForces(k.diagrams.record, k.diagrams.positions, k.diagrams.accelerations, c, loads,
                           forces.diagrams, &forces.diagramDetail);

@@ -76,6 +76,7 @@ struct ForceResult {
     bool computed = false;       // false: nothing below holds; `error` says why when it is not empty
     std::string error;
     ForceArrays table;           // one entry per table row
+    std::vector<PositionForces> tableDetail;    // every force of every table row, for the worked solution
     ForceArrays diagrams;        // one entry per diagram row
     std::vector<PositionForces> diagramDetail;  // every force of every diagram row, for the force plan
     double largestDifference = 0;  // largest |Mб(groups) − Mб(lever)| over both

@@ -2,9 +2,13 @@
 
 #include "chart/Chart.h"
 #include "kinematics/Angles.h"
+#include "kinematics/Errors.h"
+#include "kinematics/Grashof.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/Quantities.h"
+#include "kinematics/ResultPositions.h"
 #include "kinematics/RoundDecimals.h"
+#include "kinematics/Structure.h"
 #include "report/AtomicWrite.h"
 #include "report/DiagramCharts.h"
 #include "report/Pictures.h"
@@ -496,6 +500,48 @@ void DrawLaterFaults(PageFlow& flow, const KinematicsResult& k)
                     {QStringLiteral("Ускорения не рассчитаны: %1").arg(QString::fromStdString(k.table.accelerationsError))});
 }
 
+QStringList TextLines(const std::vector<std::string>& lines)
+{
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
+// The structural analysis, the scheme of its groups and Grashof's check of the lengths solved.
+void DrawStructureSection(PageFlow& flow, const ReportInput& input)
+{
+    DrawSection(flow, QStringLiteral("Структурный анализ"), TextLines(StructureTextLines(AnalyseMechanismStructure())));
+    const QSizeF size = input.structureSchemeSize;
+    if (input.structureScheme && size.width() > 0 && size.height() > 0) {
+        const double height = flow.Width() * size.height() / size.width();
+        flow.Ensure(height);
+        input.structureScheme(flow.Painter(), QRectF(0, flow.Y(), flow.Width(), height));
+        flow.Advance(height + kSectionGap);
+    }
+    const KinematicsResult& k = input.result->Kinematics();
+    DrawSection(flow, QStringLiteral("Проверка Грасгофа и проворачиваемость"),
+                TextLines(FullTurnTextLines(JudgeFullTurn(k.solved, k.characteristics))));
+}
+
+// The worked solution of each chosen position of the table; one that cannot be made says why.
+void DrawSolutionSections(PageFlow& flow, const ReportInput& input)
+{
+    for (int k : input.solutionPositions) {
+        QStringList lines;
+        try {
+            lines = QString::fromStdString(WorkedSolutionText(WorkResultPosition(*input.result, ResultSolve::Table, k)))
+                        .split(u'\n');
+        } catch (const OrvekError& e) {
+            lines = QStringList{QStringLiteral("Ход решения не составлен: %1").arg(QString::fromStdString(e.what()))};
+        }
+        while (!lines.isEmpty() && lines.back().isEmpty())
+            lines.removeLast();
+        const QString title = lines.isEmpty() ? QString() : lines.takeFirst();
+        DrawSection(flow, title.isEmpty() ? QStringLiteral("Ход решения") : title, lines);
+    }
+}
+
 }  // namespace
 
 QString TableCellText(double value)
@@ -518,6 +564,8 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     DrawDrawings(flow, input);
     DrawLaterFaults(flow, r.Kinematics());
     DrawForceSection(flow, r);
+    DrawStructureSection(flow, input);
+    DrawSolutionSections(flow, input);
     flow.Finish();
     return flow.Page();
 }

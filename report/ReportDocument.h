@@ -1,16 +1,21 @@
 #pragma once
 // The paged A4 report in Russian: title and date, the lengths as typed and the adopted rocker
 // length, N, the dead positions, the whole table with its header on every page, the six diagrams
-// and the two drawings, page numbers in the footer. Painted as real text and vector graphics onto
+// and the two drawings, the structural analysis with Grashof's check, the worked solution of the
+// chosen positions, page numbers in the footer. Painted as real text and vector graphics onto
 // any paged device: a PDF file, a printer, the print preview.
 
 #include "kinematics/Calculation.h"
 
 #include <QDate>
 #include <QImage>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -22,6 +27,10 @@ struct ReportInput {
     QImage velocityPlan;               // Image1
     QImage mechanismDrawing;           // Image2
     int drawnPosition = 0;             // index among the diagrams' 180 positions
+    // Paints the scheme of the Assur groups into a box of the page; none leaves the scheme out.
+    std::function<void(QPainter&, const QRectF&)> structureScheme;
+    QSizeF structureSchemeSize;        // the scheme's own size, for its proportions
+    std::vector<int> solutionPositions;  // table positions whose worked solution the report carries
     QDate date;
 };
 

@@ -61,7 +61,8 @@ TEST_F(ManualWindowTest, ShowsTheManualWithItsSchemeAndEverySection)
 
     const DocumentParts parts = PartsOf(*browser->document());
     for (const char* id : {"mechanism", "inputs", "calculate", "table", "tabs", "drawings", "zoom", "file",
-                           "messages", "formulas", "accelerations", "forces", "export"})
+                           "messages", "formulas", "accelerations", "forces", "export", "structure", "solution",
+                           "answers"})
         EXPECT_TRUE(parts.anchors.contains(QString::fromLatin1(id))) << id;
 
     // The scheme is found in the resources and is our own 720 × 480 picture.

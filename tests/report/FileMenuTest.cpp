@@ -106,7 +106,12 @@ TEST_F(FileMenuTest, StandsBeforeHelpWithItsCommandsAndTheResultCommandsWaitForA
     auto* help = FindComponent<QMenu>(form, "N4");
     ASSERT_TRUE(file && help);
     EXPECT_EQ(file->title(), QStringLiteral("Файл"));
-    EXPECT_EQ(bar.indexOf(file->menuAction()) + 1, bar.indexOf(help->menuAction()));
+    // First on the bar; the menu "Решение" stands between it and "Справка".
+    auto* solution = FindComponent<QMenu>(form, "MenuSolution");
+    ASSERT_TRUE(solution);
+    EXPECT_EQ(bar.indexOf(file->menuAction()), 0);
+    EXPECT_EQ(bar.indexOf(solution->menuAction()), 1);
+    EXPECT_EQ(bar.indexOf(help->menuAction()), 2);
 
     struct Expected {
         const char* name;

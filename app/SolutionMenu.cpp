@@ -1,0 +1,48 @@
+#include "app/SolutionMenu.h"
+
+#include "app/AnswersWindow.h"
+#include "app/SolutionWindow.h"
+#include "views/FormFont.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+// In the drawing tab's strip, between the scroll bar and the plan scale's caption.
+const QRect kDrawingButtonGeometry(328, 5, 126, 24);
+
+}  // namespace
+
+SolutionMenu::SolutionMenu(const Window& window) : QObject(window.form)
+{
+    solution_ = new SolutionWindow(window.results, window.drawnPosition, window.form);
+    answers_ = new AnswersWindow(window.results, window.form);
+
+    menu_ = new QMenu(QStringLiteral("Ре&шение"), window.form);
+    menu_->setObjectName(QStringLiteral("MenuSolution"));
+    QAction* solution = menu_->addAction(QStringLiteral("&Ход решения…"));
+    solution->setObjectName(QStringLiteral("SolutionAction"));
+    connect(solution, &QAction::triggered, this, [this] { solution_->ShowDrawnPosition(); });
+    QAction* answers = menu_->addAction(QStringLiteral("&Проверка ответов…"));
+    answers->setObjectName(QStringLiteral("AnswersAction"));
+    connect(answers, &QAction::triggered, this, [this] { answers_->Present(); });
+    window.form->menuBar()->insertMenu(window.before, menu_);
+
+    if (window.drawingStrip) {
+        drawingButton_ = new QPushButton(QStringLiteral("Ход решения"), window.drawingStrip);
+        drawingButton_->setObjectName(QStringLiteral("SolutionButton"));
+        drawingButton_->setFont(FormFont(11, true));
+        drawingButton_->setGeometry(kDrawingButtonGeometry);
+        drawingButton_->setToolTip(QStringLiteral("Ход решения для показанного положения механизма"));
+        connect(drawingButton_, &QPushButton::clicked, this, [this] { solution_->ShowDrawnPosition(); });
+    }
+}
+
+std::vector<int> SolutionMenu::ReportPositions() const
+{
+    return solution_->ReportPositions();
+}

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Screenshots of the tab "Структура" and the windows "Ход решения" and "Проверка ответов" under
+# a Russian locale after "Рассчитать" with the defaults, the answers window with a hand solution
+# of position 2 typed in. The clicks assume the 1024x768 screen and the centred main window.
+# usage: screenshot-analysis.sh path/to/orvek out-dir
+set -euo pipefail
+binary=$(readlink -f "${1:?usage: screenshot-analysis.sh path/to/orvek out-dir}")
+out=$(readlink -f "${2:?usage: screenshot-analysis.sh path/to/orvek out-dir}")
+mkdir -p "$out"
+work=$(mktemp -d)
+cd "$work"
+export LANG=ru_RU.UTF-8
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
+  '$binary' > orvek.log 2>&1 & pid=\$!
+  sleep 6
+  main=\$(xdotool search --name '^Кинематический' | head -1)
+  xdotool windowactivate --sync \$main 2>/dev/null || true
+  xdotool mousemove 497 566 click 1; sleep 3           # Рассчитать
+  for i in 1 2 3; do xdotool mousemove 855 131 click 1; sleep 0.3; done
+  xdotool mousemove 790 131 click 1; sleep 0.5         # Структура
+  import -window \$main '$out/structure.png'
+  xdotool mousemove 463 131 click 1; sleep 0.5         # the drawing tab
+  xdotool mousemove 552 548 click 1; sleep 1.5         # its button Ход решения
+  solution=\$(xdotool search --name '^Ход решения' | head -1)
+  import -window \$solution '$out/solution.png'
+  xdotool windowunmap \$solution; sleep 0.3           # it covers the menu bar
+  xdotool windowactivate --sync \$main 2>/dev/null || true
+  xdotool mousemove 234 108 click 1; sleep 0.5
+  xdotool key Down Down Return; sleep 1.5              # Решение → Проверка ответов…
+  answers=\$(xdotool search --name '^Проверка ответов' | head -1)
+  i=0
+  while read k name value; do
+    xdotool mousemove 194 \$((231 + 30 * i)) click 1; sleep 0.1
+    xdotool type --delay 30 -- \"\$k\"; xdotool key Tab
+    xdotool type --delay 30 -- \"\$name\"; xdotool key Tab
+    xdotool type --delay 30 -- \"\$value\"; xdotool key Return
+    i=\$((i + 1))
+  done <<'ROWS'
+2 vA 0,1
+2 vB 0,056
+2 vD 0,0712
+2 vE 0,0405
+2 ω2 -0,124
+2 ω3 0,0620
+2 ω4 0,178
+2 aA 0,1
+2 aB 0,0990
+2 ε2 -0,110
+ROWS
+  xdotool mousemove 840 145 click 1; sleep 1           # Проверить
+  import -window \$answers '$out/answers.png'
+  kill \$pid"
+rm -rf "$work"
+echo "Screenshots in $out"
