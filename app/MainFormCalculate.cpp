@@ -80,6 +80,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
     CalculationInput input;
     input.typed = mechanism_;
     input.loads = results_->Loads();
+    input.delta = results_->Delta();
     if (mechanism_.PositionCount < progressDialogPositions_)
         return Calculate(input);
     return CalculateBehindProgressDialog(input);
