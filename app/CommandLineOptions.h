@@ -24,6 +24,7 @@ struct CommandLineOptions {
     QString solutionOut;
     QString answers;
     std::optional<QString> tolerance;
+    std::optional<QString> delta;  // the dynamics' δ as typed
 
     bool AnyLength() const;
 };

@@ -19,9 +19,9 @@
 //   MainFormDrawing.cpp    drawing tab, angle selection and animation
 //   MainFormFile.cpp       parameter file buttons
 //   MainFormWeb.cpp        the web-site link
-// Parts of their own: the tabs "Ускорения" and "Силы" (AccelerationsTab, ForcesTab, built on
-// AnalysisTab), "Структура" (StructureTab), the "Файл" menu (FileMenu), the "Решение" menu with
-// its two windows (SolutionMenu), CalculateStatus (the status bar's texts).
+// Parts of their own: the tabs "Ускорения", "Силы" and "Динамика" (AccelerationsTab, ForcesTab,
+// DynamicsTab, built on AnalysisTab), "Структура" (StructureTab), the "Файл" menu (FileMenu), the
+// "Решение" menu with its two windows (SolutionMenu), CalculateStatus (the status bar's texts).
 
 #include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
@@ -38,6 +38,7 @@
 class AccelerationsTab;
 class ComputationProgress;
 class FileMenu;
+class DynamicsTab;
 class ForcesTab;
 class SolutionMenu;
 class StructureTab;
@@ -188,6 +189,7 @@ private:
     QWidget* TabSheet4 = nullptr;
     AccelerationsTab* TabAccelerations = nullptr;
     ForcesTab* TabForces = nullptr;
+    DynamicsTab* TabDynamics = nullptr;
     StructureTab* TabStructure = nullptr;
     SolutionMenu* MenuSolution = nullptr;
     QWidget* drawingStrip_ = nullptr;  // the drawing tab's strip of fields
