@@ -188,7 +188,7 @@ int RunGrading(const CommandLineOptions& o, QTextStream& err)
         err << error << '\n';
         return kExitSomeFailed;
     }
-    err << QStringLiteral("Готово: проверено вариантов %1 из %2, итоги в %3\n")
-               .arg(Text(WholeNumberText(total - failed)), Text(WholeNumberText(total)), ShownPath(gradingPath));
+    err << QStringLiteral("Готово: вариантов %1, из них с ошибками %2; итоги в %3\n")
+               .arg(Text(WholeNumberText(total)), Text(WholeNumberText(failed)), ShownPath(gradingPath));
     return failed > 0 ? kExitSomeFailed : kExitSuccess;
 }

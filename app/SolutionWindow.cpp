@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -150,6 +151,13 @@ void SolutionWindow::Refresh()
     } catch (const OrvekError& e) {
         text_->setPlainText(QStringLiteral("Ход решения не составлен: %1").arg(QString::fromStdString(e.what())));
     }
+}
+
+void SolutionWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && drawn_->isChecked())
+        RunGuarded([this] { Refresh(); });
 }
 
 QString SolutionWindow::Text() const

@@ -35,6 +35,10 @@ public:
     // The table positions whose worked solution goes into the report, in the order chosen.
     const std::vector<int>& ReportPositions() const { return reportPositions_; }
 
+protected:
+    // Coming back to the window shows the drawing tab's position as it is now.
+    void changeEvent(QEvent* event) override;
+
 private:
     void Refresh();
     void AddToReport();

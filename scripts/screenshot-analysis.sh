@@ -16,11 +16,12 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   main=\$(xdotool search --name '^Кинематический' | head -1)
   xdotool windowactivate --sync \$main 2>/dev/null || true
   xdotool mousemove 497 566 click 1; sleep 3           # Рассчитать
-  for i in 1 2 3; do xdotool mousemove 855 131 click 1; sleep 0.3; done
+  # The tab bar scrolled to its end shows Структура, the last tab, at its right.
+  for i in 1 2 3 4 5 6; do xdotool mousemove 855 131 click 1; sleep 0.3; done
   xdotool mousemove 790 131 click 1; sleep 0.5         # Структура
   import -window \$main '$out/structure.png'
-  xdotool mousemove 463 131 click 1; sleep 0.5         # the drawing tab
-  xdotool mousemove 552 548 click 1; sleep 1.5         # its button Ход решения
+  xdotool mousemove 234 108 click 1; sleep 0.5
+  xdotool key Down Return; sleep 1.5                   # Решение → Ход решения…
   solution=\$(xdotool search --name '^Ход решения' | head -1)
   import -window \$solution '$out/solution.png'
   xdotool windowunmap \$solution; sleep 0.3           # it covers the menu bar

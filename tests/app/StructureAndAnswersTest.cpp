@@ -151,6 +151,14 @@ TEST_F(StructureAndAnswersTest, TheWorkedSolutionOfTheDrawnPositionAndOfATablePo
     const QString drawnText = QString::fromStdString(WorkedSolutionText(WorkResultPosition(*form.Result(), ResultSolve::Diagrams, drawn)));
     EXPECT_TRUE(window->Text().endsWith(drawnText)) << window->Text().left(300).toStdString();
 
+    // Back in the window after another position was chosen on the drawing tab: that position.
+    QApplication::setActiveWindow(&form);
+    TypeInto(FindComponent<QLineEdit>(form, "Edit5"), QStringLiteral("5"));
+    QApplication::setActiveWindow(window);
+    QApplication::processEvents();
+    const QString fifth = QString::fromStdString(WorkedSolutionText(WorkResultPosition(*form.Result(), ResultSolve::Diagrams, 5)));
+    EXPECT_TRUE(window->Text().endsWith(fifth)) << window->Text().left(300).toStdString();
+
     auto* spin = FindComponent<QSpinBox>(*window, "SolutionPosition");
     EXPECT_EQ(spin->maximum(), 7);
     spin->setFocus();
