@@ -25,9 +25,9 @@ QString ReadLength(int field, const QString& text, double& value);
 // N likewise, and then the Calculate's refusal of too many positions.
 QString ReadPositionCount(const QString& text, std::int32_t& value);
 
-// The one Calculate of `m` with the default loads; none, with the text to say, when it failed or
-// no position could be computed.
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error);
+// The one Calculate of `input`; none, with the text to say (the assembly condition that failed,
+// as the status bar words it), when it failed or no position could be computed.
+std::optional<CalculationResult> CalculateOrSay(const CalculationInput& input, QString& error);
 
 // The largest slider speed of the table, and the dead positions in degrees ("85 86 265 266").
 double LargestSliderSpeed(const CalculationResult& result);

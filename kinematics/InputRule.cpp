@@ -16,6 +16,7 @@ const InputRule kRockerLengthRule{false, false, ValueRange{kMinRockerLength, kMa
 const InputRule kPositionCountRule{true, false, std::nullopt};
 const InputRule kPositiveRule{false, false, std::nullopt};
 const InputRule kLoadRule{false, true, std::nullopt};
+const InputRule kSwitchRule{true, true, ValueRange{-1, 1}};
 
 const char* InputMessageText(InputMessage message)
 {

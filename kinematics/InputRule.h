@@ -38,6 +38,7 @@ extern const InputRule kRockerLengthRule;   // Lbc: above zero and within (0,51;
 extern const InputRule kPositionCountRule;  // N: a whole number above zero
 extern const InputRule kPositiveRule;       // ω1 and the plan scales: above zero
 extern const InputRule kLoadRule;           // q, m5, Fс: zero or above
+extern const InputRule kSwitchRule;         // a check box given as a number: 0 or 1
 
 struct InputVerdict {
     double value = 0;  // the value read, or the previous one after a conversion error

@@ -522,9 +522,9 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     return flow.Page();
 }
 
-bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+FileWriter ReportPdfWriter(const ReportInput& input, int* pages)
 {
-    return WriteFileAtomically(path, [&](QIODevice& device, QString& reason) {
+    return [&input, pages](QIODevice& device, QString& reason) {
         QPdfWriter writer(&device);
         writer.setResolution(static_cast<int>(kLayoutDpi));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -545,5 +545,10 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString& erro
         if (pages)
             *pages = count;
         return true;
-    }, error);
+    };
+}
+
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+{
+    return WriteFileAtomically(path, ReportPdfWriter(input, pages), error);
 }

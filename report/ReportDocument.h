@@ -5,6 +5,7 @@
 // any paged device: a PDF file, a printer, the print preview.
 
 #include "kinematics/Calculation.h"
+#include "report/AtomicWrite.h"
 
 #include <QDate>
 #include <QImage>
@@ -29,6 +30,10 @@ inline constexpr const char* kReportTitle = "Кинематический ана
 
 // Paints the whole report, starting on the device's current page; returns the number of pages.
 int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input);
+
+// The writer of the report as an A4 PDF, for WriteFileAtomically or WriteFilesTogether; `input`
+// must outlive it.
+FileWriter ReportPdfWriter(const ReportInput& input, int* pages = nullptr);
 
 // Writes the report as an A4 PDF to `path` atomically. `pages` receives the page count.
 bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages = nullptr);

@@ -265,7 +265,9 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     ASSERT_EQ(summary.size(), 6);
     EXPECT_EQ(summary[0].join(u';'), QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;"
                                                     "Ve max, м/с;Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;"
-                                                    "φ крайнее 1, °;φ крайнее 2, °;Mб max, Н·м;φ при Mб max, °"));
+                                                    "φ крайнее 1, °;φ крайнее 2, °;Mб max, Н·м;φ при Mб max, °;"
+                                                    "ω1, рад/с;q, кг/м;m5, кг;Fс, Н;g (1 — сила тяжести учтена);"
+                                                    "Подбор (1 — Lbc по исследованию)"));
     EXPECT_EQ(summary[1].mid(0, 8), QStringList({QStringLiteral("Иванов"), QStringLiteral("0,1"), QStringLiteral("0,6"),
                                                  QStringLiteral("0,6"), QStringLiteral("0,5"), QStringLiteral("1"),
                                                  QStringLiteral("8"), QStringLiteral("0,9")}));
@@ -280,19 +282,28 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
         largest = std::max(largest, *ParseDecimal(table[r][15].toStdString()));
     EXPECT_EQ(summary[1][8].toStdString(), FormatGeneral(largest));
 
-    // A bad row fills only its error cell.
-    QStringList bad(19, QString());
-    bad[0] = QStringLiteral("Сидоров");
+    // A bad row keeps its inputs as typed and the loads it would have used beside its error.
+    QStringList bad(25, QString());
+    const QStringList typed{QStringLiteral("Сидоров"), QStringLiteral("0,1"), QStringLiteral("abc"), QStringLiteral("0,6"),
+                            QStringLiteral("0,5"), QStringLiteral("1"), QStringLiteral("8")};
+    for (int c = 0; c < typed.size(); ++c)
+        bad[c] = typed[c];
     bad[10] = QStringLiteral("Lab: Ошибка ввода данных!");
+    const QStringList loads{QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("500"),
+                            QStringLiteral("1"), QStringLiteral("1")};
+    for (int c = 0; c < loads.size(); ++c)
+        bad[19 + c] = loads[c];
     EXPECT_EQ(summary[3], bad);
+    EXPECT_EQ(summary[1].mid(19), loads) << "the defaults each row used";
     // The characteristics of a good variant: stroke, time ratio, transmission angles, extremes.
-    ASSERT_EQ(summary[1].size(), 19);
+    ASSERT_EQ(summary[1].size(), 25);
     for (int c = 11; c < 17; ++c)
         EXPECT_TRUE(ParseDecimal(summary[1][c].toStdString()).has_value()) << c;
     EXPECT_GE(*ParseDecimal(summary[1][12].toStdString()), 1.0) << "K";
     EXPECT_EQ(summary[4][0], QStringLiteral("Козлов"));
     EXPECT_EQ(summary[4][10], QStringLiteral("Lde: Ноль недопустим!"));
-    EXPECT_EQ(summary[4][1], QString());
+    EXPECT_EQ(summary[4][1], QStringLiteral("0,1"));
+    EXPECT_EQ(summary[4][4], QStringLiteral("0"));
     EXPECT_EQ(summary[5][0], QStringLiteral("Группа 3/1"));
     EXPECT_EQ(summary[5][10], QString());
     EXPECT_TRUE(run.err.contains(QStringLiteral("[3/5] Сидоров: ошибка — Lab: Ошибка ввода данных!")));
@@ -337,7 +348,9 @@ TEST(Batch, CommaOrTabSeparatorsWithoutBomAndAFaultingMechanism)
     EXPECT_EQ(tabSummary[1][10], QString());
     EXPECT_EQ(tabSummary[1][6], QStringLiteral("4"));
     EXPECT_FALSE(tabSummary[2][10].isEmpty()) << "the fault's text";
-    EXPECT_TRUE(tabSummary[2][10].startsWith(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
+    // In words first, the fault after them.
+    EXPECT_TRUE(tabSummary[2][10].contains(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
+    EXPECT_FALSE(tabSummary[2][10].startsWith(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
     EXPECT_EQ(tabSummary[3][10], QStringLiteral("N: Слишком большое количество положений механизма (не более 100000)"));
 }
 
@@ -347,10 +360,11 @@ TEST(Batch, UntrustedOutputFoldersAreRefusedBeforeAnythingIsWritten)
     const QString variants = dir.filePath(QStringLiteral("variants.csv"));
     WriteAll(variants, kFiveVariants);
 
-    const Outcome missing = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), dir.filePath(QStringLiteral("нет"))});
+    // A folder is created only where its parent is there.
+    const QString deep = dir.filePath(QStringLiteral("нет/глубже"));
+    const Outcome missing = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), deep});
     EXPECT_EQ(missing.status, kExitUsage);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Папка «%1» не существует").arg(dir.filePath(QStringLiteral("нет")))))
-        << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Папка «%1» не существует").arg(deep))) << missing.err.toStdString();
 
     const QString readOnly = dir.filePath(QStringLiteral("ro"));
     ASSERT_TRUE(QDir().mkdir(readOnly));
@@ -374,7 +388,12 @@ TEST(Batch, SafeFileNames)
     EXPECT_EQ(SafeFileName(QStringLiteral(" ..hidden. "), 1), QStringLiteral("hidden"));
     EXPECT_EQ(SafeFileName(QStringLiteral(".."), 7), QStringLiteral("Вариант_7"));
     EXPECT_EQ(SafeFileName(QString(), 3), QStringLiteral("Вариант_3"));
-    EXPECT_EQ(SafeFileName(QString(300, u'я'), 1).size(), 100);
+    // Cut by bytes, not by UTF-16 units: two bytes a letter.
+    EXPECT_EQ(SafeFileName(QString(300, u'я'), 1), QString(120, u'я'));
+    EXPECT_EQ(SafeFileName(QString(300, u'x'), 1).size(), 240);
+    // A cut that ends in blanks or dots loses them too; refused and control characters become "_".
+    EXPECT_EQ(SafeFileName(QString(239, u'x') + QStringLiteral(". y"), 1), QString(239, u'x'));
+    EXPECT_EQ(SafeFileName(QStringLiteral("a\x1b[0m\u0085b"), 1), QStringLiteral("a_[0m_b"));
 }
 
 }  // namespace

@@ -209,8 +209,7 @@ TEST_F(FileMenuTest, ExportsWriteWhatTheCommandLineWritesForTheSameMechanism)
     CalculationInput input;
     input.typed = form.Result()->input.typed;
     const CalculationResult reference = ::Calculate(input);
-    const std::vector<CsvColumn> columns = ResultsCsvColumns(reference);
-    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("table.csv"))), CsvText(columns, 8));
+    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("table.csv"))), ResultsCsvText(reference));
     EXPECT_TRUE(Status().startsWith(QStringLiteral("Таблица записана в файл"))) << Status().toStdString();
 
     const QString pictures = dir.file(QStringLiteral("pictures"));
