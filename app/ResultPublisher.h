@@ -54,4 +54,7 @@ private:
     std::shared_ptr<const CalculationResult> result_;
     ForceParameters loads_;
     QString reportedFault_;
+    // The fault a change of the loads just showed: a Calculate of the same loads right after it
+    // (the click that left the field) does not show the same box again.
+    QString loadsFaultShown_;
 };

@@ -35,8 +35,7 @@ void AddGroup(std::vector<CsvColumn>& columns, const std::array<ArrayQuantity<Ar
 {
     for (const ArrayQuantity<Arrays>& q : quantities) {
         const std::vector<double>& source = arrays.*q.values;
-        const std::size_t n = std::min(rows, source.size());
-        columns.push_back({Header(q.quantity), std::vector<double>(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(n))});
+        columns.push_back({Header(q.quantity), {}, &source, std::min(rows, source.size())});
     }
 }
 
@@ -46,6 +45,13 @@ bool WriteText(QIODevice& device, const std::string& text)
 }
 
 }  // namespace
+
+std::vector<double> CsvColumn::Values() const
+{
+    if (!source)
+        return values;
+    return std::vector<double>(source->begin(), source->begin() + static_cast<std::ptrdiff_t>(count));
+}
 
 QString ResultsCsvHeader()
 {
@@ -142,9 +148,9 @@ bool WriteCsv(QIODevice& device, const std::vector<CsvCondition>& conditions, co
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c > 0)
                 chunk += ';';
-            const std::vector<double>& values = columns[c].values;
-            if (static_cast<std::size_t>(r) < values.size())
-                chunk += FormatGeneral(values[static_cast<std::size_t>(r)]);
+            const CsvColumn& column = columns[c];
+            if (static_cast<std::size_t>(r) < column.Size())
+                chunk += FormatGeneral(column.At(static_cast<std::size_t>(r)));
         }
         chunk += kLineEnd;
         if (chunk.size() >= kChunkBytes) {
@@ -173,14 +179,14 @@ QByteArray CsvText(const std::vector<CsvColumn>& columns, int rows)
 QByteArray ResultsCsvText(const CalculationResult& result)
 {
     const std::vector<CsvColumn> columns = ResultsCsvColumns(result);
-    return CsvText(ResultsCsvConditions(result), columns, static_cast<int>(columns.front().values.size()));
+    return CsvText(ResultsCsvConditions(result), columns, static_cast<int>(columns.front().Size()));
 }
 
 FileWriter ResultsCsvWriter(const CalculationResult& result)
 {
     return [&result](QIODevice& device, QString&) {
         const std::vector<CsvColumn> columns = ResultsCsvColumns(result);
-        return WriteCsv(device, ResultsCsvConditions(result), columns, static_cast<int>(columns.front().values.size()));
+        return WriteCsv(device, ResultsCsvConditions(result), columns, static_cast<int>(columns.front().Size()));
     };
 }
 

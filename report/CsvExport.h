@@ -17,7 +17,13 @@ class QIODevice;
 
 struct CsvColumn {
     QString header;
-    std::vector<double> values;
+    std::vector<double> values;                   // the column's own values, unless `source` is set
+    const std::vector<double>* source = nullptr;  // the first `count` values of a result's array
+    std::size_t count = 0;
+
+    std::size_t Size() const { return source ? count : values.size(); }
+    double At(std::size_t row) const { return source ? (*source)[row] : values[row]; }
+    std::vector<double> Values() const;           // a copy of what the column holds
 };
 
 // One line of the conditions' block: what the table's numbers were computed for.
@@ -33,7 +39,8 @@ QString ResultsCsvHeader();
 // k, the crank angle in degrees and the table's 14 quantities; the point accelerations and the
 // links' ω and ε (for ω1 = 1, as the table's velocities) when they were computed; the force
 // analysis for the result's loads, magnitudes and then components, when it was computed. A
-// later part of the result adds its group here.
+// later part of the result adds its group here. The columns read the result's arrays, which must
+// outlive them.
 std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result);
 
 // The lengths as solved, whether the study's Lbc was adopted, N, ω1 and the loads.

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -24,7 +25,15 @@ struct ReportInput {
     QImage mechanismDrawing;           // Image2
     int drawnPosition = 0;             // index among the diagrams' 180 positions
     QDate date;
+    // Told now and then how far the painting has got (0 .. 1); may throw ComputationCancelled to
+    // stop it, and the PDF writer then leaves its file as it was.
+    std::function<void(double fraction)> progress;
 };
+
+// The report's tables list at most this many positions: every k-th one of a longer table.
+constexpr int kLongestReportTable = 360;
+// The k of a table of `rows` positions: 1 when all are listed.
+int ReportTableStep(int rows);
 
 inline constexpr const char* kReportTitle = "Кинематический анализ шарнирно-рычажного механизма";
 

@@ -7,15 +7,23 @@ namespace {
 
 bool Refused(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFFFD || QStringView(u"/\\:*?\"<>|").contains(QChar(c));
+    if (c < 0x80)
+        return c < 0x20 || c == 0x7F || QStringView(u"/\\:*?\"<>|").contains(QChar(static_cast<char16_t>(c)));
+    return c <= 0x9F || c == 0xFFFD;
 }
 
 QString TrimmedOfDotsAndBlanks(QString safe)
 {
-    safe = safe.trimmed();
-    while (!safe.isEmpty() && (safe.startsWith(u'.') || safe.endsWith(u'.') || safe.endsWith(u' ')))
-        safe = safe.startsWith(u'.') ? safe.mid(1) : safe.left(safe.size() - 1);
-    return safe.trimmed();
+    // Blanks and dots may alternate (" . x"): until neither end has one.
+    for (QString before; before != safe;) {
+        before = safe;
+        safe = safe.trimmed();
+        while (safe.startsWith(u'.'))
+            safe.remove(0, 1);
+        while (safe.endsWith(u'.'))
+            safe.chop(1);
+    }
+    return safe;
 }
 
 }  // namespace

@@ -24,8 +24,19 @@ QString DecodedText(const QByteArray& bytes, QString& encoding)
         skip = 2;
     }
     QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(QByteArrayView(bytes).sliced(skip));
-    if (decoder.hasError())
+    QString text = decoder(QByteArrayView(bytes).sliced(skip));
+    // Half of a pair of surrogates (a character cut in two) becomes U+FFFD, as a broken byte does.
+    bool broken = decoder.hasError();
+    if (!text.isValidUtf16()) {
+        broken = true;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar(QChar::ReplacementCharacter);
+        }
+    }
+    if (broken)
         encoding += QStringLiteral(" с ошибками");
     else if (kind == QStringDecoder::Utf8 && bytes.contains('\0'))
         encoding = QStringLiteral("похоже на UTF-16 без метки порядка байтов");

@@ -140,6 +140,18 @@ TEST(CommandLine, TheProgramWithoutADisplayAnswersEveryWordItIsGiven)
     const auto [status, err] = run({QStringLiteral("--lbc"), QStringLiteral("0,3")});
     EXPECT_EQ(status, kExitUsage);
     EXPECT_TRUE(err.contains(QStringLiteral("Lbc: Вибране значення поза діапазоном"))) << err.toStdString();
+
+    // A display named (even one that is not there, even a platform asked for) is never used: the
+    // command line makes no window, so it cannot fail to open one.
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":987"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const QStringList& arguments : {QStringList{QStringLiteral("-help")}, QStringList{QStringLiteral("file.tmm")}}) {
+        const auto [code, text] = run(arguments);
+        EXPECT_EQ(code, kExitUsage) << arguments.join(u' ').toStdString() << ": " << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Использование / Usage:"))) << text.toStdString();
+    }
+    const auto [computed, said] = run({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--n"), QStringLiteral("4")});
+    EXPECT_EQ(computed, kExitSuccess) << said.toStdString();
 }
 
 TEST(CommandLine, ValuesGetTheVerdictOfTheWindowsFields)

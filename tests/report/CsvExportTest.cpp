@@ -124,7 +124,7 @@ TEST(CsvText, RowsTheFinalSolveDidNotReachAreLeftOut)
     const std::vector<CsvColumn> columns = ResultsCsvColumns(result);
     EXPECT_EQ(columns.front().values.size(), 3u);
     for (const CsvColumn& column : columns)
-        EXPECT_LE(column.values.size(), 3u) << column.header.toStdString();
+        EXPECT_EQ(column.Size(), 3u) << column.header.toStdString();
     EXPECT_EQ(CsvCells(CsvText(columns, 3)).size(), 4);
 
     // Without a position there are no accelerations nor forces to write: the fixed header only.

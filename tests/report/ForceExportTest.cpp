@@ -112,11 +112,11 @@ TEST(ForceExport, OtherLoadsChangeTheColumnsWithoutASecondCalculate)
     const std::vector<CsvColumn> columns = ResultsCsvColumns(changed);
     ASSERT_EQ(columns.size(), 16u + 7u + 6u + 9u + 13u);
     EXPECT_EQ(columns[16 + 7 + 6].header, kForceHeaders[0]);
-    EXPECT_EQ(columns[16 + 7 + 6].values, model.MbGroups);
+    EXPECT_EQ(columns[16 + 7 + 6].Values(), model.MbGroups);
     // The components follow the magnitudes: R01x first, the guide's signed force last.
     EXPECT_EQ(columns[16 + 7 + 6 + 9].header, QStringLiteral("R01x, Н"));
-    EXPECT_EQ(columns[16 + 7 + 6 + 9].values, model.RxO);
-    EXPECT_EQ(columns.back().values, model.Nguide);
+    EXPECT_EQ(columns[16 + 7 + 6 + 9].Values(), model.RxO);
+    EXPECT_EQ(columns.back().Values(), model.Nguide);
 }
 
 TEST(ForceExport, ReportHoldsTheForceSectionWithEveryTorqueRow)
