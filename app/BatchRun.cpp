@@ -18,8 +18,9 @@
 
 namespace {
 
-constexpr int kFixedSummaryColumns = 19;
+constexpr int kFixedSummaryColumns = 22;
 constexpr int kErrorColumn = 10;
+constexpr int kDeltaCell = 21;  // the δ the dynamics used, beside Mд and Jм
 constexpr int kRequiredColumns = 7;
 
 // The table's columns: the name, the five lengths, N.
@@ -40,7 +41,8 @@ QString SummaryHeader()
 {
     return QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;Ve max, м/с;"
                           "Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;φ крайнее 1, °;φ крайнее 2, °;"
-                          "Mб max, Н·м;φ при Mб max, °;")
+                          "Mб max, Н·м;φ при Mб max, °"
+                          ";Mд, Н·м;Jм, кг·м²;δ;")
            + UsedInputHeaders().join(u';');
 }
 
@@ -59,15 +61,18 @@ VariantResult FailedVariant(const QStringList& fields, const TableColumns& colum
     for (int c = 0; c < kRequiredColumns; ++c)
         r.cells[c] = SpreadsheetTextCell(Field(fields, columns.required[c]));
     r.cells[kErrorColumn] = SpreadsheetTextCell(error);
+    r.cells[kDeltaCell] = NumberText(base.delta);
     QStringList used = UsedInputCells(base);
     int cell = 0;
     for (std::size_t i = 0; i < kVariantInputs.size(); ++i) {
         const VariantInput& input = kVariantInputs[i];
         const QString typed = Field(fields, columns.inputs[i]);
-        // n1 is given in ω1's cell: the speed has one cell, as typed in either column.
-        const int target = input.used ? cell++ : cell - 1;
+        const bool speedInRpm = QLatin1String(input.column) == QLatin1String("n1");
+        QString* target = input.used ? &used[cell++]
+                          : speedInRpm ? &used[0]  // the speed has one cell, as typed in either column
+                                       : &r.cells[kDeltaCell];
         if (!typed.isEmpty())
-            used[target] = SpreadsheetTextCell(input.used ? typed : typed + QStringLiteral(" об/мин"));
+            *target = SpreadsheetTextCell(speedInRpm ? typed + QStringLiteral(" об/мин") : typed);
     }
     r.cells << used;
     return r;
@@ -95,6 +100,12 @@ QStringList SummaryCells(const QString& name, const Mechanism& m, const Calculat
         cells << NumberText(torque) << NumberText(degrees);
     else
         cells << QString() << QString();
+    // The driving torque and the exact flywheel, empty where there are no dynamics; the δ asked.
+    if (result.dynamics.Computed())
+        cells << NumberText(result.dynamics.curves.DrivingTorque) << NumberText(result.dynamics.curves.Exact.Jm);
+    else
+        cells << QString() << QString();
+    cells << NumberText(result.input.delta);
     cells << UsedInputCells(result.input);
     return cells;
 }

@@ -27,6 +27,7 @@ struct CommandLineOptions {
     std::optional<QString> fc;
     std::optional<QString> gravity;  // 0 or 1
     bool keepLbc = false;
+    std::optional<QString> delta;  // the dynamics' δ as typed
 
     bool AnyLength() const;
     // Whether any option of a single mechanism's outputs or record was given (not of its loads).

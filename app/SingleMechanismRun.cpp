@@ -123,6 +123,7 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
     out << QStringLiteral("Длина коромысла BC выбрана: %1 м\n").arg(NumberText(result->Kinematics().solved.Lbc));
     out << QStringLiteral("Наибольшая скорость ползуна E: %1 м/с\n").arg(NumberText(LargestSliderSpeed(*result)));
     out << QStringLiteral("Мёртвые положения, °: %1\n").arg(DeadDegreesText(*result));
+    out << DynamicsLine(*result) << '\n';
 
     int status = kExitSuccess;
     auto report = [&](bool ok, const QString& what) {

@@ -25,6 +25,10 @@ QString ReadLength(int field, const QString& text, double& value);
 // N likewise, and then the Calculate's refusal of too many positions.
 QString ReadPositionCount(const QString& text, std::int32_t& value);
 
+// δ as the dynamics' field reads `text`: empty when accepted (then `value` holds it), else the
+// field's first message.
+QString ReadDelta(const QString& text, double& value);
+
 // The one Calculate of `input`; none, with the text to say (the assembly condition that failed,
 // as the status bar words it), when it failed or no position could be computed.
 std::optional<CalculationResult> CalculateOrSay(const CalculationInput& input, QString& error);
@@ -33,6 +37,9 @@ std::optional<CalculationResult> CalculateOrSay(const CalculationInput& input, Q
 double LargestSliderSpeed(const CalculationResult& result);
 QString DeadDegreesText(const CalculationResult& result);
 QString NumberText(double x);
+// "Динамика (ωср = 1 рад/с, δ = 0,04): Mд = … Н·м, ΔT от … до … Дж, Jм = … кг·м² (…)", or the
+// reason there are none.
+QString DynamicsLine(const CalculationResult& result);
 
 // The report of a result with the pictures made off the window, dated today.
 ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures);

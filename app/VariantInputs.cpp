@@ -12,7 +12,7 @@ constexpr double kRadiansPerSecondPerRpm = kPi / 30;
 
 }  // namespace
 
-const std::array<VariantInput, 7> kVariantInputs = {{
+const std::array<VariantInput, 8> kVariantInputs = {{
     {"ω1", "ω1, рад/с", &CommandLineOptions::omega1, &kPositiveRule,
      [](CalculationInput& c, double v) { c.loads.Omega1 = v; }, [](const CalculationInput& c) { return c.loads.Omega1; }},
     {"n1", nullptr, &CommandLineOptions::n1, &kPositiveRule,
@@ -29,6 +29,8 @@ const std::array<VariantInput, 7> kVariantInputs = {{
     {"Подбор", "Подбор (1 — Lbc по исследованию)", nullptr, &kSwitchRule,
      [](CalculationInput& c, double v) { c.options.adoptLbc = v != 0; },
      [](const CalculationInput& c) { return c.options.adoptLbc ? 1.0 : 0.0; }},
+    // The summary has the dynamics' own δ cell beside Mд and Jм.
+    {"δ", nullptr, &CommandLineOptions::delta, &kDeltaRule, [](CalculationInput& c, double v) { c.delta = v; }, nullptr},
 }};
 
 CalculationInput DefaultCalculationInput(const Mechanism& record)
@@ -57,8 +59,9 @@ QString ApplyCommandLineInputs(const CommandLineOptions& options, CalculationInp
     for (const VariantInput& input : kVariantInputs) {
         if (!input.option || !(options.*input.option))
             continue;
-        if (const QString problem = ApplyVariantInput(input, *(options.*input.option), calculation); !problem.isEmpty())
-            return problem;
+        const QString& text = *(options.*input.option);
+        if (const QString problem = ApplyVariantInput(input, text, calculation); !problem.isEmpty())
+            return problem + QStringLiteral(" («%1»)").arg(text);
     }
     return QString();
 }

@@ -21,8 +21,8 @@ struct VariantInput {
     double (*used)(const CalculationInput& input);  // the value a calculation used, for the summary
 };
 
-// ω1, n1, q, m5, Fс, g, Подбор. ω1 and n1 are two ways to give the one crank speed.
-extern const std::array<VariantInput, 7> kVariantInputs;
+// ω1, n1, q, m5, Fс, g, Подбор, δ. ω1 and n1 are two ways to give the one crank speed.
+extern const std::array<VariantInput, 8> kVariantInputs;
 
 // The calculation's input before any of the rows above: the defaults, the given record.
 CalculationInput DefaultCalculationInput(const Mechanism& record);
@@ -31,10 +31,11 @@ CalculationInput DefaultCalculationInput(const Mechanism& record);
 // naming the field ("ω1: Ноль недопустим!").
 QString ApplyVariantInput(const VariantInput& input, const QString& text, CalculationInput& calculation);
 
-// Applies every option the command line gave (and --keep-lbc); the first refusal, or empty.
+// Applies every option the command line gave (and --keep-lbc); the first refusal with the text
+// refused ("ω1: Ноль недопустим! («0»)"), or empty.
 QString ApplyCommandLineInputs(const CommandLineOptions& options, CalculationInput& calculation);
 
 // The summary's cells of the values `calculation` used, in the order of kVariantInputs but n1
-// (the speed is ω1's cell).
+// (the speed is ω1's cell) and δ (the dynamics' cell).
 QStringList UsedInputCells(const CalculationInput& calculation);
 QStringList UsedInputHeaders();

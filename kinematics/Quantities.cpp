@@ -9,10 +9,13 @@ const char* const kAngularVelocity = "рад/с";
 const char* const kAngularAcceleration = "рад/с²";
 const char* const kNewtons = "Н";
 const char* const kNewtonMetres = "Н·м";
+const char* const kInertia = "кг·м²";
+const char* const kJoules = "Дж";
 
 using P = PositionArrays;
 using A = AccelerationArrays;
 using F = ForceArrays;
+using D = DynamicsColumns;
 
 }  // namespace
 
@@ -119,4 +122,12 @@ const std::array<ArrayQuantity<ForceArrays>, 13> kReactionComponentQuantities = 
     {{"R45x", kNewtons, "проекция на x реакции звена DE на ползун в шарнире E", 0}, &F::RxE},
     {{"R45y", kNewtons, "проекция на y реакции звена DE на ползун в шарнире E", 0}, &F::RyE},
     {{"R05x", kNewtons, "проекция на x силы направляющей на ползун", 0}, &F::Nguide},
+}};
+
+const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities = {{
+    {{"Jпр", kInertia, "приведённый к кривошипу момент инерции механизма", 0}, &D::Jpr},
+    {{"Mпр", kNewtonMetres, "приведённый к кривошипу момент сил тяжести и сопротивления", 0}, &D::Mpr},
+    {{"ΔT", kJoules, "изменение кинетической энергии машины от φ = 0", 0}, &D::DeltaT},
+    {{"ω1", kAngularVelocity, "угловая скорость кривошипа с маховиком (установившееся движение)", 0}, &D::Omega},
+    {{"ε1", kAngularAcceleration, "угловое ускорение кривошипа с маховиком", 0}, &D::Epsilon},
 }};

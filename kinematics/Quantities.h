@@ -4,6 +4,7 @@
 // headers, the CSV header and the report's tables are all made from these lists.
 
 #include "kinematics/Accelerations.h"
+#include "kinematics/Dynamics.h"
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/Solver.h"
 
@@ -51,3 +52,7 @@ extern const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities;
 // The reactions' components, named Rij by the convention kReactionConvention states.
 extern const std::array<ArrayQuantity<ForceArrays>, 13> kReactionComponentQuantities;
 extern const char* const kReactionConvention;
+// The dynamics' table after its angle; the CSV writes the first kExportedDynamicsQuantities of
+// them after the forces.
+extern const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities;
+constexpr std::size_t kExportedDynamicsQuantities = 4;

@@ -85,6 +85,12 @@ std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result)
         AddGroup(columns, kForceQuantities, result.forces.table, rows);
         AddGroup(columns, kReactionComponentQuantities, result.forces.table, rows);
     }
+    if (result.dynamics.Computed() && result.dynamics.table.Size() > 0 && rows > 0) {
+        for (std::size_t q = 0; q < kExportedDynamicsQuantities; ++q) {
+            const std::vector<double>& source = result.dynamics.table.*kDynamicsQuantities[q].values;
+            columns.push_back({Header(kDynamicsQuantities[q].quantity), {}, &source, std::min(rows, source.size())});
+        }
+    }
     return columns;
 }
 

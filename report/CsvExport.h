@@ -38,9 +38,9 @@ QString ResultsCsvHeader();
 // The columns of a result, one group after the other, only the rows the final solve reached:
 // k, the crank angle in degrees and the table's 14 quantities; the point accelerations and the
 // links' ω and ε (for ω1 = 1, as the table's velocities) when they were computed; the force
-// analysis for the result's loads, magnitudes and then components, when it was computed. A
-// later part of the result adds its group here. The columns read the result's arrays, which must
-// outlive them.
+// analysis for the result's loads, magnitudes and then components, when it was computed; Jпр,
+// Mпр, ΔT and ω1 of the dynamics when they were computed. A later part of the result adds its
+// group here. The columns read the result's arrays, which must outlive them.
 std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result);
 
 // The lengths as solved, whether the study's Lbc was adopted, N, ω1 and the loads.

@@ -163,16 +163,16 @@ TEST(BatchInputs, OptionalColumnsInAnyOrderAndTheOptionsAsDefaults)
     const QByteArray bytes = ReadAll(QDir(dir.path()).filePath(QStringLiteral("summary.csv")));
     const QList<QStringList> summary = CsvCells(bytes);
     ASSERT_EQ(summary.size(), 4);
-    ASSERT_EQ(summary[0].size(), 25);
+    ASSERT_EQ(summary[0].size(), 28);
     // ω1, q, m5, Fс, g, Подбор as each row used them.
-    EXPECT_EQ(summary[1].mid(19), QStringList({QString::fromStdString(FormatGeneral(M_PI)), QStringLiteral("3"),
+    EXPECT_EQ(summary[1].mid(22), QStringList({QString::fromStdString(FormatGeneral(M_PI)), QStringLiteral("3"),
                                                QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("0"),
                                                QStringLiteral("0")}));
     EXPECT_EQ(summary[1][7], QStringLiteral("0,6")) << "Lbc kept";
-    EXPECT_EQ(summary[2].mid(19), QStringList({QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("10"),
+    EXPECT_EQ(summary[2].mid(22), QStringList({QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("10"),
                                                QStringLiteral("500"), QStringLiteral("1"), QStringLiteral("0")}));
     EXPECT_EQ(summary[3][10], QStringLiteral("Fс: Параметр не может быть отрицательным!"));
-    EXPECT_EQ(summary[3][22], QStringLiteral("'-5")) << "kept as typed, as text";
+    EXPECT_EQ(summary[3][25], QStringLiteral("'-5")) << "kept as typed, as text";
     EXPECT_EQ(summary[3][1], QStringLiteral("0,1"));
     const QMap<QString, QString> conditions = CsvConditions(bytes);
     EXPECT_EQ(conditions.value(QStringLiteral("q, кг/м по умолчанию")), QStringLiteral("3"));

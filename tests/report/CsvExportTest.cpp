@@ -61,7 +61,7 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
                              "Mб (группы Ассура), Н·м;Mб (рычаг Жуковского), Н·м;|R| в O, Н;|R| в A, Н;|R| в B, Н;"
                              "|R| в C, Н;|R| в D, Н;|R| в E, Н;|N| направляющей, Н;"
                              "R01x, Н;R01y, Н;R12x, Н;R12y, Н;R23x, Н;R23y, Н;R03x, Н;R03y, Н;R24x, Н;R24y, Н;"
-                             "R45x, Н;R45y, Н;R05x, Н")
+                             "R45x, Н;R45y, Н;R05x, Н;Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с")
                   .toUtf8());
     EXPECT_TRUE(table.endsWith("\r\n"));
     EXPECT_EQ(table.count("\r\n"), n + 1);
@@ -82,7 +82,7 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_EQ(rows.size(), n + 1);
     for (int k = 0; k < n; ++k) {
         const QStringList& row = rows[k + 1];
-        ASSERT_EQ(row.size(), 51) << "row " << k;
+        ASSERT_EQ(row.size(), 55) << "row " << k;
         EXPECT_EQ(row[0], QString::number(k));
         EXPECT_NEAR(Parsed(row[1]), 360.0 * k / n, 1e-12);
         for (int q = 0; q < 14; ++q) {
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(N, CsvForDefaults, ::testing::Values(8, 180));
 TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 {
     std::vector<CsvColumn> columns = ResultsCsvColumns(CalculateDefaults(8));
-    ASSERT_EQ(columns.size(), 16u + 7u + 6u + 9u + 13u);
+    ASSERT_EQ(columns.size(), 16u + 7u + 6u + 9u + 13u + 4u);
     columns.resize(16);  // only the groups given here
     columns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
     columns.push_back({QStringLiteral("Aya; ось, м/с²"), {1e-7, 2.5}});  // shorter than the table

@@ -141,7 +141,7 @@ TEST(ReportPdf, ALongTableListsEveryKthPositionAndSaysSo)
     const WrittenReport long_ = WriteAndRead(CalculateDefaults(1000), dir.filePath(QStringLiteral("long.pdf")));
     const QString caption = QStringLiteral("каждое 3-е положение из 1000, строк: 334");
     const QString flat = Words(long_.text).join(u' ');
-    EXPECT_EQ(flat.count(caption), 4) << "both tables of points, the accelerations and the torques";
+    EXPECT_EQ(flat.count(caption), 5) << "both tables of points, the accelerations, the torques and the dynamics";
     const QStringList words = Words(long_.text);
     // Positions 0, 3, 6, … 999 are listed; 1 and 2 are not.
     EXPECT_TRUE(HasRow(words, {QStringLiteral("3"), QStringLiteral("1,08")})) << "k = 3 at 1,08°";
