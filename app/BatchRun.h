@@ -1,10 +1,14 @@
 #pragma once
 // The batch of a whole group: every row of a table of variants (report/VariantTable) computed as
-// Calculate computes it, its CSV and its PDF report written into one folder, and summary.csv with
-// one line per variant (the adopted Lbc, the largest slider speed, the dead positions, the
-// characteristics, the largest balancing torque, or for a bad row only the error).
+// Calculate computes it (with the loads, speed and Lbc choice of its optional columns, else of the
+// options), its CSV and its PDF report written together into one folder, and summary.csv with one
+// line per variant (the adopted Lbc, the largest slider speed, the dead positions, the
+// characteristics, the largest balancing torque, the loads used; for a bad row its inputs as
+// typed and the error). The summary is replaced after every row, so it always lists what is on
+// disk.
 
 #include "app/CommandLineOptions.h"
+#include "report/VariantFileName.h"
 
 #include <QString>
 
@@ -12,7 +16,3 @@ class QTextStream;
 
 // Returns the exit status (CommandLine.h); `err` gets one progress line per variant.
 int RunBatch(const CommandLineOptions& options, QTextStream& err);
-
-// A variant name made safe as a file name: no folder separators, no characters that file systems
-// refuse, no leading or trailing blanks and dots, not empty.
-QString SafeFileName(const QString& name, int row);

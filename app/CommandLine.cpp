@@ -23,14 +23,9 @@ bool IsCommandLineMode(int argc, char**)
     return argc > 1;
 }
 
-void UseOffscreenPlatformWithoutDisplay()
+void UseOffscreenPlatform()
 {
-    const auto unset = [](const char* name) {
-        const char* value = std::getenv(name);
-        return !value || !*value;
-    };
-    if (unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -48,7 +43,7 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         return kExitSuccess;
     }
     if (!o.batch.isEmpty()) {
-        if (!o.params.isEmpty() || o.AnyLength() || o.n || !o.csv.isEmpty() || !o.report.isEmpty() || !o.images.isEmpty())
+        if (o.AnySingleMechanismOption())
             return UsageError(QStringLiteral("--batch работает только вместе с --out."), err);
         return RunBatch(o, err);
     }

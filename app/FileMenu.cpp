@@ -6,6 +6,7 @@
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "chart/Chart.h"
+#include "kinematics/ComputationProgress.h"
 #include "report/AtomicWrite.h"
 #include "report/CsvExport.h"
 #include "report/Pictures.h"
@@ -25,6 +26,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QStatusBar>
 
 namespace {
@@ -35,6 +37,9 @@ constexpr int kStatusMilliseconds = 15000;
 constexpr int kSmallestChartWidth = 100;
 constexpr int kSmallestChartHeight = 60;
 constexpr double kPrintMarginMm = 15;
+// From this many table positions on, the report is written behind a progress bar with Cancel.
+constexpr int kReportProgressPositions = 10000;
+constexpr int kProgressSteps = 1000;
 
 QString DefaultChooser(FileMenu::Choice choice, const QString& suggested, QWidget* parent)
 {
@@ -204,7 +209,9 @@ void FileMenu::Export(Choice choice, const QString& suggested, const char* suffi
             return;
         QString error;
         if (!write(path, error)) {
-            Tell(error);
+            // A write the user cancelled has said so already.
+            if (!error.isEmpty())
+                Tell(error);
             return;
         }
         Status(QString::fromUtf8(written).arg(ShownPath(path)));
@@ -261,7 +268,30 @@ void FileMenu::ReportPdf()
 {
     Export(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf", [this](const QString& path, QString& error) {
         BusyCursor busy;
-        return WriteReportPdf(MakeReport()->input, path, error);
+        const std::unique_ptr<Report> report = MakeReport();
+        if (window_.results->Result()->Kinematics().table.Rows() < kReportProgressPositions)
+            return WriteReportPdf(report->input, path, error);
+        // A long report keeps the window answering: a bar, and Cancel that leaves the file as it was.
+        QProgressDialog dialog(QStringLiteral("Запись отчёта…"), QStringLiteral("Отмена"), 0, kProgressSteps, window_.form);
+        dialog.setObjectName(QStringLiteral("ReportProgress"));
+        dialog.setWindowTitle(QString::fromLatin1(kApplicationTitle));
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.setMinimumDuration(0);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setValue(0);
+        report->input.progress = [&dialog](double fraction) {
+            dialog.setValue(static_cast<int>(fraction * kProgressSteps));  // a modal bar lets events through
+            if (dialog.wasCanceled())
+                throw ComputationCancelled();
+        };
+        if (WriteReportPdf(report->input, path, error))
+            return true;
+        if (dialog.wasCanceled()) {
+            error.clear();
+            Status(QStringLiteral("Запись отчёта отменена, файл %1 не изменён").arg(ShownPath(path)));
+        }
+        return false;
     }, "Отчёт записан в файл %1");
 }
 

@@ -30,6 +30,11 @@ QString Number(double value, const char* unit)
     return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
 }
 
+double RevolutionsPerMinute(double omega1)
+{
+    return omega1 * (30 / kPi);
+}
+
 std::vector<const Quantity*> TableQuantities()
 {
     std::vector<const Quantity*> quantities;
@@ -58,6 +63,9 @@ void ForcesTab::CreateStrip()
     sliderMass_ = AddField("m5, кг", "EditSliderMass", loads.SliderMass, kLoadRule, kFieldWidth, "Масса ползуна E");
     resistance_ = AddField("Fс, Н", "EditResistance", loads.Resistance, kLoadRule, kFieldWidth,
                            "Сила полезного сопротивления на рабочем ходу ползуна");
+    // The crank's speed in revolutions per minute, beside ω1 in rad/s on the accelerations tab.
+    crankRpm_ = AddField("n1, об/мин", "EditN1", RevolutionsPerMinute(loads.Omega1), kPositiveRule, kFieldWidth,
+                         "Частота вращения кривошипа; ω1 = π·n1/30 рад/с, как в поле ω1 вкладки «Ускорения»");
     gravity_ = new QCheckBox(QStringLiteral("Учитывать силу тяжести"), Strip()->parentWidget());
     gravity_->setObjectName(QStringLiteral("CheckGravity"));
     gravity_->setChecked(loads.Gravity);
@@ -80,6 +88,14 @@ void ForcesTab::CreateStrip()
     connect(resistance_, &TabField::ValueChanged, this, [this](double fc) {
         ForceParameters loads = Results().Loads();
         loads.Resistance = fc;
+        ChangeLoads(loads);
+    });
+    connect(crankRpm_, &TabField::ValueChanged, this, [this](double n1) {
+        ForceParameters loads = Results().Loads();
+        // The shown text of the speed in use, read back, is no new speed.
+        if (FormatGeneral(n1) == FormatGeneral(RevolutionsPerMinute(loads.Omega1)))
+            return;
+        loads.Omega1 = n1 * (kPi / 30);
         ChangeLoads(loads);
     });
     connect(gravity_, &QCheckBox::clicked, this, [this](bool checked) { GravityClicked(checked); });
@@ -173,6 +189,7 @@ void ForcesTab::ShowResult(const CalculationResult& result, ResultChange)
     linearMass_->SetValue(loads.LinearMass);
     sliderMass_->SetValue(loads.SliderMass);
     resistance_->SetValue(loads.Resistance);
+    crankRpm_->SetValue(RevolutionsPerMinute(loads.Omega1));
     {
         const QSignalBlocker blocker(gravity_);
         gravity_->setChecked(loads.Gravity);

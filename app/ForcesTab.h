@@ -45,6 +45,7 @@ private:
     TabField* linearMass_ = nullptr;
     TabField* sliderMass_ = nullptr;
     TabField* resistance_ = nullptr;
+    TabField* crankRpm_ = nullptr;    // n1, об/мин: the speed ω1 in other units
     TabField* forceScale_ = nullptr;
     QCheckBox* gravity_ = nullptr;
     TChart* chart_ = nullptr;

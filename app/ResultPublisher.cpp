@@ -53,6 +53,8 @@ void ResultPublisher::Announce(ResultChange change)
     if (fault.isEmpty())
         fault = reportedFault_;
     reportedFault_.clear();
-    if (!fault.isEmpty())
+    const bool saidJustNow = change == ResultChange::Calculated && !fault.isEmpty() && fault == loadsFaultShown_;
+    loadsFaultShown_ = change == ResultChange::LoadsChanged ? fault : QString();
+    if (!fault.isEmpty() && !saidJustNow)
         Messages().ShowError(ErrorBoxText(fault));
 }

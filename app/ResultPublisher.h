@@ -60,4 +60,7 @@ private:
     ForceParameters loads_;
     double delta_ = kDefaultDelta;
     QString reportedFault_;
+    // The fault a change of the loads just showed: a Calculate of the same loads right after it
+    // (the click that left the field) does not show the same box again.
+    QString loadsFaultShown_;
 };

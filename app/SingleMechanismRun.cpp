@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
 #include "app/VariantCalculation.h"
+#include "app/VariantInputs.h"
 #include "kinematics/InputRule.h"
 #include "report/AtomicWrite.h"
 #include "report/CsvExport.h"
@@ -14,9 +15,36 @@
 
 namespace {
 
-// The record the options describe; false (after saying why) when they cannot be read.
-bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
+// The file's values get the verdicts the window's fields give them once they show them.
+// A value an option gives replaces the file's and is judged as an option.
+bool JudgeLoadedRecord(const Mechanism& m, const CommandLineOptions& o, QTextStream& err)
 {
+    const auto say = [&](const char* field, const QString& problem) {
+        err << FieldError(field, problem) << QStringLiteral(" (в файле параметров %1)\n").arg(ShownPath(o.params));
+    };
+    for (int f = 0; f < 5; ++f) {
+        if (o.lengths[f])
+            continue;
+        double value = 0;
+        if (const QString problem = ReadLength(f, NumberText(m.*kLengthFields[f]), value); !problem.isEmpty()) {
+            say(kLengthFieldNames[f], problem);
+            return false;
+        }
+    }
+    std::int32_t n = 0;
+    if (o.n)
+        return true;
+    if (const QString problem = ReadPositionCount(QString::number(m.PositionCount), n); !problem.isEmpty()) {
+        say("N", problem);
+        return false;
+    }
+    return true;
+}
+
+// The input the options describe; false (after saying why) when they cannot be read.
+bool ReadInput(const CommandLineOptions& o, CalculationInput& input, QTextStream& err)
+{
+    Mechanism& m = input.typed;
     SetDefaultParameters(m);
     if (!o.params.isEmpty()) {
         const QFileInfo info(o.params);
@@ -26,6 +54,8 @@ bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
                        .arg(ShownPath(o.params));
             return false;
         }
+        if (!JudgeLoadedRecord(m, o, err))
+            return false;
     }
     for (int f = 0; f < 5; ++f) {
         if (!o.lengths[f])
@@ -49,17 +79,8 @@ bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
         err << QString::fromStdString(*refusal) << '\n';
         return false;
     }
-    return true;
-}
-
-// The dynamics' δ of the options; false (after saying why) when it cannot be read.
-bool ReadDeltaOption(const CommandLineOptions& o, double& delta, QTextStream& err)
-{
-    delta = kDefaultDelta;
-    if (!o.delta)
-        return true;
-    if (const QString problem = ReadDelta(*o.delta, delta); !problem.isEmpty()) {
-        err << FieldError("δ", problem) << QStringLiteral(" («%1»)\n").arg(*o.delta);
+    if (const QString problem = ApplyCommandLineInputs(o, input); !problem.isEmpty()) {
+        err << problem << '\n';
         return false;
     }
     return true;
@@ -89,13 +110,12 @@ bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
 
 int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStream& err)
 {
-    Mechanism m{};
-    double delta = kDefaultDelta;
-    if (!ReadRecord(o, m, err) || !ReadDeltaOption(o, delta, err) || !OutputsWritable(o, err))
+    CalculationInput input;
+    if (!ReadInput(o, input, err) || !OutputsWritable(o, err))
         return kExitUsage;
 
     QString error;
-    const std::optional<CalculationResult> result = CalculateOrSay(m, delta, error);
+    const std::optional<CalculationResult> result = CalculateOrSay(input, error);
     if (!result) {
         err << error << '\n';
         return kExitSomeFailed;

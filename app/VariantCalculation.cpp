@@ -1,8 +1,10 @@
 #include "app/VariantCalculation.h"
 
+#include "app/CalculateStatus.h"
 #include "app/GuardedHandler.h"
 #include "app/OffscreenPictures.h"
 #include "kinematics/Angles.h"
+#include "kinematics/AssemblyDiagnosis.h"
 #include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
 
@@ -55,24 +57,24 @@ QString ReadDelta(const QString& text, double& value)
     return FirstMessage(verdict);
 }
 
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error)
-{
-    return CalculateOrSay(m, kDefaultDelta, error);
-}
-
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, double delta, QString& error)
+std::optional<CalculationResult> CalculateOrSay(const CalculationInput& input, QString& error)
 {
     try {
-        CalculationInput input;
-        input.typed = m;
-        input.delta = delta;
         CalculationResult result = Calculate(input);
         if (result.Failed()) {
-            error = ErrorBoxText(QString::fromStdString(result.failure->text));
+            // The condition that failed, as the status bar words it, and the fault after it.
+            const QString fault = QString::fromStdString(result.failure->text);
+            QString text = FailureText(result.failure->record, fault);
+            if (!text.contains(fault))
+                text += QStringLiteral(" (%1)").arg(fault);
+            error = ErrorBoxText(text);
             return std::nullopt;
         }
         if (result.Kinematics().table.Rows() == 0) {
+            const QString condition = QString::fromStdString(DescribeAssemblyFailure(result.Kinematics().solved));
             error = QStringLiteral("Механизм с такими длинами звеньев не собирается: не рассчитано ни одного положения.");
+            if (!condition.isEmpty())
+                error += u' ' + ErrorBoxText(condition);
             return std::nullopt;
         }
         return result;

@@ -2,6 +2,7 @@
 
 #include "chart/Chart.h"
 #include "kinematics/Angles.h"
+#include "kinematics/ComputationProgress.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/Quantities.h"
 #include "kinematics/RoundDecimals.h"
@@ -103,6 +104,15 @@ public:
     }
     void Finish() { DrawFooter(); }
 
+    // How far the report has got: the sections done and the share of the current one.
+    void SetProgress(const std::function<void(double)>* progress, int sections)
+    {
+        progress_ = progress;
+        sections_ = sections;
+    }
+    void SectionDone() { Report(++section_, 0); }
+    void Within(double share) { Report(section_, share); }
+
     // Wrapped text across the page width.
     void Paragraph(const QString& text, const QFont& font, double gapAfter = 4)
     {
@@ -130,8 +140,17 @@ private:
         painter_.restore();
     }
 
+    void Report(int section, double share)
+    {
+        if (progress_ && *progress_ && sections_ > 0)
+            (*progress_)(std::min(1.0, (section + share) / sections_));
+    }
+
     QPainter& painter_;
     QPagedPaintDevice& device_;
+    const std::function<void(double)>* progress_ = nullptr;
+    int sections_ = 0;
+    int section_ = 0;
     double scale_ = 1;
     double width_ = 0;
     double height_ = 0;
@@ -197,8 +216,22 @@ void DrawRow(QPainter& painter, const std::vector<double>& widths, double y, dou
     }
 }
 
-void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColumn>& columns, int rows)
+void DrawTable(PageFlow& flow, const QString& caption, const std::vector<TableColumn>& allColumns, int allRows)
 {
+    // A long table shows every k-th position and says so; the CSV keeps them all.
+    const int step = ReportTableStep(allRows);
+    std::vector<TableColumn> columns = allColumns;
+    int rows = allRows;
+    QString title = caption;
+    if (step > 1) {
+        for (TableColumn& column : columns)
+            column.cell = [cell = column.cell, step](int r) { return cell(r * step); };
+        rows = (allRows + step - 1) / step;
+        title += QStringLiteral(" (каждое %1-е положение из %2, строк: %3; все положения — в таблице CSV)")
+                     .arg(step)
+                     .arg(allRows)
+                     .arg(rows);
+    }
     QPainter& painter = flow.Painter();
     std::vector<double> widths;
     const QFont font = FittingTableFont(painter, columns, rows, flow.Width(), widths);
@@ -226,6 +259,9 @@ void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColu
         }
         DrawRow(painter, widths, flow.Y(), rowHeight, [&](std::size_t c) { return columns[c].cell(r); }, false);
         flow.Advance(rowHeight);
+        constexpr int kRowsBetweenReports = 20;
+        if (r % kRowsBetweenReports == 0)
+            flow.Within(static_cast<double>(r) / rows);
     }
     flow.Advance(kSectionGap);
 }
@@ -563,6 +599,11 @@ void DrawLaterFaults(PageFlow& flow, const KinematicsResult& k)
 
 }  // namespace
 
+int ReportTableStep(int rows)
+{
+    return rows <= kLongestReportTable ? 1 : (rows + kLongestReportTable - 1) / kLongestReportTable;
+}
+
 QString TableCellText(double value)
 {
     constexpr int kTableDecimals = 3;  // the window's table rounds positive values so
@@ -575,22 +616,28 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::black);
     PageFlow flow(painter, device);
+    constexpr int kSections = 4;
+    flow.SetProgress(&input.progress, kSections);
     DrawInputSection(flow, r, input.date.isValid() ? input.date : QDate::currentDate());
     // The mechanism's characteristics belong next to the input; later quantities follow the table.
     DrawCharacteristics(flow, r.Kinematics());
+    flow.SectionDone();
     DrawTables(flow, r.Kinematics());
+    flow.SectionDone();
     DrawCharts(flow, input);
     DrawDrawings(flow, input);
     DrawLaterFaults(flow, r.Kinematics());
+    flow.SectionDone();
     DrawForceSection(flow, r);
     DrawDynamicsSection(flow, r);
     flow.Finish();
+    flow.SectionDone();
     return flow.Page();
 }
 
-bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+FileWriter ReportPdfWriter(const ReportInput& input, int* pages)
 {
-    return WriteFileAtomically(path, [&](QIODevice& device, QString& reason) {
+    return [&input, pages](QIODevice& device, QString& reason) {
         QPdfWriter writer(&device);
         writer.setResolution(static_cast<int>(kLayoutDpi));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -603,7 +650,14 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString& erro
             reason = QStringLiteral("не удалось начать документ PDF.");
             return false;
         }
-        const int count = PaintReport(painter, writer, input);
+        int count = 0;
+        try {
+            count = PaintReport(painter, writer, input);
+        } catch (const ComputationCancelled&) {
+            painter.end();
+            reason = QStringLiteral("запись отменена.");
+            return false;
+        }
         if (!painter.end()) {
             reason = QStringLiteral("не удалось завершить документ PDF.");
             return false;
@@ -611,5 +665,10 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString& erro
         if (pages)
             *pages = count;
         return true;
-    }, error);
+    };
+}
+
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+{
+    return WriteFileAtomically(path, ReportPdfWriter(input, pages), error);
 }

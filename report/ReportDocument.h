@@ -5,12 +5,14 @@
 // any paged device: a PDF file, a printer, the print preview.
 
 #include "kinematics/Calculation.h"
+#include "report/AtomicWrite.h"
 
 #include <QDate>
 #include <QImage>
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -23,12 +25,24 @@ struct ReportInput {
     QImage mechanismDrawing;           // Image2
     int drawnPosition = 0;             // index among the diagrams' 180 positions
     QDate date;
+    // Told now and then how far the painting has got (0 .. 1); may throw ComputationCancelled to
+    // stop it, and the PDF writer then leaves its file as it was.
+    std::function<void(double fraction)> progress;
 };
+
+// The report's tables list at most this many positions: every k-th one of a longer table.
+constexpr int kLongestReportTable = 360;
+// The k of a table of `rows` positions: 1 when all are listed.
+int ReportTableStep(int rows);
 
 inline constexpr const char* kReportTitle = "Кинематический анализ шарнирно-рычажного механизма";
 
 // Paints the whole report, starting on the device's current page; returns the number of pages.
 int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input);
+
+// The writer of the report as an A4 PDF, for WriteFileAtomically or WriteFilesTogether; `input`
+// must outlive it.
+FileWriter ReportPdfWriter(const ReportInput& input, int* pages = nullptr);
 
 // Writes the report as an A4 PDF to `path` atomically. `pages` receives the page count.
 bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages = nullptr);

@@ -126,3 +126,58 @@ TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReportPdf, ALongTableListsEveryKthPositionAndSaysSo)
+{
+    EXPECT_EQ(ReportTableStep(360), 1);
+    EXPECT_EQ(ReportTableStep(361), 2);
+    EXPECT_EQ(ReportTableStep(720), 2);
+    EXPECT_EQ(ReportTableStep(100000), 278);
+    EXPECT_LE((100000 + 277) / 278, kLongestReportTable);
+
+    QTemporaryDir dir;
+    const WrittenReport long_ = WriteAndRead(CalculateDefaults(1000), dir.filePath(QStringLiteral("long.pdf")));
+    const QString caption = QStringLiteral("каждое 3-е положение из 1000, строк: 334");
+    const QString flat = Words(long_.text).join(u' ');
+    EXPECT_EQ(flat.count(caption), 5) << "both tables of points, the accelerations, the torques and the dynamics";
+    const QStringList words = Words(long_.text);
+    // Positions 0, 3, 6, … 999 are listed; 1 and 2 are not.
+    EXPECT_TRUE(HasRow(words, {QStringLiteral("3"), QStringLiteral("1,08")})) << "k = 3 at 1,08°";
+    EXPECT_TRUE(HasRow(words, {QStringLiteral("999"), QStringLiteral("359,64")}));
+    EXPECT_FALSE(HasRow(words, {QStringLiteral("1"), QStringLiteral("0,36")}));
+    // A report of 360 positions says nothing of the kind.
+    const WrittenReport whole = WriteAndRead(CalculateDefaults(360), dir.filePath(QStringLiteral("whole.pdf")));
+    EXPECT_FALSE(whole.text.contains(QStringLiteral("каждое")));
+    EXPECT_LT(long_.pages, whole.pages + 4) << "no longer than the report of 360 positions, give or take the captions";
+}
+
+TEST(ReportPdf, ACancelledReportLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("r.pdf"));
+    WriteAll(path, "old report");
+    const CalculationResult result = CalculateDefaults(720);
+    ReportInput input;
+    input.result = &result;
+    double last = -1;
+    bool rising = true;
+    input.progress = [&](double fraction) {
+        rising = rising && fraction >= last && fraction <= 1;
+        last = fraction;
+        if (fraction > 0.3)
+            throw ComputationCancelled();
+    };
+    QString error;
+    EXPECT_FALSE(WriteReportPdf(input, path, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("запись отменена"))) << error.toStdString();
+    EXPECT_TRUE(rising);
+    EXPECT_EQ(ReadAll(path), QByteArray("old report"));
+    // Without a cancel the bar reaches its end.
+    input.progress = [&](double fraction) { last = fraction; };
+    EXPECT_TRUE(WriteReportPdf(input, path, error)) << error.toStdString();
+    EXPECT_EQ(last, 1.0);
+}
+
+}  // namespace
