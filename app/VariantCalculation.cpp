@@ -96,8 +96,6 @@ ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictur
     ReportInput input;
     input.result = &result;
     input.charts = pictures.Charts();
-    input.velocityPlan = pictures.velocityPlan;
-    input.mechanismDrawing = pictures.mechanismDrawing;
     input.drawnPosition = 0;
     input.date = QDate::currentDate();
     return input;

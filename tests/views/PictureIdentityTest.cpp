@@ -11,7 +11,10 @@
 #include "views/MechanismDrawing.h"
 #include "views/TImage.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -95,6 +98,50 @@ TEST(PictureIdentity, AnalysisPlansAtDefaultScales)
         DrawForcePlan(force, GroupPlan(r.forces.diagramDetail[at], acc.Theta2[at], acc.Theta3[at]), kDefaultForceScale);
         Check(force, ("force-" + std::to_string(k)).c_str());
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The Paint routines give a vector device lines, not a picture, and on a bitmap the very pixels
+// of the drawing tab's routines.
+TEST(PictureIdentity, PaintRoutinesDrawTheSamePixelsAndVectors)
+{
+    const CalculationResult r = ResultOf(1);
+    const KinematicsResult& k = r.Kinematics();
+    TImage mechanism;
+    mechanism.resize(kMechanismPictureWidth, kDrawingHeight);
+    ClearImage(mechanism);
+    DrawMechanism(mechanism, k.diagrams.positions, 30, k.solved, kDefaultPositionScale);
+    QImage painted = mechanism.Picture().copy();
+    {
+        // The same drawing painted over the blank picture's inside through a plain painter.
+        TImage blank;
+        blank.resize(kMechanismPictureWidth, kDrawingHeight);
+        ClearImage(blank);
+        painted = blank.Picture().copy();
+        QPainter painter(&painted);
+        painter.translate(kMechanismPictureWidth / 2, kDrawingHeight / 2);
+        PaintMechanism(painter, k.diagrams.positions, 30, k.solved, kDefaultPositionScale);
+    }
+    EXPECT_EQ(painted, mechanism.Picture());
+
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(kMechanismPictureWidth, kDrawingHeight));
+    {
+        QPainter painter(&generator);
+        painter.translate(kMechanismPictureWidth / 2, kDrawingHeight / 2);
+        PaintMechanism(painter, k.diagrams.positions, 30, k.solved, kDefaultPositionScale);
+        PaintVelocityPlan(painter, k.diagrams.positions, 30, kDefaultPlanScale);
+    }
+    const QString text = QString::fromUtf8(svg.data());
+    EXPECT_FALSE(text.contains(QStringLiteral("<image")));
+    EXPECT_TRUE(text.contains(QStringLiteral(">A<")) && text.contains(QStringLiteral(">p,o,c<"))) << "letters as text";
+    EXPECT_GE(text.count(QStringLiteral("<polyline")) + text.count(QStringLiteral("<path")), 10) << "links as lines";
 }
 
 }  // namespace
