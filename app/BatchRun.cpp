@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
+#include "app/SheetCommandLine.h"
 #include "app/VariantCalculation.h"
 #include "kinematics/Angles.h"
 #include "report/AtomicWrite.h"
@@ -69,7 +70,7 @@ QStringList SummaryCells(const QString& name, const Mechanism& m, const Calculat
 }
 
 VariantResult RunVariant(const QStringList& fields, const int (&column)[7], const QString& name,
-                         const QString& baseName, const QDir& out)
+                         const QString& baseName, const QDir& out, const CommandLineOptions& o)
 {
     Mechanism m{};
     SetDefaultParameters(m);
@@ -93,7 +94,15 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
         return FailedVariant(name, error);
     {
         const OffscreenPictures pictures(*result);
-        if (!WriteReportPdf(ReportInputOf(*result, pictures), out.filePath(baseName + QStringLiteral(".pdf")), error))
+        if (!WriteReportPdf(ReportInputOf(*result, pictures, ReportTitleOf(o, name)),
+                            out.filePath(baseName + QStringLiteral(".pdf")), error))
+            return FailedVariant(name, error);
+    }
+    if (!o.sheets.isEmpty()) {
+        SheetOptions sheets;
+        ReadSheetOptions(o, sheets, error);  // read before the batch: cannot fail here
+        sheets.variant = name;
+        if (!WriteSheetsInto(*result, sheets, QDir(o.sheets).filePath(baseName), error))
             return FailedVariant(name, error);
     }
     return {SummaryCells(name, m, *result), true};
@@ -149,6 +158,12 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
         err << problem << '\n';
         return kExitUsage;
     }
+    if (!o.sheets.isEmpty()) {
+        if (const QString problem = CheckWritableFolder(o.sheets); !problem.isEmpty()) {
+            err << problem << '\n';
+            return kExitUsage;
+        }
+    }
     const QString summaryPath = QDir(o.out).filePath(QStringLiteral("summary.csv"));
     if (const QString problem = CheckWritableTarget(summaryPath); !problem.isEmpty()) {
         err << problem << '\n';
@@ -181,7 +196,7 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
             if (base != name)
                 err << QStringLiteral("Вариант «%1»: файлы названы «%2», потому что имя не годится для имени файла.\n")
                            .arg(name, base);
-            result = RunVariant(fields, column, name, base, out);
+            result = RunVariant(fields, column, name, base, out, o);
         }
         if (!result.ok)
             ++failed;

@@ -20,6 +20,12 @@ struct CommandLineOptions {
     QString images;
     QString batch;
     QString out;
+    QString sheets;       // the folder of the drawing sheets
+    QString sheetFormat;  // A1 .. A4
+    QString positions;    // "K,L"
+    QString student;
+    QString group;
+    QString teacher;
 
     bool AnyLength() const;
 };

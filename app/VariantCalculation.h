@@ -35,4 +35,5 @@ QString DeadDegreesText(const CalculationResult& result);
 QString NumberText(double x);
 
 // The report of a result with the pictures made off the window, dated today.
-ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures);
+ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures,
+                          const ReportTitle& title = {});

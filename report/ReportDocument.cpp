@@ -9,6 +9,8 @@
 #include "report/DiagramCharts.h"
 #include "report/Pictures.h"
 #include "report/ChosenPositions.h"
+#include "report/SheetPainting.h"
+#include "report/SheetParts.h"
 #include "views/AccelerationPlanDrawing.h"
 #include "views/ForcePlanDrawing.h"
 #include "views/MechanismDrawing.h"
@@ -461,7 +463,7 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
     const QFont text = Font(kTextFamily, kPixels.text);
     const QSize picture(335, 340);
     const bool forces = r.forces.computed;
-    const int count = forces ? 2 : 1;
+    const int count = forces ? 3 : 1;
     const double gap = 8;
     const double width = (flow.Width() - gap * (count - 1)) / count;
     const double factor = width / picture.width();
@@ -496,11 +498,22 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
                 PaintForcePlan(p, picture, group, FittedScale(ChainPoints(group), picture));
             });
             painter.drawRect(second);
+            // The lever in millimetres of its own little sheet, painted into the third box.
+            const QRectF third(2 * (width + gap), flow.Y(), width, height);
+            constexpr double kLeverMm = 90;
+            SheetDrawing lever(kLeverMm, kLeverMm * height / width);
+            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, row, 2.5, nullptr);
+            painter.save();
+            painter.translate(third.topLeft());
+            painter.scale(width / lever.Width(), width / lever.Width());
+            PaintSheet(painter, lever);
+            painter.restore();
+            painter.drawRect(third);
         }
         flow.Advance(height + 4);
     }
-    flow.Paragraph(forces ? QStringLiteral("Слева — план ускорений, справа — план сил группы 2–3; масштабы подписаны "
-                                           "на рисунках.")
+    flow.Paragraph(forces ? QStringLiteral("Слева — план ускорений, в середине — план сил группы 2–3, справа — рычаг "
+                                           "Жуковского; масштабы подписаны на рисунках.")
                           : QStringLiteral("План ускорений; масштаб подписан на рисунке."),
                    text, kSectionGap);
 }
