@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -161,6 +163,60 @@ private:
     CanvasState& state_;
 };
 
+// Letters beside their points: each at its usual corner, moved round its point only where it would
+// cover a letter placed before it or another joint's ring.
+class LabelPlacer {
+public:
+    explicit LabelPlacer(const QFont& font) : metrics_(font) {}
+
+    void AddRing(const Pixel& centre, int radius)
+    {
+        if (centre)
+            rings_.push_back({*centre, QRect(centre->x() - radius, centre->y() - radius, 2 * radius + 1, 2 * radius + 1)});
+    }
+
+    // The corner for `text` naming `point`, `usual` its corner's offset from the point. The
+    // usual corner comes first, so a drawing whose letters had room keeps every pixel.
+    Pixel Place(const Pixel& point, QPoint usual, const QString& text)
+    {
+        if (!point)
+            return std::nullopt;
+        const QSize size(metrics_.horizontalAdvance(text), metrics_.height());
+        const int w = size.width();
+        const int h = size.height();
+        const QPoint offsets[] = {usual, {7, -h + 4}, {7, 7}, {-w - 7, -h + 4}, {-w - 7, 7}, {-w / 2, -h - 7}, {-w / 2, 7}};
+        for (int distance = 1; distance <= 3; ++distance) {
+            for (const QPoint offset : offsets) {
+                const QPoint corner = *point + (offset == usual ? usual : offset * distance);
+                const QRect box(corner, size);
+                if (Free(box, *point)) {
+                    taken_.push_back(box);
+                    return corner;
+                }
+            }
+        }
+        const QPoint corner = *point + usual;
+        taken_.push_back(QRect(corner, size));
+        return corner;
+    }
+
+private:
+    bool Free(const QRect& box, QPoint own) const
+    {
+        for (const QRect& r : taken_)
+            if (r.intersects(box))
+                return false;
+        for (const auto& [centre, ring] : rings_)
+            if (centre != own && ring.intersects(box))
+                return false;
+        return true;
+    }
+
+    QFontMetrics metrics_;
+    std::vector<QRect> taken_;
+    std::vector<std::pair<QPoint, QRect>> rings_;
+};
+
 // Runs `paint` on a painter of the image's bitmap with its canvas state, origin at the centre.
 template <typename Paint>
 void OnBitmap(TImage& image, Paint paint)
@@ -229,6 +285,30 @@ JointPixels JointsAt(const PositionArrays& arrays, std::size_t at, const Mechani
             PositionMapping(arrays.Xd[at], arrays.Yd[at], positionScale)};
 }
 
+// The six letters: each at its usual corner, moved only where it would cover a letter placed
+// before it or another joint's ring.
+std::vector<MechanismLetter> PlaceLetters(const Pixel& o, const Pixel& c, const JointPixels& j)
+{
+    LabelPlacer placer(LabelFontInUse().font);
+    for (const Pixel& ring : {o, c, j.e, j.a, j.b, j.d})
+        placer.AddRing(ring, kRingRadius);
+    const struct {
+        const Pixel& point;
+        QPoint usual;
+        const char* text;
+    } labels[] = {
+        {o, {0, 7}, "O"}, {c, {-7, 7}, "C"}, {j.e, {-17, 7}, "E"}, {j.a, {7, -7}, "A"}, {j.b, {7, -20}, "B"}, {j.d, {7, -20}, "D"},
+    };
+    const QFontMetrics metrics(LabelFontInUse().font);
+    std::vector<MechanismLetter> letters;
+    for (const auto& label : labels) {
+        const QString text = QString::fromLatin1(label.text);
+        if (const Pixel corner = placer.Place(label.point, label.usual, text))
+            letters.push_back({text, *label.point, QRect(*corner, QSize(metrics.horizontalAdvance(text), metrics.height()))});
+    }
+    return letters;
+}
+
 void PaintLinks(Canvas& canvas, const PositionArrays& arrays, std::size_t at, const Mechanism& m,
                 double positionScale)
 {
@@ -238,12 +318,8 @@ void PaintLinks(Canvas& canvas, const PositionArrays& arrays, std::size_t at, co
     const Pixel c = PositionMapping(-m.Loc, 0, positionScale);
     const auto [e, a, b, d] = JointsAt(arrays, at, m, positionScale);
 
-    canvas.Label(Shifted(o, 0, 7), QStringLiteral("O"));
-    canvas.Label(Shifted(c, -7, 7), QStringLiteral("C"));
-    canvas.Label(Shifted(e, -17, 7), QStringLiteral("E"));
-    canvas.Label(Shifted(a, 7, -7), QStringLiteral("A"));
-    canvas.Label(Shifted(b, 7, -20), QStringLiteral("B"));
-    canvas.Label(Shifted(d, 7, -20), QStringLiteral("D"));
+    for (const MechanismLetter& letter : PlaceLetters(o, c, {e, a, b, d}))
+        canvas.Label(letter.box.topLeft(), letter.text);
 
     canvas.SetPen(kLinkColour, kLinkPenWidth);
     canvas.Line(c, o);
@@ -339,6 +415,16 @@ void PaintMechanism(QPainter& painter, const PositionArrays& arrays, int i, cons
 {
     if (const auto at = Position(arrays, i))
         OnPainter(painter, [&](Canvas& canvas) { PaintLinks(canvas, arrays, *at, m, positionScale); });
+}
+
+std::vector<MechanismLetter> MechanismLetters(const PositionArrays& arrays, int i, const Mechanism& m,
+                                              double positionScale)
+{
+    const auto at = Position(arrays, i);
+    if (!at)
+        return {};
+    return PlaceLetters(PositionMapping(0, 0, positionScale), PositionMapping(-m.Loc, 0, positionScale),
+                        JointsAt(arrays, *at, m, positionScale));
 }
 
 void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Mechanism& m,

@@ -15,7 +15,10 @@
 #include <QPoint>
 #include <QRect>
 
+#include <QString>
+
 #include <optional>
+#include <vector>
 
 class QPainter;
 class TImage;
@@ -57,6 +60,17 @@ void DrawMechanism(TImage& image, const PositionArrays& arrays, int i, const Mec
 // sets none.
 void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Mechanism& m,
                     double positionScale);
+
+// A letter of the mechanism's drawing: what it names and where its box fell. Each letter sits at
+// its usual corner beside its joint unless that would cover a letter placed before it or another
+// joint's ring; then it moves round its joint.
+struct MechanismLetter {
+    QString text;
+    QPoint joint;
+    QRect box;
+};
+std::vector<MechanismLetter> MechanismLetters(const PositionArrays& arrays, int i, const Mechanism& m,
+                                              double positionScale);
 
 // The same drawings through `painter`, whose origin the caller has put at the picture's centre;
 // the painter is left as it was. The path dots are the first `rows` positions' within `bounds`.
