@@ -20,6 +20,7 @@ struct CommandLineOptions {
     QString images;
     QString batch;
     QString out;
+    std::optional<QString> delta;  // the dynamics' δ as typed
     QString sheets;       // the folder of the drawing sheets
     QString sheetFormat;  // A1 .. A4
     QString positions;    // "K,L"

@@ -80,6 +80,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
     CalculationInput input;
     input.typed = mechanism_;
     input.loads = results_->Loads();
+    input.delta = results_->Delta();
     if (mechanism_.PositionCount < progressDialogPositions_)
         return Calculate(input);
     return CalculateBehindProgressDialog(input);
@@ -137,10 +138,12 @@ std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const Cal
 
 void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
 {
-    // The table, the list, the diagrams and the status bar show the kinematics, which only a
-    // Calculate changes.
-    if (!calculated)
+    // The table, the list and the diagrams show the kinematics, which only a Calculate changes;
+    // the status bar also says whether the loads' dynamics were computed.
+    if (!calculated) {
+        ShowCalculateStatus(result);
         return;
+    }
     FillResultsTable(result);
     if (UpDown1)
         UpDown1->setMaximum(mechanism_.PositionCount);
@@ -160,16 +163,15 @@ void TForm4::ShowStatus(const QString& text)
 void TForm4::ShowCalculateStatus(const CalculationResult& result)
 {
     const KinematicsResult& k = result.Kinematics();
-    if (const std::string fault = result.FirstPartError(); !fault.empty()) {
-        ShowStatus(FailureText(k.solved, QString::fromStdString(fault)));
-        return;
-    }
-    if (!k.table.outcome.complete) {
-        ShowStatus(FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма")));
-        return;
-    }
-    ShowStatus(StudyChoiceText(k.study, k.lbcChosen, result.input.typed.Lbc, k.solved.Lbc) + u'\n'
-               + DeadPositionsText(k.study, k.scanLbc));
+    QString text;
+    if (const std::string fault = result.FirstPartError(); !fault.empty())
+        text = FailureText(k.solved, QString::fromStdString(fault));
+    else if (!k.table.outcome.complete)
+        text = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
+    else
+        text = StudyChoiceText(k.study, k.lbcChosen, result.input.typed.Lbc, k.solved.Lbc) + u'\n'
+               + DeadPositionsText(k.study, k.scanLbc);
+    ShowStatus(WithDynamicsNote(text, QString::fromStdString(result.dynamics.Reason())));
 }
 
 void TForm4::CreateStatusBar()

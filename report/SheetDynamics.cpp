@@ -2,9 +2,7 @@
 
 #include "report/SheetParts.h"
 
-#include "kinematics/DeltaText.h"
 #include "kinematics/Dynamics.h"
-#include "kinematics/Errors.h"
 #include "kinematics/NumberText.h"
 
 #include <cmath>
@@ -22,21 +20,12 @@ PlotCurve Curve(const DynamicsResult& d, const std::vector<double>& values, Shee
     return c;
 }
 
-// The dynamics of the result: its own part once it carries one; until then computed here from
-// the result's parts (the adopted record, its characteristics and loads) at the default δ.
+// The result's own dynamics, for its loads and δ; none where they were not computed.
 std::optional<DynamicsResult> DynamicsOf(const CalculationResult& r)
 {
-    const MechanismCharacteristics* c = r.Kinematics().TurningCharacteristics();
-    if (!c)
+    if (!r.dynamics.Computed())
         return std::nullopt;
-    try {
-        DynamicsResult d = ComputeDynamics(r.Kinematics().solved, *c, r.input.loads, kDefaultDelta);
-        if (d.Status != DynamicsStatus::Computed)
-            return std::nullopt;
-        return d;
-    } catch (const FloatingPointError&) {
-        return std::nullopt;
-    }
+    return r.dynamics.curves;
 }
 
 // `digits` significant digits, the sign kept.

@@ -15,7 +15,7 @@ int SheetCount(const CalculationResult& result)
 {
     if (!result.forces.computed)
         return 1;
-    return result.Kinematics().TurningCharacteristics() ? 3 : 2;
+    return result.dynamics.Computed() ? 3 : 2;
 }
 
 bool WriteSheets(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error,
