@@ -3,6 +3,7 @@
 #include "app/GuardedHandler.h"
 #include "app/TabCharts.h"
 #include "report/DiagramLook.h"
+#include "views/FitScales.h"
 #include "app/TabField.h"
 #include "app/TabTable.h"
 #include "chart/Chart.h"
@@ -83,6 +84,9 @@ AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fiel
     Strip()->addSpacing(8);
     accelScale_ = AddField("Масштаб плана ускорений", "EditAccelScale", kDefaultAccelScale, kPositiveRule,
                            kFieldWidth, "Пикселей на 1 м/с²");
+    AddFitButton("ButtonFitAccelScale", accelScale_, [this] {
+        return FitAccelerationScale(Result()->Kinematics().diagrams.accelerations, Omega1(), planImage_->size());
+    });
     Strip()->addSpacing(8);
     positionLabel_ = new QLabel(Strip()->parentWidget());
     positionLabel_->setObjectName(QStringLiteral("LabelAccelPosition"));

@@ -1,5 +1,7 @@
 #include "app/AnalysisTab.h"
 
+#include "app/FieldExitRule.h"
+#include "app/GuardedHandler.h"
 #include "app/TabField.h"
 #include "app/TabTable.h"
 #include "kinematics/Errors.h"
@@ -8,6 +10,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -54,6 +57,30 @@ TabField* AnalysisTab::AddField(const char* caption, const char* objectName, dou
     strip_->addWidget(field->Edit());
     strip_->addSpacing(kFieldGap);
     return field;
+}
+
+QPushButton* AnalysisTab::AddFitButton(const char* objectName, TabField* field, std::function<double()> fit)
+{
+    auto* button = new QPushButton(QStringLiteral("Вписать"), strip_->parentWidget());
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setToolTip(QStringLiteral("Подобрать масштаб так, чтобы план помещался в рисунок при всех положениях "
+                                      "кривошипа"));
+    strip_->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, button, field, fit = std::move(fit)] {
+        // A field being edited is left first; a refusal there keeps the click from fitting.
+        if (!fields_->MayRunCommand(button))
+            return;
+        RunGuarded([&] {
+            if (!Result() || ShowingFailed())
+                return;
+            const double scale = fit();
+            if (scale > 0) {
+                field->SetValue(scale);
+                DrawPlan();
+            }
+        });
+    });
+    return button;
 }
 
 void AnalysisTab::AddPage(QWidget* page, const char* caption)

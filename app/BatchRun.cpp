@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
+#include "app/SheetCommandLine.h"
 #include "app/VariantCalculation.h"
 #include "app/VariantInputs.h"
 #include "kinematics/Angles.h"
@@ -138,7 +139,8 @@ QString ReadRow(const QStringList& fields, const TableColumns& columns, Calculat
 }
 
 VariantResult RunVariant(const QStringList& fields, const TableColumns& columns, const CalculationInput& base,
-                         const QString& name, const QString& baseName, const QDir& out)
+                         const QString& name, const QString& baseName, const QDir& out,
+                         const CommandLineOptions& options)
 {
     CalculationInput input = base;
     if (const QString problem = ReadRow(fields, columns, input); !problem.isEmpty())
@@ -148,13 +150,22 @@ VariantResult RunVariant(const QStringList& fields, const TableColumns& columns,
     const std::optional<CalculationResult> result = CalculateOrSay(input, error);
     if (!result)
         return FailedVariant(fields, columns, input, error);
-    const OffscreenPictures pictures(*result);
-    const ReportInput report = ReportInputOf(*result, pictures);
-    // Both or neither: a new table never stands beside an older report.
-    if (!WriteFilesTogether({{out.filePath(baseName + QStringLiteral(".csv")), ResultsCsvWriter(*result)},
-                             {out.filePath(baseName + QStringLiteral(".pdf")), ReportPdfWriter(report)}},
-                            error))
-        return FailedVariant(fields, columns, input, error);
+    {
+        const OffscreenPictures pictures(*result);
+        const ReportInput report = ReportInputOf(*result, pictures, ReportTitleOf(options, name));
+        // Both or neither: a new table never stands beside an older report.
+        if (!WriteFilesTogether({{out.filePath(baseName + QStringLiteral(".csv")), ResultsCsvWriter(*result)},
+                                 {out.filePath(baseName + QStringLiteral(".pdf")), ReportPdfWriter(report)}},
+                                error))
+            return FailedVariant(fields, columns, input, error);
+    }
+    if (!options.sheets.isEmpty()) {
+        SheetOptions sheets;
+        ReadSheetOptions(options, sheets, error);  // read before the batch: cannot fail here
+        sheets.variant = name;
+        if (!WriteSheetsInto(*result, sheets, QDir(options.sheets).filePath(baseName), error))
+            return FailedVariant(fields, columns, input, error);
+    }
     return {SummaryCells(name, input.typed, *result), true};
 }
 
@@ -258,6 +269,12 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
         return kExitUsage;
     if (!PrepareOutputFolder(o.out, err))
         return kExitUsage;
+    if (!o.sheets.isEmpty()) {
+        if (const QString problem = CheckWritableFolder(o.sheets); !problem.isEmpty()) {
+            err << problem << '\n';
+            return kExitUsage;
+        }
+    }
     const QString summaryPath = QDir(o.out).filePath(QStringLiteral("summary.csv"));
     if (const QString problem = CheckWritableTarget(summaryPath); !problem.isEmpty()) {
         err << problem << '\n';
@@ -303,7 +320,7 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
             else if (fileBase != name)
                 err << QStringLiteral("Вариант «%1»: файлы названы «%2», потому что имя не годится для имени файла.\n")
                            .arg(shownName, fileBase);
-            result = RunVariant(fields, columns, base, name, fileBase, out);
+            result = RunVariant(fields, columns, base, name, fileBase, out, o);
         }
         if (!result.ok)
             ++failed;

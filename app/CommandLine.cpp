@@ -2,6 +2,7 @@
 
 #include "app/BatchRun.h"
 #include "app/CommandLineOptions.h"
+#include "app/SheetCommandLine.h"
 #include "app/SingleMechanismRun.h"
 
 #include <QTextStream>
@@ -42,6 +43,12 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         out << VersionText() << '\n';
         return kExitSuccess;
     }
+    if (!o.batch.isEmpty() || !o.sheets.isEmpty()) {
+        SheetOptions sheets;
+        QString problem;
+        if (!ReadSheetOptions(o, sheets, problem))
+            return UsageError(problem, err);
+    }
     if (!o.batch.isEmpty()) {
         if (o.AnySingleMechanismOption())
             return UsageError(QStringLiteral("--batch работает только вместе с --out."), err);
@@ -49,6 +56,8 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     if (!o.out.isEmpty())
         return UsageError(QStringLiteral("--out нужен только вместе с --batch."), err);
+    if (o.sheets.isEmpty() && AnySheetDetail(o))
+        return UsageError(QStringLiteral("--sheet-format и --positions нужны только вместе с --sheets."), err);
     if (o.params.isEmpty() && !o.AnyLength())
         return UsageError(QStringLiteral("Укажите файл параметров (--params) или длины звеньев (--loa … --loc)."), err);
     return RunSingleMechanism(o, out, err);

@@ -69,6 +69,21 @@ const OptionRow kOptions[] = {
      [](CommandLineOptions& o, const QString& v) { o.gravity = v; }},
     {"keep-lbc", nullptr, "не подбирать Lbc по исследованию: расчёт с Lbc, как задана",
      "keep the given Lbc instead of the study's choice", [](CommandLineOptions& o, const QString&) { o.keepLbc = true; }},
+    {"sheets", "DIR",
+     "листы курсового проекта sheet1…sheet3 (.pdf, .svg, .dxf) в натуральную величину; с --batch — "
+     "в DIR/<Вариант>/",
+     "the drawing sheets sheet1 … sheet3 (.pdf, .svg, .dxf) at true size; with --batch in DIR/<variant>/",
+     [](CommandLineOptions& o, const QString& v) { o.sheets = v; }},
+    {"sheet-format", "A1", "формат листов: A1 (по умолчанию), A2, A3 или A4", "the sheets' format: A1 (default) .. A4",
+     [](CommandLineOptions& o, const QString& v) { o.sheetFormat = v; }},
+    {"positions", "K,L",
+     "два положения из 12 (0…11) для планов на листах; по умолчанию одно рабочего и одно холостого хода",
+     "two of the 12 positions (0 … 11) for the sheets' plans", [](CommandLineOptions& o, const QString& v) { o.positions = v; }},
+    {"student", "NAME", "студент — в основную надпись листов и на титульный лист отчёта",
+     "the student, for the title block and the report's title page",
+     [](CommandLineOptions& o, const QString& v) { o.student = v; }},
+    {"group", "NAME", "группа", "the group", [](CommandLineOptions& o, const QString& v) { o.group = v; }},
+    {"teacher", "NAME", "преподаватель", "the teacher", [](CommandLineOptions& o, const QString& v) { o.teacher = v; }},
 };
 
 const char* const kSynopsis =
@@ -79,6 +94,8 @@ const char* const kSynopsis =
     "  orvek --params FILE.tmm [--n N] [--csv OUT.csv] [--report OUT.pdf] [--images DIR]\n"
     "  orvek --loa X --lab X --lbc X --lde X --loc X [--n N] [--csv ...] [--report ...] [--images ...]\n"
     "  orvek --batch VARIANTS.csv --out DIR [--omega1 X | --n1 X] [--q X] [--m5 X] [--fc X] [--gravity 0|1] [--keep-lbc]\n"
+    "        [--sheets DIR]\n"
+    "  orvek --params FILE.tmm --sheets DIR [--sheet-format A1] [--positions K,L] [--student ...]\n"
     "\n";
 const char* const kRussianIntroduction =
     "Расчёт выполняется так же, как по кнопке «Рассчитать»: поиск мёртвых положений, исследование\n"

@@ -28,6 +28,12 @@ struct CommandLineOptions {
     std::optional<QString> gravity;  // 0 or 1
     bool keepLbc = false;
     std::optional<QString> delta;  // the dynamics' δ as typed
+    QString sheets;       // the folder of the drawing sheets
+    QString sheetFormat;  // A1 .. A4
+    QString positions;    // "K,L"
+    QString student;
+    QString group;
+    QString teacher;
 
     bool AnyLength() const;
     // Whether any option of a single mechanism's outputs or record was given (not of its loads).

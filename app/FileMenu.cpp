@@ -258,9 +258,9 @@ struct FileMenu::Report {
 std::unique_ptr<FileMenu::Report> FileMenu::MakeReport() const
 {
     auto report = std::make_unique<Report>(*window_.results->Result());
-    report->input.velocityPlan = PictureOf(window_.velocityPlan);
-    report->input.mechanismDrawing = PictureOf(window_.mechanismDrawing);
     report->input.drawnPosition = window_.drawnPosition();
+    report->input.planScale = window_.form->PlanScale();
+    report->input.positionScale = window_.form->PositionScale();
     return report;
 }
 

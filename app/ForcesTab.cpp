@@ -10,6 +10,7 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/Quantities.h"
 #include "report/DiagramCharts.h"
+#include "views/FitScales.h"
 #include "views/ForcePlanDrawing.h"
 #include "views/TImage.h"
 
@@ -73,6 +74,12 @@ void ForcesTab::CreateStrip()
     Strip()->addSpacing(8);
     forceScale_ = AddField("Масштаб плана сил", "EditForceScale", kDefaultForceScale, kPositiveRule, kFieldWidth,
                            "Пикселей на 1 Н");
+    AddFitButton("ButtonFitForceScale", forceScale_, [this] {
+        const CalculationResult* r = Result();
+        return r->forces.computed
+                   ? FitForceScale(r->forces.diagramDetail, r->Kinematics().diagrams.accelerations, planImage_->size())
+                   : 0.0;
+    });
     Strip()->addStretch(1);
 
     connect(linearMass_, &TabField::ValueChanged, this, [this](double q) {

@@ -5,6 +5,7 @@
 #include "app/FieldExitRule.h"
 #include "app/FileMenu.h"
 #include "app/DynamicsTab.h"
+#include "app/SheetsCommand.h"
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
@@ -111,6 +112,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     FileMenu::Window window{this, results_, exitRule_, N4->menuAction(), {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6},
                             Image1, Image2, [this] { return drawnPosition_; }};
     MenuFile = new FileMenu(window);
+    new SheetsCommand(this, MenuFile->Menu(), results_, exitRule_);
 
     qApp->installEventFilter(this);
     FormCreate();

@@ -7,6 +7,7 @@
 #include "app/GuardedHandler.h"
 #include "app/UserMessages.h"
 #include "kinematics/NumberText.h"
+#include "app/DrawingFitButton.h"
 #include "views/MechanismDrawing.h"
 #include "views/TImage.h"
 #include "views/UpDown.h"
@@ -170,6 +171,9 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     Edit11 = MakeEdit(strip, "Edit11", IntegerText(kDefaultPositionScale), QRect(632, 32, 49, 21));
     MakeBold(Edit11, QPalette::Text, kDarkRed);
     Edit11->setToolTip(QStringLiteral("Масштаб положений механизма: пикселей на метр (целое число)"));
+    AddDrawingFitButton(strip, [this] { return Result(); },
+                        {Edit9, Edit11, QSize(kVelocityPlanWidth, kDrawingHeight),
+                         QSize(kMechanismPictureWidth, kDrawingHeight)});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

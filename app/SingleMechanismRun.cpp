@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
+#include "app/SheetCommandLine.h"
 #include "app/VariantCalculation.h"
 #include "app/VariantInputs.h"
 #include "kinematics/InputRule.h"
@@ -97,8 +98,10 @@ bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
             return false;
         }
     }
-    if (!o.images.isEmpty()) {
-        if (const QString problem = CheckWritableFolder(o.images); !problem.isEmpty()) {
+    for (const QString& folder : {o.images, o.sheets}) {
+        if (folder.isEmpty())
+            continue;
+        if (const QString problem = CheckWritableFolder(folder); !problem.isEmpty()) {
             err << problem << '\n';
             return false;
         }
@@ -139,10 +142,15 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
     if (!o.report.isEmpty() || !o.images.isEmpty()) {
         const OffscreenPictures pictures(*result);
         if (!o.report.isEmpty())
-            report(WriteReportPdf(ReportInputOf(*result, pictures), o.report, error), ShownPath(o.report));
+            report(WriteReportPdf(ReportInputOf(*result, pictures, ReportTitleOf(o)), o.report, error), ShownPath(o.report));
         if (!o.images.isEmpty())
             report(SavePictureSet(o.images, pictures.Charts(), pictures.velocityPlan, pictures.mechanismDrawing, error),
                    QStringLiteral("рисунки в папку %1").arg(ShownPath(o.images)));
+    }
+    if (!o.sheets.isEmpty()) {
+        SheetOptions sheets;
+        ReadSheetOptions(o, sheets, error);  // read before the work: cannot fail here
+        report(WriteSheets(*result, sheets, o.sheets, error), QStringLiteral("листы в папку %1").arg(ShownPath(o.sheets)));
     }
     return status;
 }

@@ -120,14 +120,14 @@ QString NumberText(double x)
     return QString::fromStdString(FormatGeneral(x));
 }
 
-ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures)
+ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures,
+                          const ReportTitle& title)
 {
     ReportInput input;
     input.result = &result;
     input.charts = pictures.Charts();
-    input.velocityPlan = pictures.velocityPlan;
-    input.mechanismDrawing = pictures.mechanismDrawing;
     input.drawnPosition = 0;
+    input.title = title;
     input.date = QDate::currentDate();
     return input;
 }

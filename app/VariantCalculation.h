@@ -42,4 +42,5 @@ QString NumberText(double x);
 QString DynamicsLine(const CalculationResult& result);
 
 // The report of a result with the pictures made off the window, dated today.
-ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures);
+ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures,
+                          const ReportTitle& title = {});

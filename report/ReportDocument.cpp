@@ -11,6 +11,13 @@
 #include "report/DynamicsCharts.h"
 #include "report/DynamicsFigures.h"
 #include "report/Pictures.h"
+#include "report/ChosenPositions.h"
+#include "report/SheetPainting.h"
+#include "report/SheetParts.h"
+#include "views/AccelerationPlanDrawing.h"
+#include "views/ForcePlanDrawing.h"
+#include "views/MechanismDrawing.h"
+#include "views/PlanCanvas.h"
 
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -40,6 +47,7 @@ constexpr TextPixels kPixels{20, 15, 13, 11, 12, 6};
 constexpr double kFooterHeight = 24;
 constexpr double kSectionGap = 14;
 constexpr double kCellPadding = 4;
+constexpr int kPlanMargin = 12;  // pixels around a fitted plan
 
 const char* const kTextFamily = "Liberation Sans";
 const char* const kTableFamily = "Liberation Sans Narrow";
@@ -436,10 +444,12 @@ void DrawCharts(PageFlow& flow, const ReportInput& input)
 
 void DrawDrawings(PageFlow& flow, const ReportInput& input)
 {
-    if (input.velocityPlan.isNull() && input.mechanismDrawing.isNull())
+    const KinematicsResult& k = input.result->Kinematics();
+    const int rows = k.diagrams.Rows();
+    if (rows == 0 || input.drawnPosition < 0 || input.drawnPosition >= rows)
         return;
-    const QSizeF plan = input.velocityPlan.size();
-    const QSizeF mechanism = input.mechanismDrawing.size();
+    const QSizeF plan(kVelocityPlanWidth, kDrawingHeight);
+    const QSizeF mechanism(kMechanismPictureWidth, kDrawingHeight);
     const double totalWidth = plan.width() + mechanism.width();
     const double factor = std::min(1.5, flow.Width() / std::max(1.0, totalWidth));
     const double height = std::max(plan.height(), mechanism.height()) * factor;
@@ -450,18 +460,137 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
                        .arg(input.drawnPosition)
                        .arg(degrees),
                    heading, 6);
-    double x = 0;
-    for (const QImage* image : {&input.velocityPlan, &input.mechanismDrawing}) {
-        if (image->isNull())
-            continue;
-        const QRectF target(x, flow.Y(), image->width() * factor, image->height() * factor);
-        flow.Painter().drawImage(target, *image);
-        flow.Painter().drawRect(target);
-        x += target.width();
-    }
+    // The window's two pictures painted again as vectors, their origin at the picture's centre.
+    const PositionArrays& arrays = k.diagrams.positions;
+    QPainter& painter = flow.Painter();
+    const QRectF planBox(0, flow.Y(), plan.width() * factor, plan.height() * factor);
+    DrawFitted(painter, planBox, plan, [&](QPainter& p) {
+        p.translate(kVelocityPlanWidth / 2, kDrawingHeight / 2);
+        PaintVelocityPlan(p, arrays, input.drawnPosition, input.planScale);
+    });
+    painter.drawRect(planBox);
+    const QRectF mechanismBox(planBox.right(), flow.Y(), mechanism.width() * factor, mechanism.height() * factor);
+    DrawFitted(painter, mechanismBox, mechanism, [&](QPainter& p) {
+        p.translate(kMechanismPictureWidth / 2, kDrawingHeight / 2);
+        const QRect bounds(-kMechanismPictureWidth / 2, -kDrawingHeight / 2, kMechanismPictureWidth, kDrawingHeight);
+        PaintPathPoints(p, arrays, rows, k.solved, input.positionScale, bounds);
+        PaintMechanism(p, arrays, input.drawnPosition, k.solved, input.positionScale);
+    });
+    painter.drawRect(mechanismBox);
     flow.Advance(height + 4);
     flow.Paragraph(QStringLiteral("Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
                    Font(kTextFamily, kPixels.text), kSectionGap);
+}
+
+// The pixels per unit at which a plan of `points` fills `size` (less the scale bar) with a margin:
+// one over the smallest round factor that fits.
+double FittedScale(const std::vector<PlanVector>& points, QSize size)
+{
+    return FittingPlanScale(points, PlanArea(size).size(), kPlanMargin);
+}
+
+// The acceleration plan, the force plan of the group 2-3 and the lever of each chosen position.
+void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
+{
+    const CalculationResult& r = *input.result;
+    const KinematicsResult& k = r.Kinematics();
+    if (!k.diagrams.HasAccelerations())
+        return;
+    const std::pair<int, int> chosen = ChosenPositions(r, input.planPositions);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
+    const QSize picture(335, 340);
+    const bool forces = r.forces.computed;
+    const int count = forces ? 3 : 1;
+    const double gap = 8;
+    const double width = (flow.Width() - gap * (count - 1)) / count;
+    const double factor = width / picture.width();
+    const double height = picture.height() * factor;
+    flow.NewPage();
+    flow.Paragraph(QStringLiteral("Планы выбранных положений"), heading, 6);
+    const AccelerationArrays& a = k.diagrams.accelerations;
+    for (const int n : {chosen.first, chosen.second}) {
+        const int row = SheetPositionRow(n);
+        if (row >= static_cast<int>(a.Size()))
+            continue;
+        const auto at = static_cast<std::size_t>(row);
+        flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
+        QString title = QStringLiteral("Положение %1 (φ = %2°)").arg(n).arg(30 * n);
+        if (forces && at < r.forces.diagramDetail.size())
+            title += r.forces.diagramDetail[at].Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход");
+        flow.Paragraph(title, heading, 4);
+        QPainter& painter = flow.Painter();
+        const AccelerationPlan plan = AccelerationPlanAt(a, at, r.input.loads.Omega1);
+        const std::vector<PlanVector> points{plan.a, plan.b, plan.d, plan.e, plan.a + plan.nBA, plan.nBC, plan.d + plan.nED};
+        const QRectF first(0, flow.Y(), width, height);
+        DrawFitted(painter, first, picture, [&](QPainter& p) {
+            p.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
+            PaintAccelerationPlan(p, picture, plan, FittedScale(points, picture));
+        });
+        painter.drawRect(first);
+        if (forces && at < r.forces.diagramDetail.size()) {
+            const ForcePlan group = GroupPlan(r.forces.diagramDetail[at], a.Theta2[at], a.Theta3[at]);
+            const QRectF second(width + gap, flow.Y(), width, height);
+            DrawFitted(painter, second, picture, [&](QPainter& p) {
+                p.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
+                PaintForcePlan(p, picture, group, FittedScale(ChainPoints(group), picture));
+            });
+            painter.drawRect(second);
+            // The lever in millimetres of its own little sheet, painted into the third box.
+            const QRectF third(2 * (width + gap), flow.Y(), width, height);
+            constexpr double kLeverMm = 90;
+            SheetDrawing lever(kLeverMm, kLeverMm * height / width);
+            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, row, 2.5, nullptr);
+            painter.save();
+            painter.translate(third.topLeft());
+            painter.scale(width / lever.Width(), width / lever.Width());
+            PaintSheet(painter, lever);
+            painter.restore();
+            painter.drawRect(third);
+        }
+        flow.Advance(height + 4);
+    }
+    flow.Paragraph(forces ? QStringLiteral("Слева — план ускорений, в середине — план сил группы 2–3, справа — рычаг "
+                                           "Жуковского; масштабы подписаны на рисунках.")
+                          : QStringLiteral("План ускорений; масштаб подписан на рисунке."),
+                   text, kSectionGap);
+}
+
+// The first page: the university, the work, who made it and for whom, the variant and the date.
+void DrawTitlePage(PageFlow& flow, const ReportInput& input, const QDate& date)
+{
+    const ReportTitle& t = input.title;
+    const QFont text = Font(kTextFamily, kPixels.text + 2);
+    const QFont title = Font(kTextFamily, kPixels.title + 4, true);
+    const auto blank = [](const QString& s) { return s.isEmpty() ? QStringLiteral("________________________") : s; };
+    QPainter& painter = flow.Painter();
+    painter.setFont(text);
+    painter.drawText(QRectF(0, 0, flow.Width(), 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     t.university.isEmpty() ? QStringLiteral("Учебное заведение: ________________________")
+                                            : t.university);
+    painter.setFont(title);
+    painter.drawText(QRectF(0, 260, flow.Width(), 120), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("Курсовой проект по теории механизмов и машин\n\n") + QString::fromUtf8(kReportTitle));
+    painter.setFont(text);
+    const Mechanism& m = input.result->Kinematics().solved;
+    const QString variant = (t.variant.isEmpty() ? QString() : t.variant + QStringLiteral(": "))
+                            + QStringLiteral("Loa = %1 м, Lab = %2 м, Lbc = %3 м, Lde = %4 м, Loc = %5 м")
+                                  .arg(Number(m.Loa), Number(m.Lab), Number(m.Lbc), Number(m.Lde), Number(m.Loc));
+    const QString lines[] = {
+        QStringLiteral("Вариант: ") + variant,
+        QStringLiteral("Выполнил: ") + blank(t.student),
+        QStringLiteral("Группа: ") + blank(t.group),
+        QStringLiteral("Проверил: ") + blank(t.teacher),
+        QStringLiteral("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
+    };
+    double y = 520;
+    for (const QString& line : lines) {
+        const QRectF box(flow.Width() * 0.35, y, flow.Width() * 0.65, 1e4);
+        const QRectF needed = painter.boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, line);
+        painter.drawText(box, Qt::AlignLeft | Qt::TextWordWrap, line);
+        y += needed.height() + 12;
+    }
+    flow.NewPage();
 }
 
 QString YesNo(bool value)
@@ -618,7 +747,9 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     PageFlow flow(painter, device);
     constexpr int kSections = 4;
     flow.SetProgress(&input.progress, kSections);
-    DrawInputSection(flow, r, input.date.isValid() ? input.date : QDate::currentDate());
+    const QDate date = input.date.isValid() ? input.date : QDate::currentDate();
+    DrawTitlePage(flow, input, date);
+    DrawInputSection(flow, r, date);
     // The mechanism's characteristics belong next to the input; later quantities follow the table.
     DrawCharacteristics(flow, r.Kinematics());
     flow.SectionDone();
@@ -626,6 +757,7 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     flow.SectionDone();
     DrawCharts(flow, input);
     DrawDrawings(flow, input);
+    DrawChosenPlans(flow, input);
     DrawLaterFaults(flow, r.Kinematics());
     flow.SectionDone();
     DrawForceSection(flow, r);

@@ -28,9 +28,8 @@ WrittenReport WriteAndRead(const CalculationResult& result, const QString& path)
     ReportInput input;
     input.result = &result;
     input.charts = pictures.Charts();
-    input.velocityPlan = pictures.velocityPlan;
-    input.mechanismDrawing = pictures.mechanismDrawing;
     input.date = QDate(2026, 3, 14);
+    input.title.student = QStringLiteral("Иванов И. И.");
     WrittenReport report;
     QString error;
     EXPECT_TRUE(WriteReportPdf(input, path, error, &report.pages)) << error.toStdString();
