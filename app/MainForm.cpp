@@ -7,6 +7,7 @@
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
+#include "app/StaleResultNotes.h"
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "kinematics/ComputationProgress.h"
@@ -108,6 +109,14 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     FileMenu::Window window{this, results_, exitRule_, N4->menuAction(), {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6},
                             Image1, Image2, [this] { return drawnPosition_; }};
     MenuFile = new FileMenu(window);
+    new StaleResultNotes(results_,
+                         {{TabSheet1, TabSheet1->findChild<QWidget*>(QStringLiteral("Panel8"))},
+                          {TabSheet4, nullptr},
+                          {TabSheet2, nullptr},
+                          {TabSheet3, nullptr},
+                          {TabAccelerations, nullptr},
+                          {TabForces, nullptr}},
+                         this);
 
     qApp->installEventFilter(this);
     FormCreate();

@@ -18,6 +18,7 @@
 #include "kinematics/NumberText.h"
 #include "views/UpDown.h"
 
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,7 @@ void TForm4::Button4Click()
             mechanism_ = result->failure->record;
             const QString text = QString::fromStdString(result->failure->text);
             ShowStatus(FailureText(mechanism_, text));
+            results_->Withdraw(text);
             throw FloatingPointError(result->failure->text);
         }
         mechanism_ = result->Kinematics().solved;
@@ -80,6 +82,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
     CalculationInput input;
     input.typed = mechanism_;
     input.loads = results_->Loads();
+    input.options.adoptLbc = CheckAdoptLbc->isChecked();
     if (mechanism_.PositionCount < progressDialogPositions_)
         return Calculate(input);
     return CalculateBehindProgressDialog(input);
@@ -137,10 +140,13 @@ std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const Cal
 
 void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
 {
-    // The table, the list, the diagrams and the status bar show the kinematics, which only a
-    // Calculate changes.
-    if (!calculated)
+    // The table, the list, the diagrams show the kinematics, which only a Calculate changes; the
+    // status bar's speed follows ω1.
+    if (!calculated) {
+        if (results_->Current())  // after a failed Calculate the status bar keeps its reason
+            ShowCalculateStatus(result);
         return;
+    }
     FillResultsTable(result);
     if (UpDown1)
         UpDown1->setMaximum(mechanism_.PositionCount);
@@ -154,22 +160,30 @@ void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
 
 void TForm4::ShowStatus(const QString& text)
 {
+    statusBar()->clearMessage();
     StatusLabel->setText(text);
+    StatusLabel->setToolTip(QString());
 }
 
 void TForm4::ShowCalculateStatus(const CalculationResult& result)
 {
+    // First line: what the study chose and what became of it; second: what is wrong with the
+    // solved mechanism, or its largest speed and extreme positions. The tooltip adds the 1° scan
+    // (the list on the tab "Диаграмы" shows it too) and what a jammed length is.
     const KinematicsResult& k = result.Kinematics();
-    if (const std::string fault = result.FirstPartError(); !fault.empty()) {
-        ShowStatus(FailureText(k.solved, QString::fromStdString(fault)));
-        return;
-    }
-    if (!k.table.outcome.complete) {
-        ShowStatus(FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма")));
-        return;
-    }
-    ShowStatus(StudyChoiceText(k.study, k.lbcChosen, result.input.typed.Lbc, k.solved.Lbc) + u'\n'
-               + DeadPositionsText(k.study, k.scanLbc));
+    QString second;
+    if (const std::string fault = result.FirstPartError(); !fault.empty())
+        second = FailureText(k.solved, QString::fromStdString(fault));
+    else if (!k.table.outcome.complete)
+        second = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
+    else
+        second = SpeedAndExtremesText(k, result.input.loads.Omega1);
+    const QString text = StudyChoiceText(k, result.input.typed.Lbc) + u'\n' + second;
+    ShowStatus(text);
+    QString tip = text + u'\n' + DeadPositionsText(k.study, k.scanLbc);
+    if (k.studyOutcome.jammedLengths > 0)
+        tip += u'\n' + QString::fromUtf8(kJammedExplanation);
+    StatusLabel->setToolTip(tip);
 }
 
 void TForm4::CreateStatusBar()

@@ -38,6 +38,11 @@ public:
 
     // Publishes a Calculate's result (a failed one has nothing to show and is refused).
     void Publish(CalculationResult result);
+    // A later Calculate failed: the result stays for the tabs to show, marked as an earlier one
+    // until the next Publish.
+    void Withdraw(const QString& reason);
+    // False after Withdraw until the next successful Calculate is published.
+    bool Current() const { return result_ && !withdrawn_; }
     // Takes other loads: with a result, computes its loads' parts again and publishes it.
     void ChangeLoads(const ForceParameters& loads);
 
@@ -47,6 +52,8 @@ public:
 
 signals:
     void Published(const std::shared_ptr<const CalculationResult>& result, ResultChange change);
+    // The result on show belongs to an earlier Calculate; `reason` says why the latest failed.
+    void Withdrawn(const QString& reason);
 
 private:
     void Announce(ResultChange change);
@@ -54,4 +61,5 @@ private:
     std::shared_ptr<const CalculationResult> result_;
     ForceParameters loads_;
     QString reportedFault_;
+    bool withdrawn_ = false;
 };
