@@ -17,11 +17,19 @@
 namespace {
 
 constexpr int kLongestFileName = 100;
-constexpr int kSummaryColumns = 19;
+constexpr int kSummaryColumns = 22;
 constexpr int kErrorColumn = 10;
 
 // The table's columns: the name, the five lengths, N.
 const char* const kColumns[7] = {"Вариант", "Loa", "Lab", "Lbc", "Lde", "Loc", "N"};
+// An optional column: the dynamics' δ of the row (an empty cell or no column: --delta or 0,04).
+const char* const kDeltaColumn = "δ";
+
+// Where a row's δ comes from.
+struct DeltaSource {
+    int column = -1;
+    double fallback = kDefaultDelta;
+};
 
 struct VariantResult {
     QStringList cells;
@@ -32,7 +40,8 @@ QString SummaryHeader()
 {
     return QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;Ve max, м/с;"
                           "Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;φ крайнее 1, °;φ крайнее 2, °;"
-                          "Mб max, Н·м;φ при Mб max, °");
+                          "Mб max, Н·м;φ при Mб max, °"
+                          ";Mд, Н·м;Jм, кг·м²;δ");
 }
 
 VariantResult FailedVariant(const QString& name, const QString& error)
@@ -65,11 +74,17 @@ QStringList SummaryCells(const QString& name, const Mechanism& m, const Calculat
         cells << NumberText(torque) << NumberText(degrees);
     else
         cells << QString() << QString();
+    // The driving torque and the exact flywheel, empty where there are no dynamics; the δ asked.
+    if (result.dynamics.Computed())
+        cells << NumberText(result.dynamics.curves.DrivingTorque) << NumberText(result.dynamics.curves.Exact.Jm);
+    else
+        cells << QString() << QString();
+    cells << NumberText(result.input.delta);
     return cells;
 }
 
-VariantResult RunVariant(const QStringList& fields, const int (&column)[7], const QString& name,
-                         const QString& baseName, const QDir& out)
+VariantResult RunVariant(const QStringList& fields, const int (&column)[7], const DeltaSource& deltaSource,
+                         const QString& name, const QString& baseName, const QDir& out)
 {
     Mechanism m{};
     SetDefaultParameters(m);
@@ -84,9 +99,14 @@ VariantResult RunVariant(const QStringList& fields, const int (&column)[7], cons
         return FailedVariant(name, FieldError("N", problem));
     m.PositionCount = n;
     SetDerivedLengths(m);
+    double delta = deltaSource.fallback;
+    if (deltaSource.column >= 0 && !fields[deltaSource.column].trimmed().isEmpty()) {
+        if (const QString problem = ReadDelta(fields[deltaSource.column], delta); !problem.isEmpty())
+            return FailedVariant(name, FieldError(kDeltaColumn, problem));
+    }
 
     QString error;
-    const std::optional<CalculationResult> result = CalculateOrSay(m, error);
+    const std::optional<CalculationResult> result = CalculateOrSay(m, delta, error);
     if (!result)
         return FailedVariant(name, error);
     if (!WriteResultsCsv(*result, out.filePath(baseName + QStringLiteral(".csv")), error))
@@ -156,6 +176,14 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
     }
 
     const QDir out(o.out);
+    DeltaSource deltaSource;
+    deltaSource.column = table.Column(QString::fromUtf8(kDeltaColumn));
+    if (o.delta) {
+        if (const QString problem = ReadDelta(*o.delta, deltaSource.fallback); !problem.isEmpty()) {
+            err << FieldError(kDeltaColumn, problem) << QStringLiteral(" («%1»)\n").arg(*o.delta);
+            return kExitUsage;
+        }
+    }
     const auto total = static_cast<int>(table.records.size());
     const auto headerSize = static_cast<int>(table.header.fields.size());
     QSet<QString> usedNames{QStringLiteral("summary")};
@@ -181,7 +209,7 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
             if (base != name)
                 err << QStringLiteral("Вариант «%1»: файлы названы «%2», потому что имя не годится для имени файла.\n")
                            .arg(name, base);
-            result = RunVariant(fields, column, name, base, out);
+            result = RunVariant(fields, column, deltaSource, name, base, out);
         }
         if (!result.ok)
             ++failed;

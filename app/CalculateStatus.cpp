@@ -109,3 +109,10 @@ QString FailureText(const Mechanism& m, const QString& errorText)
         return QStringLiteral("Расчёт не выполнен: ") + condition;
     return QStringLiteral("Расчёт не выполнен: ") + errorText;
 }
+
+QString WithDynamicsNote(const QString& text, const QString& reason)
+{
+    if (reason.isEmpty())
+        return text;
+    return text + (text.contains(u'\n') ? QStringLiteral(". ") : QStringLiteral("\n")) + reason;
+}

@@ -42,3 +42,7 @@ QString TwoDecimalDegreesText(double radians);
 
 // Why a Calculate failed: the broken condition where one can be named, else the error's text.
 QString FailureText(const Mechanism& m, const QString& errorText);
+
+// The status text with why the machine's dynamics were not computed (`reason`, empty when they
+// were): after the last line of two, on a line of its own after one.
+QString WithDynamicsNote(const QString& text, const QString& reason);

@@ -37,6 +37,10 @@ const OptionRow kOptions[] = {
      [](CommandLineOptions& o, const QString& v) { o.lengths[4] = v; }},
     {"n", "N", "число положений кривошипа (по умолчанию из файла или 8)", "number of crank positions",
      [](CommandLineOptions& o, const QString& v) { o.n = v; }},
+    {"delta", "X", "коэффициент неравномерности δ для маховика: больше 0 и меньше 1, можно дробью 1/25 "
+     "(по умолчанию 0,04); для --batch — там, где в таблице нет столбца «δ»",
+     "coefficient of speed fluctuation for the flywheel, 0 < X < 1, also as 1/25 (0.04)",
+     [](CommandLineOptions& o, const QString& v) { o.delta = v; }},
     {"csv", "OUT.csv", "таблица результатов (UTF-8, «;», десятичная запятая)", "the results table",
      [](CommandLineOptions& o, const QString& v) { o.csv = v; }},
     {"report", "OUT.pdf", "отчёт A4 с таблицей, диаграммами и рисунками", "the A4 PDF report",

@@ -20,6 +20,7 @@ struct CommandLineOptions {
     QString images;
     QString batch;
     QString out;
+    std::optional<QString> delta;  // the dynamics' δ as typed
 
     bool AnyLength() const;
 };

@@ -4,6 +4,7 @@
 #include "app/AccelerationsTab.h"
 #include "app/FieldExitRule.h"
 #include "app/FileMenu.h"
+#include "app/DynamicsTab.h"
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
@@ -81,6 +82,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     PageControl1->addTab(TabAccelerations, QStringLiteral("Ускорения"));
     TabForces = new ForcesTab(results_, exitRule_);
     PageControl1->addTab(TabForces, QStringLiteral("Силы"));
+    TabDynamics = new DynamicsTab(results_, exitRule_);
+    PageControl1->addTab(TabDynamics, QStringLiteral("Динамика"));
     PageControl1->setCurrentIndex(0);
 
     auto* bottom = new QFrame(panel);
@@ -115,7 +118,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
                           {TabSheet2, nullptr},
                           {TabSheet3, nullptr},
                           {TabAccelerations, nullptr},
-                          {TabForces, nullptr}},
+                          {TabForces, nullptr},
+                          {TabDynamics, nullptr}},
                          this);
 
     qApp->installEventFilter(this);

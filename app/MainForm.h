@@ -19,8 +19,8 @@
 //   MainFormDrawing.cpp    drawing tab, angle selection and animation
 //   MainFormFile.cpp       parameter file buttons
 //   MainFormWeb.cpp        the web-site link
-// Parts of their own: the tabs "Ускорения" and "Силы" (AccelerationsTab, ForcesTab, built on
-// AnalysisTab), the "Файл" menu (FileMenu), CalculateStatus (the status bar's texts).
+// Parts of their own: the tabs "Ускорения", "Силы" and "Динамика" (AccelerationsTab, ForcesTab,
+// DynamicsTab, built on AnalysisTab), the "Файл" menu (FileMenu), CalculateStatus (the status bar's texts).
 
 #include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
@@ -37,6 +37,7 @@
 class AccelerationsTab;
 class ComputationProgress;
 class FileMenu;
+class DynamicsTab;
 class ForcesTab;
 class FieldExitRule;
 class ResultPublisher;
@@ -187,6 +188,7 @@ private:
     QWidget* TabSheet4 = nullptr;
     AccelerationsTab* TabAccelerations = nullptr;
     ForcesTab* TabForces = nullptr;
+    DynamicsTab* TabDynamics = nullptr;
     FileMenu* MenuFile = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* StatusLabel = nullptr;

@@ -83,6 +83,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
     input.typed = mechanism_;
     input.loads = results_->Loads();
     input.options.adoptLbc = CheckAdoptLbc->isChecked();
+    input.delta = results_->Delta();
     if (mechanism_.PositionCount < progressDialogPositions_)
         return Calculate(input);
     return CalculateBehindProgressDialog(input);
@@ -140,8 +141,8 @@ std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const Cal
 
 void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
 {
-    // The table, the list, the diagrams show the kinematics, which only a Calculate changes; the
-    // status bar's speed follows ω1.
+    // The table, the list and the diagrams show the kinematics, which only a Calculate changes;
+    // the status bar's speed follows ω1, and it says whether the loads' dynamics were computed.
     if (!calculated) {
         if (results_->Current())  // after a failed Calculate the status bar keeps its reason
             ShowCalculateStatus(result);
@@ -178,7 +179,9 @@ void TForm4::ShowCalculateStatus(const CalculationResult& result)
         second = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
     else
         second = SpeedAndExtremesText(k, result.input.loads.Omega1);
-    const QString text = StudyChoiceText(k, result.input.typed.Lbc) + u'\n' + second;
+    const QString text =
+        WithDynamicsNote(StudyChoiceText(k, result.input.typed.Lbc) + u'\n' + second,
+                         QString::fromStdString(result.dynamics.Reason()));
     ShowStatus(text);
     QString tip = text + u'\n' + DeadPositionsText(k.study, k.scanLbc);
     if (k.studyOutcome.jammedLengths > 0)
@@ -190,7 +193,7 @@ void TForm4::CreateStatusBar()
 {
     StatusLabel = new QLabel;
     StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
-    // Two lines: the study's choice, then the dead positions and the rocker length they belong to.
+    // Two lines: the study's choice, then the solved mechanism's largest speed and extremes.
     StatusLabel->setFixedHeight(2 * StatusLabel->fontMetrics().height() + 2);
     StatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));

@@ -15,6 +15,7 @@ void ResultPublisher::Publish(CalculationResult result)
     result_ = std::make_shared<const CalculationResult>(std::move(result));
     loads_ = result_->input.loads;
     withdrawn_ = false;
+    delta_ = result_->input.delta;
     Announce(ResultChange::Calculated);
 }
 
@@ -31,7 +32,16 @@ void ResultPublisher::ChangeLoads(const ForceParameters& loads)
     loads_ = loads;
     if (!result_)
         return;
-    result_ = std::make_shared<const CalculationResult>(WithLoads(*result_, loads));
+    result_ = std::make_shared<const CalculationResult>(WithLoads(*result_, loads, delta_));
+    Announce(ResultChange::LoadsChanged);
+}
+
+void ResultPublisher::ChangeDelta(double delta)
+{
+    delta_ = delta;
+    if (!result_)
+        return;
+    result_ = std::make_shared<const CalculationResult>(WithLoads(*result_, loads_, delta));
     Announce(ResultChange::LoadsChanged);
 }
 
@@ -48,7 +58,7 @@ void ResultPublisher::Announce(ResultChange change)
     emit Published(published, change);
     // A change of the loads computed only the loads' parts again: only their fault is new.
     QString fault = QString::fromStdString(change == ResultChange::Calculated ? published->FirstPartError()
-                                                                                : published->forces.error);
+                                                                                : published->LoadsPartError());
     if (fault.isEmpty())
         fault = reportedFault_;
     reportedFault_.clear();

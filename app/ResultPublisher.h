@@ -35,6 +35,8 @@ public:
     std::shared_ptr<const CalculationResult> Result() const { return result_; }
     // The loads the current result was computed with, which the next Calculate takes too.
     const ForceParameters& Loads() const { return loads_; }
+    // The dynamics' δ in use, which the next Calculate takes too.
+    double Delta() const { return delta_; }
 
     // Publishes a Calculate's result (a failed one has nothing to show and is refused).
     void Publish(CalculationResult result);
@@ -45,6 +47,9 @@ public:
     bool Current() const { return result_ && !withdrawn_; }
     // Takes other loads: with a result, computes its loads' parts again and publishes it.
     void ChangeLoads(const ForceParameters& loads);
+    // Takes another δ: with a result, computes the dynamics again and publishes it (as a change
+    // of the loads).
+    void ChangeDelta(double delta);
 
     // A subscriber could not show part of the result (its own arithmetic faulted): the text is
     // said once the publication is over, unless a fault of the result itself comes first.
@@ -60,6 +65,7 @@ private:
 
     std::shared_ptr<const CalculationResult> result_;
     ForceParameters loads_;
+    double delta_ = kDefaultDelta;
     QString reportedFault_;
     bool withdrawn_ = false;
 };

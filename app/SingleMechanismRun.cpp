@@ -52,6 +52,19 @@ bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
     return true;
 }
 
+// The dynamics' δ of the options; false (after saying why) when it cannot be read.
+bool ReadDeltaOption(const CommandLineOptions& o, double& delta, QTextStream& err)
+{
+    delta = kDefaultDelta;
+    if (!o.delta)
+        return true;
+    if (const QString problem = ReadDelta(*o.delta, delta); !problem.isEmpty()) {
+        err << FieldError("δ", problem) << QStringLiteral(" («%1»)\n").arg(*o.delta);
+        return false;
+    }
+    return true;
+}
+
 // The output places are checked before the work, so a wrong path costs no waiting.
 bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
 {
@@ -77,11 +90,12 @@ bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
 int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStream& err)
 {
     Mechanism m{};
-    if (!ReadRecord(o, m, err) || !OutputsWritable(o, err))
+    double delta = kDefaultDelta;
+    if (!ReadRecord(o, m, err) || !ReadDeltaOption(o, delta, err) || !OutputsWritable(o, err))
         return kExitUsage;
 
     QString error;
-    const std::optional<CalculationResult> result = CalculateOrSay(m, error);
+    const std::optional<CalculationResult> result = CalculateOrSay(m, delta, error);
     if (!result) {
         err << error << '\n';
         return kExitSomeFailed;
@@ -89,6 +103,7 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
     out << QStringLiteral("Длина коромысла BC выбрана: %1 м\n").arg(NumberText(result->Kinematics().solved.Lbc));
     out << QStringLiteral("Наибольшая скорость ползуна E: %1 м/с\n").arg(NumberText(LargestSliderSpeed(*result)));
     out << QStringLiteral("Мёртвые положения, °: %1\n").arg(DeadDegreesText(*result));
+    out << DynamicsLine(*result) << '\n';
 
     int status = kExitSuccess;
     auto report = [&](bool ok, const QString& what) {

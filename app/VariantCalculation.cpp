@@ -26,7 +26,7 @@ double Mechanism::*const kLengthFields[5] = {&Mechanism::Loa, &Mechanism::Lab, &
 
 QString FieldError(const char* field, const QString& text)
 {
-    return QStringLiteral("%1: %2").arg(QString::fromLatin1(field), text);
+    return QStringLiteral("%1: %2").arg(QString::fromUtf8(field), text);
 }
 
 QString ReadLength(int field, const QString& text, double& value)
@@ -47,11 +47,25 @@ QString ReadPositionCount(const QString& text, std::int32_t& value)
     return QString::fromStdString(PositionCountRefusal(value).value_or(std::string()));
 }
 
+QString ReadDelta(const QString& text, double& value)
+{
+    const InputVerdict verdict = JudgeInput(text.trimmed().toStdString(), kDeltaRule, 0);
+    if (verdict.Accepted())
+        value = verdict.value;
+    return FirstMessage(verdict);
+}
+
 std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error)
+{
+    return CalculateOrSay(m, kDefaultDelta, error);
+}
+
+std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, double delta, QString& error)
 {
     try {
         CalculationInput input;
         input.typed = m;
+        input.delta = delta;
         CalculationResult result = Calculate(input);
         if (result.Failed()) {
             error = ErrorBoxText(QString::fromStdString(result.failure->text));
@@ -84,6 +98,19 @@ QString DeadDegreesText(const CalculationResult& result)
     for (double angle : result.Kinematics().DeadAngles())
         degrees << NumberText(Degrees(angle));
     return degrees.join(u' ');
+}
+
+QString DynamicsLine(const CalculationResult& result)
+{
+    const DynamicsPart& dynamics = result.dynamics;
+    if (!dynamics.Computed())
+        return QStringLiteral("Динамика: ") + QString::fromStdString(dynamics.Reason());
+    const DynamicsResult& d = dynamics.curves;
+    return QStringLiteral("Динамика (ωср = %1 рад/с, δ = %2): Mд = %3 Н·м, ΔT от %4 до %5 Дж, Jм = %6 кг·м² "
+                          "(по Виттенбауэру %7, упрощённо %8)")
+        .arg(NumberText(d.OmegaMean), NumberText(d.Delta), NumberText(d.DrivingTorque), NumberText(d.DeltaTMin.Value),
+             NumberText(d.DeltaTMax.Value), NumberText(d.Exact.Jm), NumberText(d.Wittenbauer.Jm),
+             NumberText(d.JmSimple));
 }
 
 QString NumberText(double x)

@@ -25,14 +25,23 @@ QString ReadLength(int field, const QString& text, double& value);
 // N likewise, and then the Calculate's refusal of too many positions.
 QString ReadPositionCount(const QString& text, std::int32_t& value);
 
+// δ as the dynamics' field reads `text`: empty when accepted (then `value` holds it), else the
+// field's first message.
+QString ReadDelta(const QString& text, double& value);
+
 // The one Calculate of `m` with the default loads; none, with the text to say, when it failed or
 // no position could be computed.
 std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error);
+// The same with the dynamics' δ.
+std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, double delta, QString& error);
 
 // The largest slider speed of the table, and the dead positions in degrees ("85 86 265 266").
 double LargestSliderSpeed(const CalculationResult& result);
 QString DeadDegreesText(const CalculationResult& result);
 QString NumberText(double x);
+// "Динамика (ωср = 1 рад/с, δ = 0,04): Mд = … Н·м, ΔT от … до … Дж, Jм = … кг·м² (…)", or the
+// reason there are none.
+QString DynamicsLine(const CalculationResult& result);
 
 // The report of a result with the pictures made off the window, dated today.
 ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures);

@@ -3,6 +3,7 @@
 // with a shown, painted window first: the state Qt's vector code leaves is the one users are in.
 
 #include "kinematics/Accelerations.h"
+#include "kinematics/Calculation.h"
 #include "kinematics/Characteristics.h"
 #include "kinematics/Dynamics.h"
 #include "kinematics/Mechanism.h"
@@ -84,10 +85,34 @@ void BM_DynamicsOfACalculate(benchmark::State& state)
     }
 }
 
+// The dynamics' part as Calculate and WithLoads compute it, from a finished Calculate's kinematics.
+void BM_AnalyseDynamics(benchmark::State& state)
+{
+    CalculationInput input;
+    input.typed = StudiedMechanism(state.range(0));
+    input.loads = CourseLoads();
+    const CalculationResult result = Calculate(input);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AnalyseDynamics(result.Kinematics(), input.loads, kDelta));
+}
+
+// The whole Calculate (the dynamics included) at the same N: the dynamics' share is the ratio.
+void BM_WholeCalculate(benchmark::State& state)
+{
+    CalculationInput input;
+    SetDefaultParameters(input.typed);
+    input.typed.PositionCount = static_cast<std::int32_t>(state.range(0));
+    input.loads = CourseLoads();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calculate(input));
+}
+
 BENCHMARK(BM_ComputeDynamics)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComputeDynamicsWithoutFlywheel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SampleDynamics)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DynamicsOfACalculate)->Arg(180)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyseDynamics)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeCalculate)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

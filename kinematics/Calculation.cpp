@@ -79,11 +79,23 @@ std::string CalculationResult::FirstPartError() const
         return failure ? failure->text : std::string();
     const KinematicsResult& k = *kinematics;
     for (const std::string* error : {&k.table.accelerationsError, &k.characteristicsError, &k.diagrams.solveError,
-                                     &k.diagrams.accelerationsError, &forces.error}) {
+                                     &k.diagrams.accelerationsError}) {
         if (!error->empty())
             return *error;
     }
-    return std::string();
+    return LoadsPartError();
+}
+
+std::string CalculationResult::LoadsPartError() const
+{
+    return forces.error.empty() ? dynamics.error : forces.error;
+}
+
+std::string DynamicsPart::Reason() const
+{
+    if (!error.empty())
+        return "Динамика машины не рассчитана: " + error;
+    return curves.Status == DynamicsStatus::Computed ? std::string() : curves.Reason;
 }
 
 CalculationResult Calculate(const CalculationInput& input, ComputationProgress* progress)
@@ -128,21 +140,30 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
     k.diagrams = SolvePositions(diagrams);
 
     result.forces = AnalyseForces(k, input.loads);
+    result.dynamics = AnalyseDynamics(k, input.loads, input.delta);
     result.kinematics = std::move(kinematics);
     return result;
 }
 
 CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads)
 {
+    return WithLoads(result, loads, result.input.delta);
+}
+
+CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads, double delta)
+{
     CalculationResult changed;
     changed.input = result.input;
     changed.input.loads = loads;
+    changed.input.delta = delta;
     changed.failure = result.failure;
     changed.kinematics = result.kinematics;
-    if (changed.kinematics)
+    if (changed.kinematics) {
         changed.forces = AnalyseForces(*changed.kinematics, loads);
-    else
+        changed.dynamics = AnalyseDynamics(*changed.kinematics, loads, delta);
+    } else {
         changed.forces.loads = loads;
+    }
     return changed;
 }
 
@@ -172,6 +193,26 @@ ForceResult AnalyseForces(const KinematicsResult& k, const ForceParameters& load
         forces.error = e.what();
     }
     return forces;
+}
+
+DynamicsPart AnalyseDynamics(const KinematicsResult& k, const ForceParameters& loads, double delta)
+{
+    DynamicsPart dynamics;
+    if (!k.characteristicsError.empty()) {
+        dynamics.curves.Reason = "Характеристики механизма не рассчитаны: " + k.characteristicsError
+                                 + ". Динамика машины не рассчитывается.";
+        return dynamics;
+    }
+    try {
+        // The characteristics say whether the crank turns fully; ComputeDynamics gives the reason.
+        dynamics.curves = ComputeDynamics(k.solved, k.characteristics, loads, delta);
+        if (dynamics.curves.Status == DynamicsStatus::Computed && k.table.HasAccelerations())
+            dynamics.table = SampleDynamics(dynamics.curves, k.table.record, k.table.positions, k.table.accelerations);
+    } catch (const FloatingPointError& e) {
+        dynamics = DynamicsPart{};
+        dynamics.error = e.what();
+    }
+    return dynamics;
 }
 
 bool LargestBalancingTorque(const CalculationResult& result, double& torque, double& degrees)

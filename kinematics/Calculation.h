@@ -13,6 +13,7 @@
 #include "kinematics/Accelerations.h"
 #include "kinematics/Characteristics.h"
 #include "kinematics/ComputationProgress.h"
+#include "kinematics/Dynamics.h"
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
@@ -38,6 +39,7 @@ struct CalculationInput {
     Mechanism typed{};           // the record as the user gave it; its N is the table's
     ForceParameters loads;       // the force analysis's masses, resistance, gravity and ω1
     CalculationOptions options;
+    double delta = kDefaultDelta;  // the dynamics' coefficient of speed fluctuation δ
 };
 
 // One solve of the mechanism and the accelerations of the positions it reached.
@@ -81,6 +83,18 @@ struct ForceResult {
     double largestDifference = 0;  // largest |Mб(groups) − Mб(lever)| over both
 };
 
+// The dynamics of the machine for one set of loads and δ: the cycle's curves and figures, and the
+// values at the table's positions.
+struct DynamicsPart {
+    DynamicsResult curves;       // Status and Reason say whether anything holds
+    DynamicsColumns table;       // one entry per table row when computed
+    std::string error;           // the arithmetic fault that stopped it (nothing holds then)
+
+    bool Computed() const { return error.empty() && curves.Status == DynamicsStatus::Computed; }
+    // Why there are no dynamics, for the tab and the status bar; empty when they were computed.
+    std::string Reason() const;
+};
+
 // A Calculate that the scan, the study or the final solve could not finish: nothing else was
 // computed, and nothing is shown of it but the fault.
 struct CalculationFailure {
@@ -93,12 +107,15 @@ struct CalculationResult {
     std::optional<CalculationFailure> failure;
     std::shared_ptr<const KinematicsResult> kinematics;  // null after a failure
     ForceResult forces;                                  // for input.loads
+    DynamicsPart dynamics;                               // for input.loads and input.delta
 
     bool Failed() const { return failure.has_value(); }
     const KinematicsResult& Kinematics() const { return *kinematics; }
     // The first fault of a part (accelerations, characteristics, diagrams, forces), in the order
     // they are computed; empty when every part holds.
     std::string FirstPartError() const;
+    // The first fault of the parts that depend on the loads (forces, dynamics); empty when none.
+    std::string LoadsPartError() const;
 };
 
 // The whole Calculate: scan, study and final solve at the typed N (FindDeadPositionsAndStudy),
@@ -114,12 +131,17 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
 // Calculate makes the diagrams' solve; a fault is kept in the part's errors.
 SolvedPositions SolvePositions(const Mechanism& record);
 
-// The same kinematics with other loads: the force analysis computed again, through the same
-// function Calculate uses.
+// The same kinematics with other loads (and δ): the force analysis and the dynamics computed
+// again, through the same functions Calculate uses. Without `delta`, the result's own δ stays.
 CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads);
+CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads, double delta);
 
 // The force analysis of `kinematics` for `loads`.
 ForceResult AnalyseForces(const KinematicsResult& kinematics, const ForceParameters& loads);
+
+// The dynamics of `kinematics` for `loads` and `delta`; none, with the reason, where the crank
+// does not turn fully.
+DynamicsPart AnalyseDynamics(const KinematicsResult& kinematics, const ForceParameters& loads, double delta);
 
 // The largest |Mб| (groups) over the table and the crank angle (degrees, (360/N)·k) of the first
 // position where it occurs; false when the forces were not computed.

@@ -76,6 +76,8 @@ struct DynamicsResult {
 
 // δ accepted by the computation: 0 < δ < 1 (below 1 both of Wittenbauer's tangents rise).
 constexpr double kLargestDelta = 1;
+// The course's usual coefficient, 1/25.
+constexpr double kDefaultDelta = 0.04;
 
 // The dynamics of `solved` (its five lengths; Lad and GuideOffset follow from them), whose
 // characteristics are c, under loads (Omega1 is the mean speed) for the fluctuation delta.
@@ -91,27 +93,12 @@ struct DynamicsRow {
 // The values at crank angle phi (any angle); all 0 unless the result is Computed.
 DynamicsRow DynamicsAt(const DynamicsResult& r, double phi);
 
-// The table's columns: one value per position k = 0 .. N-1 of a finished solve (phi =
+// The table's columns (named in kinematics/Quantities.h): one value per position k = 0 .. N-1 of a finished solve (phi =
 // (2*pi/N)*k, N = solved.PositionCount), from that solve's velocities and accelerations
 // (omega1 = 1) as the force analysis takes them; Mпр there is the force analysis's own load.
 struct DynamicsColumns {
     std::vector<double> Jpr, Mpr, DeltaT, Omega, Epsilon;
     std::size_t Size() const { return Jpr.size(); }
-};
-
-// The sampled quantities with their "name, unit" captions, in the table's column order; the CSV
-// carries the exported ones after the forces.
-struct DynamicsQuantity {
-    const char* header;
-    std::vector<double> DynamicsColumns::*column;
-    bool exported;
-};
-inline constexpr DynamicsQuantity kDynamicsQuantities[] = {
-    {"Jпр, кг·м²", &DynamicsColumns::Jpr, true},
-    {"Mпр, Н·м", &DynamicsColumns::Mpr, true},
-    {"ΔT, Дж", &DynamicsColumns::DeltaT, true},
-    {"ω1, рад/с", &DynamicsColumns::Omega, true},
-    {"ε1, рад/с²", &DynamicsColumns::Epsilon, false},
 };
 
 DynamicsColumns SampleDynamics(const DynamicsResult& r, const Mechanism& solved,

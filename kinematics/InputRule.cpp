@@ -1,8 +1,10 @@
 #include "kinematics/InputRule.h"
 
+#include "kinematics/Dynamics.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/NumberText.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -16,6 +18,9 @@ const InputRule kRockerLengthRule{false, false, ValueRange{kMinRockerLength, kMa
 const InputRule kPositionCountRule{true, false, std::nullopt};
 const InputRule kPositiveRule{false, false, std::nullopt};
 const InputRule kLoadRule{false, true, std::nullopt};
+// Only the top is a range: the sign and zero tests already say what is wrong below it.
+const InputRule kDeltaRule{false, false, ValueRange{std::numeric_limits<double>::lowest(), kLargestDelta, false},
+                           true};
 
 const char* InputMessageText(InputMessage message)
 {
@@ -54,7 +59,7 @@ InputVerdict JudgeInput(const std::string& text, const InputRule& rule, double p
         if (const auto whole = ParseInteger(text))
             parsed = *whole;
     } else {
-        parsed = ParseDecimal(text);
+        parsed = rule.fraction ? ParseFraction(text) : ParseDecimal(text);
     }
     if (parsed)
         verdict.value = *parsed;
@@ -65,9 +70,30 @@ InputVerdict JudgeInput(const std::string& text, const InputRule& rule, double p
     if (verdict.value == 0 && !rule.zeroAllowed)
         verdict.messages.push_back(InputMessage::Zero);
     // Written as the window's test, so a NaN kept from a file gets no range message.
-    if (rule.range && (verdict.value <= rule.range->above || verdict.value > rule.range->atMost))
-        verdict.messages.push_back(InputMessage::OutOfRange);
+    if (rule.range) {
+        const ValueRange& r = *rule.range;
+        const bool aboveTop = r.topIncluded ? verdict.value > r.atMost : verdict.value >= r.atMost;
+        if (verdict.value <= r.above || aboveTop)
+            verdict.messages.push_back(InputMessage::OutOfRange);
+    }
     return verdict;
+}
+
+std::optional<double> ParseFraction(const std::string& text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos)
+        return ParseDecimal(text);
+    if (text.find('/', slash + 1) != std::string::npos)
+        return std::nullopt;
+    const std::optional<double> numerator = ParseDecimal(text.substr(0, slash));
+    const std::optional<double> denominator = ParseDecimal(text.substr(slash + 1));
+    if (!numerator || !denominator || *denominator == 0)
+        return std::nullopt;
+    const double value = *numerator / *denominator;
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 std::optional<std::string> PositionCountRefusal(std::int32_t positionCount)

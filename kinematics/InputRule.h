@@ -20,16 +20,18 @@ const char* InputMessageText(InputMessage message);
 // Every input message comes with the system beep but the range message.
 bool InputMessageBeeps(InputMessage message);
 
-// Values above `above` and at most `atMost`.
+// Values above `above` and at most `atMost` (below it when the top is not included).
 struct ValueRange {
     double above = 0;
     double atMost = 0;
+    bool topIncluded = true;
 };
 
 struct InputRule {
     bool integer = false;       // a whole number (32 bits) rather than a decimal one
     bool zeroAllowed = false;
     std::optional<ValueRange> range;
+    bool fraction = false;      // a decimal may also be typed as a quotient of two ("1/25")
 };
 
 // The rules of the program's fields.
@@ -38,6 +40,7 @@ extern const InputRule kRockerLengthRule;   // Lbc: above zero and within (0,51;
 extern const InputRule kPositionCountRule;  // N: a whole number above zero
 extern const InputRule kPositiveRule;       // ω1 and the plan scales: above zero
 extern const InputRule kLoadRule;           // q, m5, Fс: zero or above
+extern const InputRule kDeltaRule;          // δ: above zero and below 1, also as a fraction
 
 struct InputVerdict {
     double value = 0;  // the value read, or the previous one after a conversion error
@@ -49,6 +52,10 @@ struct InputVerdict {
 };
 
 InputVerdict JudgeInput(const std::string& text, const InputRule& rule, double previous);
+
+// A decimal ("0,04", "0.04") or a quotient of two decimals ("1/25", " 1 / 25 "); none for any
+// other text, a zero denominator or a quotient out of range.
+std::optional<double> ParseFraction(const std::string& text);
 
 // Why a Calculate of `positionCount` positions is refused ("Слишком большое количество положений
 // механизма (не более 100000)"); none when the count is acceptable.

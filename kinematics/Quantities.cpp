@@ -9,10 +9,13 @@ const char* const kAngularVelocity = "рад/с";
 const char* const kAngularAcceleration = "рад/с²";
 const char* const kNewtons = "Н";
 const char* const kNewtonMetres = "Н·м";
+const char* const kInertia = "кг·м²";
+const char* const kJoules = "Дж";
 
 using P = PositionArrays;
 using A = AccelerationArrays;
 using F = ForceArrays;
+using D = DynamicsColumns;
 
 }  // namespace
 
@@ -90,4 +93,12 @@ const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities = {{
     {{"|R| в D", kNewtons, "реакция шатуна на звено DE в шарнире D", 0}, &F::RD},
     {{"|R| в E", kNewtons, "реакция звена DE на ползун в шарнире E", 0}, &F::RE},
     {{"|N| направляющей", kNewtons, "сила, с которой направляющая давит на ползун", 0}, &F::NguideAbs},
+}};
+
+const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities = {{
+    {{"Jпр", kInertia, "приведённый к кривошипу момент инерции механизма", 0}, &D::Jpr},
+    {{"Mпр", kNewtonMetres, "приведённый к кривошипу момент сил тяжести и сопротивления", 0}, &D::Mpr},
+    {{"ΔT", kJoules, "изменение кинетической энергии машины от φ = 0", 0}, &D::DeltaT},
+    {{"ω1", kAngularVelocity, "угловая скорость кривошипа с маховиком (установившееся движение)", 0}, &D::Omega},
+    {{"ε1", kAngularAcceleration, "угловое ускорение кривошипа с маховиком", 0}, &D::Epsilon},
 }};

@@ -4,6 +4,7 @@
 // headers, the CSV header and the report's tables are all made from these lists.
 
 #include "kinematics/Accelerations.h"
+#include "kinematics/Dynamics.h"
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/Solver.h"
 
@@ -46,3 +47,7 @@ extern const std::array<ArrayQuantity<AccelerationArrays>, 7> kPointAcceleration
 extern const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities;
 // The force analysis: both balancing torques, the joints' reactions and the guide's force.
 extern const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities;
+// The dynamics' table after its angle; the CSV writes the first kExportedDynamicsQuantities of
+// them after the forces.
+extern const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities;
+constexpr std::size_t kExportedDynamicsQuantities = 4;

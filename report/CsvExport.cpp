@@ -60,6 +60,14 @@ std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result)
         AddGroup(columns, kPointAccelerationQuantities, k.table.accelerations, rows);
     if (result.forces.computed)
         AddGroup(columns, kForceQuantities, result.forces.table, rows);
+    if (result.dynamics.Computed() && result.dynamics.table.Size() > 0 && rows > 0) {
+        for (std::size_t q = 0; q < kExportedDynamicsQuantities; ++q) {
+            const std::vector<double>& source = result.dynamics.table.*kDynamicsQuantities[q].values;
+            const std::size_t n = std::min(rows, source.size());
+            columns.push_back({Header(kDynamicsQuantities[q].quantity),
+                               std::vector<double>(source.begin(), source.begin() + static_cast<std::ptrdiff_t>(n))});
+        }
+    }
     return columns;
 }
 

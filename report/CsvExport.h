@@ -22,7 +22,8 @@ QString ResultsCsvHeader();
 // The columns of a result, one group after the other, only the rows the final solve reached:
 // k, the crank angle in degrees and the table's 14 quantities; the point accelerations (for
 // ω1 = 1, as the table's velocities) when they were computed; the force analysis for the
-// result's loads when it was computed. A later part of the result adds its group here.
+// result's loads when it was computed; Jпр, Mпр, ΔT and ω1 of the dynamics when they were
+// computed. A later part of the result adds its group here.
 std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result);
 
 // The whole file: BOM, header line and `rows` value lines (a column shorter than that leaves its

@@ -7,6 +7,8 @@
 #include "kinematics/RoundDecimals.h"
 #include "report/AtomicWrite.h"
 #include "report/DiagramCharts.h"
+#include "report/DynamicsCharts.h"
+#include "report/DynamicsFigures.h"
 #include "report/Pictures.h"
 
 #include <QFontMetricsF>
@@ -542,6 +544,69 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
                    text, kSectionGap);
 }
 
+// The charts of `charts`, two to a row, each at the report's chart size.
+void DrawChartGrid(PageFlow& flow, const std::vector<TChart*>& charts)
+{
+    const double gap = 8;
+    constexpr int kChartColumns = 2;
+    const double cellWidth = (flow.Width() - gap) / kChartColumns;
+    int column = 0;
+    double rowHeight = 0;
+    for (TChart* chart : charts) {
+        const QSize size = chart->size();
+        const double height = cellWidth * size.height() / std::max(1, size.width());
+        if (column == 0)
+            flow.Ensure(height);
+        const QRectF box(column * (cellWidth + gap), flow.Y(), cellWidth, height);
+        DrawFitted(flow.Painter(), box, size, [&](QPainter& p) { PaintChart(*chart, p, size); });
+        rowHeight = std::max(rowHeight, height);
+        if (++column == kChartColumns) {
+            flow.Advance(rowHeight + gap);
+            column = 0;
+            rowHeight = 0;
+        }
+    }
+    flow.Advance(rowHeight + kSectionGap);
+}
+
+void DrawDynamicsSection(PageFlow& flow, const CalculationResult& r)
+{
+    const DynamicsPart& dynamics = r.dynamics;
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
+    flow.Ensure(QFontMetricsF(heading, flow.Painter().device()).height() * 8);
+    flow.Paragraph(QStringLiteral("Динамический анализ"), heading);
+    if (!dynamics.Computed()) {
+        flow.Paragraph(QString::fromStdString(dynamics.Reason()), text, kSectionGap);
+        return;
+    }
+    const DynamicsResult& d = dynamics.curves;
+    flow.Paragraph(QStringLiteral("Нагрузки — те же, что в силовом анализе; средняя угловая скорость кривошипа "
+                                  "ωср = %1 рад/с, коэффициент неравномерности δ = %2. Jпр и Mпр приведены к "
+                                  "кривошипу, Mд = −(1/2π)∫Mпр dφ, ΔT = Aд + Aс.")
+                       .arg(Number(d.OmegaMean), Number(d.Delta)),
+                   text, 4);
+    for (const DynamicsFigure& figure : DynamicsFigures(d))
+        flow.Paragraph(figure.caption.trimmed() + QStringLiteral(": ") + figure.value, text, 2);
+    flow.Advance(kSectionGap);
+
+    std::vector<std::unique_ptr<TChart>> owned;
+    std::vector<TChart*> charts;
+    for (int number = 1; number <= kDynamicsChartCount; ++number) {
+        owned.push_back(MakeDynamicsChart(number));
+        owned.back()->resize(kReportChartWidth, kReportChartHeight);
+        FillDynamicsChart(*owned.back(), number, d);
+        charts.push_back(owned.back().get());
+    }
+    DrawChartGrid(flow, charts);
+
+    const int rows = static_cast<int>(dynamics.table.Size());
+    std::vector<TableColumn> columns = LeadingColumns(r.Kinematics().solved.PositionCount);
+    for (const auto& q : kDynamicsQuantities)
+        columns.push_back(QuantityColumn(q, dynamics.table));
+    DrawTable(flow, QStringLiteral("Динамика по положениям"), columns, rows);
+}
+
 // What kept a later quantity from the report.
 void DrawLaterFaults(PageFlow& flow, const KinematicsResult& k)
 {
@@ -572,6 +637,7 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     DrawDrawings(flow, input);
     DrawLaterFaults(flow, r.Kinematics());
     DrawForceSection(flow, r);
+    DrawDynamicsSection(flow, r);
     flow.Finish();
     return flow.Page();
 }

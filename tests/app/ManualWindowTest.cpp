@@ -61,7 +61,7 @@ TEST_F(ManualWindowTest, ShowsTheManualWithItsSchemeAndEverySection)
 
     const DocumentParts parts = PartsOf(*browser->document());
     for (const char* id : {"mechanism", "inputs", "calculate", "table", "tabs", "drawings", "zoom", "file",
-                           "messages", "formulas", "accelerations", "forces", "export"})
+                           "messages", "formulas", "accelerations", "forces", "export", "dynamics"})
         EXPECT_TRUE(parts.anchors.contains(QString::fromLatin1(id))) << id;
 
     // The scheme is found in the resources and is our own 720 × 480 picture.
@@ -91,6 +91,10 @@ TEST_F(ManualWindowTest, EverySectionKeptInItsOwnFileIsFilledIn)
     EXPECT_FALSE(html.contains(QStringLiteral("<!--include"))) << "every marked section resolved";
     EXPECT_TRUE(html.contains(QStringLiteral("Ускорения: формулы, по которым считает программа")));
     EXPECT_TRUE(html.contains(QStringLiteral("Силовой анализ: модель и формулы")));
+    const qsizetype dynamicsAt = html.indexOf(QStringLiteral("id=\"dynamics\""));
+    ASSERT_GE(dynamicsAt, 0);
+    for (const char* part : {"Маховик: точный расчёт", "Правило знаков", "Пример", "Вкладка «Динамика»"})
+        EXPECT_GT(html.indexOf(QString::fromUtf8(part), dynamicsAt), dynamicsAt) << part;
     const qsizetype exportAt = html.indexOf(QStringLiteral("id=\"export\""));
     ASSERT_GE(exportAt, 0);
     EXPECT_GT(html.indexOf(QStringLiteral("Таблица в формате CSV"), exportAt), exportAt);

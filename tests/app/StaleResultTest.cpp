@@ -27,11 +27,12 @@ protected:
         LeaveWithTab(edit);
     }
     QAction* Action(const char* name) { return FindComponent<QAction>(form, name); }
-    // The stale-result lines of the six tabs.
+    // The stale-result lines of the tabs.
     std::vector<QLabel*> Notes()
     {
         std::vector<QLabel*> notes;
-        for (const char* tab : {"TabSheet1", "TabSheet4", "TabSheet2", "TabSheet3", "TabAccelerations", "TabForces"})
+        for (const char* tab : {"TabSheet1", "TabSheet4", "TabSheet2", "TabSheet3", "TabAccelerations", "TabForces",
+                                 "TabDynamics"})
             notes.push_back(FindComponent<QLabel>(form, (std::string(tab) + "StaleNote").c_str()));
         return notes;
     }

@@ -153,4 +153,31 @@ TEST_F(TruthfulScreenTest, AFailedCalculateNamesTheConditionBesideTheErrorBox)
         << Status(form).toStdString();
 }
 
+// A crank that cannot turn fully has no dynamics, and the status bar says so after its account.
+TEST_F(TruthfulScreenTest, TheStatusBarSaysWhenTheMachineHasNoDynamics)
+{
+    Enter(form, "Edit1", QStringLiteral("0,25"));
+    Enter(form, "Edit2", QStringLiteral("0,3"));
+    Calculate(form);
+    const QString status = Status(form);
+    EXPECT_TRUE(status.contains(QStringLiteral("Кривошип не проворачивается на полный оборот: при φ = ")))
+        << status.toStdString();
+    EXPECT_TRUE(status.endsWith(QStringLiteral("Динамика машины не рассчитывается."))) << status.toStdString();
+    // The tab of the window says the same when it is opened.
+    FindComponent<QTabWidget>(form, "PageControl1")->setCurrentWidget(FindComponent<QWidget>(form, "TabDynamics"));
+    const QString note = FindComponent<QLabel>(form, "LabelDynamicsNote")->text();
+    EXPECT_TRUE(status.endsWith(note)) << note.toStdString();
+    EXPECT_TRUE(FindComponent<QLabel>(form, "LabelJmExact")->text().isEmpty());
+
+    // Back to a turning crank: the note goes.
+    FindComponent<QTabWidget>(form, "PageControl1")->setCurrentIndex(0);
+    messages.Clear();
+    Enter(form, "Edit1", QStringLiteral("0,1"));
+    Enter(form, "Edit2", QStringLiteral("0,6"));
+    Calculate(form);
+    EXPECT_FALSE(Status(form).contains(QStringLiteral("Динамика"))) << Status(form).toStdString();
+    FindComponent<QTabWidget>(form, "PageControl1")->setCurrentWidget(FindComponent<QWidget>(form, "TabDynamics"));
+    EXPECT_FALSE(FindComponent<QLabel>(form, "LabelJmExact")->text().isEmpty());
+}
+
 }  // namespace

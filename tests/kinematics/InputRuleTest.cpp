@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -93,6 +94,52 @@ TEST(InputRule, WholeNumbersAndTheLargestCount)
     EXPECT_FALSE(PositionCountRefusal(-5).has_value()) << "the fields' rule speaks of those";
     ASSERT_TRUE(PositionCountRefusal(100001).has_value());
     EXPECT_EQ(*PositionCountRefusal(100001), "Слишком большое количество положений механизма (не более 100000)");
+}
+
+// δ: a decimal or a fraction, above zero and below 1, with the fields' own messages.
+TEST(InputRule, DeltaAsADecimalOrAFraction)
+{
+    const Case cases[] = {
+        {"0,04", &kDeltaRule, 0.1, 0.04, {}},
+        {"0.04", &kDeltaRule, 0.1, 0.04, {}},
+        {"1/25", &kDeltaRule, 0.1, 0.04, {}},
+        {" 1 / 25 ", &kDeltaRule, 0.1, 0.04, {}},
+        {"1/30", &kDeltaRule, 0.1, 1.0 / 30, {}},
+        {"0,5/10", &kDeltaRule, 0.1, 0.05, {}},
+        {"4E-2", &kDeltaRule, 0.1, 0.04, {}},
+        {"0,999", &kDeltaRule, 0.1, 0.999, {}},
+        {"-1/25", &kDeltaRule, 0.1, -0.04, {M::Negative}},
+        {"1/-25", &kDeltaRule, 0.1, -0.04, {M::Negative}},
+        {"0", &kDeltaRule, 0.1, 0, {M::Zero}},
+        {"0/7", &kDeltaRule, 0.1, 0, {M::Zero}},
+        // 1 itself is out: the top of the range is not included.
+        {"1", &kDeltaRule, 0.1, 1, {M::OutOfRange}},
+        {"3/2", &kDeltaRule, 0.1, 1.5, {M::OutOfRange}},
+        {"1/0", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        {"1/25/2", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        {"/25", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        {"1/", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        {"", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        {"1:25", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        {"1e300/1e-300", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
+        // Other rules read no fraction.
+        {"1/25", &kLoadRule, 3, 3, {M::NotANumber}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const InputVerdict v = JudgeInput(c.text, *c.rule, c.previous);
+        EXPECT_EQ(v.value, c.value);
+        EXPECT_EQ(v.messages, c.messages);
+    }
+    for (const char* locale : {"C", "ru_RU.UTF-8", "uk_UA.UTF-8", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        if (!std::setlocale(LC_ALL, locale))
+            continue;
+        EXPECT_EQ(ParseFraction("0,04"), 0.04);
+        EXPECT_EQ(ParseFraction("1/2,5"), 0.4);
+        EXPECT_EQ(ParseFraction("1.5/2"), 0.75);
+    }
+    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

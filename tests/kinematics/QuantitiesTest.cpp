@@ -48,6 +48,11 @@ TEST(Quantities, HeadersAreThoseOfTheTablesAndFilesByteForByte)
               (std::vector<std::string>{"Mб (группы Ассура), Н·м", "Mб (рычаг Жуковского), Н·м", "|R| в O, Н",
                                         "|R| в A, Н", "|R| в B, Н", "|R| в C, Н", "|R| в D, Н", "|R| в E, Н",
                                         "|N| направляющей, Н"}));
+    std::string dynamics;
+    for (std::size_t q = 0; q < kExportedDynamicsQuantities; ++q)
+        dynamics += (q ? ";" : "") + QuantityHeader(kDynamicsQuantities[q].quantity);
+    EXPECT_EQ(dynamics, "Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с");
+    EXPECT_TRUE(Distinct(kDynamicsQuantities));
 }
 
 TEST(Quantities, TheGridsTooltipsNameTheVelocitiesForTheUnitCrankSpeed)

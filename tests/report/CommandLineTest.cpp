@@ -5,6 +5,7 @@
 
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
+#include "app/CommandLineOptions.h"
 #include "report/DiagramCharts.h"
 #include "kinematics/NumberText.h"
 #include "report/CsvExport.h"
@@ -265,7 +266,8 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     ASSERT_EQ(summary.size(), 6);
     EXPECT_EQ(summary[0].join(u';'), QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;"
                                                     "Ve max, м/с;Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;"
-                                                    "φ крайнее 1, °;φ крайнее 2, °;Mб max, Н·м;φ при Mб max, °"));
+                                                    "φ крайнее 1, °;φ крайнее 2, °;Mб max, Н·м;φ при Mб max, °;"
+                                                    "Mд, Н·м;Jм, кг·м²;δ"));
     EXPECT_EQ(summary[1].mid(0, 8), QStringList({QStringLiteral("Иванов"), QStringLiteral("0,1"), QStringLiteral("0,6"),
                                                  QStringLiteral("0,6"), QStringLiteral("0,5"), QStringLiteral("1"),
                                                  QStringLiteral("8"), QStringLiteral("0,9")}));
@@ -281,12 +283,12 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     EXPECT_EQ(summary[1][8].toStdString(), FormatGeneral(largest));
 
     // A bad row fills only its error cell.
-    QStringList bad(19, QString());
+    QStringList bad(22, QString());
     bad[0] = QStringLiteral("Сидоров");
     bad[10] = QStringLiteral("Lab: Ошибка ввода данных!");
     EXPECT_EQ(summary[3], bad);
     // The characteristics of a good variant: stroke, time ratio, transmission angles, extremes.
-    ASSERT_EQ(summary[1].size(), 19);
+    ASSERT_EQ(summary[1].size(), 22);
     for (int c = 11; c < 17; ++c)
         EXPECT_TRUE(ParseDecimal(summary[1][c].toStdString()).has_value()) << c;
     EXPECT_GE(*ParseDecimal(summary[1][12].toStdString()), 1.0) << "K";
@@ -375,6 +377,72 @@ TEST(Batch, SafeFileNames)
     EXPECT_EQ(SafeFileName(QStringLiteral(".."), 7), QStringLiteral("Вариант_7"));
     EXPECT_EQ(SafeFileName(QString(), 3), QStringLiteral("Вариант_3"));
     EXPECT_EQ(SafeFileName(QString(300, u'я'), 1).size(), 100);
+}
+
+// The dynamics' δ from --delta and from a batch column; the result's own Mд and Jм in the summary
+// and the dynamics' columns after the forces in the CSV.
+TEST(CommandLine, DeltaFromTheOptionReachesTheDynamicsAndTheirColumns)
+{
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("out.csv"));
+    const Outcome run = RunWith({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--delta"),
+                                 QStringLiteral("1/10"), QStringLiteral("--csv"), csv});
+    ASSERT_EQ(run.status, kExitSuccess) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Динамика (ωср = 1 рад/с, δ = 0,1): Mд = "))) << run.out.toStdString();
+    const QList<QStringList> table = CsvCells(ReadAll(csv));
+    ASSERT_EQ(table.size(), 9);
+    const QStringList header = table[0];
+    ASSERT_GE(header.size(), 4);
+    EXPECT_EQ(header.mid(header.size() - 4).join(u';'), QStringLiteral("Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с"));
+    EXPECT_EQ(header[header.size() - 5], QStringLiteral("|N| направляющей, Н")) << "after the forces";
+
+    CalculationInput input;
+    SetDefaultParameters(input.typed);
+    input.delta = 0.1;
+    const CalculationResult expected = Calculate(input);
+    for (int r = 1; r < table.size(); ++r) {
+        const auto k = static_cast<std::size_t>(r - 1);
+        EXPECT_EQ(table[r][header.size() - 4].toStdString(), FormatGeneral(expected.dynamics.table.Jpr[k]));
+        EXPECT_EQ(table[r][header.size() - 1].toStdString(), FormatGeneral(expected.dynamics.table.Omega[k]));
+    }
+
+    const Outcome bad = RunWith({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--delta"),
+                                 QStringLiteral("1")});
+    EXPECT_EQ(bad.status, kExitUsage);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("δ: Вибране значення поза діапазоном («1»)"))) << bad.err.toStdString();
+    EXPECT_TRUE(UsageText().contains(QStringLiteral("--delta X")));
+}
+
+TEST(Batch, DeltaColumnOrOptionGivesEachRowsFlywheel)
+{
+    QTemporaryDir dir;
+    const QString variants = dir.filePath(QStringLiteral("variants.csv"));
+    WriteAll(variants, "Вариант;Loa;Lab;Lbc;Lde;Loc;N;δ\r\n"
+                       "Тугой;0,1;0,6;0,6;0,5;1;8;1/50\r\n"
+                       "Общий;0,1;0,6;0,6;0,5;1;8;\r\n"
+                       "Неверный;0,1;0,6;0,6;0,5;1;8;2\r\n"
+                       "Заклинен;0,25;0,3;0,6;0,5;1;8;0,04\r\n");
+    const QString out = dir.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkdir(out));
+    const Outcome run = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), out,
+                                 QStringLiteral("--delta"), QStringLiteral("0,1")});
+    EXPECT_EQ(run.status, kExitSomeFailed) << run.err.toStdString();
+    const QList<QStringList> summary = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+    ASSERT_EQ(summary.size(), 5);
+    const int md = 19, jm = 20, delta = 21;
+    EXPECT_EQ(summary[1][delta], QStringLiteral("0,02"));
+    EXPECT_EQ(summary[2][delta], QStringLiteral("0,1")) << "an empty cell takes --delta";
+    CalculationInput input;
+    SetDefaultParameters(input.typed);
+    input.delta = 0.02;
+    const CalculationResult tight = Calculate(input);
+    EXPECT_EQ(summary[1][jm].toStdString(), FormatGeneral(tight.dynamics.curves.Exact.Jm));
+    EXPECT_EQ(summary[1][md].toStdString(), FormatGeneral(tight.dynamics.curves.DrivingTorque));
+    EXPECT_LT(*ParseDecimal(summary[2][jm].toStdString()), *ParseDecimal(summary[1][jm].toStdString()));
+    EXPECT_EQ(summary[3][10], QStringLiteral("δ: Вибране значення поза діапазоном"));
+    // A crank that does not turn fully has no dynamics: the cells stay empty.
+    EXPECT_EQ(summary[4][md], QString());
+    EXPECT_EQ(summary[4][jm], QString());
 }
 
 }  // namespace

@@ -43,13 +43,14 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_TRUE(WriteResultsCsv(result, path, error)) << error.toStdString();
     const QByteArray bytes = ReadAll(path);
 
-    // The fixed header byte for byte, then the accelerations and the forces headed the same way.
+    // The fixed header byte for byte, then the accelerations, the forces and the dynamics headed the same way.
     ASSERT_TRUE(bytes.startsWith(QByteArray("\xEF\xBB\xBF") + kHeaderBytes + ";"));
     const QByteArray firstLine = bytes.left(bytes.indexOf("\r\n"));
     EXPECT_EQ(firstLine.mid(3 + static_cast<int>(std::strlen(kHeaderBytes))),
               QStringLiteral(";Axa, м/с²;Aya, м/с²;Axb, м/с²;Ayb, м/с²;Axd, м/с²;Ayd, м/с²;Ae, м/с²;"
                              "Mб (группы Ассура), Н·м;Mб (рычаг Жуковского), Н·м;|R| в O, Н;|R| в A, Н;|R| в B, Н;"
-                             "|R| в C, Н;|R| в D, Н;|R| в E, Н;|N| направляющей, Н")
+                             "|R| в C, Н;|R| в D, Н;|R| в E, Н;|N| направляющей, Н;"
+                             "Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с")
                   .toUtf8());
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), n + 1);
@@ -70,7 +71,7 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_EQ(rows.size(), n + 1);
     for (int k = 0; k < n; ++k) {
         const QStringList& row = rows[k + 1];
-        ASSERT_EQ(row.size(), 32) << "row " << k;
+        ASSERT_EQ(row.size(), 36) << "row " << k;
         EXPECT_EQ(row[0], QString::number(k));
         EXPECT_NEAR(Parsed(row[1]), 360.0 * k / n, 1e-12);
         for (int q = 0; q < 14; ++q) {
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(N, CsvForDefaults, ::testing::Values(8, 180));
 TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 {
     std::vector<CsvColumn> columns = ResultsCsvColumns(CalculateDefaults(8));
-    ASSERT_EQ(columns.size(), 16u + 7u + 9u);
+    ASSERT_EQ(columns.size(), 16u + 7u + 9u + 4u);
     columns.resize(16);  // only the groups given here
     columns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
     columns.push_back({QStringLiteral("Aya; ось, м/с²"), {1e-7, 2.5}});  // shorter than the table

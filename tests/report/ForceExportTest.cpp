@@ -64,10 +64,10 @@ TEST(ForceExport, CsvForceColumnsParsedBackAreTheModelsForcesForTheDefaults)
     const QList<QStringList> rows = CsvCells(ReadAll(path));
     ASSERT_EQ(rows.size(), n + 1);
 
-    // After the 16 fixed columns and the 7 accelerations, the force group closes the line.
+    // After the 16 fixed columns and the 7 accelerations, the force group, then the dynamics' four.
     constexpr int first = 16 + 7;
-    ASSERT_EQ(rows[0].size(), first + kForceHeaders.size());
-    EXPECT_EQ(rows[0].mid(first), kForceHeaders);
+    ASSERT_EQ(rows[0].size(), first + kForceHeaders.size() + 4);
+    EXPECT_EQ(rows[0].mid(first, kForceHeaders.size()), kForceHeaders);
 
     const ForceArrays model = ModelForces(n, ForceParameters{});
     const std::vector<double>* expected[] = {&model.MbGroups, &model.MbLever, &model.RO, &model.RA, &model.RB,
@@ -109,7 +109,7 @@ TEST(ForceExport, OtherLoadsChangeTheColumnsWithoutASecondCalculate)
     }
     EXPECT_EQ(changed.forces.diagrams.Size(), static_cast<std::size_t>(kDiagramPositionCount));
     const std::vector<CsvColumn> columns = ResultsCsvColumns(changed);
-    ASSERT_EQ(columns.size(), 16u + 7u + 9u);
+    ASSERT_EQ(columns.size(), 16u + 7u + 9u + 4u);
     EXPECT_EQ(columns[16 + 7].header, kForceHeaders[0]);
     EXPECT_EQ(columns[16 + 7].values, model.MbGroups);
 }
@@ -173,12 +173,13 @@ TEST(ForceExport, SummaryTorqueCellsAreTheLargestOfTheVariantsOwnTable)
         "\xD1\x88\xD0\xB8\xD0\xB1\xD0\xBA\xD0\xB0;H, \xD0\xBC;K;\xCE\xB3min, \xC2\xB0;\xCE\xB3max, \xC2\xB0;"
         "\xCF\x86 \xD0\xBA\xD1\x80\xD0\xB0\xD0\xB9\xD0\xBD\xD0\xB5\xD0\xB5 1, \xC2\xB0;\xCF\x86 \xD0\xBA\xD1\x80"
         "\xD0\xB0\xD0\xB9\xD0\xBD\xD0\xB5\xD0\xB5 2, \xC2\xB0;M\xD0\xB1 max, \xD0\x9D\xC2\xB7\xD0\xBC;\xCF\x86 "
-        "\xD0\xBF\xD1\x80\xD0\xB8 M\xD0\xB1 max, \xC2\xB0\r\n";
+        "\xD0\xBF\xD1\x80\xD0\xB8 M\xD0\xB1 max, \xC2\xB0"
+        ";Mд, Н·м;Jм, кг·м²;δ\r\n";
     EXPECT_EQ(bytes.left(header.size()), header);
 
     const QList<QStringList> summary = CsvCells(bytes);
     ASSERT_EQ(summary.size(), 3);
-    ASSERT_EQ(summary[1].size(), 19);
+    ASSERT_EQ(summary[1].size(), 22);
     // The variant's own table: the groups' Mб column and the crank angles.
     const QList<QStringList> table = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("А.csv"))));
     const int column = static_cast<int>(table[0].indexOf(kForceHeaders[0]));

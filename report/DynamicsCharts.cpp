@@ -1,0 +1,149 @@
+#include "report/DynamicsCharts.h"
+
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/ChartSeries.h"
+#include "kinematics/Angles.h"
+#include "report/DiagramLook.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kCurvePen = 2;
+constexpr int kMarkPen = 1;
+constexpr double kTurnDegrees = 360;
+// The tangents run from the ΔT axis (Jпр = 0, where they cut the segment ab) a little past the
+// diagram's widest Jпр.
+constexpr double kTangentOverhang = 1.05;
+// Room above and below the curves, in pixels, so that the marks at the extremes stay off the frame.
+constexpr int kValueMargin = 10;
+
+struct SeriesLook {
+    const char* name;
+    TColor color;
+    int penWidth;
+};
+
+struct DynamicsLook {
+    const char* name;
+    const char* title;
+    const char* bottomTitle;
+    const char* leftTitle;
+    std::vector<SeriesLook> series;
+};
+
+const DynamicsLook kLooks[kDynamicsChartCount] = {
+    {"ChartDynMoments", "Приведённый момент сил Mпр и движущий момент Mд", "Угол, °", "M, Н·м",
+     {{"SeriesMpr", clRed, kCurvePen}, {"SeriesMd", clBlue, kCurvePen}}},
+    {"ChartDynWorks", "Работы Aд, Aс и изменение кинетической энергии ΔT", "Угол, °", "A, Дж",
+     {{"SeriesAd", clBlue, kCurvePen}, {"SeriesAc", clRed, kCurvePen}, {"SeriesDeltaT", clGreen, kCurvePen}}},
+    {"ChartDynInertia", "Приведённый момент инерции Jпр", "Угол, °", "Jпр, кг·м²",
+     {{"SeriesJpr", clRed, kCurvePen}}},
+    {"ChartDynEnergyMass", "Диаграмма энергия – масса ΔT(Jпр)", "Jпр, кг·м²", "ΔT, Дж",
+     {{"SeriesEnergyMass", clRed, kCurvePen}, {"SeriesTangentMax", clBlue, kMarkPen},
+      {"SeriesTangentMin", clBlue, kMarkPen}}},
+    {"ChartDynOmega", "Угловая скорость кривошипа ω1 с маховиком", "Угол, °", "ω1, рад/с",
+     {{"SeriesOmega", clRed, kCurvePen}, {"SeriesOmegaMax", clBlue, kMarkPen}, {"SeriesOmegaMin", clBlue, kMarkPen},
+      {"SeriesOmegaMean", clGreen, kMarkPen}}},
+};
+
+TChartSeries* EmptiedSeries(TChart& chart, const char* name)
+{
+    auto* series = chart.findChild<TChartSeries*>(QString::fromLatin1(name));
+    series->ClearPoints();
+    return series;
+}
+
+void FillOverAngle(TChartSeries* series, const std::vector<double>& phi, const std::vector<double>& values)
+{
+    const std::size_t n = std::min(phi.size(), values.size());
+    for (std::size_t i = 0; i < n; ++i)
+        series->AddPoint(Degrees(phi[i]), values[i]);
+}
+
+// A level across the whole turn.
+void FillLevel(TChartSeries* series, double value)
+{
+    series->AddPoint(0, value);
+    series->AddPoint(kTurnDegrees, value);
+}
+
+void FillTangent(TChartSeries* series, const EnergyTangent& t, double widest)
+{
+    const double end = widest * kTangentOverhang;
+    series->AddPoint(0, t.Intercept);
+    series->AddPoint(end, t.Slope * end + t.Intercept);
+}
+
+}  // namespace
+
+const char* const kDynamicsChartLegends[kDynamicsChartCount] = {
+    "Красная линия — приведённый момент сил тяжести и сопротивления Mпр, синяя — постоянный движущий момент Mд "
+    "(Mпр > 0 помогает кривошипу).",
+    "Синяя — работа движущего момента Aд, красная — работа сил сопротивления и тяжести Aс, зелёная — "
+    "ΔT = Aд + Aс; за цикл Aд + Aс = 0.",
+    "Jпр = Σ(m·vS² + JS·ω²) + m5·vE² при ω1 = 1 рад/с.",
+    "Красная — кривая ΔT(Jпр) за оборот; синие — касательные Виттенбауэра с tg ψ = ωср²(1 ± δ)/2. Они "
+    "отсекают на оси ΔT отрезок ab, Jм = ab/(δ·ωср²).",
+    "Красная — ω1(φ) с маховиком точного расчёта; синие — ωmax и ωmin, зелёная — ωср = (ωmax + ωmin)/2.",
+};
+
+std::unique_ptr<TChart> MakeDynamicsChart(int number)
+{
+    const DynamicsLook& look = kLooks[number - 1];
+    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle));
+    for (const SeriesLook& s : look.series)
+        AddDiagramSeries(chart.get(), s.name, s.color, s.penWidth);
+    chart->LeftAxis()->SetMinimumOffset(kValueMargin);
+    chart->LeftAxis()->SetMaximumOffset(kValueMargin);
+    // The energy-mass diagram is a closed curve: its points stay in the order of the turn.
+    if (number == 4)
+        chart->findChild<TChartSeries*>(QStringLiteral("SeriesEnergyMass"))->XValues().Order = loNone;
+    return chart;
+}
+
+void FillDynamicsChart(TChart& chart, int number, const DynamicsResult& d)
+{
+    const DynamicsLook& look = kLooks[number - 1];
+    for (const SeriesLook& s : look.series)
+        EmptiedSeries(chart, s.name);
+    if (d.Status != DynamicsStatus::Computed)
+        return;
+    auto series = [&chart](const char* name) { return chart.findChild<TChartSeries*>(QString::fromLatin1(name)); };
+    switch (number) {
+    case 1:
+        FillOverAngle(series("SeriesMpr"), d.Phi, d.Mpr);
+        FillLevel(series("SeriesMd"), d.DrivingTorque);
+        break;
+    case 2:
+        FillOverAngle(series("SeriesAd"), d.Phi, d.Ad);
+        FillOverAngle(series("SeriesAc"), d.Phi, d.Ac);
+        FillOverAngle(series("SeriesDeltaT"), d.Phi, d.DeltaT);
+        break;
+    case 3:
+        FillOverAngle(series("SeriesJpr"), d.Phi, d.Jpr);
+        break;
+    case 4: {
+        TChartSeries* curve = series("SeriesEnergyMass");
+        const std::size_t n = std::min(d.Jpr.size(), d.DeltaT.size());
+        double widest = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            curve->AddPoint(d.Jpr[i], d.DeltaT[i]);
+            widest = std::max(widest, d.Jpr[i]);
+        }
+        FillTangent(series("SeriesTangentMax"), d.Wittenbauer.Upper, widest);
+        FillTangent(series("SeriesTangentMin"), d.Wittenbauer.Lower, widest);
+        break;
+    }
+    case 5:
+        FillOverAngle(series("SeriesOmega"), d.Phi, d.Omega);
+        FillLevel(series("SeriesOmegaMax"), d.OmegaMax.Value);
+        FillLevel(series("SeriesOmegaMin"), d.OmegaMin.Value);
+        FillLevel(series("SeriesOmegaMean"), d.OmegaAchievedMean);
+        break;
+    default:
+        break;
+    }
+}

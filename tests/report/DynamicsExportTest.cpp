@@ -1,0 +1,93 @@
+// The dynamics taken out of the program: the report's section read back with pdftotext (the
+// panel's figures, the five charts drawn as text and lines, every row of the table), and a
+// mechanism without dynamics saying why.
+
+#include "ReportTestSupport.h"
+
+#include "app/OffscreenPictures.h"
+#include "kinematics/NumberText.h"
+#include "report/DynamicsFigures.h"
+#include "report/ReportDocument.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString ReportText(const CalculationResult& result)
+{
+    OffscreenPictures pictures(result);
+    ReportInput input;
+    input.result = &result;
+    input.charts = pictures.Charts();
+    input.date = QDate(2026, 3, 14);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    EXPECT_TRUE(WriteReportPdf(input, path, error)) << error.toStdString();
+    return PdfText(path);
+}
+
+// pdftotext breaks lines where the page does: compare word by word.
+QStringList Words(const QString& text)
+{
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+bool HasWords(const QStringList& words, const QStringList& wanted)
+{
+    for (int w = 0; w + wanted.size() <= words.size(); ++w) {
+        if (words.mid(w, wanted.size()) == wanted)
+            return true;
+    }
+    return false;
+}
+
+TEST(DynamicsExport, ReportHoldsTheFiguresTheFiveChartsAndEveryRow)
+{
+    constexpr int n = 8;
+    CalculationInput input;
+    input.typed = DefaultMechanism(n);
+    input.loads.Omega1 = 2 * M_PI;
+    const CalculationResult result = Calculate(input);
+    ASSERT_TRUE(result.dynamics.Computed());
+    const QString text = ReportText(result);
+    const qsizetype at = text.indexOf(QStringLiteral("Динамический анализ"));
+    ASSERT_GE(at, 0);
+    const QStringList section = Words(text.mid(at));
+    for (const DynamicsFigure& figure : DynamicsFigures(result.dynamics.curves))
+        EXPECT_TRUE(HasWords(section, Words(figure.caption + QStringLiteral(": ") + figure.value)))
+            << figure.caption.toStdString() << ' ' << figure.value.toStdString();
+    for (const char* title : {"Приведённый момент сил Mпр и движущий момент Mд", "Приведённый момент инерции Jпр",
+                              "Диаграмма энергия – масса ΔT(Jпр)", "Угловая скорость кривошипа ω1 с маховиком"})
+        EXPECT_TRUE(HasWords(section, Words(QString::fromUtf8(title)))) << title << ": the charts are text and lines";
+
+    const DynamicsColumns& table = result.dynamics.table;
+    for (int k = 0; k < n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const QStringList row = {QString::number(k), QString::fromStdString(FormatGeneral(45.0 * k)),
+                                 TableCellText(table.Jpr[i]), TableCellText(table.Mpr[i]),
+                                 TableCellText(table.DeltaT[i]), TableCellText(table.Omega[i]),
+                                 TableCellText(table.Epsilon[i])};
+        EXPECT_TRUE(HasWords(section, row)) << "row " << k << ": " << row.join(u' ').toStdString();
+    }
+}
+
+TEST(DynamicsExport, AMechanismWithoutDynamicsSaysWhyInTheReport)
+{
+    CalculationInput input;
+    input.typed = DefaultMechanism(8);
+    const CalculationResult turning = Calculate(input);
+    ASSERT_TRUE(turning.dynamics.Computed());
+    // The same kinematics with a δ out of range: the section says so and shows no figures.
+    const CalculationResult refused = WithLoads(turning, turning.input.loads, 1.5);
+    const QString text = ReportText(refused);
+    const qsizetype at = text.indexOf(QStringLiteral("Динамический анализ"));
+    ASSERT_GE(at, 0);
+    EXPECT_TRUE(HasWords(Words(text.mid(at)), Words(QString::fromStdString(refused.dynamics.Reason()))));
+    EXPECT_FALSE(text.contains(QStringLiteral("Движущий момент Mд")));
+}
+
+}  // namespace
