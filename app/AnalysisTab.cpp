@@ -4,6 +4,7 @@
 #include "app/GuardedHandler.h"
 #include "app/TabField.h"
 #include "app/TabTable.h"
+#include "app/UserMessages.h"
 #include "kinematics/Errors.h"
 #include "kinematics/Quantities.h"
 #include "views/TImage.h"
@@ -129,6 +130,32 @@ void AnalysisTab::SelectPosition(int selected)
 
 void AnalysisTab::OnPublished(ResultChange change)
 {
+    if (!isVisible()) {
+        // A new Calculate outweighs other loads of the same result.
+        const bool calculated = (pending_ && pendingChange_ == ResultChange::Calculated) || change == ResultChange::Calculated;
+        pendingChange_ = calculated ? ResultChange::Calculated : ResultChange::LoadsChanged;
+        pending_ = true;
+        return;
+    }
+    const QString fault = ShowPublished(change);
+    if (!fault.isEmpty())
+        results_->ReportFault(fault);
+}
+
+void AnalysisTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!pending_ || !Result())
+        return;
+    pending_ = false;
+    // Shown after the publication ended: the tab's own fault is said now, once.
+    const QString fault = ShowPublished(pendingChange_);
+    if (!fault.isEmpty())
+        Messages().ShowError(ErrorBoxText(fault));
+}
+
+QString AnalysisTab::ShowPublished(ResultChange change)
+{
     const CalculationResult* result = Result();
     shown_ = result;
     failed_ = false;
@@ -139,6 +166,7 @@ void AnalysisTab::OnPublished(ResultChange change)
         // Nothing stays on screen that belongs to an earlier result or another speed.
         failed_ = true;
         ClearResult();
-        results_->ReportFault(QString::fromUtf8(error.what()));
+        return QString::fromUtf8(error.what());
     }
+    return QString();
 }

@@ -64,8 +64,13 @@ protected:
     // Blanks a plan picture and its caption.
     static void ClearPlan(TImage* image, QLabel* caption);
 
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A hidden tab takes a publication when it is shown: nobody sees it before.
     void OnPublished(ResultChange change);
+    // Shows the current result; the text of the tab's own fault, empty when none.
+    QString ShowPublished(ResultChange change);
 
     ResultPublisher* results_;
     FieldExitRule* fields_;
@@ -74,4 +79,6 @@ private:
     int selected_ = 0;
     const CalculationResult* shown_ = nullptr;  // the result the tab showed last
     bool failed_ = false;
+    bool pending_ = false;                      // a publication waits for the tab to be shown
+    ResultChange pendingChange_ = ResultChange::LoadsChanged;
 };

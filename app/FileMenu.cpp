@@ -105,10 +105,14 @@ FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
         action->setEnabled(false);
         resultActions_ << action;
     }
-    connect(window_.results, &ResultPublisher::Published, this, [this] {
+    // A failed Calculate takes them away until the next successful one: they would describe the
+    // previous mechanism.
+    const auto enable = [this] {
         for (QAction* action : resultActions_)
-            action->setEnabled(true);
-    });
+            action->setEnabled(window_.results->Current());
+    };
+    connect(window_.results, &ResultPublisher::Published, this, enable);
+    connect(window_.results, &ResultPublisher::Withdrawn, this, enable);
 
     lastFolder_ = QDir::currentPath();
     chooser_ = [this](Choice choice, const QString& suggested) { return DefaultChooser(choice, suggested, window_.form); };
@@ -350,5 +354,5 @@ void FileMenu::Print()
 
 bool FileMenu::ResultsReady()
 {
-    return window_.results->Result() && CommitEditedField();
+    return window_.results->Current() && CommitEditedField();
 }

@@ -23,6 +23,11 @@
 
 namespace {
 
+// A crank that does not turn fully has no working stroke: the analysis ran with Fс = 0.
+const char* const kNoResistanceNote =
+    "Fс не приложена: кривошип не проворачивается на полный оборот, поэтому рабочий ход ползуна не "
+    "определён; Mб и реакции найдены без силы полезного сопротивления.";
+
 constexpr double kDefaultForceScale = 0.5;  // pixels per newton: the defaults' plans fill the picture
 constexpr int kFieldWidth = 50;
 
@@ -130,6 +135,10 @@ QWidget* ForcesTab::CreateChartPage()
     bold.setBold(true);
     difference_->setFont(bold);
     column->addWidget(difference_);
+    resistanceNote_ = new QLabel(page);
+    resistanceNote_->setObjectName(QStringLiteral("LabelResistanceNote"));
+    resistanceNote_->setWordWrap(true);
+    column->addWidget(resistanceNote_);
     return page;
 }
 
@@ -218,6 +227,8 @@ void ForcesTab::ShowResult(const CalculationResult& result, ResultChange)
     FillForceChart(*chart_, forces.diagrams);
     difference_->setText(QStringLiteral("Наибольшая разность Mб двух методов: ")
                          + Number(forces.largestDifference, " Н·м"));
+    resistanceNote_->setText(result.Kinematics().TurningCharacteristics() ? QString()
+                                                                          : QString::fromUtf8(kNoResistanceNote));
 }
 
 void ForcesTab::ClearResult()
@@ -225,6 +236,7 @@ void ForcesTab::ClearResult()
     grid_->Model()->SetColumns({});
     FillForceChart(*chart_, ForceArrays{});
     difference_->clear();
+    resistanceNote_->clear();
     ClearPlan(planImage_, positionLabel_);
 }
 
@@ -244,5 +256,7 @@ void ForcesTab::DrawPlan()
     planImage_->Changed();
     positionLabel_->setText(QStringLiteral("Положение ") + QString::number(k) + QStringLiteral(", φ = ")
                             + Number(Degrees(a.Phi[at]), "°")
-                            + (f.Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход")));
+                            + (!result->Kinematics().TurningCharacteristics() ? QStringLiteral(", Fс не приложена")
+                               : f.Working                                    ? QStringLiteral(", рабочий ход")
+                                                                              : QStringLiteral(", холостой ход")));
 }

@@ -50,6 +50,7 @@ private:
     QCheckBox* gravity_ = nullptr;
     TChart* chart_ = nullptr;
     QLabel* difference_ = nullptr;
+    QLabel* resistanceNote_ = nullptr;  // why no Fс was applied, when none was
     QLabel* positionLabel_ = nullptr;
     TImage* planImage_ = nullptr;
     TabTable* grid_ = nullptr;

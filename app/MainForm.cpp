@@ -9,6 +9,7 @@
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
+#include "app/StaleResultNotes.h"
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "kinematics/ComputationProgress.h"
@@ -113,6 +114,15 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
                             Image1, Image2, [this] { return drawnPosition_; }};
     MenuFile = new FileMenu(window);
     new SheetsCommand(this, MenuFile->Menu(), results_, exitRule_);
+    new StaleResultNotes(results_,
+                         {{TabSheet1, TabSheet1->findChild<QWidget*>(QStringLiteral("Panel8"))},
+                          {TabSheet4, nullptr},
+                          {TabSheet2, nullptr},
+                          {TabSheet3, nullptr},
+                          {TabAccelerations, nullptr},
+                          {TabForces, nullptr},
+                          {TabDynamics, nullptr}},
+                         this);
 
     qApp->installEventFilter(this);
     FormCreate();

@@ -230,6 +230,9 @@ void TForm4::Edit5Change()
     RunGuarded([this] {
         ClearImage(Image1);
         ClearImage(Image2);
+        // Emptied while retyping: the drawings wait for a number.
+        if (Edit5->text().isEmpty())
+            return;
         // May write the position held within 0..180 back into Edit5: a complete inner redraw.
         ScrollBar1->setValue(IntegerOf(Edit5));
         Edit8->setText(IntegerText(static_cast<long long>(kDegreesPerPosition) * IntegerOf(Edit5)));
@@ -241,7 +244,8 @@ void TForm4::Edit9Change()
 {
     RunGuarded([this] {
         ClearImage(Image1);
-        ShowDiagrams();
+        if (!Edit9->text().isEmpty())
+            ShowDiagrams();
     });
 }
 
@@ -249,7 +253,8 @@ void TForm4::Edit11Change()
 {
     RunGuarded([this] {
         ClearImage(Image2);
-        ShowDiagrams();
+        if (!Edit11->text().isEmpty())
+            ShowDiagrams();
     });
 }
 

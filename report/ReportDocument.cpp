@@ -26,8 +26,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -63,6 +65,14 @@ QFont Font(const char* family, int pixels, bool bold = false)
 QString Number(double x)
 {
     return QString::fromStdString(FormatGeneral(x));
+}
+
+// An angle in degrees with two decimals, decimal comma whatever the locale: "54,83".
+QString TwoDecimals(double x)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 2);
+    return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer)).replace(u'.', u',');
 }
 
 QString Metres(double x)
@@ -332,23 +342,47 @@ void DrawInputSection(PageFlow& flow, const CalculationResult& r, const QDate& d
     flow.Paragraph(QStringLiteral("Число положений кривошипа: N = %1").arg(k.solved.PositionCount), text, kSectionGap);
 
     flow.Paragraph(QStringLiteral("Выбор длины коромысла"), heading);
-    flow.Paragraph(k.lbcChosen ? QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, "
-                                                 "при которой скорость ползуна E наибольшая:")
-                               : QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась "
-                                                "прежней:"),
-                   text, 2);
+    const StudyOutcome& outcome = k.studyOutcome;
+    QString choice;
+    if (k.lbcChosen)
+        choice = QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, при которой скорость "
+                                "ползуна E наибольшая:");
+    else if (outcome.choice == StudyChoice::Found)
+        choice = QStringLiteral("Подбор длины коромысла выключен: исследование выбрало бы Lbc = %1, но механизм "
+                                "рассчитан с введённой длиной:")
+                     .arg(Metres(outcome.choiceLbc));
+    else if (outcome.choice == StudyChoice::AllJammed)
+        choice = QStringLiteral("Все завершённые расчёты исследования (%1) заклинивают механизм; длина коромысла "
+                                "осталась введённой:")
+                     .arg(outcome.jammedLengths);
+    else
+        choice = QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась прежней:");
+    flow.Paragraph(choice, text, 2);
+    if (outcome.jammedLengths > 0 && outcome.choice == StudyChoice::Found)
+        flow.Paragraph(QStringLiteral("Пропущено длин, при которых механизм заклинивает (угол передачи ближе 1° "
+                                      "к 0° или 180°): %1.")
+                           .arg(outcome.jammedLengths),
+                       text, 2);
     flow.Paragraph(QStringLiteral("Принятая длина коромысла: Lbc = %1").arg(Metres(k.solved.Lbc)), text, 2);
     flow.Paragraph(QStringLiteral("Таблица, диаграммы и рисунки ниже построены для этой длины коромысла."), text,
                    kSectionGap);
 
     flow.Paragraph(QStringLiteral("Мёртвые положения механизма"), heading);
+    // The exact extremes of the mechanism solved; the list below is the 1° scan of another rocker.
+    if (const MechanismCharacteristics* c = k.TurningCharacteristics())
+        flow.Paragraph(QStringLiteral("Крайние положения ползуна: %1°, %2°")
+                           .arg(TwoDecimals(Degrees(c->Extreme1)), TwoDecimals(Degrees(c->Extreme2))),
+                       text, 2);
     const std::vector<double> deadAngles = k.DeadAngles();
     if (deadAngles.empty()) {
-        flow.Paragraph(QStringLiteral("Мёртвых положений не найдено."), text, kSectionGap);
+        flow.Paragraph(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = %1 мёртвых положений не нашёл.")
+                           .arg(Metres(k.scanLbc)),
+                       text, kSectionGap);
         return;
     }
-    flow.Paragraph(QStringLiteral("Углы поворота кривошипа, при которых скорость ползуна E меньше 0,001 м/с "
-                                  "(по расчёту с введённой длиной коромысла):"),
+    flow.Paragraph(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = %1 (введённая длина коромысла): углы, "
+                                  "при которых скорость ползуна E меньше 0,001 м/с:")
+                       .arg(Metres(k.scanLbc)),
                    text, 2);
     for (std::size_t i = 0; i < deadAngles.size(); ++i)
         flow.Paragraph(QStringLiteral("%1) %2 рад = %3°")
@@ -368,7 +402,7 @@ void DrawSection(PageFlow& flow, const QString& title, const QStringList& lines)
 }
 
 // The mechanism's characteristics, next to the input.
-void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k)
+void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k, double omega1)
 {
     QStringList lines;
     const MechanismCharacteristics& c = k.characteristics;
@@ -383,8 +417,25 @@ void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k)
               << QStringLiteral("Коэффициент изменения средней скорости: K = %1").arg(Number(c.TimeRatio))
               << QStringLiteral("Угол передачи: γmin = %1°, γmax = %2°")
                      .arg(Number(Degrees(c.GammaMin)), Number(Degrees(c.GammaMax)))
+              << QStringLiteral("Наименьший угол передачи μmin = %1° (острый угол μ = min(γ, 180° − γ))")
+                     .arg(Number(Degrees(c.MuMin)))
               << QStringLiteral("Крайние положения ползуна при углах поворота кривошипа %1° и %2°")
-                     .arg(Number(Degrees(c.Extreme1)), Number(Degrees(c.Extreme2)));
+                     .arg(Number(Degrees(c.Extreme1)), Number(Degrees(c.Extreme2)))
+              << QStringLiteral("Наибольшая скорость ползуна: %1 м/с при ω1 = %2 рад/с")
+                     .arg(Number(c.MaxSpeed * omega1), Number(omega1));
+        if (c.Reversals.size() > 2) {
+            QStringList angles;
+            for (const double phi : c.Reversals)
+                angles << TwoDecimals(Degrees(phi)) + QStringLiteral("°");
+            const std::size_t n = c.Reversals.size();
+            const bool few = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+            lines << QStringLiteral("Ползун меняет направление %1 %3 за оборот: при φ = %2. Ход H — между самым "
+                                    "низким и самым высоким положениями; рабочий ход — более длинный из двух поворотов "
+                                    "кривошипа между ними (K = φраб / φхол), и Fс действует на всём рабочем ходе, "
+                                    "в том числе там, где ползун временно идёт назад.")
+                         .arg(QString::number(n), angles.join(QStringLiteral(", ")),
+                              few ? QStringLiteral("раза") : QStringLiteral("раз"));
+        }
     }
     DrawSection(flow, QStringLiteral("Характеристики механизма"), lines);
 }
@@ -618,9 +669,12 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
                        "(у шатуна — точка D), момент инерции m·l²/12.")
             .arg(Number(p.LinearMass)),
         QStringLiteral("Масса ползуна E: m5 = %1 кг.").arg(Number(p.SliderMass)),
-        QStringLiteral("Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
-                       "рабочем ходе и равна нулю на холостом.")
-            .arg(Number(p.Resistance)),
+        r.Kinematics().TurningCharacteristics()
+            ? QStringLiteral("Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
+                             "рабочем ходе и равна нулю на холостом.")
+                  .arg(Number(p.Resistance))
+            : QStringLiteral("Сила полезного сопротивления не приложена (Fс = 0): кривошип не проворачивается на "
+                             "полный оборот, поэтому рабочий ход ползуна не определён."),
         QStringLiteral("Сила тяжести (g = 9,81 м/с²) %1; трения нет.").arg(YesNo(p.Gravity)),
         QStringLiteral("Кривошип вращается против часовой стрелки с постоянной угловой скоростью ω1 = %1 рад/с.")
             .arg(Number(p.Omega1)),
@@ -751,7 +805,7 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     DrawTitlePage(flow, input, date);
     DrawInputSection(flow, r, date);
     // The mechanism's characteristics belong next to the input; later quantities follow the table.
-    DrawCharacteristics(flow, r.Kinematics());
+    DrawCharacteristics(flow, r.Kinematics(), r.input.loads.Omega1);
     flow.SectionDone();
     DrawTables(flow, r.Kinematics());
     flow.SectionDone();

@@ -4,6 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "app/OffscreenPictures.h"
+#include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
 #include "report/ReportDocument.h"
 
@@ -122,6 +123,42 @@ TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
             << "row " << k;
     }
     EXPECT_TRUE(large.text.contains(QStringLiteral("Страница %1").arg(large.pages)));
+}
+
+// The report says what the study did with a jammed length, gives the solved mechanism's exact
+// extremes beside the 1° scan (named as such), the worst transmission angle, and no resistance
+// where the crank does not turn fully.
+TEST(ReportPdf, WordsThatMatchTheNumbers)
+{
+    QTemporaryDir dir;
+    CalculationInput input;
+    input.typed = DefaultMechanism(12);
+    input.typed.Loa = 0.08;
+    input.typed.Lab = 0.62;
+    input.typed.Lde = 0.55;
+    input.typed.Loc = 1.2;
+    const CalculationResult jammed = Calculate(input);
+    const QString text = Words(WriteAndRead(jammed, dir.filePath(QStringLiteral("jammed.pdf"))).text).join(u' ');
+    EXPECT_TRUE(text.contains(QStringLiteral("механизм заклинивает (угол передачи ближе 1° к 0° или 180°): 1.")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Крайние положения ползуна: 100,70°, 297,94°"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = 0,6 м")));
+    const double mu = Degrees(jammed.Kinematics().characteristics.MuMin);
+    EXPECT_TRUE(text.contains(QStringLiteral("Наименьший угол передачи μmin = %1°").arg(QString::fromStdString(FormatGeneral(mu)))));
+    EXPECT_TRUE(text.contains(QStringLiteral("Fс = 500 Н действует на ползун")));
+
+    input.options.adoptLbc = false;
+    input.typed = DefaultMechanism(8);
+    const QString kept = Words(WriteAndRead(Calculate(input), dir.filePath(QStringLiteral("kept.pdf"))).text).join(u' ');
+    EXPECT_TRUE(kept.contains(QStringLiteral("Подбор длины коромысла выключен: исследование выбрало бы Lbc = 0,9 м")));
+    EXPECT_TRUE(kept.contains(QStringLiteral("Принятая длина коромысла: Lbc = 0,6 м")));
+
+    // A rocker too short to follow the crank past 180°: no resistance, and the report says why.
+    input.typed.Lab = 1.2;
+    input.typed.Lbc = 0.25;
+    const QString stuck = Words(WriteAndRead(Calculate(input), dir.filePath(QStringLiteral("stuck.pdf"))).text).join(u' ');
+    EXPECT_FALSE(stuck.contains(QStringLiteral("действует на ползун")));
+    EXPECT_TRUE(stuck.contains(QStringLiteral("Сила полезного сопротивления не приложена (Fс = 0): кривошип не проворачивается")))
+        << stuck.toStdString();
 }
 
 }  // namespace
