@@ -1,8 +1,10 @@
 #include "app/AccelerationsTab.h"
 
+#include "app/CalculateStatus.h"
 #include "app/GuardedHandler.h"
 #include "app/TabCharts.h"
 #include "report/DiagramLook.h"
+#include "views/FitScales.h"
 #include "app/TabField.h"
 #include "app/TabTable.h"
 #include "chart/Chart.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstddef>
@@ -36,6 +39,31 @@ const char* const kNoResults = "Характеристики появятся п
 QString Number(double value, const char* unit)
 {
     return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
+}
+
+// A slider that turns back more than twice per turn: where, and how the stroke, K and the
+// working stroke (where Fс acts) are then read; empty for the usual two reversals.
+QString ReversalsText(const MechanismCharacteristics& c)
+{
+    if (c.Reversals.size() <= 2)
+        return QString();
+    QStringList all, extra;
+    for (const double phi : c.Reversals) {
+        all << TwoDecimalDegreesText(phi);
+        if (phi != c.LowestAngle && phi != c.HighestAngle)
+            extra << TwoDecimalDegreesText(phi);
+    }
+    const std::size_t n = c.Reversals.size();
+    const bool few = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+    return QStringLiteral("Ползун меняет направление %1 %8 за оборот, при φ = %2: кроме крайних положений он "
+                          "возвращается ещё при φ = %3. Ход H — между самым низким (φ = %4) и самым высоким "
+                          "(φ = %5) положениями; рабочий ход — более длинный из двух поворотов кривошипа между "
+                          "ними, K = φраб / φхол; Fс действует на всём рабочем ходе (от φ = %6 на %7), в том "
+                          "числе там, где ползун временно идёт назад.")
+        .arg(QString::number(n), all.join(QStringLiteral(", ")), extra.join(QStringLiteral(", ")),
+             TwoDecimalDegreesText(c.LowestAngle), TwoDecimalDegreesText(c.HighestAngle),
+             TwoDecimalDegreesText(c.WorkStart), TwoDecimalDegreesText(c.WorkAngle),
+             few ? QStringLiteral("раза") : QStringLiteral("раз"));
 }
 
 QLabel* Caption(const char* text, QWidget* parent)
@@ -83,6 +111,9 @@ AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fiel
     Strip()->addSpacing(8);
     accelScale_ = AddField("Масштаб плана ускорений", "EditAccelScale", kDefaultAccelScale, kPositiveRule,
                            kFieldWidth, "Пикселей на 1 м/с²");
+    AddFitButton("ButtonFitAccelScale", accelScale_, [this] {
+        return FitAccelerationScale(Result()->Kinematics().diagrams.accelerations, Omega1(), planImage_->size());
+    });
     Strip()->addSpacing(8);
     positionLabel_ = new QLabel(Strip()->parentWidget());
     positionLabel_->setObjectName(QStringLiteral("LabelAccelPosition"));
@@ -136,6 +167,7 @@ void AccelerationsTab::CreateCharacteristicsPanel(QGroupBox* box)
         {"Угол холостого хода", "LabelIdleAngle", &idleAngle_},
         {"Наименьший угол передачи γ", "LabelGammaMin", &gammaMin_},
         {"Наибольший угол передачи γ", "LabelGammaMax", &gammaMax_},
+        {"Наименьший угол передачи μmin", "LabelMuMin", &muMin_},
         {"Наибольшая скорость ползуна", "LabelMaxSpeed", &maxSpeed_},
         {"Наибольшее ускорение ползуна", "LabelMaxAccel", &maxAccel_},
     };
@@ -146,6 +178,10 @@ void AccelerationsTab::CreateCharacteristicsPanel(QGroupBox* box)
         grid->addWidget(*row.label, r, 1);
         ++r;
     }
+    reversals_ = new QLabel(box);
+    reversals_->setObjectName(QStringLiteral("LabelReversals"));
+    reversals_->setWordWrap(true);
+    grid->addWidget(reversals_, r++, 0, 1, 2);
     note_ = new QLabel(box);
     note_->setObjectName(QStringLiteral("LabelCharacteristicsNote"));
     note_->setWordWrap(true);
@@ -272,6 +308,9 @@ void AccelerationsTab::ShowCharacteristics(const KinematicsResult& k, double ome
     idleAngle_->setText(Number(Degrees(c.IdleAngle), "°"));
     gammaMin_->setText(Number(Degrees(c.GammaMin), "°"));
     gammaMax_->setText(Number(Degrees(c.GammaMax), "°"));
+    muMin_->setText(Number(Degrees(c.MuMin), "°"));
+    muMin_->setToolTip(QStringLiteral("μ = min(γ, 180° − γ), острый угол передачи; ") + at(c.MuMinAngle));
+    reversals_->setText(ReversalsText(c));
     maxSpeed_->setText(Number(maxSpeed, " м/с"));
     maxAccel_->setText(Number(maxAccel, " м/с²"));
     extreme1_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme1, " м"));
@@ -287,7 +326,7 @@ void AccelerationsTab::ShowCharacteristics(const KinematicsResult& k, double ome
 void AccelerationsTab::ClearCharacteristics(const QString& note)
 {
     for (QLabel* label : {stroke_, timeRatio_, extreme1_, extreme2_, workAngle_, idleAngle_, gammaMin_, gammaMax_,
-                          maxSpeed_, maxAccel_}) {
+                          muMin_, reversals_, maxSpeed_, maxAccel_}) {
         label->clear();
         label->setToolTip(QString());
     }

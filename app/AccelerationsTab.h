@@ -64,6 +64,8 @@ private:
     QLabel* idleAngle_ = nullptr;
     QLabel* gammaMin_ = nullptr;
     QLabel* gammaMax_ = nullptr;
+    QLabel* muMin_ = nullptr;
+    QLabel* reversals_ = nullptr;  // the slider's turns back between its extremes
     QLabel* maxSpeed_ = nullptr;
     QLabel* maxAccel_ = nullptr;
     TFastLineSeries* seriesS_ = nullptr;

@@ -1,13 +1,17 @@
 #include "app/AnalysisTab.h"
 
+#include "app/FieldExitRule.h"
+#include "app/GuardedHandler.h"
 #include "app/TabField.h"
 #include "app/TabTable.h"
+#include "app/UserMessages.h"
 #include "kinematics/Errors.h"
 #include "kinematics/Quantities.h"
 #include "views/TImage.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -56,6 +60,30 @@ TabField* AnalysisTab::AddField(const char* caption, const char* objectName, dou
     return field;
 }
 
+QPushButton* AnalysisTab::AddFitButton(const char* objectName, TabField* field, std::function<double()> fit)
+{
+    auto* button = new QPushButton(QStringLiteral("Вписать"), strip_->parentWidget());
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setToolTip(QStringLiteral("Подобрать масштаб так, чтобы план помещался в рисунок при всех положениях "
+                                      "кривошипа"));
+    strip_->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, button, field, fit = std::move(fit)] {
+        // A field being edited is left first; a refusal there keeps the click from fitting.
+        if (!fields_->MayRunCommand(button))
+            return;
+        RunGuarded([&] {
+            if (!Result() || ShowingFailed())
+                return;
+            const double scale = fit();
+            if (scale > 0) {
+                field->SetValue(scale);
+                DrawPlan();
+            }
+        });
+    });
+    return button;
+}
+
 void AnalysisTab::AddPage(QWidget* page, const char* caption)
 {
     pages_->addTab(page, QString::fromUtf8(caption));
@@ -102,6 +130,32 @@ void AnalysisTab::SelectPosition(int selected)
 
 void AnalysisTab::OnPublished(ResultChange change)
 {
+    if (!isVisible()) {
+        // A new Calculate outweighs other loads of the same result.
+        const bool calculated = (pending_ && pendingChange_ == ResultChange::Calculated) || change == ResultChange::Calculated;
+        pendingChange_ = calculated ? ResultChange::Calculated : ResultChange::LoadsChanged;
+        pending_ = true;
+        return;
+    }
+    const QString fault = ShowPublished(change);
+    if (!fault.isEmpty())
+        results_->ReportFault(fault);
+}
+
+void AnalysisTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!pending_ || !Result())
+        return;
+    pending_ = false;
+    // Shown after the publication ended: the tab's own fault is said now, once.
+    const QString fault = ShowPublished(pendingChange_);
+    if (!fault.isEmpty())
+        Messages().ShowError(ErrorBoxText(fault));
+}
+
+QString AnalysisTab::ShowPublished(ResultChange change)
+{
     const CalculationResult* result = Result();
     shown_ = result;
     failed_ = false;
@@ -112,6 +166,7 @@ void AnalysisTab::OnPublished(ResultChange change)
         // Nothing stays on screen that belongs to an earlier result or another speed.
         failed_ = true;
         ClearResult();
-        results_->ReportFault(QString::fromUtf8(error.what()));
+        return QString::fromUtf8(error.what());
     }
+    return QString();
 }

@@ -11,9 +11,12 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class FieldExitRule;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class TabField;
 class TabTable;
@@ -39,6 +42,9 @@ protected:
     TabField* AddField(const char* caption, const char* objectName, double initial, const InputRule& rule, int width,
                        const char* hint);
     QHBoxLayout* Strip() const { return strip_; }
+    // A button "Вписать" next in the strip: sets `field` to what `fit` gives for the current
+    // result (0: the field stays) and draws the plan again.
+    QPushButton* AddFitButton(const char* objectName, TabField* field, std::function<double()> fit);
     void AddPage(QWidget* page, const char* caption);
     // A table page headed by the angle "φ, °" and `quantities`.
     TabTable* AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities, const char* caption);
@@ -58,8 +64,13 @@ protected:
     // Blanks a plan picture and its caption.
     static void ClearPlan(TImage* image, QLabel* caption);
 
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A hidden tab takes a publication when it is shown: nobody sees it before.
     void OnPublished(ResultChange change);
+    // Shows the current result; the text of the tab's own fault, empty when none.
+    QString ShowPublished(ResultChange change);
 
     ResultPublisher* results_;
     FieldExitRule* fields_;
@@ -68,4 +79,6 @@ private:
     int selected_ = 0;
     const CalculationResult* shown_ = nullptr;  // the result the tab showed last
     bool failed_ = false;
+    bool pending_ = false;                      // a publication waits for the tab to be shown
+    ResultChange pendingChange_ = ResultChange::LoadsChanged;
 };

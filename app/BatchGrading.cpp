@@ -3,13 +3,14 @@
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
 #include "app/VariantCalculation.h"
+#include "app/VariantInputs.h"
 #include "kinematics/AnswerFile.h"
 #include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/ResultPositions.h"
 #include "report/AtomicWrite.h"
-#include "report/CsvCell.h"
 #include "report/CsvExport.h"
+#include "report/SpreadsheetText.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,8 +72,8 @@ bool ReadAnswersFile(const QString& path, QByteArray& bytes, QString& reason)
     return true;
 }
 
-VariantGrade GradeVariant(const QStringList& fields, const int (&column)[7], const QString& name, const QString& answersPath,
-                          double tolerance)
+VariantGrade GradeVariant(const QStringList& fields, const VariantColumns& columns, const CalculationInput& base,
+                          const QString& name, const QString& answersPath, double tolerance)
 {
     VariantGrade grade;
     const auto fail = [&](const QString& reason) {
@@ -81,11 +82,11 @@ VariantGrade GradeVariant(const QStringList& fields, const int (&column)[7], con
         grade.ok = false;
         return grade;
     };
-    Mechanism m{};
-    if (const QString problem = ReadVariantRecord(fields, column, m); !problem.isEmpty())
+    CalculationInput input = base;
+    if (const QString problem = ReadVariantRow(fields, columns, input); !problem.isEmpty())
         return fail(problem);
     QString error;
-    const std::optional<CalculationResult> result = CalculateOrSay(m, error);
+    const std::optional<CalculationResult> result = CalculateOrSay(input, error);
     if (!result)
         return fail(error);
     QByteArray bytes;
@@ -140,9 +141,16 @@ int RunGrading(const CommandLineOptions& o, QTextStream& err)
         err << QStringLiteral("Папка ответов %1 не найдена.\n").arg(ShownPath(o.answers));
         return kExitUsage;
     }
+    // The variants are computed as the batch computes them: the options' loads, then the row's.
+    CalculationInput base;
+    SetDefaultParameters(base.typed);
+    if (const QString problem = ApplyCommandLineInputs(o, base); !problem.isEmpty()) {
+        err << problem << '\n';
+        return kExitUsage;
+    }
     VariantTable table;
-    int column[7];
-    if (!ReadVariantsFile(o.batch, table, column, err))
+    VariantColumns columns;
+    if (!ReadVariantsFile(o.batch, table, columns, err))
         return kExitUsage;
     if (const QString problem = CheckWritableFolder(o.out); !problem.isEmpty()) {
         err << problem << '\n';
@@ -161,7 +169,7 @@ int RunGrading(const CommandLineOptions& o, QTextStream& err)
     int failed = 0;
     for (int row = 1; row <= total; ++row) {
         const VariantRecord& record = table.records[row - 1];
-        const QString name = column[0] < record.fields.size() ? record.fields[column[0]].trimmed() : QString();
+        const QString name = columns.required[0] < record.fields.size() ? record.fields[columns.required[0]].trimmed() : QString();
         VariantGrade grade;
         if (record.fields.size() != headerSize) {
             const QString reason = QStringLiteral("в строке %1 полей: %2, а в заголовке %3")
@@ -172,14 +180,15 @@ int RunGrading(const CommandLineOptions& o, QTextStream& err)
             grade.ok = false;
         } else {
             const QString file = answers.filePath(SafeFileName(name, row) + QStringLiteral(".csv"));
-            grade = GradeVariant(record.fields, column, name, file, tolerance);
+            grade = GradeVariant(record.fields, columns, base, name, file, tolerance);
         }
         if (!grade.ok)
             ++failed;
         lines << grade.lines;
         err << QStringLiteral("[%1/%2] %3: %4\n")
                    .arg(Text(WholeNumberText(row)), Text(WholeNumberText(total)),
-                        name.isEmpty() ? QStringLiteral("(без имени)") : name, grade.summary);
+                        name.isEmpty() ? QStringLiteral("(без имени)") : WithoutControlCharacters(name),
+                        WithoutControlCharacters(grade.summary));
         err.flush();
     }
 

@@ -1,27 +1,37 @@
 #pragma once
 // The batch of a whole group: every row of a table of variants (report/VariantTable) computed as
-// Calculate computes it, its CSV and its PDF report written into one folder, and summary.csv with
-// one line per variant (the adopted Lbc, the largest slider speed, the dead positions, the
-// characteristics, the largest balancing torque, or for a bad row only the error).
+// Calculate computes it (with the loads, speed and Lbc choice of its optional columns, else of the
+// options), its CSV and its PDF report written together into one folder, and summary.csv with one
+// line per variant (the adopted Lbc, the largest slider speed, the dead positions, the
+// characteristics, the largest balancing torque, the loads used; for a bad row its inputs as
+// typed and the error). The summary is replaced after every row, so it always lists what is on
+// disk.
 
 #include "app/CommandLineOptions.h"
-#include "kinematics/Mechanism.h"
+#include "app/VariantInputs.h"
+#include "kinematics/Calculation.h"
+#include "report/VariantFileName.h"
 #include "report/VariantTable.h"
 
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
 // Returns the exit status (CommandLine.h); `err` gets one progress line per variant.
 int RunBatch(const CommandLineOptions& options, QTextStream& err);
 
-// A variant name made safe as a file name: no folder separators, no characters that file systems
-// refuse, no leading or trailing blanks and dots, not empty.
-QString SafeFileName(const QString& name, int row);
+constexpr int kRequiredColumns = 7;
 
-// The table of the file named by --batch, with its columns (Вариант, Loa … Loc, N) found; false
-// after saying why.
-bool ReadVariantsFile(const QString& path, VariantTable& table, int (&column)[7], QTextStream& err);
+// Where the table holds each column: Вариант, Loa … Loc, N, then kVariantInputs' (-1: none).
+struct VariantColumns {
+    int required[kRequiredColumns];
+    int inputs[kVariantInputs.size()];
+};
 
-// A row's record as the window's fields read it; empty when accepted, else the first field's error.
-QString ReadVariantRecord(const QStringList& fields, const int (&column)[7], Mechanism& m);
+// The table of the file named by --batch, with its columns found; false after saying why.
+bool ReadVariantsFile(const QString& path, VariantTable& table, VariantColumns& columns, QTextStream& err);
+
+// A row's input: `input` as given (the batch's defaults), then the row's lengths, N and optional
+// columns as the window's fields read them; empty when accepted, else the first refusal.
+QString ReadVariantRow(const QStringList& fields, const VariantColumns& columns, CalculationInput& input);

@@ -16,27 +16,71 @@ QString General(double x)
     return QString::fromStdString(FormatGeneral(x));
 }
 
-// Four decimals, decimal comma, whatever the locale: "0,0930".
-QString FourDecimals(double x)
+// `decimals` decimals, decimal comma, whatever the locale: "0,0930".
+QString Decimals(double x, int decimals)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 4);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
     QString text = QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
     return text.replace(u'.', u',');
 }
 
+// The lengths the study passed over as jammed, said after the choice (the status bar's tooltip
+// and the study charts say what jammed means): "; пропущено длин: 12 (заклинивание)".
+QString JammedText(const StudyOutcome& outcome)
+{
+    if (outcome.jammedLengths == 0)
+        return QString();
+    return QStringLiteral("; пропущено длин: %1 (заклинивание)").arg(outcome.jammedLengths);
+}
+
 }  // namespace
 
-QString StudyChoiceText(const StudyResults& study, bool lbcChosen, double lbcBefore, double lbcAfter)
+QString StudyChoiceText(const KinematicsResult& k, double typedLbc)
 {
-    if (!lbcChosen)
+    const StudyOutcome& outcome = k.studyOutcome;
+    switch (outcome.choice) {
+    case StudyChoice::NoRunCompleted:
         return QStringLiteral("Длина коромысла не выбрана: ни один расчёт исследования не завершён, Lbc = %1 м")
-            .arg(General(lbcBefore));
-    const long mm = std::lround(lbcAfter * 1000);
-    const bool inStudy = mm >= kFirstStudyLbcMm && mm <= kLastStudyLbcMm;
-    const double speed = inStudy ? study.MaxVeByLbc[static_cast<int>(mm)] : std::nan("");
-    return QStringLiteral("Длина коромысла Lbc = %1 м выбрана по наибольшей скорости ползуна %2 м/с (было %3 м)")
-        .arg(General(lbcAfter), FourDecimals(speed), General(lbcBefore));
+            .arg(General(typedLbc));
+    case StudyChoice::AllJammed:
+        return QStringLiteral("Lbc = %1 м оставлена, как введена: все длины исследования (%2) заклинивают механизм")
+            .arg(General(typedLbc))
+            .arg(outcome.jammedLengths);
+    case StudyChoice::Found:
+        break;
+    }
+    if (!k.lbcChosen)
+        return QStringLiteral("Подбор выключен: Lbc = %1 м, как введена; исследование выбрало бы %2 м")
+                   .arg(General(typedLbc), General(outcome.choiceLbc))
+               + JammedText(outcome);
+    return QStringLiteral("Lbc = %1 м выбрана по наибольшей скорости ползуна (было %2 м)")
+               .arg(General(k.solved.Lbc), General(typedLbc))
+           + JammedText(outcome);
+}
+
+QString SpeedAndExtremesText(const KinematicsResult& k, double omega1)
+{
+    const MechanismCharacteristics* c = k.TurningCharacteristics();
+    if (!c)
+        return QString();
+    return QStringLiteral("Наибольшая скорость ползуна %1 м/с при ω1 = %2 рад/с; крайние положения ползуна: %3, %4")
+        .arg(Decimals(c->MaxSpeed * omega1, 4), General(omega1), TwoDecimalDegreesText(c->Extreme1),
+             TwoDecimalDegreesText(c->Extreme2));
+}
+
+QString ExtremePositionsText(const KinematicsResult& k)
+{
+    const MechanismCharacteristics* c = k.TurningCharacteristics();
+    if (!c)
+        return QString();
+    return QStringLiteral("Крайние положения ползуна: %1, %2")
+        .arg(TwoDecimalDegreesText(c->Extreme1), TwoDecimalDegreesText(c->Extreme2));
+}
+
+QString TwoDecimalDegreesText(double radians)
+{
+    return Decimals(Degrees(radians), 2) + QStringLiteral("°");
 }
 
 QString DegreesText(double radians)
@@ -49,11 +93,11 @@ QString DegreesText(double radians)
 QString DeadPositionsText(const StudyResults& study, double scanLbc)
 {
     if (study.DeadCount == 0)
-        return QStringLiteral("Мёртвых положений при Lbc = %1 м не найдено").arg(General(scanLbc));
+        return QStringLiteral("Перебор через 1° при Lbc = %1 м не нашёл мёртвых положений").arg(General(scanLbc));
     QStringList angles;
     for (int i = 0; i < study.DeadCount; ++i)
         angles << DegreesText(study.DeadAngles[static_cast<std::size_t>(i)]);
-    return QStringLiteral("Мёртвые положения при Lbc = %1 м: %2").arg(General(scanLbc), angles.join(QStringLiteral(", ")));
+    return QStringLiteral("Мёртвые положения по перебору через 1° при Lbc = %1 м: %2").arg(General(scanLbc), angles.join(QStringLiteral(", ")));
 }
 
 QString FailureText(const Mechanism& m, const QString& errorText)

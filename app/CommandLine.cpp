@@ -3,6 +3,7 @@
 #include "app/BatchGrading.h"
 #include "app/BatchRun.h"
 #include "app/CommandLineOptions.h"
+#include "app/SheetCommandLine.h"
 #include "app/SingleMechanismRun.h"
 
 #include <QTextStream>
@@ -24,14 +25,9 @@ bool IsCommandLineMode(int argc, char**)
     return argc > 1;
 }
 
-void UseOffscreenPlatformWithoutDisplay()
+void UseOffscreenPlatform()
 {
-    const auto unset = [](const char* name) {
-        const char* value = std::getenv(name);
-        return !value || !*value;
-    };
-    if (unset("DISPLAY") && unset("WAYLAND_DISPLAY") && unset("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -48,8 +44,14 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         out << VersionText() << '\n';
         return kExitSuccess;
     }
+    if (!o.batch.isEmpty() || !o.sheets.isEmpty()) {
+        SheetOptions sheets;
+        QString problem;
+        if (!ReadSheetOptions(o, sheets, problem))
+            return UsageError(problem, err);
+    }
     if (!o.batch.isEmpty()) {
-        if (!o.params.isEmpty() || o.AnyLength() || o.n || !o.csv.isEmpty() || !o.report.isEmpty() || !o.images.isEmpty())
+        if (o.AnySingleMechanismOption())
             return UsageError(QStringLiteral("--batch работает только вместе с --out."), err);
         if (o.solution || !o.solutionOut.isEmpty())
             return UsageError(QStringLiteral("--solution работает только для одного механизма, не с --batch."), err);
@@ -65,6 +67,8 @@ int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         return UsageError(QStringLiteral("--answers и --tolerance работают только вместе с --batch и --out."), err);
     if (!o.solutionOut.isEmpty() && !o.solution)
         return UsageError(QStringLiteral("--solution-out нужен только вместе с --solution."), err);
+    if (o.sheets.isEmpty() && AnySheetDetail(o))
+        return UsageError(QStringLiteral("--sheet-format и --positions нужны только вместе с --sheets."), err);
     if (o.params.isEmpty() && !o.AnyLength())
         return UsageError(QStringLiteral("Укажите файл параметров (--params) или длины звеньев (--loa … --loc)."), err);
     return RunSingleMechanism(o, out, err);

@@ -17,8 +17,10 @@ constexpr int kExitUsage = 2;        // a usage error or an unreadable input
 // so a word it does not know gets the usage text, with a display or without one.
 bool IsCommandLineMode(int argc, char** argv);
 
-// Without a display the offscreen platform is used; call before the QApplication is created.
-void UseOffscreenPlatformWithoutDisplay();
+// The command line never talks to a display, whether there is one or not: its application uses
+// the offscreen platform, so its pictures are the same everywhere and no window can open. Call
+// before the QApplication is created.
+void UseOffscreenPlatform();
 
 // Runs the command line; `arguments` without the program name. Returns the exit status.
 int RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);

@@ -52,8 +52,8 @@ const OptionRow kOptions[] = {
      "таблица вариантов с заголовком Вариант;Loa;Lab;Lbc;Lde;Loc;N (поля через «;», «,» или табуляцию; "
      "десятичная запятая или точка)",
      "a table of variants headed Вариант;Loa;Lab;Lbc;Lde;Loc;N", [](CommandLineOptions& o, const QString& v) { o.batch = v; }},
-    {"out", "DIR", "папка для <Вариант>.csv, <Вариант>.pdf и summary.csv",
-     "the folder for one CSV and one PDF per variant, plus summary.csv",
+    {"out", "DIR", "папка для <Вариант>.csv, <Вариант>.pdf и summary.csv (создаётся, если её родительская папка есть)",
+     "the folder for one CSV and one PDF per variant, plus summary.csv (created when its parent exists)",
      [](CommandLineOptions& o, const QString& v) { o.out = v; }},
     {"solution", "K", "ход решения положения K таблицы (0 … N−1): текст в стандартный вывод и раздел отчёта",
      "the worked solution of table position K: text to standard output and a report section",
@@ -66,6 +66,35 @@ const OptionRow kOptions[] = {
      [](CommandLineOptions& o, const QString& v) { o.answers = v; }},
     {"tolerance", "P", "допуск проверки ответов, % (по умолчанию 5)", "the tolerance of the answers' check, % (5)",
      [](CommandLineOptions& o, const QString& v) { o.tolerance = v; }},
+    {"omega1", "X", "угловая скорость кривошипа ω1, рад/с, больше нуля (по умолчанию 1)",
+     "crank speed omega1, rad/s, above zero (1)", [](CommandLineOptions& o, const QString& v) { o.omega1 = v; }},
+    {"n1", "X", "частота вращения кривошипа n1, об/мин, вместо --omega1", "crank speed n1, rpm, instead of --omega1",
+     [](CommandLineOptions& o, const QString& v) { o.n1 = v; }},
+    {"q", "X", "масса метра длины звена q, кг/м, ноль или больше (по умолчанию 20)", "mass per metre of link q, kg/m (20)",
+     [](CommandLineOptions& o, const QString& v) { o.q = v; }},
+    {"m5", "X", "масса ползуна m5, кг (по умолчанию 10)", "slider mass m5, kg (10)",
+     [](CommandLineOptions& o, const QString& v) { o.m5 = v; }},
+    {"fc", "X", "сила полезного сопротивления Fс, Н (по умолчанию 500)", "resistance Fc, N (500)",
+     [](CommandLineOptions& o, const QString& v) { o.fc = v; }},
+    {"gravity", "0|1", "учитывать силу тяжести: 1 — да (по умолчанию), 0 — нет", "gravity: 1 on (default), 0 off",
+     [](CommandLineOptions& o, const QString& v) { o.gravity = v; }},
+    {"keep-lbc", nullptr, "не подбирать Lbc по исследованию: расчёт с Lbc, как задана",
+     "keep the given Lbc instead of the study's choice", [](CommandLineOptions& o, const QString&) { o.keepLbc = true; }},
+    {"sheets", "DIR",
+     "листы курсового проекта sheet1…sheet3 (.pdf, .svg, .dxf) в натуральную величину; с --batch — "
+     "в DIR/<Вариант>/",
+     "the drawing sheets sheet1 … sheet3 (.pdf, .svg, .dxf) at true size; with --batch in DIR/<variant>/",
+     [](CommandLineOptions& o, const QString& v) { o.sheets = v; }},
+    {"sheet-format", "A1", "формат листов: A1 (по умолчанию), A2, A3 или A4", "the sheets' format: A1 (default) .. A4",
+     [](CommandLineOptions& o, const QString& v) { o.sheetFormat = v; }},
+    {"positions", "K,L",
+     "два положения из 12 (0…11) для планов на листах; по умолчанию одно рабочего и одно холостого хода",
+     "two of the 12 positions (0 … 11) for the sheets' plans", [](CommandLineOptions& o, const QString& v) { o.positions = v; }},
+    {"student", "NAME", "студент — в основную надпись листов и на титульный лист отчёта",
+     "the student, for the title block and the report's title page",
+     [](CommandLineOptions& o, const QString& v) { o.student = v; }},
+    {"group", "NAME", "группа", "the group", [](CommandLineOptions& o, const QString& v) { o.group = v; }},
+    {"teacher", "NAME", "преподаватель", "the teacher", [](CommandLineOptions& o, const QString& v) { o.teacher = v; }},
 };
 
 const char* const kSynopsis =
@@ -78,13 +107,18 @@ const char* const kSynopsis =
     "  orvek --batch VARIANTS.csv --out DIR\n"
     "  orvek --batch VARIANTS.csv --answers DIR --out DIR [--tolerance P]\n"
     "  orvek --params FILE.tmm --solution K [--solution-out FILE] [--report OUT.pdf]\n"
+    "  orvek --batch VARIANTS.csv --out DIR [--omega1 X | --n1 X] [--q X] [--m5 X] [--fc X] [--gravity 0|1] [--keep-lbc]\n"
+    "        [--sheets DIR]\n"
+    "  orvek --params FILE.tmm --sheets DIR [--sheet-format A1] [--positions K,L] [--student ...]\n"
     "\n";
 const char* const kRussianIntroduction =
     "Расчёт выполняется так же, как по кнопке «Рассчитать»: поиск мёртвых положений, исследование\n"
     "длины коромысла BC от 0,591 до 0,9 м, выбор длины с наибольшей скоростью ползуна E и расчёт\n"
     "N положений. Окно не открывается, дисплей не нужен. Силовой анализ (столбцы таблицы, раздел\n"
-    "отчёта, Mб max в сводке) — с q = 20 кг/м, m5 = 10 кг, Fс = 500 Н, силой тяжести, ω1 = 1 рад/с.\n"
-    "Значения проверяются так же, как в полях окна.\n";
+    "отчёта, Mб max в сводке) — с q = 20 кг/м, m5 = 10 кг, Fс = 500 Н, силой тяжести, ω1 = 1 рад/с,\n"
+    "если --q, --m5, --fc, --gravity, --omega1 (или --n1) не заданы; в таблице вариантов их заменяют\n"
+    "необязательные столбцы ω1 (или n1), q, m5, Fс, g и Подбор (1/0). Значения проверяются так же,\n"
+    "как в полях окна.\n";
 const char* const kRussianExit =
     "Код выхода: 0 — всё рассчитано, 1 — часть расчётов или записей не удалась,\n"
     "2 — ошибка в командной строке или входной файл не читается.\n"
@@ -93,8 +127,9 @@ const char* const kEnglishIntroduction =
     "The calculation is the one the Calculate button runs: dead-position scan, study of the rocker\n"
     "length BC from 0.591 to 0.9 m, choice of the length with the largest slider velocity, and the\n"
     "solve of N positions. No window is shown and no display is needed. The force analysis uses\n"
-    "q = 20 kg/m, m5 = 10 kg, Fc = 500 N, gravity on, omega1 = 1 rad/s. Values are checked as the\n"
-    "window's fields check them.\n";
+    "q = 20 kg/m, m5 = 10 kg, Fc = 500 N, gravity on, omega1 = 1 rad/s unless the options above say\n"
+    "otherwise; a table of variants may carry them as optional columns ω1 (or n1), q, m5, Fс, g and\n"
+    "Подбор (1/0). Values are checked as the window's fields check them.\n";
 const char* const kEnglishExit =
     "Exit status: 0 all done, 1 some calculation or write failed, 2 usage error or unreadable input.\n";
 
@@ -185,6 +220,11 @@ bool CommandLineOptions::AnyLength() const
             return true;
     }
     return false;
+}
+
+bool CommandLineOptions::AnySingleMechanismOption() const
+{
+    return !params.isEmpty() || AnyLength() || n || !csv.isEmpty() || !report.isEmpty() || !images.isEmpty();
 }
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments)

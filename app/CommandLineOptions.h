@@ -24,9 +24,24 @@ struct CommandLineOptions {
     QString solutionOut;
     QString answers;
     std::optional<QString> tolerance;
+    std::optional<QString> omega1;   // рад/с
+    std::optional<QString> n1;       // об/мин
+    std::optional<QString> q;
+    std::optional<QString> m5;
+    std::optional<QString> fc;
+    std::optional<QString> gravity;  // 0 or 1
+    bool keepLbc = false;
     std::optional<QString> delta;  // the dynamics' δ as typed
+    QString sheets;       // the folder of the drawing sheets
+    QString sheetFormat;  // A1 .. A4
+    QString positions;    // "K,L"
+    QString student;
+    QString group;
+    QString teacher;
 
     bool AnyLength() const;
+    // Whether any option of a single mechanism's outputs or record was given (not of its loads).
+    bool AnySingleMechanismOption() const;
 };
 
 // The names of the five lengths' fields ("Loa", ...), in the order of CommandLineOptions::lengths.

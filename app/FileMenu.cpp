@@ -6,6 +6,7 @@
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "chart/Chart.h"
+#include "kinematics/ComputationProgress.h"
 #include "report/AtomicWrite.h"
 #include "report/CsvExport.h"
 #include "report/Pictures.h"
@@ -26,6 +27,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QStatusBar>
 
 namespace {
@@ -36,6 +38,9 @@ constexpr int kStatusMilliseconds = 15000;
 constexpr int kSmallestChartWidth = 100;
 constexpr int kSmallestChartHeight = 60;
 constexpr double kPrintMarginMm = 15;
+// From this many table positions on, the report is written behind a progress bar with Cancel.
+constexpr int kReportProgressPositions = 10000;
+constexpr int kProgressSteps = 1000;
 
 QString DefaultChooser(FileMenu::Choice choice, const QString& suggested, QWidget* parent)
 {
@@ -101,10 +106,14 @@ FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
         action->setEnabled(false);
         resultActions_ << action;
     }
-    connect(window_.results, &ResultPublisher::Published, this, [this] {
+    // A failed Calculate takes them away until the next successful one: they would describe the
+    // previous mechanism.
+    const auto enable = [this] {
         for (QAction* action : resultActions_)
-            action->setEnabled(true);
-    });
+            action->setEnabled(window_.results->Current());
+    };
+    connect(window_.results, &ResultPublisher::Published, this, enable);
+    connect(window_.results, &ResultPublisher::Withdrawn, this, enable);
 
     lastFolder_ = QDir::currentPath();
     chooser_ = [this](Choice choice, const QString& suggested) { return DefaultChooser(choice, suggested, window_.form); };
@@ -205,7 +214,9 @@ void FileMenu::Export(Choice choice, const QString& suggested, const char* suffi
             return;
         QString error;
         if (!write(path, error)) {
-            Tell(error);
+            // A write the user cancelled has said so already.
+            if (!error.isEmpty())
+                Tell(error);
             return;
         }
         Status(QString::fromUtf8(written).arg(ShownPath(path)));
@@ -252,13 +263,13 @@ struct FileMenu::Report {
 std::unique_ptr<FileMenu::Report> FileMenu::MakeReport() const
 {
     auto report = std::make_unique<Report>(*window_.results->Result());
-    report->input.velocityPlan = PictureOf(window_.velocityPlan);
-    report->input.mechanismDrawing = PictureOf(window_.mechanismDrawing);
     report->input.drawnPosition = window_.drawnPosition();
     report->input.structureScheme = MechanismSchemePainter();
     report->input.structureSchemeSize = QSizeF(kStructureSchemeWidth, kStructureSchemeHeight);
     if (window_.solutionPositions)
         report->input.solutionPositions = window_.solutionPositions();
+    report->input.planScale = window_.form->PlanScale();
+    report->input.positionScale = window_.form->PositionScale();
     return report;
 }
 
@@ -266,7 +277,30 @@ void FileMenu::ReportPdf()
 {
     Export(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf", [this](const QString& path, QString& error) {
         BusyCursor busy;
-        return WriteReportPdf(MakeReport()->input, path, error);
+        const std::unique_ptr<Report> report = MakeReport();
+        if (window_.results->Result()->Kinematics().table.Rows() < kReportProgressPositions)
+            return WriteReportPdf(report->input, path, error);
+        // A long report keeps the window answering: a bar, and Cancel that leaves the file as it was.
+        QProgressDialog dialog(QStringLiteral("Запись отчёта…"), QStringLiteral("Отмена"), 0, kProgressSteps, window_.form);
+        dialog.setObjectName(QStringLiteral("ReportProgress"));
+        dialog.setWindowTitle(QString::fromLatin1(kApplicationTitle));
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.setMinimumDuration(0);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setValue(0);
+        report->input.progress = [&dialog](double fraction) {
+            dialog.setValue(static_cast<int>(fraction * kProgressSteps));  // a modal bar lets events through
+            if (dialog.wasCanceled())
+                throw ComputationCancelled();
+        };
+        if (WriteReportPdf(report->input, path, error))
+            return true;
+        if (dialog.wasCanceled()) {
+            error.clear();
+            Status(QStringLiteral("Запись отчёта отменена, файл %1 не изменён").arg(ShownPath(path)));
+        }
+        return false;
     }, "Отчёт записан в файл %1");
 }
 
@@ -325,5 +359,5 @@ void FileMenu::Print()
 
 bool FileMenu::ResultsReady()
 {
-    return window_.results->Result() && CommitEditedField();
+    return window_.results->Current() && CommitEditedField();
 }

@@ -10,6 +10,7 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/Quantities.h"
 #include "report/DiagramCharts.h"
+#include "views/FitScales.h"
 #include "views/ForcePlanDrawing.h"
 #include "views/TImage.h"
 
@@ -22,12 +23,22 @@
 
 namespace {
 
+// A crank that does not turn fully has no working stroke: the analysis ran with Fс = 0.
+const char* const kNoResistanceNote =
+    "Fс не приложена: кривошип не проворачивается на полный оборот, поэтому рабочий ход ползуна не "
+    "определён; Mб и реакции найдены без силы полезного сопротивления.";
+
 constexpr double kDefaultForceScale = 0.5;  // pixels per newton: the defaults' plans fill the picture
 constexpr int kFieldWidth = 50;
 
 QString Number(double value, const char* unit)
 {
     return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
+}
+
+double RevolutionsPerMinute(double omega1)
+{
+    return omega1 * (30 / kPi);
 }
 
 std::vector<const Quantity*> TableQuantities()
@@ -58,6 +69,9 @@ void ForcesTab::CreateStrip()
     sliderMass_ = AddField("m5, кг", "EditSliderMass", loads.SliderMass, kLoadRule, kFieldWidth, "Масса ползуна E");
     resistance_ = AddField("Fс, Н", "EditResistance", loads.Resistance, kLoadRule, kFieldWidth,
                            "Сила полезного сопротивления на рабочем ходу ползуна");
+    // The crank's speed in revolutions per minute, beside ω1 in rad/s on the accelerations tab.
+    crankRpm_ = AddField("n1, об/мин", "EditN1", RevolutionsPerMinute(loads.Omega1), kPositiveRule, kFieldWidth,
+                         "Частота вращения кривошипа; ω1 = π·n1/30 рад/с, как в поле ω1 вкладки «Ускорения»");
     gravity_ = new QCheckBox(QStringLiteral("Учитывать силу тяжести"), Strip()->parentWidget());
     gravity_->setObjectName(QStringLiteral("CheckGravity"));
     gravity_->setChecked(loads.Gravity);
@@ -65,6 +79,12 @@ void ForcesTab::CreateStrip()
     Strip()->addSpacing(8);
     forceScale_ = AddField("Масштаб плана сил", "EditForceScale", kDefaultForceScale, kPositiveRule, kFieldWidth,
                            "Пикселей на 1 Н");
+    AddFitButton("ButtonFitForceScale", forceScale_, [this] {
+        const CalculationResult* r = Result();
+        return r->forces.computed
+                   ? FitForceScale(r->forces.diagramDetail, r->Kinematics().diagrams.accelerations, planImage_->size())
+                   : 0.0;
+    });
     Strip()->addStretch(1);
 
     connect(linearMass_, &TabField::ValueChanged, this, [this](double q) {
@@ -80,6 +100,14 @@ void ForcesTab::CreateStrip()
     connect(resistance_, &TabField::ValueChanged, this, [this](double fc) {
         ForceParameters loads = Results().Loads();
         loads.Resistance = fc;
+        ChangeLoads(loads);
+    });
+    connect(crankRpm_, &TabField::ValueChanged, this, [this](double n1) {
+        ForceParameters loads = Results().Loads();
+        // The shown text of the speed in use, read back, is no new speed.
+        if (FormatGeneral(n1) == FormatGeneral(RevolutionsPerMinute(loads.Omega1)))
+            return;
+        loads.Omega1 = n1 * (kPi / 30);
         ChangeLoads(loads);
     });
     connect(gravity_, &QCheckBox::clicked, this, [this](bool checked) { GravityClicked(checked); });
@@ -107,6 +135,10 @@ QWidget* ForcesTab::CreateChartPage()
     bold.setBold(true);
     difference_->setFont(bold);
     column->addWidget(difference_);
+    resistanceNote_ = new QLabel(page);
+    resistanceNote_->setObjectName(QStringLiteral("LabelResistanceNote"));
+    resistanceNote_->setWordWrap(true);
+    column->addWidget(resistanceNote_);
     return page;
 }
 
@@ -173,6 +205,7 @@ void ForcesTab::ShowResult(const CalculationResult& result, ResultChange)
     linearMass_->SetValue(loads.LinearMass);
     sliderMass_->SetValue(loads.SliderMass);
     resistance_->SetValue(loads.Resistance);
+    crankRpm_->SetValue(RevolutionsPerMinute(loads.Omega1));
     {
         const QSignalBlocker blocker(gravity_);
         gravity_->setChecked(loads.Gravity);
@@ -194,6 +227,8 @@ void ForcesTab::ShowResult(const CalculationResult& result, ResultChange)
     FillForceChart(*chart_, forces.diagrams);
     difference_->setText(QStringLiteral("Наибольшая разность Mб двух методов: ")
                          + Number(forces.largestDifference, " Н·м"));
+    resistanceNote_->setText(result.Kinematics().TurningCharacteristics() ? QString()
+                                                                          : QString::fromUtf8(kNoResistanceNote));
 }
 
 void ForcesTab::ClearResult()
@@ -201,6 +236,7 @@ void ForcesTab::ClearResult()
     grid_->Model()->SetColumns({});
     FillForceChart(*chart_, ForceArrays{});
     difference_->clear();
+    resistanceNote_->clear();
     ClearPlan(planImage_, positionLabel_);
 }
 
@@ -220,5 +256,7 @@ void ForcesTab::DrawPlan()
     planImage_->Changed();
     positionLabel_->setText(QStringLiteral("Положение ") + QString::number(k) + QStringLiteral(", φ = ")
                             + Number(Degrees(a.Phi[at]), "°")
-                            + (f.Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход")));
+                            + (!result->Kinematics().TurningCharacteristics() ? QStringLiteral(", Fс не приложена")
+                               : f.Working                                    ? QStringLiteral(", рабочий ход")
+                                                                              : QStringLiteral(", холостой ход")));
 }

@@ -45,10 +45,12 @@ private:
     TabField* linearMass_ = nullptr;
     TabField* sliderMass_ = nullptr;
     TabField* resistance_ = nullptr;
+    TabField* crankRpm_ = nullptr;    // n1, об/мин: the speed ω1 in other units
     TabField* forceScale_ = nullptr;
     QCheckBox* gravity_ = nullptr;
     TChart* chart_ = nullptr;
     QLabel* difference_ = nullptr;
+    QLabel* resistanceNote_ = nullptr;  // why no Fс was applied, when none was
     QLabel* positionLabel_ = nullptr;
     TImage* planImage_ = nullptr;
     TabTable* grid_ = nullptr;

@@ -5,9 +5,11 @@
 #include "app/FieldExitRule.h"
 #include "app/FileMenu.h"
 #include "app/DynamicsTab.h"
+#include "app/SheetsCommand.h"
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/ManualWindow.h"
+#include "app/StaleResultNotes.h"
 #include "app/ResultPublisher.h"
 #include "app/SolutionMenu.h"
 #include "app/StructureTab.h"
@@ -116,6 +118,17 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
                             Image1, Image2, [this] { return drawnPosition_; },
                             [this] { return MenuSolution ? MenuSolution->ReportPositions() : std::vector<int>{}; }};
     MenuFile = new FileMenu(window);
+    new SheetsCommand(this, MenuFile->Menu(), results_, exitRule_);
+    new StaleResultNotes(results_,
+                         {{TabSheet1, TabSheet1->findChild<QWidget*>(QStringLiteral("Panel8"))},
+                          {TabSheet4, nullptr},
+                          {TabSheet2, nullptr},
+                          {TabSheet3, nullptr},
+                          {TabAccelerations, nullptr},
+                          {TabForces, nullptr},
+                          {TabDynamics, nullptr},
+                          {TabStructure, nullptr}},
+                         this);
     // "Решение" after "Файл".
     MenuSolution = new SolutionMenu({this, results_, N4->menuAction(), drawingStrip_, [this] { return drawnPosition_; }});
 

@@ -165,6 +165,8 @@ private:
     // The verdict on the field's text under `rule`: its messages shown (with the beep where the
     // message has one) and, when there were any, the field to get the focus back.
     InputVerdict JudgeField(QLineEdit* edit, const InputRule& rule, double previous);
+    // "Loa: ожидается положительное число в метрах": the field and what it takes.
+    QString FieldRuleText(QLineEdit* edit, const InputRule& rule);
 
     // ---- State ----
     Mechanism mechanism_{};
@@ -207,11 +209,13 @@ private:
     QLineEdit* Edit7 = nullptr;
     QLineEdit* Edit10 = nullptr;
     QPushButton* Button4 = nullptr;
+    QCheckBox* CheckAdoptLbc = nullptr;  // the study's Lbc replaces the typed one
     QPushButton* Button5 = nullptr;
     QPushButton* Button6 = nullptr;
 
     StringGrid* StringGrid1 = nullptr;
     QListWidget* ListBox1 = nullptr;
+    QLabel* ScanNote = nullptr;  // whose the list's angles are, and the solved mechanism's extremes
 
     TChart* Chart1 = nullptr;
     TChart* Chart2 = nullptr;

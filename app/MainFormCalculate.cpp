@@ -18,6 +18,7 @@
 #include "kinematics/NumberText.h"
 #include "views/UpDown.h"
 
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,7 @@ void TForm4::Button4Click()
             mechanism_ = result->failure->record;
             const QString text = QString::fromStdString(result->failure->text);
             ShowStatus(FailureText(mechanism_, text));
+            results_->Withdraw(text);
             throw FloatingPointError(result->failure->text);
         }
         mechanism_ = result->Kinematics().solved;
@@ -80,6 +82,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
     CalculationInput input;
     input.typed = mechanism_;
     input.loads = results_->Loads();
+    input.options.adoptLbc = CheckAdoptLbc->isChecked();
     input.delta = results_->Delta();
     if (mechanism_.PositionCount < progressDialogPositions_)
         return Calculate(input);
@@ -139,9 +142,10 @@ std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const Cal
 void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
 {
     // The table, the list and the diagrams show the kinematics, which only a Calculate changes;
-    // the status bar also says whether the loads' dynamics were computed.
+    // the status bar's speed follows ω1, and it says whether the loads' dynamics were computed.
     if (!calculated) {
-        ShowCalculateStatus(result);
+        if (results_->Current())  // after a failed Calculate the status bar keeps its reason
+            ShowCalculateStatus(result);
         return;
     }
     FillResultsTable(result);
@@ -157,28 +161,39 @@ void TForm4::ResultPublished(const CalculationResult& result, bool calculated)
 
 void TForm4::ShowStatus(const QString& text)
 {
+    statusBar()->clearMessage();
     StatusLabel->setText(text);
+    StatusLabel->setToolTip(QString());
 }
 
 void TForm4::ShowCalculateStatus(const CalculationResult& result)
 {
+    // First line: what the study chose and what became of it; second: what is wrong with the
+    // solved mechanism, or its largest speed and extreme positions. The tooltip adds the 1° scan
+    // (the list on the tab "Диаграмы" shows it too) and what a jammed length is.
     const KinematicsResult& k = result.Kinematics();
-    QString text;
+    QString second;
     if (const std::string fault = result.FirstPartError(); !fault.empty())
-        text = FailureText(k.solved, QString::fromStdString(fault));
+        second = FailureText(k.solved, QString::fromStdString(fault));
     else if (!k.table.outcome.complete)
-        text = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
+        second = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
     else
-        text = StudyChoiceText(k.study, k.lbcChosen, result.input.typed.Lbc, k.solved.Lbc) + u'\n'
-               + DeadPositionsText(k.study, k.scanLbc);
-    ShowStatus(WithDynamicsNote(text, QString::fromStdString(result.dynamics.Reason())));
+        second = SpeedAndExtremesText(k, result.input.loads.Omega1);
+    const QString text =
+        WithDynamicsNote(StudyChoiceText(k, result.input.typed.Lbc) + u'\n' + second,
+                         QString::fromStdString(result.dynamics.Reason()));
+    ShowStatus(text);
+    QString tip = text + u'\n' + DeadPositionsText(k.study, k.scanLbc);
+    if (k.studyOutcome.jammedLengths > 0)
+        tip += u'\n' + QString::fromUtf8(kJammedExplanation);
+    StatusLabel->setToolTip(tip);
 }
 
 void TForm4::CreateStatusBar()
 {
     StatusLabel = new QLabel;
     StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
-    // Two lines: the study's choice, then the dead positions and the rocker length they belong to.
+    // Two lines: the study's choice, then the solved mechanism's largest speed and extremes.
     StatusLabel->setFixedHeight(2 * StatusLabel->fontMetrics().height() + 2);
     StatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));

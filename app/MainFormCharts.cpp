@@ -84,9 +84,13 @@ void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
     Chart1->setToolTip(QStringLiteral("Скорость ползуна E, м/с (для ω1 = 1 рад/с), по углу поворота кривошипа, рад") + zoomHint);
     Chart2->setToolTip(QStringLiteral("Координата x точки A, м, по углу поворота кривошипа, рад") + zoomHint);
     Chart3->setToolTip(QStringLiteral("Траектория точки D: Yd, м, по Xd, м") + zoomHint);
-    Chart4->setToolTip(QStringLiteral("Наибольший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
-    Chart5->setToolTip(QStringLiteral("Наибольшая скорость ползуна Ve, м/с, по длине коромысла BC, мм") + zoomHint);
-    Chart6->setToolTip(QStringLiteral("Наименьший угол передачи, рад, по длине коромысла BC, мм") + zoomHint);
+    const QString jammedHint = QStringLiteral("\nКрасным отмечены длины, при которых механизм заклинивает "
+                                              "(угол передачи ближе 1° к 0° или 180°): они не выбираются.");
+    Chart4->setToolTip(QStringLiteral("Наибольший угол передачи, рад, по длине коромысла BC, мм") + jammedHint + zoomHint);
+    Chart5->setToolTip(QStringLiteral("Наибольшая скорость ползуна Ve, м/с (для ω1 = 1 рад/с; наибольшая из N "
+                                      "положений таблицы, выборочно), по длине коромысла BC, мм")
+                       + jammedHint + zoomHint);
+    Chart6->setToolTip(QStringLiteral("Наименьший угол передачи, рад, по длине коромысла BC, мм") + jammedHint + zoomHint);
 
     // "Диаграммы": Chart2 | Chart1 above, Chart3 | empty below.
     QWidget* panel2 = MakeSplitPanel("Panel2", "Splitter1", Chart2, Chart1);

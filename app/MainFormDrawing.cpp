@@ -7,6 +7,7 @@
 #include "app/GuardedHandler.h"
 #include "app/UserMessages.h"
 #include "kinematics/NumberText.h"
+#include "app/DrawingFitButton.h"
 #include "views/MechanismDrawing.h"
 #include "views/TImage.h"
 #include "views/UpDown.h"
@@ -171,6 +172,9 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     Edit11 = MakeEdit(strip, "Edit11", IntegerText(kDefaultPositionScale), QRect(632, 32, 49, 21));
     MakeBold(Edit11, QPalette::Text, kDarkRed);
     Edit11->setToolTip(QStringLiteral("Масштаб положений механизма: пикселей на метр (целое число)"));
+    AddDrawingFitButton(strip, [this] { return Result(); },
+                        {Edit9, Edit11, QSize(kVelocityPlanWidth, kDrawingHeight),
+                         QSize(kMechanismPictureWidth, kDrawingHeight)});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -227,6 +231,9 @@ void TForm4::Edit5Change()
     RunGuarded([this] {
         ClearImage(Image1);
         ClearImage(Image2);
+        // Emptied while retyping: the drawings wait for a number.
+        if (Edit5->text().isEmpty())
+            return;
         // May write the position held within 0..180 back into Edit5: a complete inner redraw.
         ScrollBar1->setValue(IntegerOf(Edit5));
         Edit8->setText(IntegerText(static_cast<long long>(kDegreesPerPosition) * IntegerOf(Edit5)));
@@ -238,7 +245,8 @@ void TForm4::Edit9Change()
 {
     RunGuarded([this] {
         ClearImage(Image1);
-        ShowDiagrams();
+        if (!Edit9->text().isEmpty())
+            ShowDiagrams();
     });
 }
 
@@ -246,7 +254,8 @@ void TForm4::Edit11Change()
 {
     RunGuarded([this] {
         ClearImage(Image2);
-        ShowDiagrams();
+        if (!Edit11->text().isEmpty())
+            ShowDiagrams();
     });
 }
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include <vector>
 
@@ -120,9 +121,30 @@ void TForm4::ShowParameters()
     Edit10->setText(QString::number(mechanism_.PositionCount));
 }
 
+QString TForm4::FieldRuleText(QLineEdit* edit, const InputRule& rule)
+{
+    QString symbol;
+    for (const ParameterField& field : kParameterFields) {
+        if (this->*field.edit == edit)
+            symbol = QString::fromLatin1(field.place.symbol);
+    }
+    if (&rule == &kPositionCountRule)
+        return symbol + QStringLiteral(": ожидается целое положительное число положений");
+    if (&rule == &kRockerLengthRule)
+        return symbol + QStringLiteral(": ожидается число в метрах больше 0,51 и не больше 0,9");
+    return symbol + QStringLiteral(": ожидается положительное число в метрах");
+}
+
 InputVerdict TForm4::JudgeField(QLineEdit* edit, const InputRule& rule, double previous)
 {
     const InputVerdict verdict = JudgeInput(edit->text().toStdString(), rule, previous);
+    // The status bar names the field and its rule beside the box; a value taken clears what it
+    // said about this field.
+    const QString ruleText = FieldRuleText(edit, rule);
+    if (!verdict.messages.empty())
+        statusBar()->showMessage(ruleText);
+    else if (statusBar()->currentMessage() == ruleText)
+        statusBar()->clearMessage();
     for (const InputMessage message : verdict.messages) {
         if (InputMessageBeeps(message))
             Messages().Beep();

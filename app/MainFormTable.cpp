@@ -9,6 +9,7 @@
 #include "views/StringGrid.h"
 #include "views/UpDown.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -54,6 +55,16 @@ void TForm4::CreateResultsTable(QWidget* tab)
     Button4->setFont(FormFont(13, true));
     Button4->setCursor(Qt::PointingHandCursor);
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    // Beside the Calculate button, clear of every specified control.
+    CheckAdoptLbc = new QCheckBox(QStringLiteral("Подбирать Lbc по исследованию"), strip);
+    CheckAdoptLbc->setObjectName(QStringLiteral("CheckAdoptLbc"));
+    CheckAdoptLbc->setChecked(true);
+    CheckAdoptLbc->move(416, 12);
+    CheckAdoptLbc->adjustSize();
+    CheckAdoptLbc->setToolTip(QStringLiteral(
+        "Включено: Рассчитать заменяет Lbc длиной, которую выбрало исследование.\n"
+        "Выключено: исследование выполняется и показывается, но расчёт, таблица, диаграммы и экспорт "
+        "используют введённую Lbc."));
 }
 
 void TForm4::CreateDeadPositionBox(QWidget* parent)
@@ -72,6 +83,11 @@ void TForm4::CreateDeadPositionBox(QWidget* parent)
     ListBox1->setGeometry(8, 56, 121, 153);
     ListBox1->setUniformItemSizes(true);
     ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 13px; }"));
+    ScanNote = new QLabel(box);
+    ScanNote->setObjectName(QStringLiteral("ScanNote"));
+    ScanNote->setWordWrap(true);
+    ScanNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScanNote->setGeometry(136, 56, box->width() - 144, 153);
 }
 
 void TForm4::FillResultsTable(const CalculationResult& result)
@@ -87,4 +103,11 @@ void TForm4::FillResultsTable(const CalculationResult& result)
                              .arg(DegreesText(angle), QString::fromStdString(FormatGeneral(angle)),
                                   QString::fromStdString(FormatGeneral(k.scanLbc))));
     }
+    QString note = QStringLiteral("Список — перебор через 1° при Lbc = %1 м.")
+                       .arg(QString::fromStdString(FormatGeneral(k.scanLbc)));
+    if (const MechanismCharacteristics* c = k.TurningCharacteristics())
+        note += QStringLiteral("\nКрайние положения ползуна при Lbc = %1 м: %2, %3")
+                    .arg(QString::fromStdString(FormatGeneral(k.solved.Lbc)), TwoDecimalDegreesText(c->Extreme1),
+                         TwoDecimalDegreesText(c->Extreme2));
+    ScanNote->setText(note);
 }

@@ -14,8 +14,17 @@ void ResultPublisher::Publish(CalculationResult result)
         return;
     result_ = std::make_shared<const CalculationResult>(std::move(result));
     loads_ = result_->input.loads;
+    withdrawn_ = false;
     delta_ = result_->input.delta;
     Announce(ResultChange::Calculated);
+}
+
+void ResultPublisher::Withdraw(const QString& reason)
+{
+    if (!result_)
+        return;
+    withdrawn_ = true;
+    emit Withdrawn(reason);
 }
 
 void ResultPublisher::ChangeLoads(const ForceParameters& loads)
@@ -53,6 +62,8 @@ void ResultPublisher::Announce(ResultChange change)
     if (fault.isEmpty())
         fault = reportedFault_;
     reportedFault_.clear();
-    if (!fault.isEmpty())
+    const bool saidJustNow = change == ResultChange::Calculated && !fault.isEmpty() && fault == loadsFaultShown_;
+    loadsFaultShown_ = change == ResultChange::LoadsChanged ? fault : QString();
+    if (!fault.isEmpty() && !saidJustNow)
         Messages().ShowError(ErrorBoxText(fault));
 }

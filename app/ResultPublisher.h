@@ -40,6 +40,11 @@ public:
 
     // Publishes a Calculate's result (a failed one has nothing to show and is refused).
     void Publish(CalculationResult result);
+    // A later Calculate failed: the result stays for the tabs to show, marked as an earlier one
+    // until the next Publish.
+    void Withdraw(const QString& reason);
+    // False after Withdraw until the next successful Calculate is published.
+    bool Current() const { return result_ && !withdrawn_; }
     // Takes other loads: with a result, computes its loads' parts again and publishes it.
     void ChangeLoads(const ForceParameters& loads);
     // Takes another δ: with a result, computes the dynamics again and publishes it (as a change
@@ -52,6 +57,8 @@ public:
 
 signals:
     void Published(const std::shared_ptr<const CalculationResult>& result, ResultChange change);
+    // The result on show belongs to an earlier Calculate; `reason` says why the latest failed.
+    void Withdrawn(const QString& reason);
 
 private:
     void Announce(ResultChange change);
@@ -60,4 +67,8 @@ private:
     ForceParameters loads_;
     double delta_ = kDefaultDelta;
     QString reportedFault_;
+    // The fault a change of the loads just showed: a Calculate of the same loads right after it
+    // (the click that left the field) does not show the same box again.
+    QString loadsFaultShown_;
+    bool withdrawn_ = false;
 };

@@ -2,8 +2,10 @@
 
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
+#include "app/SheetCommandLine.h"
 #include "app/SolutionOutput.h"
 #include "app/VariantCalculation.h"
+#include "app/VariantInputs.h"
 #include "kinematics/InputRule.h"
 #include "report/AtomicWrite.h"
 #include "report/CsvExport.h"
@@ -15,9 +17,36 @@
 
 namespace {
 
-// The record the options describe; false (after saying why) when they cannot be read.
-bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
+// The file's values get the verdicts the window's fields give them once they show them.
+// A value an option gives replaces the file's and is judged as an option.
+bool JudgeLoadedRecord(const Mechanism& m, const CommandLineOptions& o, QTextStream& err)
 {
+    const auto say = [&](const char* field, const QString& problem) {
+        err << FieldError(field, problem) << QStringLiteral(" (в файле параметров %1)\n").arg(ShownPath(o.params));
+    };
+    for (int f = 0; f < 5; ++f) {
+        if (o.lengths[f])
+            continue;
+        double value = 0;
+        if (const QString problem = ReadLength(f, NumberText(m.*kLengthFields[f]), value); !problem.isEmpty()) {
+            say(kLengthFieldNames[f], problem);
+            return false;
+        }
+    }
+    std::int32_t n = 0;
+    if (o.n)
+        return true;
+    if (const QString problem = ReadPositionCount(QString::number(m.PositionCount), n); !problem.isEmpty()) {
+        say("N", problem);
+        return false;
+    }
+    return true;
+}
+
+// The input the options describe; false (after saying why) when they cannot be read.
+bool ReadInput(const CommandLineOptions& o, CalculationInput& input, QTextStream& err)
+{
+    Mechanism& m = input.typed;
     SetDefaultParameters(m);
     if (!o.params.isEmpty()) {
         const QFileInfo info(o.params);
@@ -27,6 +56,8 @@ bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
                        .arg(ShownPath(o.params));
             return false;
         }
+        if (!JudgeLoadedRecord(m, o, err))
+            return false;
     }
     for (int f = 0; f < 5; ++f) {
         if (!o.lengths[f])
@@ -50,17 +81,8 @@ bool ReadRecord(const CommandLineOptions& o, Mechanism& m, QTextStream& err)
         err << QString::fromStdString(*refusal) << '\n';
         return false;
     }
-    return true;
-}
-
-// The dynamics' δ of the options; false (after saying why) when it cannot be read.
-bool ReadDeltaOption(const CommandLineOptions& o, double& delta, QTextStream& err)
-{
-    delta = kDefaultDelta;
-    if (!o.delta)
-        return true;
-    if (const QString problem = ReadDelta(*o.delta, delta); !problem.isEmpty()) {
-        err << FieldError("δ", problem) << QStringLiteral(" («%1»)\n").arg(*o.delta);
+    if (const QString problem = ApplyCommandLineInputs(o, input); !problem.isEmpty()) {
+        err << problem << '\n';
         return false;
     }
     return true;
@@ -77,8 +99,10 @@ bool OutputsWritable(const CommandLineOptions& o, QTextStream& err)
             return false;
         }
     }
-    if (!o.images.isEmpty()) {
-        if (const QString problem = CheckWritableFolder(o.images); !problem.isEmpty()) {
+    for (const QString& folder : {o.images, o.sheets}) {
+        if (folder.isEmpty())
+            continue;
+        if (const QString problem = CheckWritableFolder(folder); !problem.isEmpty()) {
             err << problem << '\n';
             return false;
         }
@@ -97,13 +121,12 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
             return kExitUsage;
         }
     }
-    Mechanism m{};
-    double delta = kDefaultDelta;
-    if (!ReadRecord(o, m, err) || !ReadDeltaOption(o, delta, err) || !OutputsWritable(o, err))
+    CalculationInput input;
+    if (!ReadInput(o, input, err) || !OutputsWritable(o, err))
         return kExitUsage;
 
     QString error;
-    const std::optional<CalculationResult> result = CalculateOrSay(m, delta, error);
+    const std::optional<CalculationResult> result = CalculateOrSay(input, error);
     if (!result) {
         err << error << '\n';
         return kExitSomeFailed;
@@ -129,14 +152,19 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
     if (!o.report.isEmpty() || !o.images.isEmpty()) {
         const OffscreenPictures pictures(*result);
         if (!o.report.isEmpty()) {
-            ReportInput input = ReportInputOf(*result, pictures);
+            ReportInput reportInput = ReportInputOf(*result, pictures, ReportTitleOf(o));
             if (o.solution)
-                input.solutionPositions = {solution};
-            report(WriteReportPdf(input, o.report, error), ShownPath(o.report));
+                reportInput.solutionPositions = {solution};
+            report(WriteReportPdf(reportInput, o.report, error), ShownPath(o.report));
         }
         if (!o.images.isEmpty())
             report(SavePictureSet(o.images, pictures.Charts(), pictures.velocityPlan, pictures.mechanismDrawing, error),
                    QStringLiteral("рисунки в папку %1").arg(ShownPath(o.images)));
+    }
+    if (!o.sheets.isEmpty()) {
+        SheetOptions sheets;
+        ReadSheetOptions(o, sheets, error);  // read before the work: cannot fail here
+        report(WriteSheets(*result, sheets, o.sheets, error), QStringLiteral("листы в папку %1").arg(ShownPath(o.sheets)));
     }
     return status;
 }

@@ -1,8 +1,10 @@
 #include "app/VariantCalculation.h"
 
+#include "app/CalculateStatus.h"
 #include "app/GuardedHandler.h"
 #include "app/OffscreenPictures.h"
 #include "kinematics/Angles.h"
+#include "kinematics/AssemblyDiagnosis.h"
 #include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
 #include "views/StructureScheme.h"
@@ -56,24 +58,24 @@ QString ReadDelta(const QString& text, double& value)
     return FirstMessage(verdict);
 }
 
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error)
-{
-    return CalculateOrSay(m, kDefaultDelta, error);
-}
-
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, double delta, QString& error)
+std::optional<CalculationResult> CalculateOrSay(const CalculationInput& input, QString& error)
 {
     try {
-        CalculationInput input;
-        input.typed = m;
-        input.delta = delta;
         CalculationResult result = Calculate(input);
         if (result.Failed()) {
-            error = ErrorBoxText(QString::fromStdString(result.failure->text));
+            // The condition that failed, as the status bar words it, and the fault after it.
+            const QString fault = QString::fromStdString(result.failure->text);
+            QString text = FailureText(result.failure->record, fault);
+            if (!text.contains(fault))
+                text += QStringLiteral(" (%1)").arg(fault);
+            error = ErrorBoxText(text);
             return std::nullopt;
         }
         if (result.Kinematics().table.Rows() == 0) {
+            const QString condition = QString::fromStdString(DescribeAssemblyFailure(result.Kinematics().solved));
             error = QStringLiteral("Механизм с такими длинами звеньев не собирается: не рассчитано ни одного положения.");
+            if (!condition.isEmpty())
+                error += u' ' + ErrorBoxText(condition);
             return std::nullopt;
         }
         return result;
@@ -119,16 +121,16 @@ QString NumberText(double x)
     return QString::fromStdString(FormatGeneral(x));
 }
 
-ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures)
+ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures,
+                          const ReportTitle& title)
 {
     ReportInput input;
     input.result = &result;
     input.charts = pictures.Charts();
-    input.velocityPlan = pictures.velocityPlan;
-    input.mechanismDrawing = pictures.mechanismDrawing;
     input.drawnPosition = 0;
     input.structureScheme = MechanismSchemePainter();
     input.structureSchemeSize = QSizeF(kStructureSchemeWidth, kStructureSchemeHeight);
+    input.title = title;
     input.date = QDate::currentDate();
     return input;
 }

@@ -29,11 +29,9 @@ QString ReadPositionCount(const QString& text, std::int32_t& value);
 // field's first message.
 QString ReadDelta(const QString& text, double& value);
 
-// The one Calculate of `m` with the default loads; none, with the text to say, when it failed or
-// no position could be computed.
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, QString& error);
-// The same with the dynamics' δ.
-std::optional<CalculationResult> CalculateOrSay(const Mechanism& m, double delta, QString& error);
+// The one Calculate of `input`; none, with the text to say (the assembly condition that failed,
+// as the status bar words it), when it failed or no position could be computed.
+std::optional<CalculationResult> CalculateOrSay(const CalculationInput& input, QString& error);
 
 // The largest slider speed of the table, and the dead positions in degrees ("85 86 265 266").
 double LargestSliderSpeed(const CalculationResult& result);
@@ -44,4 +42,5 @@ QString NumberText(double x);
 QString DynamicsLine(const CalculationResult& result);
 
 // The report of a result with the pictures made off the window, dated today.
-ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures);
+ReportInput ReportInputOf(const CalculationResult& result, const OffscreenPictures& pictures,
+                          const ReportTitle& title = {});

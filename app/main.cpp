@@ -36,7 +36,7 @@ int RunWithoutWindow(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    UseOffscreenPlatformWithoutDisplay();
+    UseOffscreenPlatform();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     SubstituteFonts();

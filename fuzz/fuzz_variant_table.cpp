@@ -1,7 +1,11 @@
-// The batch's table of variants (report/VariantTable) on any bytes: it never crashes or reads
-// out of bounds, its records stand in file order on lines the file has, and a table written back
-// with every field quoted reads as the same table (when the separator found is the same).
+// The batch's table of variants (report/VariantTable) on any bytes, in any encoding it reads: it
+// never crashes or reads out of bounds, its records stand in file order on lines the file has,
+// and a table written back with every field quoted reads as the same table (when the separator
+// found is the same). Every field, taken as a variant's name, gives a file name the file system
+// takes and a spreadsheet cell and a terminal line without control characters or formulas.
 
+#include "report/SpreadsheetText.h"
+#include "report/VariantFileName.h"
 #include "report/VariantTable.h"
 
 #include <cstdint>
@@ -22,6 +26,38 @@ QByteArray Quoted(const VariantRecord& record, QChar separator)
     return line.toUtf8() + "\n";
 }
 
+bool HasControl(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+            return true;
+    }
+    return false;
+}
+
+void CheckName(const QString& name, int row)
+{
+    const QString safe = SafeFileName(name, row);
+    const QByteArray bytes = safe.toUtf8();
+    if (safe.isEmpty() || bytes.size() > kLongestFileNameBytes || HasControl(safe) || safe.startsWith(u'.')
+        || safe.endsWith(u'.') || safe.endsWith(u' ') || QString::fromUtf8(bytes) != safe)
+        std::abort();
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|")) {
+        if (safe.contains(c))
+            std::abort();
+    }
+    // Whole characters only: no surrogate left without its pair.
+    for (qsizetype i = 0; i < safe.size(); ++i) {
+        if (safe[i].isHighSurrogate() ? !(i + 1 < safe.size() && safe[++i].isLowSurrogate()) : safe[i].isLowSurrogate())
+            std::abort();
+    }
+    if (SafeFileName(safe, row) != safe)
+        std::abort();
+    const QString cell = SpreadsheetTextCell(name);
+    if (HasControl(cell) || (!cell.isEmpty() && QStringLiteral("=+-@").contains(cell.front())))
+        std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -39,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (record.line <= previous || record.fields.isEmpty())
             std::abort();
         previous = record.line;
+        for (const QString& field : record.fields)
+            CheckName(field, record.line);
     }
 
     QByteArray written = Quoted(table.header, table.separator);

@@ -5,6 +5,7 @@
 #include "kinematics/CheckedReal.h"
 #include "kinematics/PositionKinematics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -188,6 +189,7 @@ MechanismCharacteristics ComputeCharacteristics(const Mechanism& m)
         if ((v0 > 0) == (v1 > 0))
             continue;
         const double root = NormalAngle(Bisect(ve, SampleAngle(i), SampleAngle(i + 1)));
+        c.Reversals.push_back(root);
         const double y = e.At(root).ye;
         if (!haveRoot || y > yHigh) {
             phiHigh = root;
@@ -199,6 +201,7 @@ MechanismCharacteristics ComputeCharacteristics(const Mechanism& m)
         }
         haveRoot = true;
     }
+    std::sort(c.Reversals.begin(), c.Reversals.end());
     if (!haveRoot) {  // the slider does not move (a crank of zero length)
         phiLow = phiHigh = 0;
         yLow = yHigh = sample(0).ye;
@@ -228,6 +231,10 @@ MechanismCharacteristics ComputeCharacteristics(const Mechanism& m)
     c.GammaMaxAngle = maxAtZero ? 0 : kPi;
     c.GammaMin = maxAtZero ? pPi.gamma : p0.gamma;
     c.GammaMinAngle = maxAtZero ? kPi : 0;
+    // Gamma runs between its two extremes, so the acute angle is smallest at one of them.
+    const double muAtMin = c.GammaMin, muAtMax = (CheckedReal(kPi) - c.GammaMax).Value();
+    c.MuMin = std::min(muAtMin, muAtMax);
+    c.MuMinAngle = muAtMin <= muAtMax ? c.GammaMinAngle : c.GammaMaxAngle;
 
     int iSpeed = 0, iAccel = 0;
     for (int i = 1; i < kScanSamples; ++i) {

@@ -6,6 +6,8 @@
 
 #include "kinematics/Mechanism.h"
 
+#include <vector>
+
 // What ComputeCharacteristics found.
 enum class CharacteristicsStatus {
     Computed,     // every number below holds
@@ -34,6 +36,14 @@ struct MechanismCharacteristics {
     // Transmission angle: the solver's Gamma, the angle at B between BA and BC (rad, 0..pi).
     double GammaMin = 0, GammaMinAngle = 0;
     double GammaMax = 0, GammaMaxAngle = 0;
+    // The acute transmission angle mu = min(gamma, pi - gamma) as the course reads it, at its
+    // smallest over the turn: the worst transmission.
+    double MuMin = 0, MuMinAngle = 0;
+
+    // Every crank angle where the slider turns back (Ve changes sign), ascending; the two
+    // extremes above are the lowest and the highest of them. More than two: the slider also
+    // turns back between its extremes.
+    std::vector<double> Reversals;
 
     double MaxSpeed = 0, MaxSpeedAngle = 0;  // largest |Ve|, m/s
     double MaxAccel = 0, MaxAccelAngle = 0;  // largest |Ae|, m/s^2

@@ -18,6 +18,7 @@ const InputRule kRockerLengthRule{false, false, ValueRange{kMinRockerLength, kMa
 const InputRule kPositionCountRule{true, false, std::nullopt};
 const InputRule kPositiveRule{false, false, std::nullopt};
 const InputRule kLoadRule{false, true, std::nullopt};
+const InputRule kSwitchRule{true, true, ValueRange{-1, 1}};
 // Only the top is a range: the sign and zero tests already say what is wrong below it.
 const InputRule kDeltaRule{false, false, ValueRange{std::numeric_limits<double>::lowest(), kLargestDelta, false},
                            true};

@@ -40,6 +40,7 @@ extern const InputRule kRockerLengthRule;   // Lbc: above zero and within (0,51;
 extern const InputRule kPositionCountRule;  // N: a whole number above zero
 extern const InputRule kPositiveRule;       // ω1 and the plan scales: above zero
 extern const InputRule kLoadRule;           // q, m5, Fс: zero or above
+extern const InputRule kSwitchRule;         // a check box given as a number: 0 or 1
 extern const InputRule kDeltaRule;          // δ: above zero and below 1, also as a fraction
 
 struct InputVerdict {

@@ -238,3 +238,19 @@ std::string WholeNumberText(long long n)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
     return std::string(buffer, result.ptr);
 }
+
+std::string PointFixedText(double x, int decimals)
+{
+    if (!std::isfinite(x))
+        return "0";
+    decimals = std::clamp(decimals, 0, 15);
+    if (x == 0)
+        x = 0;  // -0 reads as 0
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ec == std::errc() ? result.ptr : buffer);
+    // A negative value that rounds to zero loses its sign.
+    if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}

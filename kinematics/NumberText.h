@@ -22,6 +22,11 @@ std::string WholeNumberText(long long n);
 // (a value below 0.0001 keeps its leading zeros after the comma).
 std::string FormatFixed15(double x);
 
+// A finite value with `decimals` (0 to 15) places after a decimal point, for file formats
+// that require the point (DXF): 12.5 at 3 places reads "12.500"; -0 reads "0.000"; a value
+// that is not finite reads "0".
+std::string PointFixedText(double x, int decimals);
+
 // Reads a decimal number typed by the user: every "." is replaced by "," first, then the text
 // is read with the comma as decimal separator. Empty, partial, non-finite or out-of-range texts
 // give no value.

@@ -131,13 +131,22 @@ const std::array<ArrayQuantity<AccelerationArrays>, 7> kPointAccelerationQuantit
     {{"Ae", kAcceleration, "ускорение ползуна E вдоль направляющей (вверх — плюс)", 2}, &A::Ae},
 }};
 
-const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities = {{
+const std::array<ArrayQuantity<AccelerationArrays>, 6> kLinkAngularQuantities = {{
     {{"ω2", kAngularVelocity, "угловая скорость шатуна AB", 1}, &A::Omega2},
     {{"ω3", kAngularVelocity, "угловая скорость коромысла BC", 1}, &A::Omega3},
     {{"ω4", kAngularVelocity, "угловая скорость звена DE", 1}, &A::Omega4},
     {{"ε2", kAngularAcceleration, "угловое ускорение шатуна AB", 2}, &A::Eps2},
     {{"ε3", kAngularAcceleration, "угловое ускорение коромысла BC", 2}, &A::Eps3},
     {{"ε4", kAngularAcceleration, "угловое ускорение звена DE", 2}, &A::Eps4},
+}};
+
+const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities = {{
+    kLinkAngularQuantities[0],
+    kLinkAngularQuantities[1],
+    kLinkAngularQuantities[2],
+    kLinkAngularQuantities[3],
+    kLinkAngularQuantities[4],
+    kLinkAngularQuantities[5],
     {{"|aA|", kAcceleration, "полное ускорение точки A", 2}, &A::Aa},
     {{"|aB|", kAcceleration, "полное ускорение точки B", 2}, &A::Ab},
     {{"|aD|", kAcceleration, "полное ускорение точки D", 2}, &A::Ad},
@@ -157,6 +166,26 @@ const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities = {{
     {{"|R| в D", kNewtons, "реакция шатуна на звено DE в шарнире D", 0}, &F::RD},
     {{"|R| в E", kNewtons, "реакция звена DE на ползун в шарнире E", 0}, &F::RE},
     {{"|N| направляющей", kNewtons, "сила, с которой направляющая давит на ползун", 0}, &F::NguideAbs},
+}};
+
+const char* const kReactionConvention =
+    "Rij — сила, с которой звено i действует на звено j (0 — стойка, 1 — OA, 2 — AB, 3 — BC, 4 — DE, 5 — ползун), "
+    "x и y — её проекции на оси";
+
+const std::array<ArrayQuantity<ForceArrays>, 13> kReactionComponentQuantities = {{
+    {{"R01x", kNewtons, "проекция на x реакции стойки на кривошип в шарнире O", 0}, &F::RxO},
+    {{"R01y", kNewtons, "проекция на y реакции стойки на кривошип в шарнире O", 0}, &F::RyO},
+    {{"R12x", kNewtons, "проекция на x реакции кривошипа на шатун в шарнире A", 0}, &F::RxA},
+    {{"R12y", kNewtons, "проекция на y реакции кривошипа на шатун в шарнире A", 0}, &F::RyA},
+    {{"R23x", kNewtons, "проекция на x реакции шатуна на коромысло в шарнире B", 0}, &F::RxB},
+    {{"R23y", kNewtons, "проекция на y реакции шатуна на коромысло в шарнире B", 0}, &F::RyB},
+    {{"R03x", kNewtons, "проекция на x реакции стойки на коромысло в шарнире C", 0}, &F::RxC},
+    {{"R03y", kNewtons, "проекция на y реакции стойки на коромысло в шарнире C", 0}, &F::RyC},
+    {{"R24x", kNewtons, "проекция на x реакции шатуна на звено DE в шарнире D", 0}, &F::RxD},
+    {{"R24y", kNewtons, "проекция на y реакции шатуна на звено DE в шарнире D", 0}, &F::RyD},
+    {{"R45x", kNewtons, "проекция на x реакции звена DE на ползун в шарнире E", 0}, &F::RxE},
+    {{"R45y", kNewtons, "проекция на y реакции звена DE на ползун в шарнире E", 0}, &F::RyE},
+    {{"R05x", kNewtons, "проекция на x силы направляющей на ползун", 0}, &F::Nguide},
 }};
 
 const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities = {{

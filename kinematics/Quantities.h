@@ -43,11 +43,16 @@ constexpr int kTableQuantityCount = 14;
 extern const std::array<ArrayQuantity<PositionArrays>, kTableQuantityCount> kTableQuantities;
 // The point accelerations written beside them.
 extern const std::array<ArrayQuantity<AccelerationArrays>, 7> kPointAccelerationQuantities;
+// The links' angular velocities and accelerations: ω and ε of AB, BC and DE.
+extern const std::array<ArrayQuantity<AccelerationArrays>, 6> kLinkAngularQuantities;
 // The accelerations tab's table after its angle: angular velocities and accelerations of the
 // links, the accelerations' magnitudes and the slider's acceleration.
 extern const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities;
 // The force analysis: both balancing torques, the joints' reactions and the guide's force.
 extern const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities;
+// The reactions' components, named Rij by the convention kReactionConvention states.
+extern const std::array<ArrayQuantity<ForceArrays>, 13> kReactionComponentQuantities;
+extern const char* const kReactionConvention;
 // The dynamics' table after its angle; the CSV writes the first kExportedDynamicsQuantities of
 // them after the forces.
 extern const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities;

@@ -4,7 +4,40 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <memory>
+
 namespace {
+
+// Hands every write to `target` at once and remembers the first one that did not take all its
+// bytes, so a full disk or a file-size limit cannot pass unseen whatever the writer checks.
+class CheckedWriteDevice : public QIODevice {
+public:
+    explicit CheckedWriteDevice(QIODevice& target) : target_(target) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+    bool Failed() const { return failed_; }
+    QString Reason() const { return reason_; }
+    bool seek(qint64 pos) override { return QIODevice::seek(pos) && target_.seek(pos); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (failed_)
+            return -1;
+        const qint64 written = target_.write(data, length);
+        if (written != length) {
+            failed_ = true;
+            reason_ = target_.errorString();
+            return -1;
+        }
+        return written;
+    }
+
+private:
+    QIODevice& target_;
+    bool failed_ = false;
+    QString reason_;
+};
 
 bool HasWriteBit(const QFileInfo& info)
 {
@@ -60,26 +93,62 @@ QString CheckWritableTarget(const QString& path)
     return QString();
 }
 
-bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&, QString& reason)>& write,
-                         QString& error)
+bool WriteCheckedTo(QIODevice& target, const FileWriter& write, QString& reason)
 {
-    error = CheckWritableTarget(path);
-    if (!error.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = CannotWrite(path, QStringLiteral("файл не удалось создать (%1).").arg(file.errorString()));
+    CheckedWriteDevice device(target);
+    const bool written = write(device, reason);
+    if (device.Failed()) {
+        reason = ShortWriteReason(device.Reason());
         return false;
     }
-    QString reason;
-    if (!write(file, reason)) {
-        file.cancelWriting();
-        error = CannotWrite(path, reason.isEmpty() ? QStringLiteral("ошибка при записи.") : reason);
-        return false;
+    if (!written && reason.isEmpty())
+        reason = QStringLiteral("ошибка при записи.");
+    return written;
+}
+
+QString ShortWriteReason(const QString& systemReason)
+{
+    return QStringLiteral("записано не всё, файл не изменён (%1). Освободите место на диске или выберите другую папку.")
+        .arg(systemReason.isEmpty() ? QStringLiteral("ошибка записи") : systemReason);
+}
+
+bool WriteFilesTogether(const std::vector<FileToWrite>& files, QString& error)
+{
+    for (const FileToWrite& f : files) {
+        error = CheckWritableTarget(f.path);
+        if (!error.isEmpty())
+            return false;
     }
-    if (!file.commit()) {
-        error = CannotWrite(path, QStringLiteral("ошибка при записи на диск (%1).").arg(file.errorString()));
-        return false;
+    // Unbuffered: each write reaches the file system at once, so its failure is seen at once and
+    // no bytes are left for a final flush whose failure the commit would not report.
+    std::vector<std::unique_ptr<QSaveFile>> saves;
+    for (const FileToWrite& f : files) {
+        auto file = std::make_unique<QSaveFile>(f.path);
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            error = CannotWrite(f.path, QStringLiteral("файл не удалось создать (%1).").arg(file->errorString()));
+            return false;
+        }
+        QString reason;
+        if (!WriteCheckedTo(*file, f.write, reason)) {
+            file->cancelWriting();
+            error = CannotWrite(f.path, reason);
+            return false;
+        }
+        saves.push_back(std::move(file));
+    }
+    for (std::size_t i = 0; i < saves.size(); ++i) {
+        if (!saves[i]->commit()) {
+            error = CannotWrite(files[i].path, ShortWriteReason(saves[i]->errorString()));
+            // What this call already put in place goes too: the files stand together or not at all.
+            for (std::size_t j = 0; j < i; ++j)
+                QFile::remove(files[j].path);
+            return false;
+        }
     }
     return true;
+}
+
+bool WriteFileAtomically(const QString& path, const FileWriter& write, QString& error)
+{
+    return WriteFilesTogether({{path, write}}, error);
 }

@@ -7,6 +7,7 @@
 #include "kinematics/Angles.h"
 #include "report/DiagramLook.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -64,6 +65,11 @@ std::unique_ptr<TChart> MakeChart(const ChartLook& look)
     return chart;
 }
 
+// The study charts' marking of the jammed lengths: wide red dashes over the curve.
+constexpr TColor kJammedColor = clRed;
+constexpr int kJammedPenWidth = 4;
+constexpr double kJammedDashHalfWidth = 2;  // mm
+
 TChartSeries* EmptiedSeries(TChart& chart, const char* name)
 {
     auto* series = chart.findChild<TChartSeries*>(QString::fromLatin1(name));
@@ -78,6 +84,41 @@ void FillStudyCurve(TChartSeries* series, const StudyCurve& curve)
         if (!std::isnan(curve[l]))
             series->AddPoint(l, curve[l]);
     }
+}
+
+void FillJammedPoints(TChartSeries* series, const StudyResults& study, const StudyCurve& curve)
+{
+    // Each run of jammed lengths as a line over its points, drawn on 2 mm beyond either end (a
+    // lone length is then a dash of a few pixels; within the study's range, so that the axis
+    // keeps its span), cut off from the previous run by a null point.
+    const auto jammed = [&](int l) {
+        return l >= kFirstStudyLbcMm && l <= kLastStudyLbcMm && !std::isnan(curve[l])
+               && study.StatusByLbc[l] == StudyLengthStatus::Jammed;
+    };
+    double previousEnd = kFirstStudyLbcMm;
+    for (int l = kFirstStudyLbcMm; l <= kLastStudyLbcMm; ++l) {
+        if (!jammed(l))
+            continue;
+        int last = l;
+        while (jammed(last + 1))
+            ++last;
+        const double from = std::max<double>(l - kJammedDashHalfWidth, previousEnd);
+        const double to = std::min<double>(last + kJammedDashHalfWidth, kLastStudyLbcMm);
+        series->AddPoint(from, curve[l], QString(), clNone);
+        series->AddPoint(from, curve[l]);
+        for (int k = l; k <= last; ++k)
+            series->AddPoint(k, curve[k]);
+        series->AddPoint(to, curve[last]);
+        previousEnd = to;
+        l = last;
+    }
+}
+
+void FillStudyChart(TChart& chart, int number, const char* curveName, const StudyResults& study,
+                    const StudyCurve& curve)
+{
+    FillStudyCurve(EmptiedSeries(chart, curveName), curve);
+    FillJammedPoints(EmptiedSeries(chart, JammedSeriesName(number)), study, curve);
 }
 
 void FillOverCrankAngle(TChartSeries* series, const std::vector<double>& values, int rows)
@@ -106,9 +147,29 @@ void FillPathOfD(TChart& chart, const PositionArrays& a, int rows)
 
 }  // namespace
 
+const char* JammedSeriesName(int number)
+{
+    switch (number) {
+    case 4:
+        return "SeriesJammed4";
+    case 5:
+        return "SeriesJammed5";
+    case 6:
+        return "SeriesJammed6";
+    default:
+        return nullptr;
+    }
+}
+
 std::unique_ptr<TChart> MakeDiagramChart(int number)
 {
-    return MakeChart(kLooks[number - 1]);
+    std::unique_ptr<TChart> chart = MakeChart(kLooks[number - 1]);
+    if (const char* name = JammedSeriesName(number)) {
+        TFastLineSeries* marks = AddDiagramSeries(chart.get(), name, kJammedColor, kJammedPenWidth);
+        marks->SetIgnoreNulls(false);
+        marks->SetTreatNulls(tnDontPaint);
+    }
+    return chart;
 }
 
 void FillDiagramChart(TChart& chart, int number, const CalculationResult& result)
@@ -127,13 +188,13 @@ void FillDiagramChart(TChart& chart, int number, const CalculationResult& result
         FillPathOfD(chart, a, rows);
         break;
     case 4:
-        FillStudyCurve(EmptiedSeries(chart, "Series6"), k.study.MaxGammaByLbc);
+        FillStudyChart(chart, number, "Series6", k.study, k.study.MaxGammaByLbc);
         break;
     case 5:
-        FillStudyCurve(EmptiedSeries(chart, "Series5"), k.study.MaxVeByLbc);
+        FillStudyChart(chart, number, "Series5", k.study, k.study.MaxVeByLbc);
         break;
     case 6:
-        FillStudyCurve(EmptiedSeries(chart, "Series7"), k.study.MinGammaByLbc);
+        FillStudyChart(chart, number, "Series7", k.study, k.study.MinGammaByLbc);
         break;
     default:
         break;

@@ -21,11 +21,16 @@ constexpr int kReportChartHeight = 300;
 inline constexpr const char* kForceChartLegend =
     "Красная линия — по группам Ассура, синяя — по рычагу Жуковского; они должны совпадать.";
 
+// The series of study chart `number` (4 .. 6) that marks the jammed rocker lengths' points;
+// nullptr for the other charts.
+const char* JammedSeriesName(int number);
+
 // Chart `number` (1 .. 6) with its title, axis titles, look and series, all series empty.
 std::unique_ptr<TChart> MakeDiagramChart(int number);
 
 // The data series of chart `number` filled from `result` as the window shows them: Ve and Xa over
-// the crank angle (accumulated by addition), the path of D in two branches, the study curves.
+// the crank angle (accumulated by addition), the path of D in two branches, the study curves with
+// their jammed lengths marked.
 void FillDiagramChart(TChart& chart, int number, const CalculationResult& result);
 
 // The balancing torque over the crank angle, by both methods: the groups' curve drawn wide and

@@ -4,6 +4,7 @@
 #include "kinematics/Angles.h"
 #include "kinematics/Errors.h"
 #include "kinematics/Grashof.h"
+#include "kinematics/ComputationProgress.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/Quantities.h"
 #include "kinematics/ResultPositions.h"
@@ -14,6 +15,13 @@
 #include "report/DynamicsCharts.h"
 #include "report/DynamicsFigures.h"
 #include "report/Pictures.h"
+#include "report/ChosenPositions.h"
+#include "report/SheetPainting.h"
+#include "report/SheetParts.h"
+#include "views/AccelerationPlanDrawing.h"
+#include "views/ForcePlanDrawing.h"
+#include "views/MechanismDrawing.h"
+#include "views/PlanCanvas.h"
 
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -22,8 +30,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -43,6 +53,7 @@ constexpr TextPixels kPixels{20, 15, 13, 11, 12, 6};
 constexpr double kFooterHeight = 24;
 constexpr double kSectionGap = 14;
 constexpr double kCellPadding = 4;
+constexpr int kPlanMargin = 12;  // pixels around a fitted plan
 
 const char* const kTextFamily = "Liberation Sans";
 const char* const kTableFamily = "Liberation Sans Narrow";
@@ -58,6 +69,14 @@ QFont Font(const char* family, int pixels, bool bold = false)
 QString Number(double x)
 {
     return QString::fromStdString(FormatGeneral(x));
+}
+
+// An angle in degrees with two decimals, decimal comma whatever the locale: "54,83".
+QString TwoDecimals(double x)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 2);
+    return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer)).replace(u'.', u',');
 }
 
 QString Metres(double x)
@@ -107,6 +126,15 @@ public:
     }
     void Finish() { DrawFooter(); }
 
+    // How far the report has got: the sections done and the share of the current one.
+    void SetProgress(const std::function<void(double)>* progress, int sections)
+    {
+        progress_ = progress;
+        sections_ = sections;
+    }
+    void SectionDone() { Report(++section_, 0); }
+    void Within(double share) { Report(section_, share); }
+
     // Wrapped text across the page width.
     void Paragraph(const QString& text, const QFont& font, double gapAfter = 4)
     {
@@ -134,8 +162,17 @@ private:
         painter_.restore();
     }
 
+    void Report(int section, double share)
+    {
+        if (progress_ && *progress_ && sections_ > 0)
+            (*progress_)(std::min(1.0, (section + share) / sections_));
+    }
+
     QPainter& painter_;
     QPagedPaintDevice& device_;
+    const std::function<void(double)>* progress_ = nullptr;
+    int sections_ = 0;
+    int section_ = 0;
     double scale_ = 1;
     double width_ = 0;
     double height_ = 0;
@@ -201,8 +238,22 @@ void DrawRow(QPainter& painter, const std::vector<double>& widths, double y, dou
     }
 }
 
-void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColumn>& columns, int rows)
+void DrawTable(PageFlow& flow, const QString& caption, const std::vector<TableColumn>& allColumns, int allRows)
 {
+    // A long table shows every k-th position and says so; the CSV keeps them all.
+    const int step = ReportTableStep(allRows);
+    std::vector<TableColumn> columns = allColumns;
+    int rows = allRows;
+    QString title = caption;
+    if (step > 1) {
+        for (TableColumn& column : columns)
+            column.cell = [cell = column.cell, step](int r) { return cell(r * step); };
+        rows = (allRows + step - 1) / step;
+        title += QStringLiteral(" (каждое %1-е положение из %2, строк: %3; все положения — в таблице CSV)")
+                     .arg(step)
+                     .arg(allRows)
+                     .arg(rows);
+    }
     QPainter& painter = flow.Painter();
     std::vector<double> widths;
     const QFont font = FittingTableFont(painter, columns, rows, flow.Width(), widths);
@@ -230,6 +281,9 @@ void DrawTable(PageFlow& flow, const QString& title, const std::vector<TableColu
         }
         DrawRow(painter, widths, flow.Y(), rowHeight, [&](std::size_t c) { return columns[c].cell(r); }, false);
         flow.Advance(rowHeight);
+        constexpr int kRowsBetweenReports = 20;
+        if (r % kRowsBetweenReports == 0)
+            flow.Within(static_cast<double>(r) / rows);
     }
     flow.Advance(kSectionGap);
 }
@@ -292,23 +346,47 @@ void DrawInputSection(PageFlow& flow, const CalculationResult& r, const QDate& d
     flow.Paragraph(QStringLiteral("Число положений кривошипа: N = %1").arg(k.solved.PositionCount), text, kSectionGap);
 
     flow.Paragraph(QStringLiteral("Выбор длины коромысла"), heading);
-    flow.Paragraph(k.lbcChosen ? QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, "
-                                                 "при которой скорость ползуна E наибольшая:")
-                               : QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась "
-                                                "прежней:"),
-                   text, 2);
+    const StudyOutcome& outcome = k.studyOutcome;
+    QString choice;
+    if (k.lbcChosen)
+        choice = QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, при которой скорость "
+                                "ползуна E наибольшая:");
+    else if (outcome.choice == StudyChoice::Found)
+        choice = QStringLiteral("Подбор длины коромысла выключен: исследование выбрало бы Lbc = %1, но механизм "
+                                "рассчитан с введённой длиной:")
+                     .arg(Metres(outcome.choiceLbc));
+    else if (outcome.choice == StudyChoice::AllJammed)
+        choice = QStringLiteral("Все завершённые расчёты исследования (%1) заклинивают механизм; длина коромысла "
+                                "осталась введённой:")
+                     .arg(outcome.jammedLengths);
+    else
+        choice = QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась прежней:");
+    flow.Paragraph(choice, text, 2);
+    if (outcome.jammedLengths > 0 && outcome.choice == StudyChoice::Found)
+        flow.Paragraph(QStringLiteral("Пропущено длин, при которых механизм заклинивает (угол передачи ближе 1° "
+                                      "к 0° или 180°): %1.")
+                           .arg(outcome.jammedLengths),
+                       text, 2);
     flow.Paragraph(QStringLiteral("Принятая длина коромысла: Lbc = %1").arg(Metres(k.solved.Lbc)), text, 2);
     flow.Paragraph(QStringLiteral("Таблица, диаграммы и рисунки ниже построены для этой длины коромысла."), text,
                    kSectionGap);
 
     flow.Paragraph(QStringLiteral("Мёртвые положения механизма"), heading);
+    // The exact extremes of the mechanism solved; the list below is the 1° scan of another rocker.
+    if (const MechanismCharacteristics* c = k.TurningCharacteristics())
+        flow.Paragraph(QStringLiteral("Крайние положения ползуна: %1°, %2°")
+                           .arg(TwoDecimals(Degrees(c->Extreme1)), TwoDecimals(Degrees(c->Extreme2))),
+                       text, 2);
     const std::vector<double> deadAngles = k.DeadAngles();
     if (deadAngles.empty()) {
-        flow.Paragraph(QStringLiteral("Мёртвых положений не найдено."), text, kSectionGap);
+        flow.Paragraph(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = %1 мёртвых положений не нашёл.")
+                           .arg(Metres(k.scanLbc)),
+                       text, kSectionGap);
         return;
     }
-    flow.Paragraph(QStringLiteral("Углы поворота кривошипа, при которых скорость ползуна E меньше 0,001 м/с "
-                                  "(по расчёту с введённой длиной коромысла):"),
+    flow.Paragraph(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = %1 (введённая длина коромысла): углы, "
+                                  "при которых скорость ползуна E меньше 0,001 м/с:")
+                       .arg(Metres(k.scanLbc)),
                    text, 2);
     for (std::size_t i = 0; i < deadAngles.size(); ++i)
         flow.Paragraph(QStringLiteral("%1) %2 рад = %3°")
@@ -328,7 +406,7 @@ void DrawSection(PageFlow& flow, const QString& title, const QStringList& lines)
 }
 
 // The mechanism's characteristics, next to the input.
-void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k)
+void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k, double omega1)
 {
     QStringList lines;
     const MechanismCharacteristics& c = k.characteristics;
@@ -343,8 +421,25 @@ void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k)
               << QStringLiteral("Коэффициент изменения средней скорости: K = %1").arg(Number(c.TimeRatio))
               << QStringLiteral("Угол передачи: γmin = %1°, γmax = %2°")
                      .arg(Number(Degrees(c.GammaMin)), Number(Degrees(c.GammaMax)))
+              << QStringLiteral("Наименьший угол передачи μmin = %1° (острый угол μ = min(γ, 180° − γ))")
+                     .arg(Number(Degrees(c.MuMin)))
               << QStringLiteral("Крайние положения ползуна при углах поворота кривошипа %1° и %2°")
-                     .arg(Number(Degrees(c.Extreme1)), Number(Degrees(c.Extreme2)));
+                     .arg(Number(Degrees(c.Extreme1)), Number(Degrees(c.Extreme2)))
+              << QStringLiteral("Наибольшая скорость ползуна: %1 м/с при ω1 = %2 рад/с")
+                     .arg(Number(c.MaxSpeed * omega1), Number(omega1));
+        if (c.Reversals.size() > 2) {
+            QStringList angles;
+            for (const double phi : c.Reversals)
+                angles << TwoDecimals(Degrees(phi)) + QStringLiteral("°");
+            const std::size_t n = c.Reversals.size();
+            const bool few = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+            lines << QStringLiteral("Ползун меняет направление %1 %3 за оборот: при φ = %2. Ход H — между самым "
+                                    "низким и самым высоким положениями; рабочий ход — более длинный из двух поворотов "
+                                    "кривошипа между ними (K = φраб / φхол), и Fс действует на всём рабочем ходе, "
+                                    "в том числе там, где ползун временно идёт назад.")
+                         .arg(QString::number(n), angles.join(QStringLiteral(", ")),
+                              few ? QStringLiteral("раза") : QStringLiteral("раз"));
+        }
     }
     DrawSection(flow, QStringLiteral("Характеристики механизма"), lines);
 }
@@ -404,10 +499,12 @@ void DrawCharts(PageFlow& flow, const ReportInput& input)
 
 void DrawDrawings(PageFlow& flow, const ReportInput& input)
 {
-    if (input.velocityPlan.isNull() && input.mechanismDrawing.isNull())
+    const KinematicsResult& k = input.result->Kinematics();
+    const int rows = k.diagrams.Rows();
+    if (rows == 0 || input.drawnPosition < 0 || input.drawnPosition >= rows)
         return;
-    const QSizeF plan = input.velocityPlan.size();
-    const QSizeF mechanism = input.mechanismDrawing.size();
+    const QSizeF plan(kVelocityPlanWidth, kDrawingHeight);
+    const QSizeF mechanism(kMechanismPictureWidth, kDrawingHeight);
     const double totalWidth = plan.width() + mechanism.width();
     const double factor = std::min(1.5, flow.Width() / std::max(1.0, totalWidth));
     const double height = std::max(plan.height(), mechanism.height()) * factor;
@@ -418,18 +515,137 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
                        .arg(input.drawnPosition)
                        .arg(degrees),
                    heading, 6);
-    double x = 0;
-    for (const QImage* image : {&input.velocityPlan, &input.mechanismDrawing}) {
-        if (image->isNull())
-            continue;
-        const QRectF target(x, flow.Y(), image->width() * factor, image->height() * factor);
-        flow.Painter().drawImage(target, *image);
-        flow.Painter().drawRect(target);
-        x += target.width();
-    }
+    // The window's two pictures painted again as vectors, their origin at the picture's centre.
+    const PositionArrays& arrays = k.diagrams.positions;
+    QPainter& painter = flow.Painter();
+    const QRectF planBox(0, flow.Y(), plan.width() * factor, plan.height() * factor);
+    DrawFitted(painter, planBox, plan, [&](QPainter& p) {
+        p.translate(kVelocityPlanWidth / 2, kDrawingHeight / 2);
+        PaintVelocityPlan(p, arrays, input.drawnPosition, input.planScale);
+    });
+    painter.drawRect(planBox);
+    const QRectF mechanismBox(planBox.right(), flow.Y(), mechanism.width() * factor, mechanism.height() * factor);
+    DrawFitted(painter, mechanismBox, mechanism, [&](QPainter& p) {
+        p.translate(kMechanismPictureWidth / 2, kDrawingHeight / 2);
+        const QRect bounds(-kMechanismPictureWidth / 2, -kDrawingHeight / 2, kMechanismPictureWidth, kDrawingHeight);
+        PaintPathPoints(p, arrays, rows, k.solved, input.positionScale, bounds);
+        PaintMechanism(p, arrays, input.drawnPosition, k.solved, input.positionScale);
+    });
+    painter.drawRect(mechanismBox);
     flow.Advance(height + 4);
     flow.Paragraph(QStringLiteral("Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
                    Font(kTextFamily, kPixels.text), kSectionGap);
+}
+
+// The pixels per unit at which a plan of `points` fills `size` (less the scale bar) with a margin:
+// one over the smallest round factor that fits.
+double FittedScale(const std::vector<PlanVector>& points, QSize size)
+{
+    return FittingPlanScale(points, PlanArea(size).size(), kPlanMargin);
+}
+
+// The acceleration plan, the force plan of the group 2-3 and the lever of each chosen position.
+void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
+{
+    const CalculationResult& r = *input.result;
+    const KinematicsResult& k = r.Kinematics();
+    if (!k.diagrams.HasAccelerations())
+        return;
+    const std::pair<int, int> chosen = ChosenPositions(r, input.planPositions);
+    const QFont heading = Font(kTextFamily, kPixels.heading, true);
+    const QFont text = Font(kTextFamily, kPixels.text);
+    const QSize picture(335, 340);
+    const bool forces = r.forces.computed;
+    const int count = forces ? 3 : 1;
+    const double gap = 8;
+    const double width = (flow.Width() - gap * (count - 1)) / count;
+    const double factor = width / picture.width();
+    const double height = picture.height() * factor;
+    flow.NewPage();
+    flow.Paragraph(QStringLiteral("Планы выбранных положений"), heading, 6);
+    const AccelerationArrays& a = k.diagrams.accelerations;
+    for (const int n : {chosen.first, chosen.second}) {
+        const int row = SheetPositionRow(n);
+        if (row >= static_cast<int>(a.Size()))
+            continue;
+        const auto at = static_cast<std::size_t>(row);
+        flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
+        QString title = QStringLiteral("Положение %1 (φ = %2°)").arg(n).arg(30 * n);
+        if (forces && at < r.forces.diagramDetail.size())
+            title += r.forces.diagramDetail[at].Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход");
+        flow.Paragraph(title, heading, 4);
+        QPainter& painter = flow.Painter();
+        const AccelerationPlan plan = AccelerationPlanAt(a, at, r.input.loads.Omega1);
+        const std::vector<PlanVector> points{plan.a, plan.b, plan.d, plan.e, plan.a + plan.nBA, plan.nBC, plan.d + plan.nED};
+        const QRectF first(0, flow.Y(), width, height);
+        DrawFitted(painter, first, picture, [&](QPainter& p) {
+            p.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
+            PaintAccelerationPlan(p, picture, plan, FittedScale(points, picture));
+        });
+        painter.drawRect(first);
+        if (forces && at < r.forces.diagramDetail.size()) {
+            const ForcePlan group = GroupPlan(r.forces.diagramDetail[at], a.Theta2[at], a.Theta3[at]);
+            const QRectF second(width + gap, flow.Y(), width, height);
+            DrawFitted(painter, second, picture, [&](QPainter& p) {
+                p.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
+                PaintForcePlan(p, picture, group, FittedScale(ChainPoints(group), picture));
+            });
+            painter.drawRect(second);
+            // The lever in millimetres of its own little sheet, painted into the third box.
+            const QRectF third(2 * (width + gap), flow.Y(), width, height);
+            constexpr double kLeverMm = 90;
+            SheetDrawing lever(kLeverMm, kLeverMm * height / width);
+            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, row, 2.5, nullptr);
+            painter.save();
+            painter.translate(third.topLeft());
+            painter.scale(width / lever.Width(), width / lever.Width());
+            PaintSheet(painter, lever);
+            painter.restore();
+            painter.drawRect(third);
+        }
+        flow.Advance(height + 4);
+    }
+    flow.Paragraph(forces ? QStringLiteral("Слева — план ускорений, в середине — план сил группы 2–3, справа — рычаг "
+                                           "Жуковского; масштабы подписаны на рисунках.")
+                          : QStringLiteral("План ускорений; масштаб подписан на рисунке."),
+                   text, kSectionGap);
+}
+
+// The first page: the university, the work, who made it and for whom, the variant and the date.
+void DrawTitlePage(PageFlow& flow, const ReportInput& input, const QDate& date)
+{
+    const ReportTitle& t = input.title;
+    const QFont text = Font(kTextFamily, kPixels.text + 2);
+    const QFont title = Font(kTextFamily, kPixels.title + 4, true);
+    const auto blank = [](const QString& s) { return s.isEmpty() ? QStringLiteral("________________________") : s; };
+    QPainter& painter = flow.Painter();
+    painter.setFont(text);
+    painter.drawText(QRectF(0, 0, flow.Width(), 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     t.university.isEmpty() ? QStringLiteral("Учебное заведение: ________________________")
+                                            : t.university);
+    painter.setFont(title);
+    painter.drawText(QRectF(0, 260, flow.Width(), 120), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("Курсовой проект по теории механизмов и машин\n\n") + QString::fromUtf8(kReportTitle));
+    painter.setFont(text);
+    const Mechanism& m = input.result->Kinematics().solved;
+    const QString variant = (t.variant.isEmpty() ? QString() : t.variant + QStringLiteral(": "))
+                            + QStringLiteral("Loa = %1 м, Lab = %2 м, Lbc = %3 м, Lde = %4 м, Loc = %5 м")
+                                  .arg(Number(m.Loa), Number(m.Lab), Number(m.Lbc), Number(m.Lde), Number(m.Loc));
+    const QString lines[] = {
+        QStringLiteral("Вариант: ") + variant,
+        QStringLiteral("Выполнил: ") + blank(t.student),
+        QStringLiteral("Группа: ") + blank(t.group),
+        QStringLiteral("Проверил: ") + blank(t.teacher),
+        QStringLiteral("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
+    };
+    double y = 520;
+    for (const QString& line : lines) {
+        const QRectF box(flow.Width() * 0.35, y, flow.Width() * 0.65, 1e4);
+        const QRectF needed = painter.boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, line);
+        painter.drawText(box, Qt::AlignLeft | Qt::TextWordWrap, line);
+        y += needed.height() + 12;
+    }
+    flow.NewPage();
 }
 
 QString YesNo(bool value)
@@ -457,9 +673,12 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
                        "(у шатуна — точка D), момент инерции m·l²/12.")
             .arg(Number(p.LinearMass)),
         QStringLiteral("Масса ползуна E: m5 = %1 кг.").arg(Number(p.SliderMass)),
-        QStringLiteral("Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
-                       "рабочем ходе и равна нулю на холостом.")
-            .arg(Number(p.Resistance)),
+        r.Kinematics().TurningCharacteristics()
+            ? QStringLiteral("Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
+                             "рабочем ходе и равна нулю на холостом.")
+                  .arg(Number(p.Resistance))
+            : QStringLiteral("Сила полезного сопротивления не приложена (Fс = 0): кривошип не проворачивается на "
+                             "полный оборот, поэтому рабочий ход ползуна не определён."),
         QStringLiteral("Сила тяжести (g = 9,81 м/с²) %1; трения нет.").arg(YesNo(p.Gravity)),
         QStringLiteral("Кривошип вращается против часовой стрелки с постоянной угловой скоростью ω1 = %1 рад/с.")
             .arg(Number(p.Omega1)),
@@ -609,6 +828,11 @@ void DrawSolutionSections(PageFlow& flow, const ReportInput& input)
 
 }  // namespace
 
+int ReportTableStep(int rows)
+{
+    return rows <= kLongestReportTable ? 1 : (rows + kLongestReportTable - 1) / kLongestReportTable;
+}
+
 QString TableCellText(double value)
 {
     constexpr int kTableDecimals = 3;  // the window's table rounds positive values so
@@ -621,24 +845,33 @@ int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::black);
     PageFlow flow(painter, device);
-    DrawInputSection(flow, r, input.date.isValid() ? input.date : QDate::currentDate());
+    constexpr int kSections = 4;
+    flow.SetProgress(&input.progress, kSections);
+    const QDate date = input.date.isValid() ? input.date : QDate::currentDate();
+    DrawTitlePage(flow, input, date);
+    DrawInputSection(flow, r, date);
     // The mechanism's characteristics belong next to the input; later quantities follow the table.
-    DrawCharacteristics(flow, r.Kinematics());
+    DrawCharacteristics(flow, r.Kinematics(), r.input.loads.Omega1);
+    flow.SectionDone();
     DrawTables(flow, r.Kinematics());
+    flow.SectionDone();
     DrawCharts(flow, input);
     DrawDrawings(flow, input);
+    DrawChosenPlans(flow, input);
     DrawLaterFaults(flow, r.Kinematics());
+    flow.SectionDone();
     DrawForceSection(flow, r);
     DrawDynamicsSection(flow, r);
     DrawStructureSection(flow, input);
     DrawSolutionSections(flow, input);
     flow.Finish();
+    flow.SectionDone();
     return flow.Page();
 }
 
-bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+FileWriter ReportPdfWriter(const ReportInput& input, int* pages)
 {
-    return WriteFileAtomically(path, [&](QIODevice& device, QString& reason) {
+    return [&input, pages](QIODevice& device, QString& reason) {
         QPdfWriter writer(&device);
         writer.setResolution(static_cast<int>(kLayoutDpi));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -651,7 +884,14 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString& erro
             reason = QStringLiteral("не удалось начать документ PDF.");
             return false;
         }
-        const int count = PaintReport(painter, writer, input);
+        int count = 0;
+        try {
+            count = PaintReport(painter, writer, input);
+        } catch (const ComputationCancelled&) {
+            painter.end();
+            reason = QStringLiteral("запись отменена.");
+            return false;
+        }
         if (!painter.end()) {
             reason = QStringLiteral("не удалось завершить документ PDF.");
             return false;
@@ -659,5 +899,10 @@ bool WriteReportPdf(const ReportInput& input, const QString& path, QString& erro
         if (pages)
             *pages = count;
         return true;
-    }, error);
+    };
+}
+
+bool WriteReportPdf(const ReportInput& input, const QString& path, QString& error, int* pages)
+{
+    return WriteFileAtomically(path, ReportPdfWriter(input, pages), error);
 }

@@ -1,8 +1,71 @@
 #include "report/VariantTable.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The text of `bytes` by its byte-order mark (UTF-8, UTF-16 LE or BE), UTF-8 without one.
+QString DecodedText(const QByteArray& bytes, QString& encoding)
+{
+    QStringDecoder::Encoding kind = QStringDecoder::Utf8;
+    qsizetype skip = 0;
+    encoding = QStringLiteral("UTF-8");
+    if (bytes.startsWith(kByteOrderMark)) {
+        skip = 3;
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        kind = QStringDecoder::Utf16LE;
+        encoding = QStringLiteral("UTF-16 LE");
+        skip = 2;
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        kind = QStringDecoder::Utf16BE;
+        encoding = QStringLiteral("UTF-16 BE");
+        skip = 2;
+    }
+    QStringDecoder decoder(kind, QStringDecoder::Flag::Stateless);
+    QString text = decoder(QByteArrayView(bytes).sliced(skip));
+    // Half of a pair of surrogates (a character cut in two) becomes U+FFFD, as a broken byte does.
+    bool broken = decoder.hasError();
+    if (!text.isValidUtf16()) {
+        broken = true;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar(QChar::ReplacementCharacter);
+        }
+    }
+    if (broken)
+        encoding += QStringLiteral(" с ошибками");
+    else if (kind == QStringDecoder::Utf8 && bytes.contains('\0'))
+        encoding = QStringLiteral("похоже на UTF-16 без метки порядка байтов");
+    return text;
+}
+
+// The kinds of line end the text holds, as the messages name them: "CR LF", "LF", "CR".
+QString LineEnds(const QString& text)
+{
+    bool crlf = false, lf = false, cr = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            crlf = true;
+            ++i;
+        } else if (text[i] == u'\r') {
+            cr = true;
+        } else if (text[i] == u'\n') {
+            lf = true;
+        }
+    }
+    QStringList kinds;
+    if (crlf)
+        kinds << QStringLiteral("CR LF");
+    if (lf)
+        kinds << QStringLiteral("LF");
+    if (cr)
+        kinds << QStringLiteral("CR");
+    return kinds.isEmpty() ? QStringLiteral("нет") : kinds.join(QStringLiteral(", "));
+}
 
 // The separator the header line (the first that is not blank) holds: ";" before a tab before ",".
 QChar DetectSeparator(const QString& text)
@@ -119,10 +182,8 @@ int VariantTable::Column(const QString& name) const
 
 bool ParseVariantTable(const QByteArray& bytes, VariantTable& table)
 {
-    QByteArray body = bytes;
-    if (body.startsWith(kByteOrderMark))
-        body.remove(0, 3);
-    const QString text = QString::fromUtf8(body);
+    const QString text = DecodedText(bytes, table.encoding);
+    table.lineEnds = LineEnds(text);
     const QChar separator = DetectSeparator(text);
     QList<VariantRecord> records = RecordReader(text, separator).Records();
     if (records.isEmpty())

@@ -2,7 +2,7 @@
 // The table of a group's variants that the batch mode reads: a header line and one record per
 // variant, as a spreadsheet saves it in any of its usual dialects.
 //
-//   - UTF-8, with or without the byte-order mark;
+//   - UTF-8, with or without the byte-order mark; UTF-16 (LE or BE) with its byte-order mark;
 //   - records end at CRLF, LF or CR (a line that holds nothing but blanks is no record);
 //   - fields are separated by ";", a tab or "," -- the first of these the header line holds, in
 //     that order;
@@ -27,6 +27,8 @@ struct VariantTable {
     QChar separator;
     VariantRecord header;
     QList<VariantRecord> records;  // after the header, in file order
+    QString encoding;    // as found, for the messages: "UTF-8", "UTF-16 LE", "UTF-8 с ошибками", ...
+    QString lineEnds;    // the kinds of line end found: "CR LF", "LF, CR", "нет"
 
     // The column whose header reads `name` (blanks around it ignored, any letter case); -1 when none.
     int Column(const QString& name) const;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  poppler-utils
+  poppler-utils python3-ezdxf
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg-dev libjpeg62-turbo
   fonts-dejavu-core fonts-liberation

@@ -48,11 +48,18 @@ AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, 
 DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, double scale)
 {
     BlankPicture(picture);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    return PaintAccelerationPlan(painter, picture.size(), plan, scale);
+}
+
+DrawnPlan PaintAccelerationPlan(QPainter& painter, QSize size, const AccelerationPlan& plan, double scale)
+{
     const PlanVector pole{};
     const PlanVector n1 = plan.a + plan.nBA;
     const PlanVector n2 = plan.nBC;
     const PlanVector n3 = plan.d + plan.nED;
-    const PlanFrame frame({pole, plan.a, plan.b, plan.d, plan.e, n1, n2, n3}, scale, PlanArea(picture.size()).size());
+    const PlanFrame frame({pole, plan.a, plan.b, plan.d, plan.e, n1, n2, n3}, scale, PlanArea(size).size());
 
     const auto p = frame.Pixel(pole);
     const auto a = frame.Pixel(plan.a);
@@ -63,8 +70,6 @@ DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, do
     const auto pn2 = frame.Pixel(n2);
     const auto pn3 = frame.Pixel(n3);
 
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing, false);
     const auto arrow = [&painter](const std::optional<QPoint>& from, const std::optional<QPoint>& to,
                                   const QColor& colour, int width) {
         if (from && to)
@@ -96,9 +101,9 @@ DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, do
     for (const auto& [point, text] : letters)
         if (*point)
             drawn.labels.push_back({**point, QString::fromUtf8(text)});
-    drawn.boxes = PlaceLabels(drawn.labels, PlanFont(), p.value_or(QPoint()), PlanArea(picture.size()));
+    drawn.boxes = PlaceLabels(drawn.labels, PlanFont(), p.value_or(QPoint()), PlanArea(size));
     DrawLabels(painter, drawn.labels, drawn.boxes);
 
-    DrawScaleBar(painter, picture.size(), QStringLiteral("a"), scale, QStringLiteral("м/с²"));
+    DrawScaleBar(painter, size, QStringLiteral("a"), scale, QStringLiteral("м/с²"));
     return drawn;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QImage;
+class QPainter;
 
 // Plan vectors in m/s² (x to the right, y upwards).
 struct AccelerationPlan {
@@ -35,3 +36,5 @@ AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, 
 
 // Blanks `picture` and draws the plan at `scale` pixels per m/s², with the scale bar.
 DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, double scale);
+// The same plan through any painter onto a picture of `size`, without blanking it.
+DrawnPlan PaintAccelerationPlan(QPainter& painter, QSize size, const AccelerationPlan& plan, double scale);

@@ -73,15 +73,20 @@ std::vector<PlanVector> ChainPoints(const ForcePlan& plan)
 DrawnPlan DrawForcePlan(QImage& picture, const ForcePlan& plan, double scale)
 {
     BlankPicture(picture);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    return PaintForcePlan(painter, picture.size(), plan, scale);
+}
+
+DrawnPlan PaintForcePlan(QPainter& painter, QSize size, const ForcePlan& plan, double scale)
+{
     const std::vector<PlanVector> points = ChainPoints(plan);
-    const PlanFrame frame(points, scale, PlanArea(picture.size()).size());
+    const PlanFrame frame(points, scale, PlanArea(size).size());
     std::vector<std::optional<QPoint>> pixels;
     pixels.reserve(points.size());
     for (const PlanVector& p : points)
         pixels.push_back(frame.Pixel(p));
 
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing, false);
     DrawnPlan drawn;
     long long sumX = 0, sumY = 0, counted = 0;
 
@@ -108,9 +113,9 @@ DrawnPlan DrawForcePlan(QImage& picture, const ForcePlan& plan, double scale)
 
     // Letters go outwards, away from the middle of the polygon.
     const QPoint centre = counted > 0 ? QPoint(static_cast<int>(sumX / counted), static_cast<int>(sumY / counted))
-                                      : PlanArea(picture.size()).center();
-    drawn.boxes = PlaceLabels(drawn.labels, PlanFont(), centre, PlanArea(picture.size()));
+                                      : PlanArea(size).center();
+    drawn.boxes = PlaceLabels(drawn.labels, PlanFont(), centre, PlanArea(size));
     DrawLabels(painter, drawn.labels, drawn.boxes);
-    DrawScaleBar(painter, picture.size(), QStringLiteral("F"), scale, QStringLiteral("Н"));
+    DrawScaleBar(painter, size, QStringLiteral("F"), scale, QStringLiteral("Н"));
     return drawn;
 }

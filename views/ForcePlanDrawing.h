@@ -12,6 +12,7 @@
 #include <vector>
 
 class QImage;
+class QPainter;
 
 struct ForceChainLink {
     QString name;        // "G2", "Fи2", "R12τ", ...
@@ -42,3 +43,5 @@ std::vector<PlanVector> ChainPoints(const ForcePlan& plan);
 // Blanks `picture` and draws the plan at `scale` pixels per newton, with the scale bar. Links
 // shorter than a pixel get neither arrow nor letter.
 DrawnPlan DrawForcePlan(QImage& picture, const ForcePlan& plan, double scale);
+// The same plan through any painter onto a picture of `size`, without blanking it.
+DrawnPlan PaintForcePlan(QPainter& painter, QSize size, const ForcePlan& plan, double scale);

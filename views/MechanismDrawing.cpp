@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -58,13 +60,11 @@ const LabelFont& LabelFontInUse()
     return labelFont;
 }
 
-// Position i of the arrays, with the picture's origin moved to its centre for drawing it; none
-// (and nothing moved) for an index outside the arrays.
-std::optional<std::size_t> StartDrawing(TImage& image, const PositionArrays& arrays, int i)
+// Position i of the arrays; none for an index outside them.
+std::optional<std::size_t> Position(const PositionArrays& arrays, int i)
 {
     if (i < 0 || static_cast<std::size_t>(i) >= arrays.Size())
         return std::nullopt;
-    image.MoveOriginToCentre();
     return static_cast<std::size_t>(i);
 }
 
@@ -75,33 +75,53 @@ Pixel Shifted(const Pixel& p, int dx, int dy)
     return *p + QPoint(dx, dy);
 }
 
-// A painter on the image's bitmap with the canvas state: origin, pen, brush, font.
-class CanvasPainter : public QPainter {
+// What a canvas keeps from one drawing to the next: a bitmap's lives in its TImage, a vector
+// device's only for the drawing.
+struct CanvasState {
+    QColor penColour = Qt::black;
+    int penWidth = 1;
+    QColor fontColour = Qt::black;
+    QFont font;
+    QColor brushColour = Qt::white;
+};
+
+CanvasState StateOf(const TImage& image)
+{
+    return {image.PenColor, image.PenWidth, image.FontColor, image.Font, image.BrushColor};
+}
+
+void Keep(TImage& image, const CanvasState& state)
+{
+    image.PenColor = state.penColour;
+    image.PenWidth = state.penWidth;
+    image.FontColor = state.fontColour;
+    image.Font = state.font;
+    image.BrushColor = state.brushColour;
+}
+
+// A painter with the canvas state: pen, brush, font. Coordinates are the drawing's, the origin at
+// the picture's centre.
+class Canvas {
 public:
-    explicit CanvasPainter(TImage& image) : QPainter(&image.Picture()), image_(image)
+    Canvas(QPainter& painter, CanvasState& state) : painter_(painter), state_(state)
     {
-        setRenderHint(QPainter::Antialiasing, false);
-        translate(image.Origin);
-        setBrush(image.BrushColor);
+        painter_.setBrush(state_.brushColour);
         ApplyPen();
-        setFont(image.Font);
+        painter_.setFont(state_.font);
     }
-    ~CanvasPainter() { image_.Changed(); }
-    CanvasPainter(const CanvasPainter&) = delete;
-    CanvasPainter& operator=(const CanvasPainter&) = delete;
 
     void SetPen(const QColor& colour, int width)
     {
-        image_.PenColor = colour;
-        image_.PenWidth = width;
+        state_.penColour = colour;
+        state_.penWidth = width;
         ApplyPen();
     }
 
     void SetLabelFont()
     {
-        image_.Font = LabelFontInUse().font;
-        image_.FontColor = kLabelColour;
-        setFont(image_.Font);
+        state_.font = LabelFontInUse().font;
+        state_.fontColour = kLabelColour;
+        painter_.setFont(state_.font);
     }
 
     // Text with its top-left corner at `corner`, on an opaque box of the brush colour.
@@ -109,37 +129,224 @@ public:
     {
         if (!corner)
             return;
-        const QFontMetrics metrics = fontMetrics();
-        fillRect(QRect(corner->x(), corner->y(), metrics.horizontalAdvance(text), metrics.height()),
-                 image_.BrushColor);
-        const QPen linePen = pen();
-        QPainter::setPen(image_.FontColor);
-        drawText(corner->x(), corner->y() + metrics.ascent(), text);
-        QPainter::setPen(linePen);
+        // The screen's metrics wherever it is painted, so a PDF's letters sit where the window's do.
+        const QFontMetrics metrics(state_.font);
+        painter_.fillRect(QRect(corner->x(), corner->y(), metrics.horizontalAdvance(text), metrics.height()),
+                          state_.brushColour);
+        const QPen linePen = painter_.pen();
+        painter_.setPen(state_.fontColour);
+        painter_.drawText(corner->x(), corner->y() + metrics.ascent(), text);
+        painter_.setPen(linePen);
     }
 
     void Line(const Pixel& from, const Pixel& to)
     {
         if (from && to)
-            drawLine(*from, *to);
+            painter_.drawLine(*from, *to);
     }
 
     // An ellipse in the box of the given radius centred on the point, filled with the brush.
     void Ring(const Pixel& centre, int radius)
     {
         if (centre)
-            drawEllipse(QRect(centre->x() - radius, centre->y() - radius, 2 * radius, 2 * radius));
+            painter_.drawEllipse(QRect(centre->x() - radius, centre->y() - radius, 2 * radius, 2 * radius));
     }
 
 private:
     void ApplyPen()
     {
-        QPainter::setPen(QPen(image_.PenColor, std::max(1, image_.PenWidth), Qt::SolidLine,
-                              Qt::RoundCap, Qt::RoundJoin));
+        painter_.setPen(QPen(state_.penColour, std::max(1, state_.penWidth), Qt::SolidLine, Qt::RoundCap,
+                             Qt::RoundJoin));
     }
 
-    TImage& image_;
+    QPainter& painter_;
+    CanvasState& state_;
 };
+
+// Letters beside their points: each at its usual corner, moved round its point only where it would
+// cover a letter placed before it or another joint's ring.
+class LabelPlacer {
+public:
+    explicit LabelPlacer(const QFont& font) : metrics_(font) {}
+
+    void AddRing(const Pixel& centre, int radius)
+    {
+        if (centre)
+            rings_.push_back({*centre, QRect(centre->x() - radius, centre->y() - radius, 2 * radius + 1, 2 * radius + 1)});
+    }
+
+    // The corner for `text` naming `point`, `usual` its corner's offset from the point. The
+    // usual corner comes first, so a drawing whose letters had room keeps every pixel.
+    Pixel Place(const Pixel& point, QPoint usual, const QString& text)
+    {
+        if (!point)
+            return std::nullopt;
+        const QSize size(metrics_.horizontalAdvance(text), metrics_.height());
+        const int w = size.width();
+        const int h = size.height();
+        const QPoint offsets[] = {usual, {7, -h + 4}, {7, 7}, {-w - 7, -h + 4}, {-w - 7, 7}, {-w / 2, -h - 7}, {-w / 2, 7}};
+        for (int distance = 1; distance <= 3; ++distance) {
+            for (const QPoint offset : offsets) {
+                const QPoint corner = *point + (offset == usual ? usual : offset * distance);
+                const QRect box(corner, size);
+                if (Free(box, *point)) {
+                    taken_.push_back(box);
+                    return corner;
+                }
+            }
+        }
+        const QPoint corner = *point + usual;
+        taken_.push_back(QRect(corner, size));
+        return corner;
+    }
+
+private:
+    bool Free(const QRect& box, QPoint own) const
+    {
+        for (const QRect& r : taken_)
+            if (r.intersects(box))
+                return false;
+        for (const auto& [centre, ring] : rings_)
+            if (centre != own && ring.intersects(box))
+                return false;
+        return true;
+    }
+
+    QFontMetrics metrics_;
+    std::vector<QRect> taken_;
+    std::vector<std::pair<QPoint, QRect>> rings_;
+};
+
+// Runs `paint` on a painter of the image's bitmap with its canvas state, origin at the centre.
+template <typename Paint>
+void OnBitmap(TImage& image, Paint paint)
+{
+    image.MoveOriginToCentre();
+    CanvasState state = StateOf(image);
+    {
+        QPainter painter(&image.Picture());
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.translate(image.Origin);
+        Canvas canvas(painter, state);
+        paint(canvas);
+    }
+    Keep(image, state);
+    image.Changed();
+}
+
+// Runs `paint` on any painter, leaving the painter as it was.
+template <typename Paint>
+void OnPainter(QPainter& painter, Paint paint)
+{
+    painter.save();
+    CanvasState state;
+    {
+        Canvas canvas(painter, state);
+        paint(canvas);
+    }
+    painter.restore();
+}
+
+void PaintPlan(Canvas& canvas, const PositionArrays& arrays, std::size_t at, double planScale)
+{
+    canvas.SetLabelFont();
+
+    const Pixel p = QPoint(0, 0);
+    const Pixel a = PlanMapping(arrays.PlanXa[at], arrays.PlanYa[at], planScale);
+    const Pixel b = PlanMapping(arrays.PlanXb[at], arrays.PlanYb[at], planScale);
+    const Pixel d = PlanMapping(arrays.PlanXd[at], arrays.PlanYd[at], planScale);
+    const Pixel e = PlanMapping(arrays.PlanXe[at], arrays.PlanYe[at], planScale);
+
+    canvas.Label(QPoint(3, 3), QStringLiteral("p,o,c"));
+    canvas.Label(a, QStringLiteral("a"));
+    canvas.Label(b, QStringLiteral("b"));
+    canvas.Label(d, QStringLiteral("d"));
+    canvas.Label(e, QStringLiteral("e"));
+
+    canvas.SetPen(kPlanColour, kPlanPenWidth);
+    canvas.Line(p, a);
+    canvas.Line(a, b);
+    canvas.Line(b, p);
+    canvas.Line(d, p);
+    canvas.Line(d, e);
+    canvas.Line(e, p);
+}
+
+// The pixels of the moving joints E, A, B and D in position `at`.
+struct JointPixels {
+    Pixel e, a, b, d;
+};
+
+JointPixels JointsAt(const PositionArrays& arrays, std::size_t at, const Mechanism& m, double positionScale)
+{
+    return {PositionMapping(-m.GuideOffset, arrays.Ye[at], positionScale),
+            PositionMapping(arrays.Xa[at], arrays.Ya[at], positionScale),
+            PositionMapping(arrays.Xb[at], arrays.Yb[at], positionScale),
+            PositionMapping(arrays.Xd[at], arrays.Yd[at], positionScale)};
+}
+
+// The six letters: each at its usual corner, moved only where it would cover a letter placed
+// before it or another joint's ring.
+std::vector<MechanismLetter> PlaceLetters(const Pixel& o, const Pixel& c, const JointPixels& j)
+{
+    LabelPlacer placer(LabelFontInUse().font);
+    for (const Pixel& ring : {o, c, j.e, j.a, j.b, j.d})
+        placer.AddRing(ring, kRingRadius);
+    const struct {
+        const Pixel& point;
+        QPoint usual;
+        const char* text;
+    } labels[] = {
+        {o, {0, 7}, "O"}, {c, {-7, 7}, "C"}, {j.e, {-17, 7}, "E"}, {j.a, {7, -7}, "A"}, {j.b, {7, -20}, "B"}, {j.d, {7, -20}, "D"},
+    };
+    const QFontMetrics metrics(LabelFontInUse().font);
+    std::vector<MechanismLetter> letters;
+    for (const auto& label : labels) {
+        const QString text = QString::fromLatin1(label.text);
+        if (const Pixel corner = placer.Place(label.point, label.usual, text))
+            letters.push_back({text, *label.point, QRect(*corner, QSize(metrics.horizontalAdvance(text), metrics.height()))});
+    }
+    return letters;
+}
+
+void PaintLinks(Canvas& canvas, const PositionArrays& arrays, std::size_t at, const Mechanism& m,
+                double positionScale)
+{
+    canvas.SetLabelFont();
+
+    const Pixel o = PositionMapping(0, 0, positionScale);
+    const Pixel c = PositionMapping(-m.Loc, 0, positionScale);
+    const auto [e, a, b, d] = JointsAt(arrays, at, m, positionScale);
+
+    for (const MechanismLetter& letter : PlaceLetters(o, c, {e, a, b, d}))
+        canvas.Label(letter.box.topLeft(), letter.text);
+
+    canvas.SetPen(kLinkColour, kLinkPenWidth);
+    canvas.Line(c, o);
+    canvas.Line(o, a);
+    canvas.Line(Shifted(e, 0, kGuideBelowE), Shifted(e, 0, -kGuideAboveE));
+    canvas.Line(c, b);
+    canvas.Line(b, a);
+    canvas.Line(d, e);
+
+    canvas.SetPen(kSupportColour, kSupportPenWidth);
+    canvas.Line(Shifted(o, -kSupportHalfBase, kSupportDepth), Shifted(o, kSupportHalfBase, kSupportDepth));
+    canvas.Line(Shifted(o, -kSupportLegFoot, kSupportDepth), Shifted(o, -kSupportLegTop, 0));
+    canvas.Line(Shifted(o, kSupportLegFoot, kSupportDepth), Shifted(o, kSupportLegTop, 0));
+    canvas.Ring(o, kRingRadius);
+
+    // The support under C stands on the frame line y = 0.
+    const Pixel cBase = c ? Pixel(QPoint(c->x(), 0)) : std::nullopt;
+    canvas.Line(Shifted(cBase, kSupportHalfBase, kSupportDepth), Shifted(cBase, -kSupportHalfBase, kSupportDepth));
+    canvas.Line(Shifted(cBase, kSupportLegFoot, kSupportDepth), Shifted(cBase, kSupportLegTop, 0));
+    canvas.Line(Shifted(cBase, -kSupportLegFoot, kSupportDepth), Shifted(cBase, -kSupportLegTop, 0));
+    canvas.Ring(c, kRingRadius);
+
+    canvas.Ring(e, kRingRadius);
+    canvas.Ring(a, kRingRadius);
+    canvas.Ring(b, kRingRadius);
+    canvas.Ring(d, kRingRadius);
+}
 
 }  // namespace
 
@@ -186,103 +393,47 @@ void ClearImage(TImage& image)
 
 void DrawVelocityPlan(TImage& image, const PositionArrays& arrays, int i, double planScale)
 {
-    const std::optional<std::size_t> at = StartDrawing(image, arrays, i);
-    if (!at)
-        return;
-    CanvasPainter canvas(image);
-    canvas.SetLabelFont();
-
-    const Pixel p = QPoint(0, 0);
-    const Pixel a = PlanMapping(arrays.PlanXa[*at], arrays.PlanYa[*at], planScale);
-    const Pixel b = PlanMapping(arrays.PlanXb[*at], arrays.PlanYb[*at], planScale);
-    const Pixel d = PlanMapping(arrays.PlanXd[*at], arrays.PlanYd[*at], planScale);
-    const Pixel e = PlanMapping(arrays.PlanXe[*at], arrays.PlanYe[*at], planScale);
-
-    canvas.Label(QPoint(3, 3), QStringLiteral("p,o,c"));
-    canvas.Label(a, QStringLiteral("a"));
-    canvas.Label(b, QStringLiteral("b"));
-    canvas.Label(d, QStringLiteral("d"));
-    canvas.Label(e, QStringLiteral("e"));
-
-    canvas.SetPen(kPlanColour, kPlanPenWidth);
-    canvas.Line(p, a);
-    canvas.Line(a, b);
-    canvas.Line(b, p);
-    canvas.Line(d, p);
-    canvas.Line(d, e);
-    canvas.Line(e, p);
+    if (const auto at = Position(arrays, i))
+        OnBitmap(image, [&](Canvas& canvas) { PaintPlan(canvas, arrays, *at, planScale); });
 }
 
-namespace {
-
-// The pixels of the moving joints E, A, B and D in position `at`.
-struct JointPixels {
-    Pixel e, a, b, d;
-};
-
-JointPixels JointsAt(const PositionArrays& arrays, std::size_t at, const Mechanism& m, double positionScale)
+void PaintVelocityPlan(QPainter& painter, const PositionArrays& arrays, int i, double planScale)
 {
-    return {PositionMapping(-m.GuideOffset, arrays.Ye[at], positionScale),
-            PositionMapping(arrays.Xa[at], arrays.Ya[at], positionScale),
-            PositionMapping(arrays.Xb[at], arrays.Yb[at], positionScale),
-            PositionMapping(arrays.Xd[at], arrays.Yd[at], positionScale)};
+    if (const auto at = Position(arrays, i))
+        OnPainter(painter, [&](Canvas& canvas) { PaintPlan(canvas, arrays, *at, planScale); });
 }
-
-}  // namespace
 
 void DrawMechanism(TImage& image, const PositionArrays& arrays, int i, const Mechanism& m,
                    double positionScale)
 {
-    const std::optional<std::size_t> at = StartDrawing(image, arrays, i);
+    if (const auto at = Position(arrays, i))
+        OnBitmap(image, [&](Canvas& canvas) { PaintLinks(canvas, arrays, *at, m, positionScale); });
+}
+
+void PaintMechanism(QPainter& painter, const PositionArrays& arrays, int i, const Mechanism& m,
+                    double positionScale)
+{
+    if (const auto at = Position(arrays, i))
+        OnPainter(painter, [&](Canvas& canvas) { PaintLinks(canvas, arrays, *at, m, positionScale); });
+}
+
+std::vector<MechanismLetter> MechanismLetters(const PositionArrays& arrays, int i, const Mechanism& m,
+                                              double positionScale)
+{
+    const auto at = Position(arrays, i);
     if (!at)
-        return;
-    CanvasPainter canvas(image);
-    canvas.SetLabelFont();
-
-    const Pixel o = PositionMapping(0, 0, positionScale);
-    const Pixel c = PositionMapping(-m.Loc, 0, positionScale);
-    const auto [e, a, b, d] = JointsAt(arrays, *at, m, positionScale);
-
-    canvas.Label(Shifted(o, 0, 7), QStringLiteral("O"));
-    canvas.Label(Shifted(c, -7, 7), QStringLiteral("C"));
-    canvas.Label(Shifted(e, -17, 7), QStringLiteral("E"));
-    canvas.Label(Shifted(a, 7, -7), QStringLiteral("A"));
-    canvas.Label(Shifted(b, 7, -20), QStringLiteral("B"));
-    canvas.Label(Shifted(d, 7, -20), QStringLiteral("D"));
-
-    canvas.SetPen(kLinkColour, kLinkPenWidth);
-    canvas.Line(c, o);
-    canvas.Line(o, a);
-    canvas.Line(Shifted(e, 0, kGuideBelowE), Shifted(e, 0, -kGuideAboveE));
-    canvas.Line(c, b);
-    canvas.Line(b, a);
-    canvas.Line(d, e);
-
-    canvas.SetPen(kSupportColour, kSupportPenWidth);
-    canvas.Line(Shifted(o, -kSupportHalfBase, kSupportDepth), Shifted(o, kSupportHalfBase, kSupportDepth));
-    canvas.Line(Shifted(o, -kSupportLegFoot, kSupportDepth), Shifted(o, -kSupportLegTop, 0));
-    canvas.Line(Shifted(o, kSupportLegFoot, kSupportDepth), Shifted(o, kSupportLegTop, 0));
-    canvas.Ring(o, kRingRadius);
-
-    // The support under C stands on the frame line y = 0.
-    const Pixel cBase = c ? Pixel(QPoint(c->x(), 0)) : std::nullopt;
-    canvas.Line(Shifted(cBase, kSupportHalfBase, kSupportDepth), Shifted(cBase, -kSupportHalfBase, kSupportDepth));
-    canvas.Line(Shifted(cBase, kSupportLegFoot, kSupportDepth), Shifted(cBase, kSupportLegTop, 0));
-    canvas.Line(Shifted(cBase, -kSupportLegFoot, kSupportDepth), Shifted(cBase, -kSupportLegTop, 0));
-    canvas.Ring(c, kRingRadius);
-
-    canvas.Ring(e, kRingRadius);
-    canvas.Ring(a, kRingRadius);
-    canvas.Ring(b, kRingRadius);
-    canvas.Ring(d, kRingRadius);
+        return {};
+    return PlaceLetters(PositionMapping(0, 0, positionScale), PositionMapping(-m.Loc, 0, positionScale),
+                        JointsAt(arrays, *at, m, positionScale));
 }
 
 void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Mechanism& m,
                     double positionScale)
 {
-    const std::optional<std::size_t> at = StartDrawing(image, arrays, k);
+    const std::optional<std::size_t> at = Position(arrays, k);
     if (!at)
         return;
+    image.MoveOriginToCentre();
     QImage& picture = image.Picture();
     const JointPixels joints = JointsAt(arrays, *at, m, positionScale);
     const Pixel dots[] = {joints.e, joints.a, joints.b, joints.d};
@@ -294,4 +445,16 @@ void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Me
             picture.setPixel(onBitmap, kPathDotColour);
     }
     image.Changed();
+}
+
+void PaintPathPoints(QPainter& painter, const PositionArrays& arrays, int rows, const Mechanism& m,
+                     double positionScale, const QRect& bounds)
+{
+    const int count = std::min(rows, static_cast<int>(arrays.Size()));
+    for (int k = 0; k < count; ++k) {
+        const JointPixels joints = JointsAt(arrays, static_cast<std::size_t>(k), m, positionScale);
+        for (const Pixel& dot : {joints.e, joints.a, joints.b, joints.d})
+            if (dot && bounds.contains(*dot))
+                painter.fillRect(QRect(*dot, QSize(1, 1)), QColor::fromRgb(kPathDotColour));
+    }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The drawings of the drawing tab: the velocity plan of one crank position, the mechanism in that
-// position, the path dots of the joints, and the blanking of a picture. Each routine draws
-// straight onto the persistent bitmap of a TImage and never blanks by itself.
+// position, the path dots of the joints, and the blanking of a picture. Each Draw routine draws
+// straight onto the persistent bitmap of a TImage and never blanks by itself; each Paint routine
+// paints the same drawing through any painter (a PDF, an SVG, a printer), so vectors stay vectors.
 //
 // Coordinates are relative to the centre of the image, x to the right and y downwards.
 //   plan point (PX, PY)   -> ([s*PX], -[s*PY])          s = plan scale, pixels per m/s
@@ -12,9 +13,14 @@
 #include "kinematics/Solver.h"
 
 #include <QPoint>
+#include <QRect>
+
+#include <QString>
 
 #include <optional>
+#include <vector>
 
+class QPainter;
 class TImage;
 
 // The drawing tab's two pictures (the velocity plan, the mechanism) and their scales at start-up;
@@ -54,3 +60,22 @@ void DrawMechanism(TImage& image, const PositionArrays& arrays, int i, const Mec
 // sets none.
 void PlotPathPoints(TImage& image, const PositionArrays& arrays, int k, const Mechanism& m,
                     double positionScale);
+
+// A letter of the mechanism's drawing: what it names and where its box fell. Each letter sits at
+// its usual corner beside its joint unless that would cover a letter placed before it or another
+// joint's ring; then it moves round its joint.
+struct MechanismLetter {
+    QString text;
+    QPoint joint;
+    QRect box;
+};
+std::vector<MechanismLetter> MechanismLetters(const PositionArrays& arrays, int i, const Mechanism& m,
+                                              double positionScale);
+
+// The same drawings through `painter`, whose origin the caller has put at the picture's centre;
+// the painter is left as it was. The path dots are the first `rows` positions' within `bounds`.
+void PaintVelocityPlan(QPainter& painter, const PositionArrays& arrays, int i, double planScale);
+void PaintMechanism(QPainter& painter, const PositionArrays& arrays, int i, const Mechanism& m,
+                    double positionScale);
+void PaintPathPoints(QPainter& painter, const PositionArrays& arrays, int rows, const Mechanism& m,
+                     double positionScale, const QRect& bounds);

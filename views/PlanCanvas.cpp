@@ -3,6 +3,7 @@
 #include "views/FormFont.h"
 
 #include "kinematics/NumberText.h"
+#include "kinematics/ScaleFactors.h"
 #include "views/MechanismDrawing.h"
 
 #include <QFontMetrics>
@@ -117,6 +118,36 @@ std::vector<QRect> PlaceLabels(const std::vector<PlanLabel>& labels, const QFont
         placed.push_back(*chosen);
     }
     return placed;
+}
+
+double FittingPlanScale(const std::vector<std::vector<PlanVector>>& plans, QSize area, int margin)
+{
+    const double roomX = area.width() - 2.0 * margin;
+    const double roomY = area.height() - 2.0 * margin;
+    if (!(roomX > 0) || !(roomY > 0))
+        return 0;
+    double units = 0;  // the largest factor any plan needs, units per pixel
+    for (const std::vector<PlanVector>& points : plans) {
+        double minX = 0, maxX = 0, minY = 0, maxY = 0;
+        for (const PlanVector& p : points) {
+            if (!std::isfinite(p.x) || !std::isfinite(p.y))
+                continue;
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+        for (const auto& [extent, room] : {std::pair{maxX - minX, roomX}, std::pair{maxY - minY, roomY}}) {
+            if (const auto mu = ChooseRoundFactor(extent, room))
+                units = std::max(units, *mu);
+        }
+    }
+    return units > 0 ? 1 / units : 0;
+}
+
+double FittingPlanScale(const std::vector<PlanVector>& points, QSize area, int margin)
+{
+    return FittingPlanScale(std::vector<std::vector<PlanVector>>{points}, area, margin);
 }
 
 QRect PlanArea(QSize size)

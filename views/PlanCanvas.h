@@ -51,6 +51,13 @@ struct PlanLabel {
 std::vector<QRect> PlaceLabels(const std::vector<PlanLabel>& labels, const QFont& font, QPoint away,
                                const QRect& bounds);
 
+// The pixels per unit at which every plan of `plans` (each point relative to its pole, the pole
+// included) fits `area` less `margin` pixels on every side, centred as PlanFrame centres it: one
+// over the smallest round factor (1, 2, 2,5, 4 or 5 times a power of ten units per pixel) that
+// fits them all. 0 when no plan has an extent (nothing moves).
+double FittingPlanScale(const std::vector<std::vector<PlanVector>>& plans, QSize area, int margin);
+double FittingPlanScale(const std::vector<PlanVector>& points, QSize area, int margin);
+
 // The part of a picture of `size` left for the plan: all but the band of the scale bar.
 QRect PlanArea(QSize size);
 

@@ -46,6 +46,13 @@ QString ResultsTableModel::CellText(int row, int column) const
     return QString::fromStdString(FormatGeneral(RoundDecimals(3, columns_[column][row])));
 }
 
+QString ResultsTableModel::CopiedText(int row, int column) const
+{
+    if (row < 0 || row >= computedRows_ || column < 0 || column >= kColumns)
+        return QString();
+    return QString::fromStdString(FormatGeneral(columns_[column][row]));
+}
+
 QString ResultsTableModel::CellToolTip(int row, int column) const
 {
     const QString text = CellText(row, column);

@@ -26,6 +26,10 @@ public:
     // The text a cell shows ("" for a blank cell).
     QString CellText(int row, int column) const;
 
+    // What Ctrl+C copies of a cell: the value before the display rounding, in the general
+    // number text (15 significant digits); "" for a blank cell.
+    QString CopiedText(int row, int column) const;
+
     // The cell's whole text with its quantity, unit, position and crank angle, for its tooltip:
     // "Xa = -1,83697019872103E-17 м, положение 6, φ = 270°" ("" for a blank cell); a rounded
     // positive cell adds its value before rounding.

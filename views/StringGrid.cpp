@@ -48,7 +48,7 @@ int StringGrid::FixedRows() const
 
 QString StringGrid::SelectionText() const
 {
-    return SelectedCellsText(*selectionModel(), [this](int r, int c) { return model_->CellText(r, c); });
+    return SelectedCellsText(*selectionModel(), [this](int r, int c) { return model_->CopiedText(r, c); });
 }
 
 void StringGrid::keyPressEvent(QKeyEvent* event)

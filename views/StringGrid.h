@@ -19,7 +19,8 @@ public:
     int FixedRows() const;
     int FixedCols() const { return 1; }
 
-    // The selected cells as text: cells separated by tabs, each row ended by a line feed.
+    // The selected cells as text: cells separated by tabs, each row ended by a line feed; each
+    // cell's value unrounded (the cells show it rounded).
     QString SelectionText() const;
 
 protected:

@@ -47,11 +47,11 @@ TEST_F(ChartTabsTest, SixChartsWithTheirTitlesAndSeries)
         {"Chart2", "Диагрнамма перемещений Xa", "Угол", "Перемещения", {"FastLineSeries1", "Series2"}},
         {"Chart3", "Траектория движения т. D", "Xd", "Yd", {"FastLineSeries2", "Series3", "Series4"}},
         {"Chart4", "График изменения max угла передачи", "Длина ВС", "Мax угол передачи ",
-         {"FastLineSeries3", "FastLineSeries4", "Series6"}},
+         {"FastLineSeries3", "FastLineSeries4", "Series6", "SeriesJammed4"}},
         {"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve",
-         {"FastLineSeries5", "FastLineSeries6", "Series5"}},
+         {"FastLineSeries5", "FastLineSeries6", "Series5", "SeriesJammed5"}},
         {"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи",
-         {"FastLineSeries7", "FastLineSeries8", "Series7"}},
+         {"FastLineSeries7", "FastLineSeries8", "Series7", "SeriesJammed6"}},
     };
     for (const ChartRow& row : rows) {
         auto* chart = FindComponent<TChart>(form, row.chart);
@@ -74,7 +74,12 @@ TEST_F(ChartTabsTest, SixChartsWithTheirTitlesAndSeries)
             TChartSeries* series = chart->Series(static_cast<int>(i));
             EXPECT_EQ(series->objectName(), QString::fromLatin1(row.series[i]));
             EXPECT_EQ(series->property("Count").toInt(), 0);
-            EXPECT_EQ(static_cast<TFastLineSeries*>(series)->LinePen()->Width(), 2);
+            // The study charts' last series marks the jammed lengths, wide and red over the curve.
+            const bool marks = series->objectName().startsWith(QStringLiteral("SeriesJammed"));
+            EXPECT_EQ(static_cast<TFastLineSeries*>(series)->LinePen()->Width(), marks ? 4 : 2);
+            if (marks) {
+                EXPECT_EQ(series->SeriesColor(), clRed);
+            }
         }
     }
     const std::pair<const char*, TColor> colours[] = {

@@ -214,3 +214,26 @@ TEST_F(ForcesTabTest, AClickThatBroughtAFieldsMessageDoesNotToggleGravity)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ForcesTabTest, TheCrankSpeedInRevolutionsPerMinuteIsTheOneSpeed)
+{
+    const QString shown = QString::fromStdString(FormatGeneral(1 * (30 / M_PI)));
+    EXPECT_EQ(tabs.Find<QLineEdit>("EditN1")->text(), shown) << "ω1 = 1 рад/с";
+    const std::vector<double> before = Column(kMbGroups);
+    tabs.Enter("EditN1", QStringLiteral("60"));
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_EQ(tabs.results->Loads().Omega1, 60 * (M_PI / 30));
+    EXPECT_EQ(tabs.Find<QLineEdit>("EditOmega1")->text(), QString::fromStdString(FormatGeneral(60 * (M_PI / 30))));
+    EXPECT_NE(Column(kMbGroups), before) << "the inertia forces follow the speed";
+    // The other way round: ω1 typed on the accelerations tab shows here in об/мин.
+    tabs.Enter("EditOmega1", QStringLiteral("2"));
+    EXPECT_EQ(tabs.Find<QLineEdit>("EditN1")->text(), QString::fromStdString(FormatGeneral(2 * (30 / M_PI))));
+    // A refused speed changes nothing.
+    tabs.Enter("EditN1", QStringLiteral("0"));
+    EXPECT_EQ(messages.messages, QStringList{kZero});
+    EXPECT_EQ(tabs.results->Loads().Omega1, 2);
+}
+
+}  // namespace

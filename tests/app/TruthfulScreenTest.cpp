@@ -123,9 +123,14 @@ TEST_F(TruthfulScreenTest, CalculateShowsTheNewCurvesOfAZoomedChart)
 TEST_F(TruthfulScreenTest, TheStatusBarStatesTheStudysChoiceAndWhoseDeadPositionsTheListHolds)
 {
     Calculate(form);
-    // The study samples the N = 8 positions of the table: 0,0928 m/s at Lbc 0,9.
-    EXPECT_EQ(Status(form).toStdString(), std::string("Длина коромысла Lbc = 0,9 м выбрана по наибольшей скорости ползуна 0,0928 м/с "
-                                           "(было 0,6 м)\nМёртвые положения при Lbc = 0,6 м: 85°, 86°, 265°, 266°"));
+    // The speed is the true largest of the adopted mechanism (the study's sample of N = 8
+    // positions reads 0,0928 m/s), the extremes are its own; the tooltip adds the 1° scan at 0,6.
+    EXPECT_EQ(Status(form).toStdString(),
+              std::string("Lbc = 0,9 м выбрана по наибольшей скорости ползуна (было 0,6 м)\n"
+                          "Наибольшая скорость ползуна 0,0931 м/с при ω1 = 1 рад/с; крайние положения ползуна: 36,87°, 235,91°"));
+    EXPECT_TRUE(FindComponent<QLabel>(form, "StatusLabel")
+                    ->toolTip()
+                    .endsWith(QStringLiteral("\nМёртвые положения по перебору через 1° при Lbc = 0,6 м: 85°, 86°, 265°, 266°")));
     auto* list = FindComponent<QListWidget>(form, "ListBox1");
     ASSERT_EQ(list->count(), 4);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("1,48352986419518"));
@@ -134,7 +139,7 @@ TEST_F(TruthfulScreenTest, TheStatusBarStatesTheStudysChoiceAndWhoseDeadPosition
     // The second Calculate scans the rocker the first one adopted.
     Calculate(form);
     EXPECT_TRUE(Status(form).contains(QStringLiteral("(было 0,9 м)")));
-    EXPECT_TRUE(Status(form).contains(QStringLiteral("при Lbc = 0,9 м"))) << Status(form).toStdString();
+    EXPECT_TRUE(FindComponent<QLabel>(form, "StatusLabel")->toolTip().contains(QStringLiteral("при Lbc = 0,9 м")));
 }
 
 TEST_F(TruthfulScreenTest, AFailedCalculateNamesTheConditionBesideTheErrorBox)
@@ -155,20 +160,23 @@ TEST_F(TruthfulScreenTest, TheStatusBarSaysWhenTheMachineHasNoDynamics)
     Enter(form, "Edit2", QStringLiteral("0,3"));
     Calculate(form);
     const QString status = Status(form);
-    EXPECT_TRUE(status.contains(QStringLiteral("\nКривошип не проворачивается на полный оборот: при φ = ")))
+    EXPECT_TRUE(status.contains(QStringLiteral("Кривошип не проворачивается на полный оборот: при φ = ")))
         << status.toStdString();
     EXPECT_TRUE(status.endsWith(QStringLiteral("Динамика машины не рассчитывается."))) << status.toStdString();
-    // The tab of the window says the same.
+    // The tab of the window says the same when it is opened.
+    FindComponent<QTabWidget>(form, "PageControl1")->setCurrentWidget(FindComponent<QWidget>(form, "TabDynamics"));
     const QString note = FindComponent<QLabel>(form, "LabelDynamicsNote")->text();
     EXPECT_TRUE(status.endsWith(note)) << note.toStdString();
     EXPECT_TRUE(FindComponent<QLabel>(form, "LabelJmExact")->text().isEmpty());
 
     // Back to a turning crank: the note goes.
+    FindComponent<QTabWidget>(form, "PageControl1")->setCurrentIndex(0);
     messages.Clear();
     Enter(form, "Edit1", QStringLiteral("0,1"));
     Enter(form, "Edit2", QStringLiteral("0,6"));
     Calculate(form);
     EXPECT_FALSE(Status(form).contains(QStringLiteral("Динамика"))) << Status(form).toStdString();
+    FindComponent<QTabWidget>(form, "PageControl1")->setCurrentWidget(FindComponent<QWidget>(form, "TabDynamics"));
     EXPECT_FALSE(FindComponent<QLabel>(form, "LabelJmExact")->text().isEmpty());
 }
 

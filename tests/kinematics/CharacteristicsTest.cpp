@@ -3,6 +3,7 @@
 #include "kinematics/Characteristics.h"
 #include "kinematics/Errors.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -81,6 +82,23 @@ TEST(Characteristics, AgreeWithAFineSolveOfEveryTestLinkage)
         EXPECT_NEAR(c.GammaMin, r.s.MinGamma, 1e-12);
         EXPECT_NEAR(c.GammaMax, r.s.MaxGamma, 1e-12);
         EXPECT_NEAR(r.s.arrays.Gamma[at(c.GammaMinAngle)], c.GammaMin, 1e-12);
+
+        // The acute transmission angle at its worst: the smallest min(γ, π − γ) of the fine solve.
+        double mu = M_PI;
+        for (const double g : r.s.arrays.Gamma)
+            mu = std::min(mu, std::min(g, M_PI - g));
+        EXPECT_NEAR(c.MuMin, mu, 1e-12);
+        EXPECT_NEAR(std::min(r.s.arrays.Gamma[at(c.MuMinAngle)], M_PI - r.s.arrays.Gamma[at(c.MuMinAngle)]), c.MuMin, 1e-12);
+
+        // Every sign change of the fine solve's Ve is one reversal, the extremes among them.
+        int changes = 0;
+        for (std::size_t k = 0; k < ye.size(); ++k)
+            changes += (r.s.arrays.Ve[k] > 0) != (r.s.arrays.Ve[(k + 1) % ye.size()] > 0) ? 1 : 0;
+        EXPECT_EQ(static_cast<int>(c.Reversals.size()), changes);
+        EXPECT_NE(std::find(c.Reversals.begin(), c.Reversals.end(), c.Extreme1), c.Reversals.end());
+        EXPECT_NE(std::find(c.Reversals.begin(), c.Reversals.end(), c.Extreme2), c.Reversals.end());
+        for (const double phi : c.Reversals)
+            EXPECT_LT(std::fabs(SolverVe(mech, phi)), 1e-12);
     }
 }
 

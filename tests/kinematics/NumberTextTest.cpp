@@ -148,3 +148,18 @@ TEST(WholeNumberText, DigitsAndSignWithoutTheLocale)
     EXPECT_EQ(WholeNumberText(1234567), "1234567");  // no thousands separator, whatever the locale
     EXPECT_EQ(WholeNumberText(-9223372036854775807LL - 1), "-9223372036854775808");
 }
+
+TEST(PointFixedText, APointAndTheGivenPlacesForFileFormats)
+{
+    const struct {
+        double x;
+        int places;
+        const char* text;
+    } cases[] = {
+        {12.5, 3, "12.500"},  {-0.0, 4, "0.0000"}, {-0.00001, 4, "0.0000"}, {-3.25, 1, "-3.2"},
+        {841, 0, "841"},      {1e-5, 6, "0.000010"}, {2.5, 20, "2.500000000000000"}, {1, -2, "1"},
+        {std::numeric_limits<double>::quiet_NaN(), 2, "0"}, {std::numeric_limits<double>::infinity(), 2, "0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PointFixedText(c.x, c.places), c.text) << c.x << " at " << c.places;
+}

@@ -141,6 +141,18 @@ TEST(CommandLine, TheProgramWithoutADisplayAnswersEveryWordItIsGiven)
     const auto [status, err] = run({QStringLiteral("--lbc"), QStringLiteral("0,3")});
     EXPECT_EQ(status, kExitUsage);
     EXPECT_TRUE(err.contains(QStringLiteral("Lbc: Вибране значення поза діапазоном"))) << err.toStdString();
+
+    // A display named (even one that is not there, even a platform asked for) is never used: the
+    // command line makes no window, so it cannot fail to open one.
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":987"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const QStringList& arguments : {QStringList{QStringLiteral("-help")}, QStringList{QStringLiteral("file.tmm")}}) {
+        const auto [code, text] = run(arguments);
+        EXPECT_EQ(code, kExitUsage) << arguments.join(u' ').toStdString() << ": " << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Использование / Usage:"))) << text.toStdString();
+    }
+    const auto [computed, said] = run({QStringLiteral("--loa"), QStringLiteral("0,1"), QStringLiteral("--n"), QStringLiteral("4")});
+    EXPECT_EQ(computed, kExitSuccess) << said.toStdString();
 }
 
 TEST(CommandLine, ValuesGetTheVerdictOfTheWindowsFields)
@@ -267,7 +279,9 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
     EXPECT_EQ(summary[0].join(u';'), QStringLiteral("Вариант;Loa, м;Lab, м;Lbc, м;Lde, м;Loc, м;N;Lbc выбранная, м;"
                                                     "Ve max, м/с;Мёртвые положения, °;Ошибка;H, м;K;γmin, °;γmax, °;"
                                                     "φ крайнее 1, °;φ крайнее 2, °;Mб max, Н·м;φ при Mб max, °;"
-                                                    "Mд, Н·м;Jм, кг·м²;δ"));
+                                                    "Mд, Н·м;Jм, кг·м²;δ;"
+                                                    "ω1, рад/с;q, кг/м;m5, кг;Fс, Н;g (1 — сила тяжести учтена);"
+                                                    "Подбор (1 — Lbc по исследованию)"));
     EXPECT_EQ(summary[1].mid(0, 8), QStringList({QStringLiteral("Иванов"), QStringLiteral("0,1"), QStringLiteral("0,6"),
                                                  QStringLiteral("0,6"), QStringLiteral("0,5"), QStringLiteral("1"),
                                                  QStringLiteral("8"), QStringLiteral("0,9")}));
@@ -282,19 +296,29 @@ TEST(Batch, FiveVariantsTwoBadGiveThreeReportsFiveSummaryLinesAndExitOne)
         largest = std::max(largest, *ParseDecimal(table[r][15].toStdString()));
     EXPECT_EQ(summary[1][8].toStdString(), FormatGeneral(largest));
 
-    // A bad row fills only its error cell.
-    QStringList bad(22, QString());
-    bad[0] = QStringLiteral("Сидоров");
+    // A bad row keeps its inputs as typed and the loads it would have used beside its error.
+    QStringList bad(28, QString());
+    const QStringList typed{QStringLiteral("Сидоров"), QStringLiteral("0,1"), QStringLiteral("abc"), QStringLiteral("0,6"),
+                            QStringLiteral("0,5"), QStringLiteral("1"), QStringLiteral("8")};
+    for (int c = 0; c < typed.size(); ++c)
+        bad[c] = typed[c];
     bad[10] = QStringLiteral("Lab: Ошибка ввода данных!");
+    const QStringList loads{QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("10"), QStringLiteral("500"),
+                            QStringLiteral("1"), QStringLiteral("1")};
+    for (int c = 0; c < loads.size(); ++c)
+        bad[22 + c] = loads[c];
+    bad[21] = QStringLiteral("0,04");  // the δ it would have used
     EXPECT_EQ(summary[3], bad);
+    EXPECT_EQ(summary[1].mid(22), loads) << "the defaults each row used";
     // The characteristics of a good variant: stroke, time ratio, transmission angles, extremes.
-    ASSERT_EQ(summary[1].size(), 22);
+    ASSERT_EQ(summary[1].size(), 28);
     for (int c = 11; c < 17; ++c)
         EXPECT_TRUE(ParseDecimal(summary[1][c].toStdString()).has_value()) << c;
     EXPECT_GE(*ParseDecimal(summary[1][12].toStdString()), 1.0) << "K";
     EXPECT_EQ(summary[4][0], QStringLiteral("Козлов"));
     EXPECT_EQ(summary[4][10], QStringLiteral("Lde: Ноль недопустим!"));
-    EXPECT_EQ(summary[4][1], QString());
+    EXPECT_EQ(summary[4][1], QStringLiteral("0,1"));
+    EXPECT_EQ(summary[4][4], QStringLiteral("0"));
     EXPECT_EQ(summary[5][0], QStringLiteral("Группа 3/1"));
     EXPECT_EQ(summary[5][10], QString());
     EXPECT_TRUE(run.err.contains(QStringLiteral("[3/5] Сидоров: ошибка — Lab: Ошибка ввода данных!")));
@@ -339,7 +363,9 @@ TEST(Batch, CommaOrTabSeparatorsWithoutBomAndAFaultingMechanism)
     EXPECT_EQ(tabSummary[1][10], QString());
     EXPECT_EQ(tabSummary[1][6], QStringLiteral("4"));
     EXPECT_FALSE(tabSummary[2][10].isEmpty()) << "the fault's text";
-    EXPECT_TRUE(tabSummary[2][10].startsWith(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
+    // In words first, the fault after them.
+    EXPECT_TRUE(tabSummary[2][10].contains(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
+    EXPECT_FALSE(tabSummary[2][10].startsWith(QStringLiteral("Floating point"))) << tabSummary[2][10].toStdString();
     EXPECT_EQ(tabSummary[3][10], QStringLiteral("N: Слишком большое количество положений механизма (не более 100000)"));
 }
 
@@ -349,10 +375,11 @@ TEST(Batch, UntrustedOutputFoldersAreRefusedBeforeAnythingIsWritten)
     const QString variants = dir.filePath(QStringLiteral("variants.csv"));
     WriteAll(variants, kFiveVariants);
 
-    const Outcome missing = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), dir.filePath(QStringLiteral("нет"))});
+    // A folder is created only where its parent is there.
+    const QString deep = dir.filePath(QStringLiteral("нет/глубже"));
+    const Outcome missing = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), deep});
     EXPECT_EQ(missing.status, kExitUsage);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Папка «%1» не существует").arg(dir.filePath(QStringLiteral("нет")))))
-        << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Папка «%1» не существует").arg(deep))) << missing.err.toStdString();
 
     const QString readOnly = dir.filePath(QStringLiteral("ro"));
     ASSERT_TRUE(QDir().mkdir(readOnly));
@@ -376,7 +403,12 @@ TEST(Batch, SafeFileNames)
     EXPECT_EQ(SafeFileName(QStringLiteral(" ..hidden. "), 1), QStringLiteral("hidden"));
     EXPECT_EQ(SafeFileName(QStringLiteral(".."), 7), QStringLiteral("Вариант_7"));
     EXPECT_EQ(SafeFileName(QString(), 3), QStringLiteral("Вариант_3"));
-    EXPECT_EQ(SafeFileName(QString(300, u'я'), 1).size(), 100);
+    // Cut by bytes, not by UTF-16 units: two bytes a letter.
+    EXPECT_EQ(SafeFileName(QString(300, u'я'), 1), QString(120, u'я'));
+    EXPECT_EQ(SafeFileName(QString(300, u'x'), 1).size(), 240);
+    // A cut that ends in blanks or dots loses them too; refused and control characters become "_".
+    EXPECT_EQ(SafeFileName(QString(239, u'x') + QStringLiteral(". y"), 1), QString(239, u'x'));
+    EXPECT_EQ(SafeFileName(QStringLiteral("a\x1b[0m\u0085b"), 1), QStringLiteral("a_[0m_b"));
 }
 
 // The dynamics' δ from --delta and from a batch column; the result's own Mд and Jм in the summary
@@ -394,7 +426,7 @@ TEST(CommandLine, DeltaFromTheOptionReachesTheDynamicsAndTheirColumns)
     const QStringList header = table[0];
     ASSERT_GE(header.size(), 4);
     EXPECT_EQ(header.mid(header.size() - 4).join(u';'), QStringLiteral("Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с"));
-    EXPECT_EQ(header[header.size() - 5], QStringLiteral("|N| направляющей, Н")) << "after the forces";
+    EXPECT_EQ(header[header.size() - 5], QStringLiteral("R05x, Н")) << "after the forces and their components";
 
     CalculationInput input;
     SetDefaultParameters(input.typed);

@@ -43,19 +43,30 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_TRUE(WriteResultsCsv(result, path, error)) << error.toStdString();
     const QByteArray bytes = ReadAll(path);
 
-    // The fixed header byte for byte, then the accelerations, the forces and the dynamics headed the same way.
-    ASSERT_TRUE(bytes.startsWith(QByteArray("\xEF\xBB\xBF") + kHeaderBytes + ";"));
-    const QByteArray firstLine = bytes.left(bytes.indexOf("\r\n"));
-    EXPECT_EQ(firstLine.mid(3 + static_cast<int>(std::strlen(kHeaderBytes))),
+    // The block of conditions, an empty line, then the table.
+    const QByteArray block = QStringLiteral("Параметр;Значение\r\n").toUtf8();
+    ASSERT_TRUE(bytes.startsWith(QByteArray("\xEF\xBB\xBF") + block));
+    const qsizetype tableStart = bytes.indexOf("\r\n\r\n") + 4;
+    ASSERT_GT(tableStart, 4);
+    const QByteArray table = bytes.mid(tableStart);
+    EXPECT_EQ(CsvConditions(bytes).value(QStringLiteral("Lbc, м")), QStringLiteral("0,9")) << "as solved";
+    EXPECT_EQ(CsvConditions(bytes).value(QStringLiteral("Lbc введённая, м")), QStringLiteral("0,6"));
+    // The fixed header byte for byte, then the accelerations, the links' motion and the forces
+    // headed the same way.
+    ASSERT_TRUE(table.startsWith(QByteArray(kHeaderBytes) + ";"));
+    const QByteArray firstLine = table.left(table.indexOf("\r\n"));
+    EXPECT_EQ(firstLine.mid(static_cast<int>(std::strlen(kHeaderBytes))),
               QStringLiteral(";Axa, м/с²;Aya, м/с²;Axb, м/с²;Ayb, м/с²;Axd, м/с²;Ayd, м/с²;Ae, м/с²;"
+                             "ω2, рад/с;ω3, рад/с;ω4, рад/с;ε2, рад/с²;ε3, рад/с²;ε4, рад/с²;"
                              "Mб (группы Ассура), Н·м;Mб (рычаг Жуковского), Н·м;|R| в O, Н;|R| в A, Н;|R| в B, Н;"
                              "|R| в C, Н;|R| в D, Н;|R| в E, Н;|N| направляющей, Н;"
-                             "Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с")
+                             "R01x, Н;R01y, Н;R12x, Н;R12y, Н;R23x, Н;R23y, Н;R03x, Н;R03y, Н;R24x, Н;R24y, Н;"
+                             "R45x, Н;R45y, Н;R05x, Н;Jпр, кг·м²;Mпр, Н·м;ΔT, Дж;ω1, рад/с")
                   .toUtf8());
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), n + 1);
-    EXPECT_EQ(bytes.count('\n'), n + 1) << "every line ends with CRLF";
-    EXPECT_FALSE(bytes.contains('.')) << "the decimal comma only";
+    EXPECT_TRUE(table.endsWith("\r\n"));
+    EXPECT_EQ(table.count("\r\n"), n + 1);
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "every line ends with CRLF";
+    EXPECT_FALSE(table.contains('.')) << "the decimal comma only";
 
     // The model: the mechanism with Lbc = 0.9 solved on its own.
     Mechanism model = DefaultMechanism(n);
@@ -71,7 +82,7 @@ TEST_P(CsvForDefaults, ParsedBackGivesTheModelsValuesOfTheAdoptedMechanism)
     ASSERT_EQ(rows.size(), n + 1);
     for (int k = 0; k < n; ++k) {
         const QStringList& row = rows[k + 1];
-        ASSERT_EQ(row.size(), 36) << "row " << k;
+        ASSERT_EQ(row.size(), 55) << "row " << k;
         EXPECT_EQ(row[0], QString::number(k));
         EXPECT_NEAR(Parsed(row[1]), 360.0 * k / n, 1e-12);
         for (int q = 0; q < 14; ++q) {
@@ -88,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(N, CsvForDefaults, ::testing::Values(8, 180));
 TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 {
     std::vector<CsvColumn> columns = ResultsCsvColumns(CalculateDefaults(8));
-    ASSERT_EQ(columns.size(), 16u + 7u + 9u + 4u);
+    ASSERT_EQ(columns.size(), 16u + 7u + 6u + 9u + 13u + 4u);
     columns.resize(16);  // only the groups given here
     columns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
     columns.push_back({QStringLiteral("Aya; ось, м/с²"), {1e-7, 2.5}});  // shorter than the table
@@ -113,7 +124,7 @@ TEST(CsvText, RowsTheFinalSolveDidNotReachAreLeftOut)
     const std::vector<CsvColumn> columns = ResultsCsvColumns(result);
     EXPECT_EQ(columns.front().values.size(), 3u);
     for (const CsvColumn& column : columns)
-        EXPECT_LE(column.values.size(), 3u) << column.header.toStdString();
+        EXPECT_EQ(column.Size(), 3u) << column.header.toStdString();
     EXPECT_EQ(CsvCells(CsvText(columns, 3)).size(), 4);
 
     // Without a position there are no accelerations nor forces to write: the fixed header only.

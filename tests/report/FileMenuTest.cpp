@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -214,8 +215,7 @@ TEST_F(FileMenuTest, ExportsWriteWhatTheCommandLineWritesForTheSameMechanism)
     CalculationInput input;
     input.typed = form.Result()->input.typed;
     const CalculationResult reference = ::Calculate(input);
-    const std::vector<CsvColumn> columns = ResultsCsvColumns(reference);
-    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("table.csv"))), CsvText(columns, 8));
+    EXPECT_EQ(ReadAll(dir.file(QStringLiteral("table.csv"))), ResultsCsvText(reference));
     EXPECT_TRUE(Status().startsWith(QStringLiteral("Таблица записана в файл"))) << Status().toStdString();
 
     const QString pictures = dir.file(QStringLiteral("pictures"));
@@ -430,6 +430,43 @@ TEST_F(FileMenuTest, ACommandLeavesAnAnalysisTabsFieldFirstAndARefusalStopsIt)
     EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
     EXPECT_EQ(form.Result()->input.loads.Omega1, 2);
     EXPECT_EQ(TorquesOf(answer), Texts(form.Result()->forces.table.MbGroups));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FileMenuTest, ALongReportIsWrittenBehindABarWhoseCancelLeavesTheFile)
+{
+    form.SetProgressDialogThreshold(1000000);  // the Calculate itself without its dialog
+    TypeInto(Edit("Edit10"), QStringLiteral("10000"));
+    LeaveWithTab(Edit("Edit10"));
+    Calculate();
+    ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    answer = dir.file(QStringLiteral("long.pdf"));
+    WriteAll(answer, "old report");
+
+    QString dialogName;
+    {
+        ModalAnswer cancel([&](QWidget* modal) {
+            dialogName = modal->objectName();
+            if (auto* bar = qobject_cast<QProgressDialog*>(modal))
+                bar->cancel();
+        });
+        Action("ActionReportPdf")->trigger();
+        EXPECT_TRUE(cancel.answered());
+    }
+    EXPECT_EQ(dialogName, QStringLiteral("ReportProgress"));
+    EXPECT_EQ(ReadAll(answer), QByteArray("old report"));
+    EXPECT_TRUE(messages.all.isEmpty()) << "a cancel is no error: " << messages.all.join(u'|').toStdString();
+    EXPECT_TRUE(Status().startsWith(QStringLiteral("Запись отчёта отменена"))) << Status().toStdString();
+
+    // Let run, the bar ends in the report, whose tables list every 28th position.
+    Action("ActionReportPdf")->trigger();
+    EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    EXPECT_TRUE(Status().startsWith(QStringLiteral("Отчёт записан в файл"))) << Status().toStdString();
+    EXPECT_TRUE(PdfText(answer).contains(QStringLiteral("каждое 28-е положение")));
+    EXPECT_LT(PdfPages(answer), 60);
 }
 
 }  // namespace

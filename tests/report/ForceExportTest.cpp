@@ -64,9 +64,10 @@ TEST(ForceExport, CsvForceColumnsParsedBackAreTheModelsForcesForTheDefaults)
     const QList<QStringList> rows = CsvCells(ReadAll(path));
     ASSERT_EQ(rows.size(), n + 1);
 
-    // After the 16 fixed columns and the 7 accelerations, the force group, then the dynamics' four.
-    constexpr int first = 16 + 7;
-    ASSERT_EQ(rows[0].size(), first + kForceHeaders.size() + 4);
+    // After the 16 fixed columns, the 7 accelerations and the links' ω and ε, the force group,
+    // then the reactions' components, then the dynamics' four.
+    constexpr int first = 16 + 7 + 6;
+    ASSERT_EQ(rows[0].size(), first + kForceHeaders.size() + 13 + 4);
     EXPECT_EQ(rows[0].mid(first, kForceHeaders.size()), kForceHeaders);
 
     const ForceArrays model = ModelForces(n, ForceParameters{});
@@ -109,9 +110,13 @@ TEST(ForceExport, OtherLoadsChangeTheColumnsWithoutASecondCalculate)
     }
     EXPECT_EQ(changed.forces.diagrams.Size(), static_cast<std::size_t>(kDiagramPositionCount));
     const std::vector<CsvColumn> columns = ResultsCsvColumns(changed);
-    ASSERT_EQ(columns.size(), 16u + 7u + 9u + 4u);
-    EXPECT_EQ(columns[16 + 7].header, kForceHeaders[0]);
-    EXPECT_EQ(columns[16 + 7].values, model.MbGroups);
+    ASSERT_EQ(columns.size(), 16u + 7u + 6u + 9u + 13u + 4u);
+    EXPECT_EQ(columns[16 + 7 + 6].header, kForceHeaders[0]);
+    EXPECT_EQ(columns[16 + 7 + 6].Values(), model.MbGroups);
+    // The components follow the magnitudes: R01x first, the guide's signed force last.
+    EXPECT_EQ(columns[16 + 7 + 6 + 9].header, QStringLiteral("R01x, Н"));
+    EXPECT_EQ(columns[16 + 7 + 6 + 9].Values(), model.RxO);
+    EXPECT_EQ(columns[16 + 7 + 6 + 9 + 12].Values(), model.Nguide);
 }
 
 TEST(ForceExport, ReportHoldsTheForceSectionWithEveryTorqueRow)
@@ -174,12 +179,16 @@ TEST(ForceExport, SummaryTorqueCellsAreTheLargestOfTheVariantsOwnTable)
         "\xCF\x86 \xD0\xBA\xD1\x80\xD0\xB0\xD0\xB9\xD0\xBD\xD0\xB5\xD0\xB5 1, \xC2\xB0;\xCF\x86 \xD0\xBA\xD1\x80"
         "\xD0\xB0\xD0\xB9\xD0\xBD\xD0\xB5\xD0\xB5 2, \xC2\xB0;M\xD0\xB1 max, \xD0\x9D\xC2\xB7\xD0\xBC;\xCF\x86 "
         "\xD0\xBF\xD1\x80\xD0\xB8 M\xD0\xB1 max, \xC2\xB0"
-        ";Mд, Н·м;Jм, кг·м²;δ\r\n";
-    EXPECT_EQ(bytes.left(header.size()), header);
+        ";Mд, Н·м;Jм, кг·м²;δ;";
+    // The block of conditions first, then an empty line and the header, the loads' columns after it.
+    ASSERT_TRUE(bytes.startsWith(QByteArray("\xEF\xBB\xBF") + QStringLiteral("Параметр;Значение\r\n").toUtf8()));
+    const qsizetype start = bytes.indexOf("\r\n\r\n") + 4;
+    ASSERT_GT(start, 4);
+    EXPECT_EQ(bytes.mid(start, header.size() - 3), header.mid(3));
 
     const QList<QStringList> summary = CsvCells(bytes);
     ASSERT_EQ(summary.size(), 3);
-    ASSERT_EQ(summary[1].size(), 22);
+    ASSERT_EQ(summary[1].size(), 28);
     // The variant's own table: the groups' Mб column and the crank angles.
     const QList<QStringList> table = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("А.csv"))));
     const int column = static_cast<int>(table[0].indexOf(kForceHeaders[0]));

@@ -9,7 +9,7 @@
 #include "app/VariantCalculation.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/ResultPositions.h"
-#include "report/CsvCell.h"
+#include "report/SpreadsheetText.h"
 #include "report/VariantTable.h"
 
 #include <QDir>
@@ -17,6 +17,8 @@
 #include <QTextStream>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -38,13 +40,15 @@ Outcome RunWith(const QStringList& arguments)
 }
 
 // The batch's own calculation of a variant, for the exact values the grading must use.
-CalculationResult VariantResult(double loa)
+CalculationResult VariantResult(double loa, double resistance = ForceParameters{}.Resistance)
 {
-    Mechanism m = DefaultMechanism(8);
-    m.Loa = loa;
-    SetDerivedLengths(m);
+    CalculationInput input;
+    input.typed = DefaultMechanism(8);
+    input.typed.Loa = loa;
+    SetDerivedLengths(input.typed);
+    input.loads.Resistance = resistance;
     QString error;
-    std::optional<CalculationResult> result = CalculateOrSay(m, error);
+    std::optional<CalculationResult> result = CalculateOrSay(input, error);
     EXPECT_TRUE(result) << error.toStdString();
     return *result;
 }
@@ -195,10 +199,45 @@ TEST(Grading, AToleranceOptionAndAnAnswersFolderThatIsNotThere)
     EXPECT_TRUE(noFolder.err.contains(QStringLiteral("Папка ответов")));
 }
 
+TEST(Grading, TheLoadsAreTheRowsOwnElseTheOptions)
+{
+    QTemporaryDir dir;
+    const QString variants = dir.filePath(QStringLiteral("variants.csv"));
+    WriteAll(variants, "Вариант;Loa;Lab;Lbc;Lde;Loc;N;Fс\nИванов;0,1;0,6;0,6;0,5;1;8;1000\n"
+                       "Петров;0,1;0,6;0,6;0,5;1;8;\nСидоров;0,1;0,6;0,6;0,5;1;8;-5\n");
+    // Position 2 is on the working stroke, where the resistance acts.
+    const double mb = Exact(VariantResult(0.1, 1000), PositionQuantity::Mb, 2);
+    ASSERT_GT(std::abs(mb - Exact(VariantResult(0.1), PositionQuantity::Mb, 2)), 0.1 * std::abs(mb));
+    for (const char* name : {"Иванов", "Петров", "Сидоров"})
+        WriteAll(dir.filePath(QString::fromUtf8(name) + QStringLiteral(".csv")), "2;Mб;" + Number(mb) + "\n");
+
+    const QStringList base{QStringLiteral("--batch"), variants, QStringLiteral("--answers"), dir.path(),
+                           QStringLiteral("--out"), dir.path()};
+    EXPECT_EQ(RunWith(base).status, kExitSomeFailed);
+    QList<QStringList> lines = GradingCells(dir.filePath(QStringLiteral("grading.csv")));
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[1][6], QStringLiteral("в пределах 5 %")) << "the row's Fс";
+    EXPECT_EQ(lines[3][6], QStringLiteral("вне допуска 5 %")) << "an empty cell takes the default 500 N";
+    EXPECT_EQ(lines[5][0], QStringLiteral("Сидоров"));
+    EXPECT_TRUE(lines[5][6].startsWith(QStringLiteral("ошибка: Fс: "))) << lines[5][6].toStdString();
+
+    EXPECT_EQ(RunWith(base + QStringList{QStringLiteral("--fc"), QStringLiteral("1000")}).status, kExitSomeFailed);
+    lines = GradingCells(dir.filePath(QStringLiteral("grading.csv")));
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[3][6], QStringLiteral("в пределах 5 %")) << "the option's Fс for an empty cell";
+
+    const Outcome refused = RunWith(base + QStringList{QStringLiteral("--omega1"), QStringLiteral("0")});
+    EXPECT_EQ(refused.status, kExitUsage);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("ω1: "))) << refused.err.toStdString();
+}
+
 TEST(Grading, SpreadsheetTextCells)
 {
-    for (const char* formula : {"=1+1", "+7", "-x", "@SUM", "\tA", "\rB"})
+    for (const char* formula : {"=1+1", "+7", "-x", "@SUM"})
         EXPECT_EQ(SpreadsheetTextCell(QString::fromLatin1(formula)), u'\'' + QString::fromLatin1(formula)) << formula;
+    // A leading tab or CR is defused as a formula and, as a control character, never written.
+    EXPECT_EQ(SpreadsheetTextCell(QStringLiteral("\tA")), QStringLiteral("'\uFFFDA"));
+    EXPECT_EQ(SpreadsheetTextCell(QStringLiteral("\rB")), QStringLiteral("'\uFFFDB"));
     for (const char* plain : {"", "Иванов", "a=b", " =x", "'=x"})
         EXPECT_EQ(SpreadsheetTextCell(QString::fromUtf8(plain)), QString::fromUtf8(plain)) << plain;
 }

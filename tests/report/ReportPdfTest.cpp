@@ -4,6 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "app/OffscreenPictures.h"
+#include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
 #include "report/ReportDocument.h"
 
@@ -28,9 +29,8 @@ WrittenReport WriteAndRead(const CalculationResult& result, const QString& path)
     ReportInput input;
     input.result = &result;
     input.charts = pictures.Charts();
-    input.velocityPlan = pictures.velocityPlan;
-    input.mechanismDrawing = pictures.mechanismDrawing;
     input.date = QDate(2026, 3, 14);
+    input.title.student = QStringLiteral("Иванов И. И.");
     WrittenReport report;
     QString error;
     EXPECT_TRUE(WriteReportPdf(input, path, error, &report.pages)) << error.toStdString();
@@ -123,6 +123,97 @@ TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
             << "row " << k;
     }
     EXPECT_TRUE(large.text.contains(QStringLiteral("Страница %1").arg(large.pages)));
+}
+
+// The report says what the study did with a jammed length, gives the solved mechanism's exact
+// extremes beside the 1° scan (named as such), the worst transmission angle, and no resistance
+// where the crank does not turn fully.
+TEST(ReportPdf, WordsThatMatchTheNumbers)
+{
+    QTemporaryDir dir;
+    CalculationInput input;
+    input.typed = DefaultMechanism(12);
+    input.typed.Loa = 0.08;
+    input.typed.Lab = 0.62;
+    input.typed.Lde = 0.55;
+    input.typed.Loc = 1.2;
+    const CalculationResult jammed = Calculate(input);
+    const QString text = Words(WriteAndRead(jammed, dir.filePath(QStringLiteral("jammed.pdf"))).text).join(u' ');
+    EXPECT_TRUE(text.contains(QStringLiteral("механизм заклинивает (угол передачи ближе 1° к 0° или 180°): 1.")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Крайние положения ползуна: 100,70°, 297,94°"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = 0,6 м")));
+    const double mu = Degrees(jammed.Kinematics().characteristics.MuMin);
+    EXPECT_TRUE(text.contains(QStringLiteral("Наименьший угол передачи μmin = %1°").arg(QString::fromStdString(FormatGeneral(mu)))));
+    EXPECT_TRUE(text.contains(QStringLiteral("Fс = 500 Н действует на ползун")));
+
+    input.options.adoptLbc = false;
+    input.typed = DefaultMechanism(8);
+    const QString kept = Words(WriteAndRead(Calculate(input), dir.filePath(QStringLiteral("kept.pdf"))).text).join(u' ');
+    EXPECT_TRUE(kept.contains(QStringLiteral("Подбор длины коромысла выключен: исследование выбрало бы Lbc = 0,9 м")));
+    EXPECT_TRUE(kept.contains(QStringLiteral("Принятая длина коромысла: Lbc = 0,6 м")));
+
+    // A rocker too short to follow the crank past 180°: no resistance, and the report says why.
+    input.typed.Lab = 1.2;
+    input.typed.Lbc = 0.25;
+    const QString stuck = Words(WriteAndRead(Calculate(input), dir.filePath(QStringLiteral("stuck.pdf"))).text).join(u' ');
+    EXPECT_FALSE(stuck.contains(QStringLiteral("действует на ползун")));
+    EXPECT_TRUE(stuck.contains(QStringLiteral("Сила полезного сопротивления не приложена (Fс = 0): кривошип не проворачивается")))
+        << stuck.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ReportPdf, ALongTableListsEveryKthPositionAndSaysSo)
+{
+    EXPECT_EQ(ReportTableStep(360), 1);
+    EXPECT_EQ(ReportTableStep(361), 2);
+    EXPECT_EQ(ReportTableStep(720), 2);
+    EXPECT_EQ(ReportTableStep(100000), 278);
+    EXPECT_LE((100000 + 277) / 278, kLongestReportTable);
+
+    QTemporaryDir dir;
+    const WrittenReport long_ = WriteAndRead(CalculateDefaults(1000), dir.filePath(QStringLiteral("long.pdf")));
+    const QString caption = QStringLiteral("каждое 3-е положение из 1000, строк: 334");
+    const QString flat = Words(long_.text).join(u' ');
+    EXPECT_EQ(flat.count(caption), 5) << "both tables of points, the accelerations, the torques and the dynamics";
+    const QStringList words = Words(long_.text);
+    // Positions 0, 3, 6, … 999 are listed; 1 and 2 are not.
+    EXPECT_TRUE(HasRow(words, {QStringLiteral("3"), QStringLiteral("1,08")})) << "k = 3 at 1,08°";
+    EXPECT_TRUE(HasRow(words, {QStringLiteral("999"), QStringLiteral("359,64")}));
+    EXPECT_FALSE(HasRow(words, {QStringLiteral("1"), QStringLiteral("0,36")}));
+    // A report of 360 positions says nothing of the kind.
+    const WrittenReport whole = WriteAndRead(CalculateDefaults(360), dir.filePath(QStringLiteral("whole.pdf")));
+    EXPECT_FALSE(whole.text.contains(QStringLiteral("каждое")));
+    EXPECT_LT(long_.pages, whole.pages + 4) << "no longer than the report of 360 positions, give or take the captions";
+}
+
+TEST(ReportPdf, ACancelledReportLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("r.pdf"));
+    WriteAll(path, "old report");
+    const CalculationResult result = CalculateDefaults(720);
+    ReportInput input;
+    input.result = &result;
+    double last = -1;
+    bool rising = true;
+    input.progress = [&](double fraction) {
+        rising = rising && fraction >= last && fraction <= 1;
+        last = fraction;
+        if (fraction > 0.3)
+            throw ComputationCancelled();
+    };
+    QString error;
+    EXPECT_FALSE(WriteReportPdf(input, path, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("запись отменена"))) << error.toStdString();
+    EXPECT_TRUE(rising);
+    EXPECT_EQ(ReadAll(path), QByteArray("old report"));
+    // Without a cancel the bar reaches its end.
+    input.progress = [&](double fraction) { last = fraction; };
+    EXPECT_TRUE(WriteReportPdf(input, path, error)) << error.toStdString();
+    EXPECT_EQ(last, 1.0);
 }
 
 }  // namespace

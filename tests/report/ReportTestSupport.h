@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -45,20 +46,37 @@ inline void WriteAll(const QString& path, const QByteArray& bytes)
 }
 
 // The lines of a CSV file written by the program: BOM stripped, split at CRLF (a bare LF inside a
-// line would show up as a line not split), the empty piece after the last CRLF dropped.
-inline QList<QStringList> CsvCells(const QByteArray& bytes)
+// line would show up as a line not split), the empty piece after the last CRLF dropped. With
+// `withConditions` false the "Параметр;Значение" block and its empty line are left out.
+inline QList<QStringList> CsvCells(const QByteArray& bytes, bool withConditions = false)
 {
     QByteArray body = bytes;
     if (body.startsWith("\xEF\xBB\xBF"))
         body.remove(0, 3);
     QList<QStringList> rows;
-    const QStringList lines = QString::fromUtf8(body).split(QStringLiteral("\r\n"));
+    QStringList lines = QString::fromUtf8(body).split(QStringLiteral("\r\n"));
+    if (!withConditions && !lines.isEmpty() && lines.front() == QStringLiteral("Параметр;Значение")) {
+        const qsizetype blank = lines.indexOf(QString());
+        lines = blank < 0 ? QStringList() : lines.mid(blank + 1);
+    }
     for (int i = 0; i < lines.size(); ++i) {
         if (i == lines.size() - 1 && lines[i].isEmpty())
             break;
         rows << lines[i].split(u';');
     }
     return rows;
+}
+
+// The "Параметр;Значение" block of a CSV file written by the program: name to value.
+inline QMap<QString, QString> CsvConditions(const QByteArray& bytes)
+{
+    QMap<QString, QString> conditions;
+    const QList<QStringList> rows = CsvCells(bytes, true);
+    if (rows.isEmpty() || rows.front().join(u';') != QStringLiteral("Параметр;Значение"))
+        return conditions;
+    for (int r = 1; r < rows.size() && !(rows[r].size() == 1 && rows[r][0].isEmpty()); ++r)
+        conditions.insert(rows[r][0], rows[r].mid(1).join(u';'));
+    return conditions;
 }
 
 // Runs a command-line tool; its standard output, or a failed test when it cannot run.
