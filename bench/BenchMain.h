@@ -4,15 +4,11 @@
 // QApplication on the offscreen platform (unless one is named), optionally in an empty working
 // directory, so that the window starts from its defaults instead of a startpar.tmm found there.
 
+#include "RunInApplication.h"
 #include "app/UserMessages.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 class SilentMessages : public UserMessages {
 public:
@@ -33,16 +29,10 @@ enum class WorkDir { AsGiven, FreshAndEmpty };
 
 inline int RunBenchmarks(int argc, char** argv, WorkDir workDir)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
     QTemporaryDir fresh;
-    if (workDir == WorkDir::FreshAndEmpty)
-        QDir::setCurrent(fresh.path());
-    InstallMessages(&Silent());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInApplication(argc, argv, [&] {
+        if (workDir == WorkDir::FreshAndEmpty)
+            QDir::setCurrent(fresh.path());
+        InstallMessages(&Silent());
+    });
 }

@@ -2,8 +2,7 @@
 // The dense test data of the chart benchmarks, and the program's diagram set-up that shows it:
 // sin x plus +-0.02 of noise over 0 .. 2 pi, with one one-sample spike in the middle.
 
-#include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
+#include "tests/chart/ChartFixtures.h"
 
 #include <cmath>
 #include <cstdint>
@@ -32,33 +31,11 @@ inline NoisyData MakeNoisyData(int points)
     return data;
 }
 
-// The program's diagram set-up (margins, bevels, title, axis titles, a red pen 2 pixels wide) at
-// any size, holding the noisy data.
+// The program's diagram frame at any size, holding the noisy data in a red pen 2 pixels wide.
 inline std::unique_ptr<TChart> MakeNoisyChart(int width, int height, const NoisyData& data)
 {
-    auto chart = std::make_unique<TChart>();
-    chart->resize(width, height);
-    chart->SetMarginLeft(5);
-    chart->SetMarginRight(5);
-    chart->SetMarginTop(5);
-    chart->SetMarginBottom(5);
-    chart->SetBevelInner(bvLowered);
-    chart->SetBorderWidth(2);
-    chart->SetColor(12615680);
-    chart->SetView3D(false);
-    chart->Legend()->SetVisible(false);
-    chart->BackWall()->SetBrushStyle(bsClear);
-    chart->Title()->SetText({QStringLiteral("Диагрнамма скоростей т. Е")});
-    chart->Title()->Font()->SetHeight(-12);
-    chart->Title()->Font()->SetBold(true);
-    chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Угол"));
-    chart->BottomAxis()->SetTitleSize(5);
-    chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Скорости"));
-    chart->LeftAxis()->SetTitleSize(3);
-    auto* series = new TFastLineSeries(chart.get());
-    series->SetSeriesColor(clRed);
-    series->LinePen()->SetWidth(2);
-    chart->AddSeries(series);
+    auto chart = MakeDiagramFrame(width, height);
+    TFastLineSeries* series = AddLineSeries(*chart, clRed);
     for (std::size_t k = 0; k < data.x.size(); ++k)
         series->AddPoint(data.x[k], data.y[k]);
     return chart;

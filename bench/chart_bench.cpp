@@ -2,6 +2,7 @@
 // lengths, repainting dense noisy data at the diagram's size and at 1200 x 800, appending points
 // in ascending X, and inserting them in descending X.
 
+#include "RunInApplication.h"
 #include "NoisyChart.h"
 
 #include "chart/Chart.h"
@@ -22,33 +23,15 @@ namespace {
 constexpr int kChartWidth = 352;
 constexpr int kChartHeight = 225;
 
+// The diagram frame on the program's gradient and back picture, holding a smooth curve.
 std::unique_ptr<TChart> MakeDiagram(int points)
 {
-    auto chart = std::make_unique<TChart>();
-    chart->resize(kChartWidth, kChartHeight);
-    chart->SetMarginLeft(5);
-    chart->SetMarginRight(5);
-    chart->SetMarginTop(5);
-    chart->SetMarginBottom(5);
-    chart->SetBevelInner(bvLowered);
-    chart->SetBorderWidth(2);
-    chart->SetColor(12615680);
+    auto chart = MakeDiagramFrame(kChartWidth, kChartHeight);
     chart->Gradient()->SetVisible(true);
     QImage back(317, 235, QImage::Format_RGB32);
     back.fill(qRgb(179, 193, 217));
     chart->SetBackImage(back);
-    chart->SetView3D(false);
-    chart->Title()->SetText({QStringLiteral("Диагрнамма скоростей т. Е")});
-    chart->Title()->Font()->SetHeight(-12);
-    chart->Title()->Font()->SetBold(true);
-    chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Угол"));
-    chart->BottomAxis()->SetTitleSize(5);
-    chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Скорости"));
-    chart->LeftAxis()->SetTitleSize(3);
-    auto* series = new TFastLineSeries(chart.get());
-    series->SetSeriesColor(clRed);
-    series->LinePen()->SetWidth(2);
-    chart->AddSeries(series);
+    TFastLineSeries* series = AddLineSeries(*chart, clRed);
     const double step = 2 * M_PI / points;
     double angle = 0;
     for (int k = 0; k < points; ++k) {
@@ -124,13 +107,5 @@ BENCHMARK(BM_InsertDescending)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInApplication(argc, argv);
 }

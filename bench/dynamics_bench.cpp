@@ -2,6 +2,8 @@
 // crank's motion (independent of N), then the table's columns at 180 and 100 000 positions. Run
 // with a shown, painted window first: the state Qt's vector code leaves is the one users are in.
 
+#include "RunInApplication.h"
+#include "StudiedMechanism.h"
 #include "kinematics/Accelerations.h"
 #include "kinematics/Calculation.h"
 #include "kinematics/Characteristics.h"
@@ -9,24 +11,11 @@
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
-#include <QApplication>
-#include <QWidget>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
 namespace {
-
-// The defaults with the rocker the study adopts.
-Mechanism StudiedMechanism(std::int64_t n)
-{
-    Mechanism m;
-    SetDefaultParameters(m);
-    m.Lbc = 0.9;
-    m.PositionCount = static_cast<std::int32_t>(n);
-    return m;
-}
 
 // The course's loads at one turn a second.
 ForceParameters CourseLoads()
@@ -60,11 +49,10 @@ void BM_ComputeDynamicsWithoutFlywheel(benchmark::State& state)
 
 void BM_SampleDynamics(benchmark::State& state)
 {
-    Mechanism m = StudiedMechanism(state.range(0));
-    SolverState s;
-    const SolveOutcome outcome = SolveMechanism(m, s);
-    AccelerationArrays a;
-    ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+    SolvedMechanism solved(state.range(0));
+    const Mechanism& m = solved.m;
+    const SolverState& s = solved.s;
+    const AccelerationArrays& a = solved.a;
     const DynamicsResult r = ComputeDynamics(m, ComputeCharacteristics(m), CourseLoads(), kDelta);
     for (auto _ : state)
         benchmark::DoNotOptimize(SampleDynamics(r, m, s.arrays, a));
@@ -73,11 +61,10 @@ void BM_SampleDynamics(benchmark::State& state)
 // What a Calculate adds for the dynamics, given its solve, accelerations and characteristics.
 void BM_DynamicsOfACalculate(benchmark::State& state)
 {
-    Mechanism m = StudiedMechanism(state.range(0));
-    SolverState s;
-    const SolveOutcome outcome = SolveMechanism(m, s);
-    AccelerationArrays a;
-    ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+    SolvedMechanism solved(state.range(0));
+    const Mechanism& m = solved.m;
+    const SolverState& s = solved.s;
+    const AccelerationArrays& a = solved.a;
     const MechanismCharacteristics c = ComputeCharacteristics(m);
     for (auto _ : state) {
         const DynamicsResult r = ComputeDynamics(m, c, CourseLoads(), kDelta);
@@ -118,15 +105,5 @@ BENCHMARK(BM_WholeCalculate)->Arg(100000)->Iterations(3)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QWidget window;
-    window.resize(800, 600);
-    window.show();
-    window.grab();  // paints once
-    QApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInApplication(argc, argv, PaintAShownWindow);
 }

@@ -7,6 +7,7 @@
 //
 // Built only where the peer is installed (`make bench` installs it); the program never links it.
 
+#include "RunInApplication.h"
 #include "NoisyChart.h"
 
 #include "kinematics/NumberText.h"
@@ -213,14 +214,8 @@ void PrintSummary()
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    PrintSummary();
-    return 0;
+    const int status = RunInApplication(argc, argv);
+    if (status == 0)
+        PrintSummary();
+    return status;
 }

@@ -2,30 +2,19 @@
 // beside the position and velocity solve they follow, at 180 and 100 000 positions. Run with a
 // shown, painted window first: the state Qt's vector code leaves is the one users compute in.
 
+#include "RunInApplication.h"
+#include "StudiedMechanism.h"
 #include "kinematics/Accelerations.h"
 #include "kinematics/Characteristics.h"
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
-#include <QApplication>
-#include <QWidget>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 
 namespace {
-
-// The defaults with the rocker the study adopts.
-Mechanism StudiedMechanism(std::int64_t n)
-{
-    Mechanism m;
-    SetDefaultParameters(m);
-    m.Lbc = 0.9;
-    m.PositionCount = static_cast<std::int32_t>(n);
-    return m;
-}
 
 void BM_Solve(benchmark::State& state)
 {
@@ -58,11 +47,10 @@ void BM_Characteristics(benchmark::State& state)
 
 void BM_Forces(benchmark::State& state)
 {
-    Mechanism m = StudiedMechanism(state.range(0));
-    SolverState s;
-    const SolveOutcome outcome = SolveMechanism(m, s);
-    AccelerationArrays a;
-    ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+    SolvedMechanism solved(state.range(0));
+    const Mechanism& m = solved.m;
+    const SolverState& s = solved.s;
+    const AccelerationArrays& a = solved.a;
     const MechanismCharacteristics c = ComputeCharacteristics(m);
     ForceArrays f;
     for (auto _ : state) {
@@ -97,15 +85,5 @@ BENCHMARK(BM_SolveAndAllPhysics)->Arg(180)->Arg(100000)->Unit(benchmark::kMillis
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    QWidget window;
-    window.resize(800, 600);
-    window.show();
-    window.grab();  // paints once
-    QApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunInApplication(argc, argv, PaintAShownWindow);
 }

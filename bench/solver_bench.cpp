@@ -1,5 +1,6 @@
 // SolveMechanism on the default linkage at 8, 180 and 10 000 positions.
 
+#include "tests/kinematics/KinematicsTestSupport.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 
@@ -9,9 +10,7 @@ namespace {
 
 void BM_SolveMechanism(benchmark::State& state)
 {
-    Mechanism m;
-    SetDefaultParameters(m);
-    m.PositionCount = static_cast<std::int32_t>(state.range(0));
+    Mechanism m = DefaultMechanism(static_cast<int>(state.range(0)));
     SolverState s;
     for (auto _ : state) {
         const SolveOutcome outcome = SolveMechanism(m, s);

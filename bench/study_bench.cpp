@@ -6,6 +6,7 @@
 
 #include "AlternatingTimer.h"
 
+#include "tests/kinematics/KinematicsTestSupport.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "kinematics/Study.h"
@@ -19,14 +20,21 @@
 
 namespace {
 
+// Arguments: N, and whether the raster engine fills a picture before every run (as every repaint
+// does, leaving the vector state a shown window is in).
 void BM_FindDeadPositionsAndStudy(benchmark::State& state)
 {
-    Mechanism defaults;
-    SetDefaultParameters(defaults);
-    defaults.PositionCount = static_cast<std::int32_t>(state.range(0));
+    const Mechanism defaults = DefaultMechanism(static_cast<int>(state.range(0)));
+    const bool afterDrawing = state.range(1) != 0;
     SolverState s;
     StudyResults r;
+    QImage canvas(64, 64, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
+        if (afterDrawing) {
+            state.PauseTiming();
+            canvas.fill(Qt::white);
+            state.ResumeTiming();
+        }
         Mechanism m = defaults;  // every Calculate starts from the user's rocker length
         const StudyOutcome outcome = FindDeadPositionsAndStudy(m, s, r);
         benchmark::DoNotOptimize(outcome);
@@ -34,35 +42,8 @@ void BM_FindDeadPositionsAndStudy(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindDeadPositionsAndStudy)
-    ->Arg(8)
-    ->Arg(180)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();  // both threads of the study
-
-void BM_FindDeadPositionsAndStudyAfterDrawing(benchmark::State& state)
-{
-    Mechanism defaults;
-    SetDefaultParameters(defaults);
-    defaults.PositionCount = static_cast<std::int32_t>(state.range(0));
-    SolverState s;
-    StudyResults r;
-    QImage canvas(64, 64, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        state.PauseTiming();
-        canvas.fill(Qt::white);  // the raster engine's fill, as every repaint runs it
-        state.ResumeTiming();
-        Mechanism m = defaults;
-        const StudyOutcome outcome = FindDeadPositionsAndStudy(m, s, r);
-        benchmark::DoNotOptimize(outcome);
-        benchmark::DoNotOptimize(r.MaxVeByLbc[900]);
-    }
-}
-BENCHMARK(BM_FindDeadPositionsAndStudyAfterDrawing)
-    ->Arg(8)
-    ->Arg(180)
-    ->Arg(100000)
+    ->ArgsProduct({{8, 180, 100000}, {0, 1}})
+    ->ArgNames({"N", "afterDrawing"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();  // both threads of the study
@@ -102,9 +83,7 @@ BENCHMARK(BM_StudyRunsScreenedAndExact)->Arg(180)->Arg(3600)->Unit(benchmark::kM
 // Time is the study's wall time; the counters give both sides and the ratios.
 void BM_StudyAgainstPlainRepetition(benchmark::State& state)
 {
-    Mechanism defaults;
-    SetDefaultParameters(defaults);
-    defaults.PositionCount = static_cast<std::int32_t>(state.range(0));
+    const Mechanism defaults = DefaultMechanism(static_cast<int>(state.range(0)));
     SolverState s;
     StudyResults r;
     AlternatingTimer timer;

@@ -24,7 +24,6 @@ void DrawFrame3D(QPainter& painter, ChartRect& rect, const QColor& a, const QCol
     }
 }
 
-namespace {
 void DrawBevel(QPainter& painter, ChartRect& rect, TBevelCut cut, int width, const QPalette& palette)
 {
     if (cut == bvNone)
@@ -36,7 +35,6 @@ void DrawBevel(QPainter& painter, ChartRect& rect, TBevelCut cut, int width, con
     else
         DrawFrame3D(painter, rect, highlight, shadow, width);
 }
-}  // namespace
 
 void DrawPanelEdges(QPainter& painter, ChartRect& rect, TBevelCut outer, TBevelCut inner,
                     int bevelWidth, int borderWidth, TColor color, const QPalette& palette)

@@ -14,6 +14,9 @@ class QPalette;
 // shrinks by `width` on every side.
 void DrawFrame3D(QPainter& painter, ChartRect& rect, const QColor& a, const QColor& b, int width);
 
+// One raised or lowered bevel `width` pixels wide (none for bvNone); `rect` shrinks by it.
+void DrawBevel(QPainter& painter, ChartRect& rect, TBevelCut cut, int width, const QPalette& palette);
+
 // Outer bevel, border in `color`, inner bevel; `rect` shrinks past all of them.
 void DrawPanelEdges(QPainter& painter, ChartRect& rect, TBevelCut outer, TBevelCut inner,
                     int bevelWidth, int borderWidth, TColor color, const QPalette& palette);

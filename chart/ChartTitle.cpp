@@ -56,15 +56,8 @@ void TChartTitle::DrawShape(QPainter& painter, const ChartRect& r, const QPalett
             painter.drawEllipse(outline);
     }
     painter.restore();
-    if (bevel_ != bvNone) {
-        ChartRect ring = r;
-        const QColor highlight = ColorToQColor(clBtnHighlight, palette);
-        const QColor shadow = ColorToQColor(clBtnShadow, palette);
-        if (bevel_ == bvLowered)
-            DrawFrame3D(painter, ring, shadow, highlight, bevelWidth_);
-        else
-            DrawFrame3D(painter, ring, highlight, shadow, bevelWidth_);
-    }
+    ChartRect ring = r;
+    DrawBevel(painter, ring, bevel_, bevelWidth_, palette);
 }
 
 void TChartTitle::Draw(QPainter& painter, ChartRect& plot, const QPalette& palette)

@@ -77,82 +77,37 @@ void TChartValueList::ClearValues()
     modified_ = true;
 }
 
-void TChartValueList::RecalcStats() const
+const TChartValueList::Statistics& TChartValueList::Stats() const
 {
     if (!modified_)
-        return;
-    if (count_ == 0) {
-        lowest_ = highest_ = sum_ = sumAbs_ = 0;
-        allFinite_ = nonDecreasing_ = true;
-    } else {
-        sum_ = Value(0);
-        sumAbs_ = std::fabs(Value(0));
+        return stats_;
+    Statistics st;
+    if (count_ > 0) {
+        st.sum = Value(0);
+        st.sumAbs = std::fabs(Value(0));
         for (int i = 1; i < count_; ++i) {
-            sum_ += Value(i);
-            sumAbs_ += std::fabs(Value(i));
+            st.sum += Value(i);
+            st.sumAbs += std::fabs(Value(i));
         }
         // NaN and infinite values are gaps in the line, so they do not stretch the range.
         bool any = false;
-        lowest_ = highest_ = 0;
-        allFinite_ = true;
-        nonDecreasing_ = true;
         for (int i = 0; i < count_; ++i) {
             const double v = Value(i);
             // A quiet comparison: a NaN raises no floating-point flag here.
             if (i > 0 && !std::isgreaterequal(v, Value(i - 1)))
-                nonDecreasing_ = false;
+                st.nonDecreasing = false;
             if (!std::isfinite(v)) {
-                allFinite_ = false;
+                st.allFinite = false;
                 continue;
             }
-            if (!any || v < lowest_)
-                lowest_ = v;
-            if (!any || v > highest_)
-                highest_ = v;
+            if (!any || v < st.lowest)
+                st.lowest = v;
+            if (!any || v > st.highest)
+                st.highest = v;
             any = true;
         }
     }
+    stats_ = st;
     modified_ = false;
-}
-
-double TChartValueList::LowestValue() const
-{
-    RecalcStats();
-    return lowest_;
-}
-
-double TChartValueList::HighestValue() const
-{
-    RecalcStats();
-    return highest_;
-}
-
-double TChartValueList::Sum() const
-{
-    RecalcStats();
-    return sum_;
-}
-
-double TChartValueList::SumAbs() const
-{
-    RecalcStats();
-    return sumAbs_;
-}
-
-double TChartValueList::Range() const
-{
-    RecalcStats();
-    return highest_ - lowest_;
-}
-
-bool TChartValueList::AllFinite() const
-{
-    RecalcStats();
-    return allFinite_;
-}
-
-bool TChartValueList::NonDecreasing() const
-{
-    RecalcStats();
-    return nonDecreasing_;
+    return stats_;
 }

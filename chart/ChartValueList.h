@@ -35,15 +35,15 @@ public:
 
     double First() const { return Value(0); }
     double Last() const { return Value(count_ - 1); }
-    double LowestValue() const;
-    double HighestValue() const;
-    double Sum() const;
-    double SumAbs() const;
-    double Range() const;
+    double LowestValue() const { return Stats().lowest; }
+    double HighestValue() const { return Stats().highest; }
+    double Sum() const { return Stats().sum; }
+    double SumAbs() const { return Stats().sumAbs; }
+    double Range() const { return Stats().highest - Stats().lowest; }
     // Every value is a finite number, and each is at least the one before: what lets a drawing
     // find the points of a pixel column by bisection. Recomputed with the statistics.
-    bool AllFinite() const;
-    bool NonDecreasing() const;
+    bool AllFinite() const { return Stats().allFinite; }
+    bool NonDecreasing() const { return Stats().nonDecreasing; }
 
     // ---- Operations ----
     // Stores PendingValue where Order puts it (equal values after their equals); returns the index.
@@ -53,18 +53,23 @@ public:
     void ClearValues();
 
 private:
+    struct Statistics {
+        double lowest = 0;
+        double highest = 0;
+        double sum = 0;
+        double sumAbs = 0;
+        bool allFinite = true;
+        bool nonDecreasing = true;
+    };
+
     void GrowIfFull();
-    void RecalcStats() const;
+    // The statistics, computed again first when the values changed since they were last read.
+    const Statistics& Stats() const;
 
     TChartSeries* owner_;
     QString name_;
     int count_ = 0;
     std::vector<double> storage_;
     mutable bool modified_ = true;
-    mutable double lowest_ = 0;
-    mutable double highest_ = 0;
-    mutable double sum_ = 0;
-    mutable double sumAbs_ = 0;
-    mutable bool allFinite_ = true;
-    mutable bool nonDecreasing_ = true;
+    mutable Statistics stats_;
 };

@@ -15,7 +15,7 @@ std::string AtAngle(int degrees)
 // Plain arithmetic is enough here: every value is tested before it is used.
 std::string DescribePosition(const Mechanism& m, int degrees)
 {
-    const double phi = degrees * (kPi / 180);
+    const double phi = Radians(degrees);
     const double xa = m.Loa * std::cos(phi), ya = m.Loa * std::sin(phi);
     const double acx = xa + m.Loc, acy = ya;  // from C at (-Loc, 0) to A
     const double ac = std::hypot(acx, acy);

@@ -1,5 +1,6 @@
 #include "kinematics/Study.h"
 
+#include "kinematics/Angles.h"
 #include "kinematics/CheckedReal.h"
 #include "kinematics/Errors.h"
 #include "kinematics/Jamming.h"
@@ -24,7 +25,6 @@
 namespace {
 
 constexpr int kScanSteps = 361;  // -1 .. 359 degrees
-constexpr double kRadiansPerDegree = kPi / 180;
 constexpr double kNoStudyValue = std::numeric_limits<double>::quiet_NaN();
 
 // StudyMode is true only while the scan runs, whichever way it ends.

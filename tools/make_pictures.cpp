@@ -9,6 +9,8 @@
 // Everything is drawn from the mechanism's own geometry with the default lengths, so the
 // pictures contain nothing but our own drawing.
 
+#include "DefaultLinkage.h"
+
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -26,45 +28,7 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-// Default lengths, metres.
-constexpr double kLoa = 0.1;
-constexpr double kLab = 0.6;
-constexpr double kLbc = 0.6;
-constexpr double kLde = 0.5;
-constexpr double kLoc = 1.0;
-
-struct Pose {
-    QPointF O, A, B, C, D, E;
-};
-
-// Assembles the linkage for the crank angle phi (B above the line AC, E below D on the guide).
-std::optional<Pose> Assemble(double phi)
-{
-    Pose p;
-    p.O = {0, 0};
-    p.C = {-kLoc, 0};
-    p.A = {kLoa * std::cos(phi), kLoa * std::sin(phi)};
-    const double dx = p.C.x() - p.A.x();
-    const double dy = p.C.y() - p.A.y();
-    const double d = std::hypot(dx, dy);
-    if (d > kLab + kLbc || d < std::fabs(kLab - kLbc))
-        return std::nullopt;
-    const double a = (kLab * kLab - kLbc * kLbc + d * d) / (2 * d);
-    const double h = std::sqrt(kLab * kLab - a * a);
-    const QPointF m(p.A.x() + a * dx / d, p.A.y() + a * dy / d);
-    p.B = {m.x() + h * dy / d, m.y() - h * dx / d};
-    if (p.B.y() < m.y())
-        p.B = {m.x() - h * dy / d, m.y() + h * dx / d};
-    p.D = (p.A + p.B) / 2;
-    const double guideX = -kLoc / 2;
-    const double run = guideX - p.D.x();
-    if (std::fabs(run) > kLde)
-        return std::nullopt;
-    p.E = {guideX, p.D.y() - std::sqrt(kLde * kLde - run * run)};
-    return p;
-}
+using namespace tools;
 
 // Maps metres to pixels: y up in the mechanism, down on the picture.
 struct View {
@@ -170,22 +134,32 @@ void DrawLetters(QPainter& p, const View& v, double phi, int pixelSize, const QC
     put(pose->E, "E", {s * 0.7, s * 0.4});
 }
 
+// A picture of w x h filled with a vertical gradient from top to bottom (and middle at 0.55 when
+// given), with a faint drafting grid of the given step.
+QImage GridPaper(int w, int h, QColor top, std::optional<QColor> middle, QColor bottom, QColor grid, int step)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, top);
+    if (middle)
+        g.setColorAt(0.55, *middle);
+    g.setColorAt(1, bottom);
+    p.fillRect(img.rect(), g);
+    p.setPen(QPen(grid, 1));
+    for (int x = 0; x < w; x += step)
+        p.drawLine(x, 0, x, h);
+    for (int y = 0; y < h; y += step)
+        p.drawLine(0, y, w, y);
+    return img;
+}
+
 // 246 x 293: the mechanism on a warm vertical gradient; the form writes the two titles on top.
 QImage SplashPicture()
 {
-    QImage img(246, 293, QImage::Format_RGB32);
+    QImage img = GridPaper(246, 293, QColor(255, 250, 205), QColor(250, 214, 120), QColor(214, 150, 60),
+                           QColor(160, 110, 40, 40), 12);
     QPainter p(&img);
-    QLinearGradient g(0, 0, 0, 293);
-    g.setColorAt(0, QColor(255, 250, 205));
-    g.setColorAt(0.55, QColor(250, 214, 120));
-    g.setColorAt(1, QColor(214, 150, 60));
-    p.fillRect(img.rect(), g);
-    // A faint drafting grid.
-    p.setPen(QPen(QColor(160, 110, 40, 40), 1));
-    for (int x = 0; x < 246; x += 12)
-        p.drawLine(x, 0, x, 293);
-    for (int y = 0; y < 293; y += 12)
-        p.drawLine(0, y, 246, y);
     const View v{{214, 200}, 196};
     DrawMechanism(p, v, 1.1, 4.5, QColor(40, 30, 20), true);
     DrawLetters(p, v, 1.1, 13, QColor(60, 30, 10));
@@ -235,17 +209,9 @@ QImage AboutBackground()
 // The side picture of the About box, stretched by the form to 189 x 231.
 QImage AboutSidePicture()
 {
-    QImage img(252, 308, QImage::Format_RGB32);
+    QImage img = GridPaper(252, 308, QColor(220, 235, 255), std::nullopt, QColor(250, 252, 255),
+                           QColor(120, 150, 200, 60), 14);
     QPainter p(&img);
-    QLinearGradient g(0, 0, 0, 308);
-    g.setColorAt(0, QColor(220, 235, 255));
-    g.setColorAt(1, QColor(250, 252, 255));
-    p.fillRect(img.rect(), g);
-    p.setPen(QPen(QColor(120, 150, 200, 60), 1));
-    for (int x = 0; x < 252; x += 14)
-        p.drawLine(x, 0, x, 308);
-    for (int y = 0; y < 308; y += 14)
-        p.drawLine(0, y, 252, y);
     const View v{{224, 178}, 215};
     DrawMechanism(p, v, 2.2, 5, QColor(20, 20, 40), true);
     DrawLetters(p, v, 2.2, 15, QColor(20, 20, 90));

@@ -7,6 +7,8 @@
 //   g++ -std=c++17 -fPIC tools/make_scheme.cpp -o /tmp/make_scheme $(pkg-config --cflags --libs Qt6Gui)
 //   QT_QPA_PLATFORM=offscreen /tmp/make_scheme resources/manual
 
+#include "DefaultLinkage.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -20,42 +22,13 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using namespace tools;
 
-// Default lengths, metres; the crank drawn at 60°.
-constexpr double kLoa = 0.1;
-constexpr double kLab = 0.6;
-constexpr double kLbc = 0.6;
-constexpr double kLde = 0.5;
-constexpr double kLoc = 1.0;
+// The crank drawn at 60°.
 constexpr double kPhi = kPi / 3;
 
 constexpr int kWidth = 720;
 constexpr int kHeight = 480;
-
-struct Pose {
-    QPointF O, A, B, C, D, E;
-};
-
-// The linkage as the program assembles it: B left of the directed line C->A, E below D on the
-// guide x = -Loc/2.
-Pose Assemble(double phi)
-{
-    Pose p;
-    p.O = {0, 0};
-    p.C = {-kLoc, 0};
-    p.A = {kLoa * std::cos(phi), kLoa * std::sin(phi)};
-    const double dx = p.A.x() - p.C.x();
-    const double dy = p.A.y() - p.C.y();
-    const double d = std::hypot(dx, dy);
-    const double a = (kLbc * kLbc - kLab * kLab + d * d) / (2 * d);
-    const double h = std::sqrt(kLbc * kLbc - a * a);
-    p.B = {p.C.x() + a * dx / d - h * dy / d, p.C.y() + a * dy / d + h * dx / d};
-    p.D = (p.A + p.B) / 2;
-    const double run = -kLoc / 2 - p.D.x();
-    p.E = {-kLoc / 2, p.D.y() - std::sqrt(kLde * kLde - run * run)};
-    return p;
-}
 
 // Metres to pixels, y up in the mechanism and down on the picture. The crank is short, so the
 // scheme is not to scale near O: OA is drawn longer for legibility.
@@ -122,7 +95,7 @@ QImage Scheme()
     p.setRenderHint(QPainter::TextAntialiasing);
 
     const View v{{560, 300}, 420};
-    Pose q = Assemble(kPhi);
+    Pose q = *Assemble(kPhi);
     // The crank drawn 1.8 times its length so A, φ and ω1 can be read; the rest keeps the geometry.
     const QPointF aDrawn = v(q.O) + (v(q.A) - v(q.O)) * 1.8;
 

@@ -11,7 +11,9 @@
 #include <cmath>
 #include <memory>
 
-inline std::unique_ptr<TChart> MakeProgramChart(int width = 352, int height = 225)
+// The frame of the program's diagrams: margins, bevel, border, colour, flat, no legend, a clear back
+// wall, the bold title and the two axis captions.
+inline std::unique_ptr<TChart> MakeDiagramFrame(int width, int height)
 {
     auto chart = std::make_unique<TChart>();
     chart->resize(width, height);
@@ -26,17 +28,24 @@ inline std::unique_ptr<TChart> MakeProgramChart(int width = 352, int height = 22
     chart->Legend()->SetVisible(false);
     chart->BackWall()->SetBrushStyle(bsClear);
     chart->Title()->SetText({QStringLiteral("Диагрнамма скоростей т. Е")});
-    chart->Title()->SetColor(16777200);
     chart->Title()->Font()->SetHeight(-12);
     chart->Title()->Font()->SetBold(true);
-    chart->Title()->Frame()->SetStyle(psDashDot);
-    chart->Title()->Frame()->SetWidth(3);
     chart->BottomAxis()->Title()->SetCaption(QStringLiteral("Угол"));
-    chart->BottomAxis()->Title()->Font()->SetColor(clMaroon);
     chart->BottomAxis()->SetTitleSize(5);
     chart->LeftAxis()->Title()->SetCaption(QStringLiteral("Скорости"));
-    chart->LeftAxis()->Title()->Font()->SetColor(clMaroon);
     chart->LeftAxis()->SetTitleSize(3);
+    return chart;
+}
+
+// The frame with the title's colour and dash-dot frame and the maroon axis captions.
+inline std::unique_ptr<TChart> MakeProgramChart(int width = 352, int height = 225)
+{
+    auto chart = MakeDiagramFrame(width, height);
+    chart->Title()->SetColor(16777200);
+    chart->Title()->Frame()->SetStyle(psDashDot);
+    chart->Title()->Frame()->SetWidth(3);
+    chart->BottomAxis()->Title()->Font()->SetColor(clMaroon);
+    chart->LeftAxis()->Title()->Font()->SetColor(clMaroon);
     return chart;
 }
 
@@ -67,3 +76,16 @@ inline int CountPixels(const QImage& image, const QRect& area, QRgb color)
             n += (image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF) ? 1 : 0;
     return n;
 }
+
+// A chart that counts how often its picture is painted from scratch.
+class RenderCountingChart : public TChart {
+public:
+    int renders = 0;
+
+protected:
+    void DrawChart(QPainter& painter, const ChartRect& bounds) override
+    {
+        ++renders;
+        TChart::DrawChart(painter, bounds);
+    }
+};

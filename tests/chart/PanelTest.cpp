@@ -135,19 +135,6 @@ TEST(ChartPanel, WindowPictureIsDrawnAfreshAfterChangesAndResizes)
     EXPECT_GT(CountPixels(low, low.rect(), qRgb(0, 0, 0)), 0);
 }
 
-namespace {
-class RenderCountingChart : public TChart {
-public:
-    int renders = 0;
-
-protected:
-    void DrawChart(QPainter& painter, const ChartRect& bounds) override
-    {
-        ++renders;
-        TChart::DrawChart(painter, bounds);
-    }
-};
-}  // namespace
 
 TEST(ChartPanel, SeriesWithoutAutoRepaintDrawsOnlyTheNewSegment)
 {

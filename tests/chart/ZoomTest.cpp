@@ -7,21 +7,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A chart that counts how often its picture is painted from scratch.
-class CountingChart : public TChart {
-public:
-    int renders = 0;
-
-protected:
-    void DrawChart(QPainter& painter, const ChartRect& bounds) override
-    {
-        ++renders;
-        TChart::DrawChart(painter, bounds);
-    }
-};
 
 struct ShownChart {
-    CountingChart chart;
+    RenderCountingChart chart;
     TFastLineSeries* series = new TFastLineSeries(&chart);
 
     ShownChart()

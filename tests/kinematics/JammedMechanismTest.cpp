@@ -2,6 +2,7 @@
 // 0 or 180 degrees anywhere on the crank's turn, and never adopts them.
 
 #include "KinematicsTestSupport.h"
+#include "StudyRun.h"
 #include "PlainStudyReference.h"
 #include "RandomMechanisms.h"
 
@@ -17,36 +18,11 @@
 
 namespace {
 
-double Radians(double degrees)
-{
-    return degrees * (kPi / 180);
-}
-
-double Degrees(double radians)
-{
-    return radians * (180 / kPi);
-}
-
 // The rocker length that gives the angle gamma at B opposite a diagonal of length ac.
 double RockerFor(double lab, double ac, double gammaDegrees)
 {
     const double g = Radians(gammaDegrees);
     return lab * std::cos(g) + std::sqrt(ac * ac - lab * lab * std::sin(g) * std::sin(g));
-}
-
-struct StudyRun {
-    Mechanism m;
-    SolverState s;
-    StudyResults r;
-    StudyOutcome outcome;
-};
-
-StudyRun RunStudyOn(const Mechanism& m)
-{
-    StudyRun run;
-    run.m = m;
-    run.outcome = FindDeadPositionsAndStudy(run.m, run.s, run.r);
-    return run;
 }
 
 int CountStatus(const StudyResults& r, StudyLengthStatus status)

@@ -1,4 +1,5 @@
 #include "KinematicsTestSupport.h"
+#include "StudyRun.h"
 
 #include "kinematics/Angles.h"
 #include "kinematics/Errors.h"
@@ -14,25 +15,6 @@ namespace {
 
 constexpr double kSixDecimals = 5e-7;
 
-double Degrees(int degrees)
-{
-    return static_cast<double>(degrees) * (kPi / 180);
-}
-
-struct StudyRun {
-    Mechanism m;
-    SolverState s;
-    StudyResults r;
-    StudyOutcome outcome;
-};
-
-StudyRun RunStudyOn(const Mechanism& m)
-{
-    StudyRun run;
-    run.m = m;
-    run.outcome = FindDeadPositionsAndStudy(run.m, run.s, run.r);
-    return run;
-}
 
 TEST(FindDeadPositionsAndStudy, DefaultsAtEightPositions)
 {
@@ -43,7 +25,7 @@ TEST(FindDeadPositionsAndStudy, DefaultsAtEightPositions)
     const int degrees[] = {85, 86, 265, 266};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(FormatGeneral(run.r.DeadAngles[static_cast<std::size_t>(i)]), texts[i]);
-        EXPECT_EQ(run.r.DeadAngles[static_cast<std::size_t>(i)], Degrees(degrees[i]));
+        EXPECT_EQ(run.r.DeadAngles[static_cast<std::size_t>(i)], Radians(degrees[i]));
     }
     EXPECT_TRUE(run.outcome.lbcChosen);
     EXPECT_EQ(run.m.Lbc, 0.9);
@@ -101,7 +83,7 @@ TEST(FindDeadPositionsAndStudy, ShorterCouplerStandsStillAtBothEnds)
     const int degrees[] = {-1, 94, 95, 278, 279, 358, 359};
     ASSERT_EQ(run.r.DeadCount, 7);
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(run.r.DeadAngles[static_cast<std::size_t>(i)], Degrees(degrees[i])) << i;
+        EXPECT_EQ(run.r.DeadAngles[static_cast<std::size_t>(i)], Radians(degrees[i])) << i;
     EXPECT_EQ(FormatGeneral(run.r.DeadAngles[0]), "-0,0174532925199433");
     EXPECT_TRUE(run.outcome.lbcChosen);
     EXPECT_TRUE(run.outcome.finalSolve.complete);
@@ -145,8 +127,8 @@ TEST(FindDeadPositionsAndStudy, AtMostOneHundredAndOneDeadAngles)
     // A tiny crank: the slider hardly moves at any angle.
     const StudyRun run = RunStudyOn(MakeMechanism(0.0001, 0.6, 0.6, 0.5, 1.0, 8));
     ASSERT_EQ(run.r.DeadCount, kDeadAnglesCapacity);
-    EXPECT_EQ(run.r.DeadAngles[0], Degrees(-1));
-    EXPECT_EQ(run.r.DeadAngles[100], Degrees(99));
+    EXPECT_EQ(run.r.DeadAngles[0], Radians(-1));
+    EXPECT_EQ(run.r.DeadAngles[100], Radians(99));
 }
 
 TEST(FindDeadPositionsAndStudy, ShortestRockerWinsEqualMaxima)
@@ -176,7 +158,7 @@ TEST(FindDeadPositionsAndStudy, FaultInTheScanEndsItWithStudyModeOff)
     EXPECT_FALSE(s.StudyMode);
     EXPECT_EQ(r.DeadCount, 3);
     EXPECT_EQ(r.MaxVeByLbc[700], 1.5);
-    EXPECT_EQ(s.CrankAngle, Degrees(-1));
+    EXPECT_EQ(s.CrankAngle, Radians(-1));
     EXPECT_EQ(s.arrays.Size(), 8u);
 }
 

@@ -5,6 +5,7 @@
 #include "kinematics/StudyRuns.h"
 
 #include "KinematicsTestSupport.h"
+#include "StudyRun.h"
 
 #include <gtest/gtest.h>
 
@@ -63,13 +64,6 @@ double ProcessCpuSeconds()
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
-
-struct StudyRun {
-    Mechanism m;
-    SolverState s;
-    StudyResults r;
-    StudyOutcome outcome;
-};
 
 void RunStudy(StudyRun& run, int n, bool dirty)
 {

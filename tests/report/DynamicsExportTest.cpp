@@ -90,4 +90,38 @@ TEST(DynamicsExport, AMechanismWithoutDynamicsSaysWhyInTheReport)
     EXPECT_FALSE(text.contains(QStringLiteral("Движущий момент Mд")));
 }
 
+// An approximation's difference reads in per cent to three significant digits, signed; without an
+// exact Jм to divide by, only the difference itself.
+TEST(DynamicsFigures, DifferencesFromTheExactFlywheel)
+{
+    DynamicsResult d;
+    d.Status = DynamicsStatus::Computed;
+    d.Exact.Jm = 23.926375482837;
+    d.WittenbauerDifference = -0.000292413254285862;
+    d.WittenbauerRelative = -1.22213769693457E-5;
+    d.SimpleDifference = 0.25;
+    d.SimpleRelative = 0.0050222285;
+    d.RelativeAvailable = true;
+    auto value = [](const std::vector<DynamicsFigure>& figures, const char* name) {
+        for (const DynamicsFigure& f : figures) {
+            if (QLatin1String(f.name) == QLatin1String(name))
+                return f.value;
+        }
+        return QStringLiteral("(none)");
+    };
+    std::vector<DynamicsFigure> figures = DynamicsFigures(d);
+    EXPECT_EQ(figures.size(), DynamicsFigureCaptions().size());
+    EXPECT_EQ(value(figures, "LabelJmWittenbauerDifference"),
+              QStringLiteral("-0,000292413254285862 кг·м² (-0,00122 %)"));
+    EXPECT_EQ(value(figures, "LabelJmSimpleDifference"), QStringLiteral("+0,25 кг·м² (+0,502 %)"));
+    EXPECT_EQ(value(figures, "LabelJmExact"), QStringLiteral("23,926375482837 кг·м²"));
+
+    d.RelativeAvailable = false;
+    d.SimpleDifference = 0;
+    figures = DynamicsFigures(d);
+    EXPECT_EQ(value(figures, "LabelJmSimpleDifference"), QStringLiteral("0 кг·м²"));
+    d.Status = DynamicsStatus::NotFullTurn;
+    EXPECT_TRUE(DynamicsFigures(d).empty());
+}
+
 }  // namespace
