@@ -12,6 +12,7 @@
 #include "app/StaleResultNotes.h"
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
+#include "app/WindowGrowth.h"
 #include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
 #include "views/UpDown.h"
@@ -53,7 +54,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Кинематический рассчет шарнирно-рычажного механизма"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(FormFont(11));
 
     exitRule_ = new FieldExitRule(this);
@@ -67,7 +68,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
 
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedSize(kClientWidth, kClientHeight);
+    panel->setMinimumSize(kClientWidth, kClientHeight);
+    panel->resize(kClientWidth, kClientHeight);
     setCentralWidget(panel);
 
     PageControl1 = new QTabWidget(panel);
@@ -128,7 +130,10 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 
     adjustSize();
-    setFixedSize(sizeHint());
+    // The start size is the smallest; from it the window grows.
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
+    InstallWindowGrowth(panel);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
