@@ -14,6 +14,7 @@
 #include "app/SolutionMenu.h"
 #include "app/StructureTab.h"
 #include "app/UserMessages.h"
+#include "app/WindowGrowth.h"
 #include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
 #include "views/UpDown.h"
@@ -55,7 +56,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Кинематический рассчет шарнирно-рычажного механизма"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(FormFont(11));
 
     exitRule_ = new FieldExitRule(this);
@@ -69,7 +70,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
 
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedSize(kClientWidth, kClientHeight);
+    panel->setMinimumSize(kClientWidth, kClientHeight);
+    panel->resize(kClientWidth, kClientHeight);
     setCentralWidget(panel);
 
     PageControl1 = new QTabWidget(panel);
@@ -130,13 +132,17 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
                           {TabStructure, nullptr}},
                          this);
     // "Решение" after "Файл".
-    MenuSolution = new SolutionMenu({this, results_, N4->menuAction(), drawingStrip_, [this] { return drawnPosition_; }});
+    MenuSolution = new SolutionMenu({this, results_, N4->menuAction(), TabSheet3->findChild<QWidget*>(QStringLiteral("GroupBox3")),
+                                     [this] { return drawnPosition_; }});
 
     qApp->installEventFilter(this);
     FormCreate();
 
     adjustSize();
-    setFixedSize(sizeHint());
+    // The start size is the smallest; from it the window grows.
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
+    InstallWindowGrowth(panel);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

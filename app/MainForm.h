@@ -194,7 +194,6 @@ private:
     DynamicsTab* TabDynamics = nullptr;
     StructureTab* TabStructure = nullptr;
     SolutionMenu* MenuSolution = nullptr;
-    QWidget* drawingStrip_ = nullptr;  // the drawing tab's strip of fields
     FileMenu* MenuFile = nullptr;
     QLabel* Label16 = nullptr;
     QLabel* StatusLabel = nullptr;

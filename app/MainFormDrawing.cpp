@@ -130,7 +130,6 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     strip->setObjectName(QStringLiteral("Panel6"));
     strip->setFixedHeight(kStripHeight);
     tabLayout->addWidget(strip);
-    drawingStrip_ = strip;
 
     RadioButton1 = new QRadioButton(QStringLiteral("Положение"), strip);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));

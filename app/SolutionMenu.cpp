@@ -12,8 +12,9 @@
 
 namespace {
 
-// In the drawing tab's strip, between the scroll bar and the plan scale's caption.
-const QRect kDrawingButtonGeometry(328, 5, 126, 24);
+// On the drawing tab's frame, in its caption's row above the mechanism's picture: the strip below
+// has no room left beside "Вписать".
+const QRect kDrawingButtonGeometry(572, 0, 126, 17);
 
 }  // namespace
 
@@ -32,8 +33,8 @@ SolutionMenu::SolutionMenu(const Window& window) : QObject(window.form)
     connect(answers, &QAction::triggered, this, [this] { answers_->Present(); });
     window.form->menuBar()->insertMenu(window.before, menu_);
 
-    if (window.drawingStrip) {
-        drawingButton_ = new QPushButton(QStringLiteral("Ход решения"), window.drawingStrip);
+    if (window.drawingBox) {
+        drawingButton_ = new QPushButton(QStringLiteral("Ход решения"), window.drawingBox);
         drawingButton_->setObjectName(QStringLiteral("SolutionButton"));
         drawingButton_->setFont(FormFont(11, true));
         drawingButton_->setGeometry(kDrawingButtonGeometry);

@@ -25,7 +25,7 @@ public:
         QMainWindow* form;
         ResultPublisher* results;
         QAction* before;                     // the menu stands before this one
-        QWidget* drawingStrip;               // the drawing tab's strip, for its button
+        QWidget* drawingBox;                 // the drawing tab's frame of the pictures, for its button
         std::function<int()> drawnPosition;  // the position the drawings show
     };
 

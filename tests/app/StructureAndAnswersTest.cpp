@@ -140,6 +140,15 @@ TEST_F(StructureAndAnswersTest, TheWorkedSolutionOfTheDrawnPositionAndOfATablePo
     QApplication::processEvents();
     TypeInto(FindComponent<QLineEdit>(form, "Edit5"), QStringLiteral("3"));
     QApplication::processEvents();
+    // The button covers none of the tab's controls and pictures, and shows its whole text.
+    auto* button = FindComponent<QPushButton>(form, "SolutionButton");
+    const QRect place(button->mapTo(&form, QPoint(0, 0)), button->size());
+    for (const char* other : {"ButtonFitDrawing", "Image1", "Image2", "ScrollBar1", "Edit6", "Edit9", "Edit11"}) {
+        auto* widget = FindComponent<QWidget>(form, other);
+        ASSERT_NE(widget, nullptr) << other;
+        EXPECT_FALSE(place.intersects(QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()))) << other;
+    }
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
     QTest::mouseClick(FindComponent<QPushButton>(form, "SolutionButton"), Qt::LeftButton);
     auto* window = FindComponent<SolutionWindow>(form, "SolutionWindow");
     ASSERT_NE(window, nullptr);
