@@ -1,5 +1,6 @@
 #include "app/SingleMechanismRun.h"
 
+#include "app/CalculateStatus.h"
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
 #include "app/SheetCommandLine.h"
@@ -133,7 +134,11 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
     }
     out << QStringLiteral("Длина коромысла BC выбрана: %1 м\n").arg(NumberText(result->Kinematics().solved.Lbc));
     out << QStringLiteral("Наибольшая скорость ползуна E: %1 м/с\n").arg(NumberText(LargestSliderSpeed(*result)));
-    out << QStringLiteral("Мёртвые положения, °: %1\n").arg(DeadDegreesText(*result));
+    // The list is the 1° scan of the typed rocker; the extremes are those of the mechanism solved.
+    out << QStringLiteral("Мёртвые положения (перебор через 1° при Lbc = %1 м), °: %2\n")
+               .arg(NumberText(result->Kinematics().scanLbc), DeadDegreesText(*result));
+    if (const QString extremes = ExtremePositionsText(result->Kinematics()); !extremes.isEmpty())
+        out << extremes << '\n';
     out << DynamicsLine(*result) << '\n';
 
     int status = kExitSuccess;

@@ -200,7 +200,11 @@ TEST(CommandLine, OneMechanismFromAParameterFileWritesEveryOutput)
                              dir.filePath(QStringLiteral("r.pdf")), QStringLiteral("--images"), images});
     EXPECT_EQ(run.status, kExitSuccess) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Длина коромысла BC выбрана: 0,9 м")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Мёртвые положения, °: 85 86 265 266")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Мёртвые положения (перебор через 1° при Lbc = 0,6 м), °: 85 86 265 266")))
+        << run.out.toStdString();
+    // The extremes belong to the adopted rocker, not to the scanned one.
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Крайние положения ползуна: ")));
+    EXPECT_FALSE(run.out.contains(QStringLiteral("Крайние положения ползуна: 85,")));
     EXPECT_EQ(CsvCells(ReadAll(dir.filePath(QStringLiteral("t.csv")))).size(), 13) << "N from --n";
     EXPECT_TRUE(ReadAll(dir.filePath(QStringLiteral("r.pdf"))).startsWith("%PDF"));
     QStringList expected;
