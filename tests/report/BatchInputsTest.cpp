@@ -2,6 +2,7 @@
 // file judged as the window judges it, the names a batch may hold, the output folder, and the
 // conditions block every CSV carries.
 
+#include "CommandLineRun.h"
 #include "ReportTestSupport.h"
 
 #include "app/BatchRun.h"
@@ -20,23 +21,6 @@
 #include <cmath>
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Outcome RunWith(const QStringList& arguments)
-{
-    Outcome run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = RunCommandLine(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QStringList Files(const QString& dir)
 {

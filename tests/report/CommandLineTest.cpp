@@ -1,6 +1,7 @@
 // The program without its window: usage, one mechanism, and the batch of variants with bad rows,
 // odd separators and untrusted output paths.
 
+#include "CommandLineRun.h"
 #include "ReportTestSupport.h"
 
 #include "app/BatchRun.h"
@@ -22,23 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Outcome RunWith(const QStringList& arguments)
-{
-    Outcome run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = RunCommandLine(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 QStringList Files(const QString& dir)
 {

@@ -2,6 +2,7 @@
 // standard output, a file and the report; --batch with --answers writing grading.csv, with a
 // missing answers file, an unknown name and a bad line among the variants.
 
+#include "CommandLineRun.h"
 #include "ReportTestSupport.h"
 
 #include "app/BatchGrading.h"
@@ -21,23 +22,6 @@
 #include <cmath>
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Outcome RunWith(const QStringList& arguments)
-{
-    Outcome run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = RunCommandLine(arguments, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 // The batch's own calculation of a variant, for the exact values the grading must use.
 CalculationResult VariantResult(double loa, double resistance = ForceParameters{}.Resistance)
