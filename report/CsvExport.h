@@ -42,6 +42,7 @@ QString ResultsCsvHeader();
 // Mпр, ΔT and ω1 of the dynamics when they were computed. A later part of the result adds its
 // group here. The columns read the result's arrays, which must outlive them.
 std::vector<CsvColumn> ResultsCsvColumns(const CalculationResult& result);
+std::vector<CsvColumn> ResultsCsvColumns(CalculationResult&&) = delete;  // would dangle at once
 
 // The lengths as solved, whether the study's Lbc was adopted, N, ω1 and the loads.
 std::vector<CsvCondition> ResultsCsvConditions(const CalculationResult& result);

@@ -3,6 +3,7 @@
 #include "chart/Chart.h"
 #include "report/AtomicWrite.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIODevice>
@@ -28,11 +29,15 @@ int ScreenDpi()
 bool WritePng(const QImage& image, const QString& path, QString& error)
 {
     return WriteFileAtomically(path, [&image](QIODevice& device, QString& reason) {
-        if (image.isNull() || !image.save(&device, "PNG")) {
+        // Encoded in memory first: the PNG coder never meets a failing disk, whose error path
+        // inside it loses memory; the file gets the finished bytes through the checked writer.
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
             reason = QStringLiteral("не удалось построить изображение PNG.");
             return false;
         }
-        return true;
+        return device.write(png) == png.size();
     }, error);
 }
 

@@ -98,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(N, CsvForDefaults, ::testing::Values(8, 180));
 
 TEST(CsvText, FurtherColumnGroupsFollowTheFixedColumnsHeadedTheSameWay)
 {
-    std::vector<CsvColumn> columns = ResultsCsvColumns(CalculateDefaults(8));
+    const CalculationResult result = CalculateDefaults(8);
+    std::vector<CsvColumn> columns = ResultsCsvColumns(result);
     ASSERT_EQ(columns.size(), 16u + 7u + 6u + 9u + 13u + 4u);
     columns.resize(16);  // only the groups given here
     columns.push_back({QStringLiteral("Axa, м/с²"), std::vector<double>(8, -0.25)});
