@@ -548,10 +548,6 @@
         <translation>Writing the report…</translation>
     </message>
     <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Запись отчёта отменена, файл %1 не изменён</source>
         <translation>Writing the report cancelled, the file %1 is unchanged</translation>
     </message>
@@ -685,6 +681,13 @@ Black: known forces, blue: the reactions found, dashed: the full reactions.</tra
     <message>
         <source>Руководство</source>
         <translation>Manual</translation>
+    </message>
+</context>
+<context>
+    <name>ModalProgress</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -946,10 +949,6 @@ Black: known forces, blue: the reactions found, dashed: the full reactions.</tra
     <message>
         <source>Расчёт механизма…</source>
         <translation>Calculating the mechanism…</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>рассчитаны не все положения механизма</source>

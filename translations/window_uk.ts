@@ -548,10 +548,6 @@
         <translation>Запис звіту…</translation>
     </message>
     <message>
-        <source>Отмена</source>
-        <translation>Скасувати</translation>
-    </message>
-    <message>
         <source>Запись отчёта отменена, файл %1 не изменён</source>
         <translation>Запис звіту скасовано, файл %1 не змінено</translation>
     </message>
@@ -685,6 +681,13 @@ Fи — сили інерції (−m·aS), R42 — дія ланки DE на ш
     <message>
         <source>Руководство</source>
         <translation>Посібник</translation>
+    </message>
+</context>
+<context>
+    <name>ModalProgress</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -946,10 +949,6 @@ Fи — сили інерції (−m·aS), R42 — дія ланки DE на ш
     <message>
         <source>Расчёт механизма…</source>
         <translation>Розрахунок механізму…</translation>
-    </message>
-    <message>
-        <source>Отмена</source>
-        <translation>Скасувати</translation>
     </message>
     <message>
         <source>рассчитаны не все положения механизма</source>
