@@ -13,6 +13,7 @@
 #include "app/SolutionWindow.h"
 
 #include "support/FormProbe.h"
+#include "support/LocaleVariables.h"
 #include "support/RecordingMessages.h"
 #include "support/TempWorkDir.h"
 
@@ -42,34 +43,10 @@ namespace {
 
 using L = InterfaceLanguage;
 
-// LANG for one test, and LC_ALL, LC_MESSAGES and LANGUAGE out of the way; all put back after.
-class LangVariable {
+// LANG for one test, the other locale variables unset; all put back after.
+class LangVariable : public LocaleVariables {
 public:
-    explicit LangVariable(const char* lang)
-    {
-        for (int i = 0; i < kCount; ++i) {
-            if (const char* value = std::getenv(kNames[i]))
-                saved_[i] = value;
-            unsetenv(kNames[i]);
-        }
-        setenv("LANG", lang, 1);
-    }
-    ~LangVariable()
-    {
-        for (int i = 0; i < kCount; ++i) {
-            if (saved_[i])
-                setenv(kNames[i], saved_[i]->c_str(), 1);
-            else
-                unsetenv(kNames[i]);
-        }
-    }
-    LangVariable(const LangVariable&) = delete;
-    LangVariable& operator=(const LangVariable&) = delete;
-
-private:
-    static constexpr int kCount = 4;
-    static constexpr const char* kNames[kCount] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
-    std::optional<std::string> saved_[kCount];
+    explicit LangVariable(const char* lang) { Set("LANG", lang); }
 };
 
 // The catalogues of `code` kept in the tree (window_, and results_ once the results speak the

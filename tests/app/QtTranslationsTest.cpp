@@ -10,6 +10,7 @@
 #include "app/UserMessages.h"
 
 #include "support/FormProbe.h"
+#include "support/LocaleVariables.h"
 #include "support/TempWorkDir.h"
 
 #include <QAction>
@@ -86,37 +87,6 @@ TEST(LocaleLanguage, LocaleNamesPickTheProgramsAndQtsLanguage)
         EXPECT_EQ(got.qt, c.qt);
     }
 }
-
-// Sets the locale variables for one test and puts the old values back.
-class LocaleVariables {
-public:
-    LocaleVariables()
-    {
-        for (int i = 0; i < kCount; ++i) {
-            if (const char* value = std::getenv(kNames[i]))
-                saved_[i] = value;
-            unsetenv(kNames[i]);
-        }
-    }
-    ~LocaleVariables()
-    {
-        for (int i = 0; i < kCount; ++i) {
-            if (saved_[i])
-                setenv(kNames[i], saved_[i]->c_str(), 1);
-            else
-                unsetenv(kNames[i]);
-        }
-    }
-    LocaleVariables(const LocaleVariables&) = delete;
-    LocaleVariables& operator=(const LocaleVariables&) = delete;
-
-    void Set(const char* name, const char* value) { setenv(name, value, 1); }
-
-private:
-    static constexpr int kCount = 4;
-    static constexpr const char* kNames[kCount] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
-    std::optional<std::string> saved_[kCount];
-};
 
 TEST(LocaleLanguage, EnvironmentIsReadAsTheCLibraryReadsIt)
 {
