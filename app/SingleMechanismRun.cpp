@@ -169,7 +169,7 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
     if (!o.sheets.isEmpty()) {
         SheetOptions sheets;
         ReadSheetOptions(o, sheets, error);  // read before the work: cannot fail here
-        report(WriteSheets(*result, sheets, o.sheets, error), QStringLiteral("листы в папку %1").arg(ShownPath(o.sheets)));
+        report(WriteSheetsInto(*result, sheets, o.sheets, error), QStringLiteral("листы в папку %1").arg(ShownPath(o.sheets)));
     }
     return status;
 }

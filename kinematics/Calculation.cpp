@@ -1,5 +1,6 @@
 #include "kinematics/Calculation.h"
 
+#include "kinematics/AnglePositions.h"
 #include "kinematics/CheckedReal.h"
 #include "kinematics/Errors.h"
 #include "kinematics/InputRule.h"
@@ -135,6 +136,17 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
         k.characteristics = MechanismCharacteristics{};
         k.characteristicsError = e.what();
     }
+    if (const MechanismCharacteristics* c = k.TurningCharacteristics()) {
+        try {
+            AnglePositions extremes = SolveAtAngles(k.solved, {c->Extreme1, c->Extreme2});
+            k.extremes = std::move(extremes.positions);
+            k.extremeRows = extremes.rows;
+        } catch (const FloatingPointError& e) {
+            k.extremes = PositionArrays{};
+            k.extremeRows = 0;
+            k.extremesError = e.what();
+        }
+    }
     Mechanism diagrams = k.solved;
     diagrams.PositionCount = kDiagramPositionCount;
     k.diagrams = SolvePositions(diagrams);
@@ -161,6 +173,8 @@ CalculationResult WithLoads(const CalculationResult& result, const ForceParamete
     if (changed.kinematics) {
         changed.forces = AnalyseForces(*changed.kinematics, loads);
         changed.dynamics = AnalyseDynamics(*changed.kinematics, loads, delta);
+        changed.scheme = result.scheme;
+        AnalyseSchemeForces(changed.scheme, *changed.kinematics, loads);
     } else {
         changed.forces.loads = loads;
     }

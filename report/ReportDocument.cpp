@@ -563,16 +563,17 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
     const double height = picture.height() * factor;
     flow.NewPage();
     flow.Paragraph(QStringLiteral("Планы выбранных положений"), heading, 6);
-    const AccelerationArrays& a = k.diagrams.accelerations;
     for (const int n : {chosen.first, chosen.second}) {
-        const int row = SheetPositionRow(n);
-        if (row >= static_cast<int>(a.Size()))
+        const SchemePosition position = SchemePositionOf(r, n);
+        if (!position.HasAccelerations())
             continue;
-        const auto at = static_cast<std::size_t>(row);
+        const AccelerationArrays& a = position.solve->accelerations;
+        const std::size_t at = position.row;
+        const PositionForces* detail = forces ? position.Forces() : nullptr;
         flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
-        QString title = QStringLiteral("Положение %1 (φ = %2°)").arg(n).arg(30 * n);
-        if (forces && at < r.forces.diagramDetail.size())
-            title += r.forces.diagramDetail[at].Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход");
+        QString title = QStringLiteral("Положение %1 (φ = %2°)").arg(n).arg(DegreesText(position));
+        if (detail)
+            title += detail->Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход");
         flow.Paragraph(title, heading, 4);
         QPainter& painter = flow.Painter();
         const AccelerationPlan plan = AccelerationPlanAt(a, at, r.input.loads.Omega1);
@@ -583,8 +584,8 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
             PaintAccelerationPlan(p, picture, plan, FittedScale(points, picture));
         });
         painter.drawRect(first);
-        if (forces && at < r.forces.diagramDetail.size()) {
-            const ForcePlan group = GroupPlan(r.forces.diagramDetail[at], a.Theta2[at], a.Theta3[at]);
+        if (detail) {
+            const ForcePlan group = GroupPlan(*detail, a.Theta2[at], a.Theta3[at]);
             const QRectF second(width + gap, flow.Y(), width, height);
             DrawFitted(painter, second, picture, [&](QPainter& p) {
                 p.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
@@ -595,7 +596,7 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
             const QRectF third(2 * (width + gap), flow.Y(), width, height);
             constexpr double kLeverMm = 90;
             SheetDrawing lever(kLeverMm, kLeverMm * height / width);
-            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, row, 2.5, nullptr);
+            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, position, 2.5, nullptr);
             painter.save();
             painter.translate(third.topLeft());
             painter.scale(width / lever.Width(), width / lever.Width());

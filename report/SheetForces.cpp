@@ -102,11 +102,11 @@ Vec2 V(PlanVector v)
 
 }  // namespace
 
-void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationResult& r, int row, double text,
-               QStringList* scales)
+void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationResult& r,
+               const SchemePosition& position, double text, QStringList* scales)
 {
-    const PositionForces& f = r.forces.diagramDetail[static_cast<std::size_t>(row)];
-    const PlanPicture v = VelocityPlanOf(r, row);
+    const PositionForces& f = *position.Forces();
+    const PlanPicture v = VelocityPlanOf(r, position);
     // The velocity plan turned by 90° counter-clockwise.
     const auto turned = [](double x, double y) { return std::pair{-y, x}; };
     PlanPicture lever;
@@ -163,14 +163,14 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
 {
     const ForceResult& forces = r.forces;
     const int n = ChosenPositions(r, options.positions).first;
-    const int row = SheetPositionRow(n);
-    if (!forces.computed || row >= static_cast<int>(forces.diagramDetail.size()))
+    const SchemePosition position = SchemePositionOf(r, n);
+    if (!forces.computed || !position.HasAccelerations() || !position.Forces())
         return std::nullopt;
-    const auto at = static_cast<std::size_t>(row);
-    const PositionForces& f = forces.diagramDetail[at];
+    const std::size_t at = position.row;
+    const PositionForces& f = *position.Forces();
     const KinematicsResult& k = r.Kinematics();
-    const PositionArrays& p = k.diagrams.positions;
-    const AccelerationArrays& acc = k.diagrams.accelerations;
+    const PositionArrays& p = position.solve->positions;
+    const AccelerationArrays& acc = position.solve->accelerations;
     const Mechanism& m = k.solved;
     const double text = SheetTextHeight(options.format);
     const SheetField work = SheetWorkArea(options.format);
@@ -274,7 +274,7 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
         const QString loads = FactorText(QStringLiteral("F"), *muLoads, QStringLiteral("Н"));
         scales << lengths << loads;
         sheet.Text({groupsRow.Centre().x, groupsRow.Top() - text}, text,
-                   QStringLiteral("Положение ") + QString::number(n) + QStringLiteral(" (φ = ") + QString::number(30 * n)
+                   QStringLiteral("Положение ") + QString::number(n) + QStringLiteral(" (φ = ") + DegreesText(position)
                        + QStringLiteral("°), ") + (f.Working ? QStringLiteral("рабочий ход") : QStringLiteral("холостой ход"))
                        + QStringLiteral(";  ") + lengths + QStringLiteral(";  нагрузки ") + loads,
                    TextAlign::Centre);
@@ -327,7 +327,7 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
 
     {
         const SheetField field{lowerRow.x, lowerRow.y, lowerRow.width * 0.45, lowerRow.height};
-        DrawLever(sheet, field, r, row, text, &scales);
+        DrawLever(sheet, field, r, position, text, &scales);
     }
 
     // Mб over the turn by both methods.

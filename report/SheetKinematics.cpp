@@ -1,4 +1,4 @@
-// Sheet 1: the scheme in 12 positions with the paths, the plans of the two chosen positions, the
+// Sheet 1: the scheme in N positions with the paths, the plans of the two chosen positions, the
 // slider's diagrams and the lengths of the plans' segments.
 
 #include "report/SheetParts.h"
@@ -16,17 +16,6 @@ constexpr double kJointRadius = 1.2;     // mm on paper
 constexpr double kSupportRadius = 1.6;
 constexpr double kSliderWidth = 8;
 constexpr double kSliderHeight = 4;
-
-// The nearest row of the diagrams' solve to crank angle `phi` (rad).
-int NearestRow(double phi, int rows)
-{
-    const double step = 2 * M_PI / kDiagramPositionCount;
-    double turn = std::fmod(phi, 2 * M_PI);
-    if (turn < 0)
-        turn += 2 * M_PI;
-    const long nearest = std::lround(turn / step) % kDiagramPositionCount;
-    return std::clamp(static_cast<int>(nearest), 0, std::max(0, rows - 1));
-}
 
 struct Extent {
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -111,16 +100,14 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
     sheet.Line(SheetLayer::Axis, map.At(guideX, e.minY) - SheetPoint{0, 3 * text}, map.At(guideX, e.maxY) + SheetPoint{0, 3 * text});
     sheet.Line(SheetLayer::Axis, map.At(-m.Loc, 0) - SheetPoint{3 * text, 0}, map.origin + SheetPoint{3 * text, 0});
 
-    // The twelve positions, numbered at A; the extreme positions bold.
+    // The scheme's positions, numbered at A; the extreme positions bold, at their exact angles.
     const MechanismCharacteristics* c = k.TurningCharacteristics();
-    std::vector<int> extremes;
-    if (c)
-        extremes = {NearestRow(c->Extreme1, rows), NearestRow(c->Extreme2, rows)};
-    for (int n = 0; n < kSheetPositionCount; ++n) {
-        const int row = SheetPositionRow(n);
-        if (row >= rows)
+    const int count = SchemeCount(r);
+    for (int n = 0; n < count; ++n) {
+        const SchemePosition at = SchemePositionOf(r, n);
+        if (!at.Solved())
             continue;
-        const Joints j = JointsAt(map, p, m, row);
+        const Joints j = JointsAt(map, at.solve->positions, m, static_cast<int>(at.row));
         Links(sheet, j, SheetLayer::Thin);
         sheet.Circle(SheetLayer::Thin, j.e, kJointRadius);
         const SheetPoint out = j.a - j.o;
@@ -128,8 +115,8 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
         const SheetPoint label = length > 0 ? j.a + out * ((1.6 * text) / length) : j.a;
         sheet.Text(label - SheetPoint{0, text * 0.35}, text * 0.7, QString::number(n), TextAlign::Centre);
     }
-    for (std::size_t x = 0; x < extremes.size(); ++x) {
-        const Joints j = JointsAt(map, p, m, extremes[x]);
+    for (int x = 0; c && x < k.extremeRows; ++x) {
+        const Joints j = JointsAt(map, k.extremes, m, x);
         Links(sheet, j, SheetLayer::Contour);
         sheet.Rectangle(SheetLayer::Contour, j.e - SheetPoint{kSliderWidth / 2, kSliderHeight / 2}, kSliderWidth,
                         kSliderHeight);
@@ -166,14 +153,18 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
     }
     const QString factor = QStringLiteral("М ") + QString::fromStdString(DrawingScaleText(scale)) + QStringLiteral(", ")
                            + QString::fromStdString(LengthFactorText(mu));
+    // "в 12 положениях", "в 21 положении".
+    const bool singular = count % 10 == 1 && count % 100 != 11;
     sheet.Text({field.Centre().x, field.y + 0.5 * text}, text,
-               QStringLiteral("Схема механизма в 12 положениях, ") + factor, TextAlign::Centre);
+               QStringLiteral("Схема механизма в ") + QString::number(count)
+                   + (singular ? QStringLiteral(" положении, ") : QStringLiteral(" положениях, ")) + factor,
+               TextAlign::Centre);
     return factor;
 }
 
-QString PositionCaption(int n)
+QString PositionCaption(const SchemePosition& position)
 {
-    return QStringLiteral("положение ") + QString::number(n) + QStringLiteral(" (φ = ") + QString::number(30 * n)
+    return QStringLiteral("положение ") + QString::number(position.number) + QStringLiteral(" (φ = ") + DegreesText(position)
            + QStringLiteral("°)");
 }
 
@@ -258,14 +249,12 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
         scales << schemeFactor;
 
     const std::pair<int, int> chosen = ChosenPositions(r, options.positions);
-    const int rows = r.Kinematics().diagrams.Rows();
-    const bool accelerations = r.Kinematics().diagrams.HasAccelerations();
+    const SchemePosition chosenAt[2] = {SchemePositionOf(r, chosen.first), SchemePositionOf(r, chosen.second)};
     std::vector<PlanPicture> velocity, acceleration;
-    for (const int n : {chosen.first, chosen.second}) {
-        const int row = SheetPositionRow(n);
-        velocity.push_back(row < rows ? VelocityPlanOf(r, row) : PlanPicture{});
-        if (accelerations && row < rows)
-            acceleration.push_back(AccelerationPlanOf(r, row));
+    for (const SchemePosition& at : chosenAt) {
+        velocity.push_back(at.Solved() ? VelocityPlanOf(r, at) : PlanPicture{});
+        if (at.HasAccelerations())
+            acceleration.push_back(AccelerationPlanOf(r, at));
     }
     const double cellW = plans.width / 2;
     const double cellH = plans.height / 2;
@@ -274,16 +263,15 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
     std::optional<double> muA;
     if (acceleration.size() == 2)
         muA = PlanFactor({&acceleration[0], &acceleration[1]}, cellW - 2 * room, cellH - 2 * room);
-    const int positions[2] = {chosen.first, chosen.second};
     for (int i = 0; i < 2; ++i) {
         const SheetField top{plans.x + i * cellW, plans.y + cellH, cellW, cellH};
         const SheetField bottom{plans.x + i * cellW, plans.y, cellW, cellH};
         if (muV)
             DrawPlan(body, Inset(top, text), velocity[static_cast<std::size_t>(i)], *muV,
-                     QStringLiteral("План скоростей, ") + PositionCaption(positions[i]), text);
+                     QStringLiteral("План скоростей, ") + PositionCaption(chosenAt[i]), text);
         if (muA)
             DrawPlan(body, Inset(bottom, text), acceleration[static_cast<std::size_t>(i)], *muA,
-                     QStringLiteral("План ускорений, ") + PositionCaption(positions[i]), text);
+                     QStringLiteral("План ускорений, ") + PositionCaption(chosenAt[i]), text);
     }
     if (muV)
         scales << QString::fromStdString(VelocityFactorText(*muV));
@@ -300,6 +288,8 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
     const KinematicsResult& k = r.Kinematics();
     const PositionArrays& p = k.diagrams.positions;
     const AccelerationArrays& a = k.diagrams.accelerations;
+    const int rows = k.diagrams.Rows();
+    const bool accelerations = k.diagrams.HasAccelerations();
     const MechanismCharacteristics* c = k.TurningCharacteristics();
     const double w = r.input.loads.Omega1;
     PlotCurve s, v, acc;

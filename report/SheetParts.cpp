@@ -39,10 +39,10 @@ TitleBlock SheetTitle(const CalculationResult& result, const SheetOptions& optio
     return block;
 }
 
-PlanPicture VelocityPlanOf(const CalculationResult& result, int row)
+PlanPicture VelocityPlanOf(const CalculationResult& result, const SchemePosition& position)
 {
-    const PositionArrays& a = result.Kinematics().diagrams.positions;
-    const auto i = static_cast<std::size_t>(row);
+    const PositionArrays& a = position.solve->positions;
+    const std::size_t i = position.row;
     const double w = result.input.loads.Omega1;
     PlanPicture plan;
     const int p = plan.Add(QStringLiteral("p"), 0, 0);
@@ -59,11 +59,10 @@ PlanPicture VelocityPlanOf(const CalculationResult& result, int row)
     return plan;
 }
 
-PlanPicture AccelerationPlanOf(const CalculationResult& result, int row)
+PlanPicture AccelerationPlanOf(const CalculationResult& result, const SchemePosition& position)
 {
     const AccelerationPlan a =
-        AccelerationPlanAt(result.Kinematics().diagrams.accelerations, static_cast<std::size_t>(row),
-                           result.input.loads.Omega1);
+        AccelerationPlanAt(position.solve->accelerations, position.row, result.input.loads.Omega1);
     const PlanVector n1 = a.a + a.nBA;
     const PlanVector n2 = a.nBC;
     const PlanVector n3 = a.d + a.nED;
