@@ -163,7 +163,7 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
             report(WriteReportPdf(reportInput, o.report, error), ShownPath(o.report));
         }
         if (!o.images.isEmpty())
-            report(SavePictureSet(o.images, pictures.Charts(), pictures.velocityPlan, pictures.mechanismDrawing, error),
+            report(SavePictureSet(o.images, pictures.Charts(), pictures.Drawings(), error),
                    QStringLiteral("рисунки в папку %1").arg(ShownPath(o.images)));
     }
     if (!o.sheets.isEmpty()) {

@@ -98,13 +98,16 @@ bool SaveDrawingPng(const QImage& drawing, const QString& path, QString& error)
     return WritePng(scaled, path, error);
 }
 
-bool SaveDrawingSvg(const QImage& drawing, const QString& path, const QString& title, QString& error)
+bool SaveDrawingSvg(const DrawingPicture& drawing, const QString& path, QString& error)
 {
-    return WriteSvg(drawing.size(), title, path, error, [&](QPainter& painter) { painter.drawImage(0, 0, drawing); });
+    return WriteSvg(drawing.bitmap.size(), drawing.name, path, error, [&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawing.paint(painter);
+    });
 }
 
-bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const QImage& velocityPlan,
-                    const QImage& mechanismDrawing, QString& error, QStringList* written)
+bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const std::vector<DrawingPicture>& drawings,
+                    QString& error, QStringList* written)
 {
     error = CheckWritableFolder(dir);
     if (!error.isEmpty())
@@ -128,16 +131,15 @@ bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, co
             return false;
         note(svg);
     }
-    const std::pair<const char*, const QImage*> drawings[] = {{"Image1", &velocityPlan}, {"Image2", &mechanismDrawing}};
-    for (const auto& [name, image] : drawings) {
-        if (image->isNull())
+    for (const DrawingPicture& drawing : drawings) {
+        if (drawing.bitmap.isNull())
             continue;
-        const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-        const QString svg = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".svg"));
-        if (!SaveDrawingPng(*image, png, error))
+        const QString png = folder.filePath(drawing.name + QStringLiteral(".png"));
+        const QString svg = folder.filePath(drawing.name + QStringLiteral(".svg"));
+        if (!SaveDrawingPng(drawing.bitmap, png, error))
             return false;
         note(png);
-        if (!SaveDrawingSvg(*image, svg, QString::fromLatin1(name), error))
+        if (!SaveDrawingSvg(drawing, svg, error))
             return false;
         note(svg);
     }

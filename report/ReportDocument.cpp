@@ -516,20 +516,17 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
                        .arg(degrees),
                    heading, 6);
     // The window's two pictures painted again as vectors, their origin at the picture's centre.
-    const PositionArrays& arrays = k.diagrams.positions;
     QPainter& painter = flow.Painter();
     const QRectF planBox(0, flow.Y(), plan.width() * factor, plan.height() * factor);
     DrawFitted(painter, planBox, plan, [&](QPainter& p) {
         p.translate(kVelocityPlanWidth / 2, kDrawingHeight / 2);
-        PaintVelocityPlan(p, arrays, input.drawnPosition, input.planScale);
+        PaintVelocityPlanPicture(p, *input.result, input.drawnPosition, input.planScale);
     });
     painter.drawRect(planBox);
     const QRectF mechanismBox(planBox.right(), flow.Y(), mechanism.width() * factor, mechanism.height() * factor);
     DrawFitted(painter, mechanismBox, mechanism, [&](QPainter& p) {
         p.translate(kMechanismPictureWidth / 2, kDrawingHeight / 2);
-        const QRect bounds(-kMechanismPictureWidth / 2, -kDrawingHeight / 2, kMechanismPictureWidth, kDrawingHeight);
-        PaintPathPoints(p, arrays, rows, k.solved, input.positionScale, bounds);
-        PaintMechanism(p, arrays, input.drawnPosition, k.solved, input.positionScale);
+        PaintMechanismPicture(p, *input.result, input.drawnPosition, input.positionScale);
     });
     painter.drawRect(mechanismBox);
     flow.Advance(height + 4);
