@@ -25,6 +25,19 @@ std::function<void(QPainter&)> AboutCentre(QSize size, std::function<void(QPaint
     };
 }
 
+// An analysis tab's plan: the bitmap drawn as the tab draws it, the SVG painted by the same routine.
+template <typename Plan, typename Draw, typename Paint>
+DrawingPicture AnalysisPlanPicture(const char* name, const Plan& plan, double scale, Draw draw, Paint paint)
+{
+    const QSize size(kAnalysisPlanWidth, kAnalysisPlanHeight);
+    QImage bitmap(size, QImage::Format_RGB32);
+    draw(bitmap, plan, scale);
+    return {QString::fromLatin1(name), bitmap, [plan, size, scale, paint](QPainter& p) {
+                p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+                paint(p, size, plan, scale);
+            }};
+}
+
 }  // namespace
 
 void PaintVelocityPlanPicture(QPainter& painter, const CalculationResult& r, int position, double planScale)
@@ -64,13 +77,7 @@ std::optional<DrawingPicture> AccelerationPlanPicture(const CalculationResult& r
     if (!r.Kinematics().diagrams.HasAccelerations() || position < 0 || static_cast<std::size_t>(position) >= a.Size())
         return std::nullopt;
     const AccelerationPlan plan = AccelerationPlanAt(a, static_cast<std::size_t>(position), r.input.loads.Omega1);
-    const QSize size(kAnalysisPlanWidth, kAnalysisPlanHeight);
-    QImage bitmap(size, QImage::Format_RGB32);
-    DrawAccelerationPlan(bitmap, plan, scale);
-    return DrawingPicture{QStringLiteral("AccelPlanImage"), bitmap, [plan, size, scale](QPainter& p) {
-                              p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-                              PaintAccelerationPlan(p, size, plan, scale);
-                          }};
+    return AnalysisPlanPicture("AccelPlanImage", plan, scale, DrawAccelerationPlan, PaintAccelerationPlan);
 }
 
 std::optional<DrawingPicture> ForcePlanPicture(const CalculationResult& r, int position, double scale)
@@ -82,11 +89,5 @@ std::optional<DrawingPicture> ForcePlanPicture(const CalculationResult& r, int p
         return std::nullopt;
     const auto at = static_cast<std::size_t>(position);
     const ForcePlan plan = GroupPlan(detail[at], a.Theta2[at], a.Theta3[at]);
-    const QSize size(kAnalysisPlanWidth, kAnalysisPlanHeight);
-    QImage bitmap(size, QImage::Format_RGB32);
-    DrawForcePlan(bitmap, plan, scale);
-    return DrawingPicture{QStringLiteral("ForcePlanImage"), bitmap, [plan, size, scale](QPainter& p) {
-                              p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-                              PaintForcePlan(p, size, plan, scale);
-                          }};
+    return AnalysisPlanPicture("ForcePlanImage", plan, scale, DrawForcePlan, PaintForcePlan);
 }
