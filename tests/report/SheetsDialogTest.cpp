@@ -42,6 +42,10 @@ protected:
         ModalAnswer answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<QDialog*>(modal);
             ASSERT_TRUE(dialog);
+            // No window manager activates it: the keys must reach the dialog, not the window.
+            QApplication::setActiveWindow(dialog);
+            dialog->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
             drive(*dialog);
             if (dialog->isVisible())
                 dialog->reject();  // a failed step never leaves the box open
