@@ -1,6 +1,7 @@
 #include "app/BatchRun.h"
 
 #include "app/CommandLine.h"
+#include "app/CoreTexts.h"
 #include "app/OffscreenPictures.h"
 #include "app/SheetCommandLine.h"
 #include "app/VariantCalculation.h"
@@ -113,7 +114,11 @@ VariantResult RunVariant(const QStringList& fields, const VariantColumns& column
         return FailedVariant(fields, columns, base, problem);
 
     QString error;
-    const std::optional<CalculationResult> result = CalculateOrSay(input, error);
+    // The summary's error column reads the same in every language.
+    const std::optional<CalculationResult> result = [&] {
+        const UntranslatedCoreTexts russian;
+        return CalculateOrSay(input, error);
+    }();
     if (!result)
         return FailedVariant(fields, columns, input, error);
     {

@@ -15,6 +15,7 @@
 #include "views/TImage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -126,7 +127,7 @@ QWidget* ForcesTab::CreateChartPage()
     column->setContentsMargins(2, 2, 2, 2);
     chart_ = MakeForceChart().release();
     column->addWidget(chart_, 1);
-    auto* legend = new QLabel(QString::fromUtf8(kForceChartLegend), page);
+    auto* legend = new QLabel(QCoreApplication::translate("Report", kForceChartLegend), page);
     legend->setWordWrap(true);
     column->addWidget(legend);
     difference_ = new QLabel(page);

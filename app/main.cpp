@@ -4,6 +4,7 @@
 
 #include "app/AboutForm.h"
 #include "app/CommandLine.h"
+#include "app/CoreTexts.h"
 #include "app/LocaleLanguage.h"
 #include "app/MainForm.h"
 #include "app/ProcessSetup.h"
@@ -43,6 +44,7 @@ int RunWithoutWindow(int argc, char** argv)
     // Qt's own texts (file errors in the messages) in the language the locale names.
     QtTranslations qtTexts;
     qtTexts.Use(SystemLocaleLanguage().qt);
+    InstallCoreTextTranslator();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = RunCommandLine(arguments, out, err);
@@ -66,6 +68,7 @@ int main(int argc, char** argv)
     // locale names; without the catalogue they stay English.
     QtTranslations qtTexts;
     qtTexts.Use(SystemLocaleLanguage().qt);
+    InstallCoreTextTranslator();
 
     // The splash hides itself for good, and the About box is a child of nothing: only closing
     // the main window (its closeEvent quits) or the Exit command ends the program.

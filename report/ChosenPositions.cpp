@@ -2,6 +2,7 @@
 
 #include "kinematics/NumberText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -46,7 +47,7 @@ std::optional<std::pair<int, int>> ParsePositions(const QString& text, QString& 
         if (k && l && *k >= 0 && *k < kSheetPositionCount && *l >= 0 && *l < kSheetPositionCount)
             return std::pair<int, int>(*k, *l);
     }
-    error = QStringLiteral("Положения задаются двумя номерами от 0 до %1 через запятую, например 2,8.")
+    error = QCoreApplication::translate("Report", "Положения задаются двумя номерами от 0 до %1 через запятую, например 2,8.")
                 .arg(kSheetPositionCount - 1);
     return std::nullopt;
 }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kDegreesPerTurn = 360;
@@ -143,7 +145,7 @@ SheetPoint DrawPlan(SheetDrawing& sheet, const SheetField& field, const PlanPict
 
 QString FactorText(const QString& symbol, double mu, const QString& unit)
 {
-    return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + Number(mu) + u' ' + unit + QStringLiteral("/мм");
+    return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + Number(mu) + u' ' + unit + QCoreApplication::translate("Report", "/мм");
 }
 
 SheetField Inset(const SheetField& field, double margin)
