@@ -39,15 +39,15 @@ protected:
 
     // ---- Building ----
     // A caption and a field in the strip; `width` pixels wide, with its tooltip.
-    TabField* AddField(const char* caption, const char* objectName, double initial, const InputRule& rule, int width,
-                       const char* hint);
+    TabField* AddField(const QString& caption, const char* objectName, double initial, const InputRule& rule, int width,
+                       const QString& hint);
     QHBoxLayout* Strip() const { return strip_; }
     // A button "Вписать" next in the strip: sets `field` to what `fit` gives for the current
     // result (0: the field stays) and draws the plan again.
     QPushButton* AddFitButton(const char* objectName, TabField* field, std::function<double()> fit);
-    void AddPage(QWidget* page, const char* caption);
+    void AddPage(QWidget* page, const QString& caption);
     // A table page headed by the angle "φ, °" and `quantities`.
-    TabTable* AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities, const char* caption);
+    TabTable* AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities, const QString& caption);
     // A page with the plan's picture on the left and `beside` on the right.
     QWidget* MakePlanPage(const char* imageName, QWidget* beside, TImage*& image);
 

@@ -2,7 +2,6 @@
 
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
-#include "app/CoreTexts.h"
 #include "app/VariantCalculation.h"
 #include "app/VariantInputs.h"
 #include "kinematics/AnswerFile.h"
@@ -76,8 +75,6 @@ bool ReadAnswersFile(const QString& path, QByteArray& bytes, QString& reason)
 VariantGrade GradeVariant(const QStringList& fields, const VariantColumns& columns, const CalculationInput& base,
                           const QString& name, const QString& answersPath, double tolerance)
 {
-    // grading.csv reads the same in every language.
-    const UntranslatedCoreTexts russian;
     VariantGrade grade;
     const auto fail = [&](const QString& reason) {
         grade.lines << ReasonLine(name, reason);

@@ -1,7 +1,6 @@
 #include "app/BatchRun.h"
 
 #include "app/CommandLine.h"
-#include "app/CoreTexts.h"
 #include "app/OffscreenPictures.h"
 #include "app/SheetCommandLine.h"
 #include "app/VariantCalculation.h"
@@ -114,11 +113,7 @@ VariantResult RunVariant(const QStringList& fields, const VariantColumns& column
         return FailedVariant(fields, columns, base, problem);
 
     QString error;
-    // The summary's error column reads the same in every language.
-    const std::optional<CalculationResult> result = [&] {
-        const UntranslatedCoreTexts russian;
-        return CalculateOrSay(input, error);
-    }();
+    const std::optional<CalculationResult> result = CalculateOrSay(input, error);
     if (!result)
         return FailedVariant(fields, columns, input, error);
     {

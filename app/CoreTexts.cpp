@@ -14,14 +14,3 @@ std::string TranslateWithQt(const char* context, const char* source)
 }  // namespace
 
 void InstallCoreTextTranslator() { SetTextTranslator(&TranslateWithQt); }
-
-UntranslatedCoreTexts::UntranslatedCoreTexts() : wasInstalled_(TextTranslatorInstalled())
-{
-    SetTextTranslator(nullptr);
-}
-
-UntranslatedCoreTexts::~UntranslatedCoreTexts()
-{
-    if (wasInstalled_)
-        InstallCoreTextTranslator();
-}

@@ -92,7 +92,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
 std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const CalculationInput& input)
 {
     ComputationProgress progress;
-    QProgressDialog dialog(QStringLiteral("Расчёт механизма…"), QStringLiteral("Отмена"), 0, kProgressSteps, this);
+    QProgressDialog dialog(tr("Расчёт механизма…"), tr("Отмена"), 0, kProgressSteps, this);
     dialog.setObjectName(QStringLiteral("CalculateProgress"));
     dialog.setWindowTitle(QString::fromLatin1(kApplicationTitle));
     dialog.setWindowModality(Qt::ApplicationModal);
@@ -176,7 +176,7 @@ void TForm4::ShowCalculateStatus(const CalculationResult& result)
     if (const std::string fault = result.FirstPartError(); !fault.empty())
         second = FailureText(k.solved, QString::fromStdString(fault));
     else if (!k.table.outcome.complete)
-        second = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
+        second = FailureText(k.solved, tr("рассчитаны не все положения механизма"));
     else
         second = SpeedAndExtremesText(k, result.input.loads.Omega1);
     const QString text =
@@ -185,7 +185,7 @@ void TForm4::ShowCalculateStatus(const CalculationResult& result)
     ShowStatus(text);
     QString tip = text + u'\n' + DeadPositionsText(k.study, k.scanLbc);
     if (k.studyOutcome.jammedLengths > 0)
-        tip += u'\n' + QString::fromUtf8(kJammedExplanation);
+        tip += u'\n' + QCoreApplication::translate("CalculateStatus", kJammedExplanation);
     StatusLabel->setToolTip(tip);
 }
 

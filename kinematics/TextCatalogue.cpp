@@ -13,8 +13,6 @@ std::atomic<TextTranslator> installed{nullptr};
 
 void SetTextTranslator(TextTranslator translator) { installed.store(translator); }
 
-bool TextTranslatorInstalled() { return installed.load() != nullptr; }
-
 std::string Tr(const char* source)
 {
     const TextTranslator translator = installed.load();

@@ -25,7 +25,6 @@ using TextTranslator = std::string (*)(const char* context, const char* source);
 
 // Installs the translator for every later Tr; null removes it.
 void SetTextTranslator(TextTranslator translator);
-bool TextTranslatorInstalled();
 
 // `source` of kTextContext in the interface's language: the translator's answer, or the source
 // itself when no translator is installed or it knows no translation.
