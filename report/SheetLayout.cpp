@@ -23,7 +23,7 @@ constexpr double kLarge = 3.5;
 
 QString Shorten(const QString& text, int length)
 {
-    return text.size() <= length ? text : text.left(length - 1) + QStringLiteral("…QT_TRANSLATE_NOOP("Report", ");
+    return text.size() <= length ? text : text.left(length - 1) + QStringLiteral("…");
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ std::optional<SheetFormat> SheetFormatNamed(const QString& name)
 QString SheetFormatName(SheetFormat format)
 {
     switch (format) {
-    case SheetFormat::A1: return QStringLiteral(")A1");
+    case SheetFormat::A1: return QStringLiteral("A1");
     case SheetFormat::A2: return QStringLiteral("A2");
     case SheetFormat::A3: return QStringLiteral("A3");
     case SheetFormat::A4: return QStringLiteral("A4");
