@@ -6,13 +6,13 @@
 #include "app/JpegImage.h"
 #include "app/MainForm.h"
 #include "app/Pictures.h"
+#include "app/TextColour.h"
+#include "app/WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -102,9 +102,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     QFont linkFont = FixedPitchFont(19, false);
     linkFont.setUnderline(true);
     Label1->setFont(linkFont);
-    QPalette linkPalette = Label1->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(kRed));
-    Label1->setPalette(linkPalette);
+    SetTextColour(Label1, kRed);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setGeometry(QRect(kLinkAt, QSize(kLinkWidth, Label1->sizeHint().height())));
     Label1->installEventFilter(this);
@@ -117,8 +115,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, [this] { RunGuarded([this] { Button1Click(); }); });
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void TForm5::CreateTopPanel()
@@ -132,9 +129,7 @@ void TForm5::CreateTopPanel()
     QFont panelFont = SerifFont(13, true);
     panelFont.setItalic(true);
     Panel1->setFont(panelFont);
-    QPalette panelPalette = Panel1->palette();
-    panelPalette.setColor(QPalette::WindowText, QColor(kGreen));
-    Panel1->setPalette(panelPalette);
+    SetTextColour(Panel1, kGreen);
 
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -167,9 +162,7 @@ QLabel* TForm5::AddLabel(QWidget* parent, const QString& caption, QPoint at, con
 {
     auto* label = new QLabel(caption, parent);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour));
-    label->setPalette(palette);
+    SetTextColour(label, colour);
     label->move(at);
     label->adjustSize();
     return label;

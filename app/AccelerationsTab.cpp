@@ -84,13 +84,6 @@ QLabel* Value(const char* name, QWidget* parent)
     return label;
 }
 
-std::vector<const Quantity*> TableQuantities()
-{
-    std::vector<const Quantity*> quantities;
-    for (const auto& q : kLinkMotionQuantities)
-        quantities.push_back(&q.quantity);
-    return quantities;
-}
 
 // Degrees of every position's crank angle.
 std::vector<double> AnglesInDegrees(const AccelerationArrays& a)
@@ -121,9 +114,9 @@ AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fiel
 
     AddPage(CreatePlanPage(), tr("План ускорений и характеристики"));
     AddPage(CreateChartsPage(), tr("Диаграммы точки E"));
-    grid_ = AddTablePage("AccelGrid", TableQuantities(), tr("Таблица"));
+    grid_ = AddTablePage("AccelGrid", QuantitiesOf(kLinkMotionQuantities), tr("Таблица"));
 
-    connect(omega1_, &TabField::ValueChanged, this, [this](double omega1) { Omega1Edited(omega1); });
+    ConnectLoad(omega1_, &ForceParameters::Omega1);
     connect(accelScale_, &TabField::ValueChanged, this, [this] {
         RunGuarded([this] {
             if (!ShowingFailed())
@@ -223,15 +216,6 @@ double AccelerationsTab::Omega1() const
 double AccelerationsTab::AccelScale() const
 {
     return accelScale_->Value();
-}
-
-void AccelerationsTab::Omega1Edited(double omega1)
-{
-    RunGuarded([this, omega1] {
-        ForceParameters loads = Results().Loads();
-        loads.Omega1 = omega1;
-        Results().ChangeLoads(loads);
-    });
 }
 
 void AccelerationsTab::ShowResult(const CalculationResult& result, ResultChange change)

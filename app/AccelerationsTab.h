@@ -12,12 +12,8 @@
 #include "app/AnalysisTab.h"
 
 class QGroupBox;
-class QLabel;
-class TabField;
-class TabTable;
 class TChart;
 class TFastLineSeries;
-class TImage;
 
 class AccelerationsTab : public AnalysisTab {
     Q_OBJECT
@@ -46,7 +42,6 @@ private:
     void ClearCharacteristics(const QString& note);
     void ClearDiagrams();
 
-    void Omega1Edited(double omega1);
 
     double shownOmega1_ = 0;  // the speed of what the tab shows, while `shown_`
     bool shown_ = false;

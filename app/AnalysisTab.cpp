@@ -9,10 +9,12 @@
 #include "kinematics/Quantities.h"
 #include "views/TImage.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -110,6 +112,52 @@ QWidget* AnalysisTab::MakePlanPage(const char* imageName, QWidget* beside, TImag
     row->addWidget(image, 0, Qt::AlignTop);
     row->addWidget(beside, 1);
     return page;
+}
+
+void AnalysisTab::LoadFields::Show(const ForceParameters& loads) const
+{
+    linearMass->SetValue(loads.LinearMass);
+    sliderMass->SetValue(loads.SliderMass);
+    resistance->SetValue(loads.Resistance);
+    const QSignalBlocker blocker(gravity);
+    gravity->setChecked(loads.Gravity);
+}
+
+QCheckBox* AnalysisTab::AddGravityBox(const QString& caption, const char* objectName)
+{
+    auto* box = new QCheckBox(caption, strip_->parentWidget());
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setChecked(Results().Loads().Gravity);
+    strip_->addWidget(box);
+    strip_->addSpacing(kFieldGap);
+    connect(box, &QCheckBox::clicked, this, [this, box](bool checked) { GravityClicked(box, checked); });
+    return box;
+}
+
+void AnalysisTab::ConnectLoad(TabField* field, double ForceParameters::*member)
+{
+    connect(field, &TabField::ValueChanged, this, [this, member](double value) {
+        ForceParameters loads = Results().Loads();
+        loads.*member = value;
+        ChangeLoads(loads);
+    });
+}
+
+void AnalysisTab::ChangeLoads(const ForceParameters& loads)
+{
+    RunGuarded([this, &loads] { Results().ChangeLoads(loads); });
+}
+
+void AnalysisTab::GravityClicked(QCheckBox* box, bool checked)
+{
+    if (!fields_->MayRunCommand(box)) {
+        const QSignalBlocker blocker(box);
+        box->setChecked(!checked);
+        return;
+    }
+    ForceParameters loads = Results().Loads();
+    loads.Gravity = checked;
+    ChangeLoads(loads);
 }
 
 void AnalysisTab::ClearPlan(TImage* image, QLabel* caption)

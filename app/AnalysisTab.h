@@ -14,6 +14,7 @@
 #include <functional>
 
 class FieldExitRule;
+class QCheckBox;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -51,6 +52,22 @@ protected:
     // A page with the plan's picture on the left and `beside` on the right.
     QWidget* MakePlanPage(const char* imageName, QWidget* beside, TImage*& image);
 
+    // ---- Loads ----
+    // The loads' fields a tab shows (q, m5, Fс and the gravity box), filled from a result.
+    struct LoadFields {
+        TabField* linearMass = nullptr;
+        TabField* sliderMass = nullptr;
+        TabField* resistance = nullptr;
+        QCheckBox* gravity = nullptr;
+        void Show(const ForceParameters& loads) const;
+    };
+    // The gravity box next in the strip, checked as the loads in use; a click switches gravity.
+    QCheckBox* AddGravityBox(const QString& caption, const char* objectName);
+    // An accepted value of `field` becomes the load `member`.
+    void ConnectLoad(TabField* field, double ForceParameters::*member);
+    // Makes the window's result again with `loads` (the kinematics stay).
+    void ChangeLoads(const ForceParameters& loads);
+
     // ---- The result ----
     ResultPublisher& Results() const { return *results_; }
     const CalculationResult* Result() const { return results_->Result().get(); }
@@ -67,6 +84,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A click that left a field with a refused value does not toggle the box.
+    void GravityClicked(QCheckBox* box, bool checked);
     // A hidden tab takes a publication when it is shown: nobody sees it before.
     void OnPublished(ResultChange change);
     // Shows the current result; the text of the tab's own fault, empty when none.

@@ -2,6 +2,7 @@
 
 #include "app/GuardedHandler.h"
 #include "app/UserMessages.h"
+#include "app/WindowPlacement.h"
 #include "kinematics/AnswerFile.h"
 #include "kinematics/InputRule.h"
 #include "kinematics/NumberText.h"
@@ -10,13 +11,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -133,13 +132,7 @@ AnswersWindow::AnswersWindow(ResultPublisher* results, QWidget* parent)
 
 void AnswersWindow::Present()
 {
-    if (!isVisible()) {
-        show();
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
-    raise();
-    activateWindow();
+    PresentWindow(*this);
 }
 
 void AnswersWindow::AddRow(const QString& position, const QString& name, const QString& value)

@@ -142,25 +142,15 @@ int RunGrading(const CommandLineOptions& o, QTextStream& err)
         return kExitUsage;
     }
     // The variants are computed as the batch computes them: the options' loads, then the row's.
-    CalculationInput base;
-    SetDefaultParameters(base.typed);
-    if (const QString problem = ApplyCommandLineInputs(o, base); !problem.isEmpty()) {
-        err << problem << '\n';
+    const std::optional<BatchInputs> inputs = ReadBatchInputs(o, err);
+    if (!inputs)
         return kExitUsage;
-    }
-    VariantTable table;
-    VariantColumns columns;
-    if (!ReadVariantsFile(o.batch, table, columns, err))
+    const auto& [base, table, columns] = *inputs;
+    if (SaidProblem(CheckWritableFolder(o.out), err))
         return kExitUsage;
-    if (const QString problem = CheckWritableFolder(o.out); !problem.isEmpty()) {
-        err << problem << '\n';
-        return kExitUsage;
-    }
     const QString gradingPath = QDir(o.out).filePath(QString::fromLatin1(kGradingFileName));
-    if (const QString problem = CheckWritableTarget(gradingPath); !problem.isEmpty()) {
-        err << problem << '\n';
+    if (SaidProblem(CheckWritableTarget(gradingPath), err))
         return kExitUsage;
-    }
 
     const QDir answers(o.answers);
     const auto total = static_cast<int>(table.records.size());

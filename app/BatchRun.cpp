@@ -154,10 +154,8 @@ bool PrepareOutputFolder(const QString& dir, QTextStream& err)
         }
         err << QStringLiteral("Создана папка %1.\n").arg(ShownPath(dir));
     }
-    if (const QString problem = CheckWritableFolder(dir); !problem.isEmpty()) {
-        err << problem << '\n';
+    if (SaidProblem(CheckWritableFolder(dir), err))
         return false;
-    }
     return true;
 }
 
@@ -194,29 +192,19 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
         err << QStringLiteral("Для --batch нужна папка результатов: --out DIR\n");
         return kExitUsage;
     }
-    CalculationInput base;
-    SetDefaultParameters(base.typed);
-    if (const QString problem = ApplyCommandLineInputs(o, base); !problem.isEmpty()) {
-        err << problem << '\n';
+    const std::optional<BatchInputs> inputs = ReadBatchInputs(o, err);
+    if (!inputs)
         return kExitUsage;
-    }
-    VariantTable table;
-    VariantColumns columns;
-    if (!ReadVariantsFile(o.batch, table, columns, err))
-        return kExitUsage;
+    const auto& [base, table, columns] = *inputs;
     if (!PrepareOutputFolder(o.out, err))
         return kExitUsage;
     if (!o.sheets.isEmpty()) {
-        if (const QString problem = CheckWritableFolder(o.sheets); !problem.isEmpty()) {
-            err << problem << '\n';
+        if (SaidProblem(CheckWritableFolder(o.sheets), err))
             return kExitUsage;
-        }
     }
     const QString summaryPath = QDir(o.out).filePath(QStringLiteral("summary.csv"));
-    if (const QString problem = CheckWritableTarget(summaryPath); !problem.isEmpty()) {
-        err << problem << '\n';
+    if (SaidProblem(CheckWritableTarget(summaryPath), err))
         return kExitUsage;
-    }
 
     const QDir out(o.out);
     const auto total = static_cast<int>(table.records.size());
@@ -281,6 +269,25 @@ int RunBatch(const CommandLineOptions& o, QTextStream& err)
                .arg(total)
                .arg(ShownPath(summaryPath));
     return failed > 0 ? kExitSomeFailed : kExitSuccess;
+}
+
+bool SaidProblem(const QString& problem, QTextStream& err)
+{
+    if (problem.isEmpty())
+        return false;
+    err << problem << '\n';
+    return true;
+}
+
+std::optional<BatchInputs> ReadBatchInputs(const CommandLineOptions& o, QTextStream& err)
+{
+    BatchInputs inputs;
+    SetDefaultParameters(inputs.base.typed);
+    if (SaidProblem(ApplyCommandLineInputs(o, inputs.base), err))
+        return std::nullopt;
+    if (!ReadVariantsFile(o.batch, inputs.table, inputs.columns, err))
+        return std::nullopt;
+    return inputs;
 }
 
 bool ReadVariantsFile(const QString& path, VariantTable& table, VariantColumns& columns, QTextStream& err)

@@ -16,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QTextStream;
 
 // Returns the exit status (CommandLine.h); `err` gets one progress line per variant.
@@ -31,6 +33,19 @@ struct VariantColumns {
 
 // The table of the file named by --batch, with its columns found; false after saying why.
 bool ReadVariantsFile(const QString& path, VariantTable& table, VariantColumns& columns, QTextStream& err);
+
+// Says `problem` on `err`, a line of its own, when there is one; true then.
+bool SaidProblem(const QString& problem, QTextStream& err);
+
+// What both batch commands start from: `base`, the defaults under the options' inputs, and the
+// table of --batch with its columns.
+struct BatchInputs {
+    CalculationInput base;
+    VariantTable table;
+    VariantColumns columns;
+};
+// The batch's inputs; none after saying what is wrong.
+std::optional<BatchInputs> ReadBatchInputs(const CommandLineOptions& o, QTextStream& err);
 
 // A row's input: `input` as given (the batch's defaults), then the row's lengths, N and optional
 // columns as the window's fields read them; empty when accepted, else the first refusal.

@@ -17,7 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -30,14 +29,6 @@ constexpr int kEnergyMassChart = 4;
 
 const char* const kNoResults = QT_TRANSLATE_NOOP("DynamicsTab", "Динамика появится после расчёта (кнопка «Рассчитать»).");
 
-std::vector<const Quantity*> TableQuantities()
-{
-    std::vector<const Quantity*> quantities;
-    for (const auto& q : kDynamicsQuantities)
-        quantities.push_back(&q.quantity);
-    return quantities;
-}
-
 }  // namespace
 
 DynamicsTab::DynamicsTab(ResultPublisher* results, FieldExitRule* fields, QWidget* parent)
@@ -48,7 +39,7 @@ DynamicsTab::DynamicsTab(ResultPublisher* results, FieldExitRule* fields, QWidge
     AddPage(ChartWithLegend(kEnergyMassChart), tr("Диаграмма энергомасс"));
     AddPage(CreateChartsPage(1, 2), tr("Моменты и работы"));
     AddPage(CreateChartsPage(3, 5), tr("Jпр и скорость кривошипа"));
-    grid_ = AddTablePage("DynamicsGrid", TableQuantities(), tr("Таблица"));
+    grid_ = AddTablePage("DynamicsGrid", QuantitiesOf(kDynamicsQuantities), tr("Таблица"));
     ClearResult();
     ClearFigures(tr(kNoResults));
 }
@@ -60,18 +51,15 @@ void DynamicsTab::CreateStrip()
     const ForceParameters& loads = Results().Loads();
     omega1_ = AddField(tr("ω1, рад/с"), "EditDynamicsOmega1", loads.Omega1, kPositiveRule, kFieldWidth,
                        tr("Средняя угловая скорость кривошипа ωср (то же значение, что ω1 на вкладках «Ускорения» и «Силы»)"));
-    linearMass_ = AddField(tr("q, кг/м"), "EditDynamicsLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
-                           tr("Масса одного метра длины звена (то же значение, что на вкладке «Силы»)"));
-    sliderMass_ = AddField(tr("m5, кг"), "EditDynamicsSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
-                           tr("Масса ползуна E (то же значение, что на вкладке «Силы»)"));
-    resistance_ = AddField(tr("Fс, Н"), "EditDynamicsResistance", loads.Resistance, kLoadRule, kFieldWidth,
-                           tr("Сила полезного сопротивления на рабочем ходу ползуна (то же значение, что на вкладке «Силы»)"));
-    gravity_ = new QCheckBox(tr("Сила тяжести"), Strip()->parentWidget());
-    gravity_->setObjectName(QStringLiteral("CheckDynamicsGravity"));
-    gravity_->setToolTip(tr("Учитывать силу тяжести (то же, что на вкладке «Силы»)"));
-    gravity_->setChecked(loads.Gravity);
-    Strip()->addWidget(gravity_);
-    Strip()->addSpacing(8);
+    loadFields_.linearMass = AddField(tr("q, кг/м"), "EditDynamicsLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
+                                      tr("Масса одного метра длины звена (то же значение, что на вкладке «Силы»)"));
+    loadFields_.sliderMass = AddField(tr("m5, кг"), "EditDynamicsSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
+                                      tr("Масса ползуна E (то же значение, что на вкладке «Силы»)"));
+    loadFields_.resistance =
+        AddField(tr("Fс, Н"), "EditDynamicsResistance", loads.Resistance, kLoadRule, kFieldWidth,
+                 tr("Сила полезного сопротивления на рабочем ходу ползуна (то же значение, что на вкладке «Силы»)"));
+    loadFields_.gravity = AddGravityBox(tr("Сила тяжести"), "CheckDynamicsGravity");
+    loadFields_.gravity->setToolTip(tr("Учитывать силу тяжести (то же, что на вкладке «Силы»)"));
     // The caption wraps onto two lines, so the strip fits the window's width.
     QWidget* strip = Strip()->parentWidget();
     auto* caption = new QLabel(tr("Коэффициент неравномерности δ"), strip);
@@ -84,18 +72,10 @@ void DynamicsTab::CreateStrip()
     Strip()->addWidget(delta_->Edit());
     Strip()->addStretch(1);
 
-    const auto change = [this](double ForceParameters::*member) {
-        return [this, member](double value) {
-            ForceParameters loads = Results().Loads();
-            loads.*member = value;
-            ChangeLoads(loads);
-        };
-    };
-    connect(omega1_, &TabField::ValueChanged, this, change(&ForceParameters::Omega1));
-    connect(linearMass_, &TabField::ValueChanged, this, change(&ForceParameters::LinearMass));
-    connect(sliderMass_, &TabField::ValueChanged, this, change(&ForceParameters::SliderMass));
-    connect(resistance_, &TabField::ValueChanged, this, change(&ForceParameters::Resistance));
-    connect(gravity_, &QCheckBox::clicked, this, [this](bool checked) { GravityClicked(checked); });
+    ConnectLoad(omega1_, &ForceParameters::Omega1);
+    ConnectLoad(loadFields_.linearMass, &ForceParameters::LinearMass);
+    ConnectLoad(loadFields_.sliderMass, &ForceParameters::SliderMass);
+    ConnectLoad(loadFields_.resistance, &ForceParameters::Resistance);
     connect(delta_, &TabField::ValueChanged, this,
             [this](double delta) { RunGuarded([this, delta] { Results().ChangeDelta(delta); }); });
 }
@@ -169,38 +149,14 @@ double DynamicsTab::Delta() const
     return Results().Delta();
 }
 
-void DynamicsTab::ChangeLoads(const ForceParameters& loads)
-{
-    RunGuarded([this, &loads] { Results().ChangeLoads(loads); });
-}
-
-void DynamicsTab::GravityClicked(bool checked)
-{
-    // A click that left a field with a refused value does not toggle the box.
-    if (!fields_->MayRunCommand(gravity_)) {
-        const QSignalBlocker blocker(gravity_);
-        gravity_->setChecked(!checked);
-        return;
-    }
-    ForceParameters loads = Results().Loads();
-    loads.Gravity = checked;
-    ChangeLoads(loads);
-}
-
 // ---- The result ----
 
 void DynamicsTab::ShowResult(const CalculationResult& result, ResultChange)
 {
     const ForceParameters& loads = result.input.loads;
     omega1_->SetValue(loads.Omega1);
-    linearMass_->SetValue(loads.LinearMass);
-    sliderMass_->SetValue(loads.SliderMass);
-    resistance_->SetValue(loads.Resistance);
+    loadFields_.Show(loads);
     delta_->SetValue(result.input.delta);
-    {
-        const QSignalBlocker blocker(gravity_);
-        gravity_->setChecked(loads.Gravity);
-    }
     const DynamicsPart& dynamics = result.dynamics;
     if (!dynamics.Computed()) {
         ClearResult();

@@ -12,11 +12,7 @@
 
 #include <array>
 
-class QCheckBox;
 class QGroupBox;
-class QLabel;
-class TabField;
-class TabTable;
 class TChart;
 
 class DynamicsTab : public AnalysisTab {
@@ -38,16 +34,11 @@ private:
     QWidget* CreateChartsPage(int first, int second);
     void CreatePanel(QGroupBox* box);
     QWidget* ChartWithLegend(int number);
-    void ChangeLoads(const ForceParameters& loads);
-    void GravityClicked(bool checked);
     void ClearFigures(const QString& note);
 
     FieldExitRule* fields_;
     TabField* omega1_ = nullptr;
-    TabField* linearMass_ = nullptr;
-    TabField* sliderMass_ = nullptr;
-    TabField* resistance_ = nullptr;
-    QCheckBox* gravity_ = nullptr;
+    LoadFields loadFields_;
     TabField* delta_ = nullptr;
     std::array<TChart*, 5> charts_{};
     std::vector<QLabel*> figures_;

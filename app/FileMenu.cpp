@@ -3,6 +3,7 @@
 #include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
 #include "app/MainForm.h"
+#include "app/ModalProgress.h"
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "chart/Chart.h"
@@ -27,7 +28,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QStatusBar>
 
 namespace {
@@ -40,7 +40,6 @@ constexpr int kSmallestChartHeight = 60;
 constexpr double kPrintMarginMm = 15;
 // From this many table positions on, the report is written behind a progress bar with Cancel.
 constexpr int kReportProgressPositions = 10000;
-constexpr int kProgressSteps = 1000;
 
 QString DefaultChooser(FileMenu::Choice choice, const QString& suggested, QWidget* parent)
 {
@@ -281,16 +280,9 @@ void FileMenu::ReportPdf()
         if (window_.results->Result()->Kinematics().table.Rows() < kReportProgressPositions)
             return WriteReportPdf(report->input, path, error);
         // A long report keeps the window answering: a bar, and Cancel that leaves the file as it was.
-        QProgressDialog dialog(tr("Запись отчёта…"), tr("Отмена"), 0, kProgressSteps, window_.form);
-        dialog.setObjectName(QStringLiteral("ReportProgress"));
-        dialog.setWindowTitle(QString::fromLatin1(kApplicationTitle));
-        dialog.setWindowModality(Qt::ApplicationModal);
-        dialog.setMinimumDuration(0);
-        dialog.setAutoClose(false);
-        dialog.setAutoReset(false);
-        dialog.setValue(0);
+        ModalProgress dialog(tr("Запись отчёта…"), "ReportProgress", window_.form);
         report->input.progress = [&dialog](double fraction) {
-            dialog.setValue(static_cast<int>(fraction * kProgressSteps));  // a modal bar lets events through
+            dialog.SetFraction(fraction);  // a modal bar lets events through
             if (dialog.wasCanceled())
                 throw ComputationCancelled();
         };

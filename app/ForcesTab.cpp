@@ -14,10 +14,8 @@
 #include "views/ForcePlanDrawing.h"
 #include "views/TImage.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <cstddef>
@@ -42,42 +40,31 @@ double RevolutionsPerMinute(double omega1)
     return omega1 * (30 / kPi);
 }
 
-std::vector<const Quantity*> TableQuantities()
-{
-    std::vector<const Quantity*> quantities;
-    for (const auto& q : kForceQuantities)
-        quantities.push_back(&q.quantity);
-    return quantities;
-}
-
 }  // namespace
 
 ForcesTab::ForcesTab(ResultPublisher* results, FieldExitRule* fields, QWidget* parent)
-    : AnalysisTab("TabForces", "ForceStrip", "ForcePages", results, fields, parent), fields_(fields)
+    : AnalysisTab("TabForces", "ForceStrip", "ForcePages", results, fields, parent)
 {
     CreateStrip();
     AddPage(CreateChartPage(), tr("Уравновешивающий момент"));
     AddPage(CreatePlanPage(), tr("План сил группы 2–3"));
-    grid_ = AddTablePage("ForceGrid", TableQuantities(), tr("Таблица"));
+    grid_ = AddTablePage("ForceGrid", QuantitiesOf(kForceQuantities), tr("Таблица"));
     ClearResult();
 }
 
 void ForcesTab::CreateStrip()
 {
     const ForceParameters& loads = Results().Loads();
-    linearMass_ = AddField(tr("q, кг/м"), "EditLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
-                           tr("Масса одного метра длины звена (для всех звеньев)"));
-    sliderMass_ = AddField(tr("m5, кг"), "EditSliderMass", loads.SliderMass, kLoadRule, kFieldWidth, tr("Масса ползуна E"));
-    resistance_ = AddField(tr("Fс, Н"), "EditResistance", loads.Resistance, kLoadRule, kFieldWidth,
-                           tr("Сила полезного сопротивления на рабочем ходу ползуна"));
+    loadFields_.linearMass = AddField(tr("q, кг/м"), "EditLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
+                                      tr("Масса одного метра длины звена (для всех звеньев)"));
+    loadFields_.sliderMass = AddField(tr("m5, кг"), "EditSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
+                                      tr("Масса ползуна E"));
+    loadFields_.resistance = AddField(tr("Fс, Н"), "EditResistance", loads.Resistance, kLoadRule, kFieldWidth,
+                                      tr("Сила полезного сопротивления на рабочем ходу ползуна"));
     // The crank's speed in revolutions per minute, beside ω1 in rad/s on the accelerations tab.
     crankRpm_ = AddField(tr("n1, об/мин"), "EditN1", RevolutionsPerMinute(loads.Omega1), kPositiveRule, kFieldWidth,
                          tr("Частота вращения кривошипа; ω1 = π·n1/30 рад/с, как в поле ω1 вкладки «Ускорения»"));
-    gravity_ = new QCheckBox(tr("Учитывать силу тяжести"), Strip()->parentWidget());
-    gravity_->setObjectName(QStringLiteral("CheckGravity"));
-    gravity_->setChecked(loads.Gravity);
-    Strip()->addWidget(gravity_);
-    Strip()->addSpacing(8);
+    loadFields_.gravity = AddGravityBox(tr("Учитывать силу тяжести"), "CheckGravity");
     forceScale_ = AddField(tr("Масштаб плана сил"), "EditForceScale", kDefaultForceScale, kPositiveRule, kFieldWidth,
                            tr("Пикселей на 1 Н"));
     AddFitButton("ButtonFitForceScale", forceScale_, [this] {
@@ -88,21 +75,9 @@ void ForcesTab::CreateStrip()
     });
     Strip()->addStretch(1);
 
-    connect(linearMass_, &TabField::ValueChanged, this, [this](double q) {
-        ForceParameters loads = Results().Loads();
-        loads.LinearMass = q;
-        ChangeLoads(loads);
-    });
-    connect(sliderMass_, &TabField::ValueChanged, this, [this](double m5) {
-        ForceParameters loads = Results().Loads();
-        loads.SliderMass = m5;
-        ChangeLoads(loads);
-    });
-    connect(resistance_, &TabField::ValueChanged, this, [this](double fc) {
-        ForceParameters loads = Results().Loads();
-        loads.Resistance = fc;
-        ChangeLoads(loads);
-    });
+    ConnectLoad(loadFields_.linearMass, &ForceParameters::LinearMass);
+    ConnectLoad(loadFields_.sliderMass, &ForceParameters::SliderMass);
+    ConnectLoad(loadFields_.resistance, &ForceParameters::Resistance);
     connect(crankRpm_, &TabField::ValueChanged, this, [this](double n1) {
         ForceParameters loads = Results().Loads();
         // The shown text of the speed in use, read back, is no new speed.
@@ -111,7 +86,6 @@ void ForcesTab::CreateStrip()
         loads.Omega1 = n1 * (kPi / 30);
         ChangeLoads(loads);
     });
-    connect(gravity_, &QCheckBox::clicked, this, [this](bool checked) { GravityClicked(checked); });
     connect(forceScale_, &TabField::ValueChanged, this, [this] {
         RunGuarded([this] {
             if (!ShowingFailed())
@@ -180,37 +154,13 @@ double ForcesTab::LargestDifference() const
     return result && result->forces.computed && !ShowingFailed() ? result->forces.largestDifference : 0;
 }
 
-void ForcesTab::ChangeLoads(const ForceParameters& loads)
-{
-    RunGuarded([this, &loads] { Results().ChangeLoads(loads); });
-}
-
-void ForcesTab::GravityClicked(bool checked)
-{
-    // A click that left a field with a refused value does not toggle the box.
-    if (!fields_->MayRunCommand(gravity_)) {
-        const QSignalBlocker blocker(gravity_);
-        gravity_->setChecked(!checked);
-        return;
-    }
-    ForceParameters loads = Results().Loads();
-    loads.Gravity = checked;
-    ChangeLoads(loads);
-}
-
 // ---- The result ----
 
 void ForcesTab::ShowResult(const CalculationResult& result, ResultChange)
 {
     const ForceParameters& loads = result.input.loads;
-    linearMass_->SetValue(loads.LinearMass);
-    sliderMass_->SetValue(loads.SliderMass);
-    resistance_->SetValue(loads.Resistance);
+    loadFields_.Show(loads);
     crankRpm_->SetValue(RevolutionsPerMinute(loads.Omega1));
-    {
-        const QSignalBlocker blocker(gravity_);
-        gravity_->setChecked(loads.Gravity);
-    }
     const ForceResult& forces = result.forces;
     if (!forces.computed) {
         ClearResult();

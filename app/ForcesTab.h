@@ -10,12 +10,7 @@
 
 #include "app/AnalysisTab.h"
 
-class QCheckBox;
-class QLabel;
-class TabField;
-class TabTable;
 class TChart;
-class TImage;
 
 class ForcesTab : public AnalysisTab {
     Q_OBJECT
@@ -38,16 +33,10 @@ private:
     void CreateStrip();
     QWidget* CreateChartPage();
     QWidget* CreatePlanPage();
-    void ChangeLoads(const ForceParameters& loads);
-    void GravityClicked(bool checked);
 
-    FieldExitRule* fields_;
-    TabField* linearMass_ = nullptr;
-    TabField* sliderMass_ = nullptr;
-    TabField* resistance_ = nullptr;
+    LoadFields loadFields_;
     TabField* crankRpm_ = nullptr;    // n1, об/мин: the speed ω1 in other units
     TabField* forceScale_ = nullptr;
-    QCheckBox* gravity_ = nullptr;
     TChart* chart_ = nullptr;
     QLabel* difference_ = nullptr;
     QLabel* resistanceNote_ = nullptr;  // why no Fс was applied, when none was

@@ -17,6 +17,7 @@
 #include "app/StructureTab.h"
 #include "app/UserMessages.h"
 #include "app/WindowGrowth.h"
+#include "app/WindowPlacement.h"
 #include "kinematics/ComputationProgress.h"
 #include "storage/ParameterFile.h"
 #include "views/UpDown.h"
@@ -30,7 +31,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -148,8 +148,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     setMinimumSize(sizeHint());
     resize(sizeHint());
     InstallWindowGrowth(panel);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 TForm4::~TForm4()

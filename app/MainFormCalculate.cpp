@@ -9,6 +9,7 @@
 #include "app/CalculateStatus.h"
 #include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
+#include "app/ModalProgress.h"
 #include "app/ResultPublisher.h"
 #include "app/UserMessages.h"
 #include "chart/Chart.h"
@@ -22,7 +23,6 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -34,7 +34,6 @@
 
 namespace {
 
-constexpr int kProgressSteps = 1000;
 constexpr int kProgressRefreshMs = 50;
 
 }  // namespace
@@ -92,14 +91,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
 std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const CalculationInput& input)
 {
     ComputationProgress progress;
-    QProgressDialog dialog(tr("Расчёт механизма…"), tr("Отмена"), 0, kProgressSteps, this);
-    dialog.setObjectName(QStringLiteral("CalculateProgress"));
-    dialog.setWindowTitle(QString::fromLatin1(kApplicationTitle));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setMinimumDuration(0);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    dialog.setValue(0);
+    ModalProgress dialog(tr("Расчёт механизма…"), "CalculateProgress", this);
     connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.RequestCancel(); });
 
     QEventLoop loop;
@@ -122,7 +114,7 @@ std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const Cal
     QTimer refresh;
     refresh.setInterval(kProgressRefreshMs);
     connect(&refresh, &QTimer::timeout, &dialog, [&] {
-        dialog.setValue(static_cast<int>(progress.Fraction() * kProgressSteps));
+        dialog.SetFraction(progress.Fraction());
     });
     refresh.start();
     dialog.show();

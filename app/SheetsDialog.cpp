@@ -1,14 +1,13 @@
 #include "app/SheetsDialog.h"
 
 #include "app/UserMessages.h"
+#include "app/WindowPlacement.h"
 #include "report/AtomicWrite.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,8 +73,8 @@ void SheetsDialog::showEvent(QShowEvent* event)
     // Over the middle of the window it belongs to (no window manager may place it).
     if (const QWidget* owner = parentWidget())
         move(owner->window()->frameGeometry().center() - rect().center());
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    else
+        CentreOnScreen(*this);
     QDialog::showEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #include "app/SolutionWindow.h"
 
 #include "app/GuardedHandler.h"
+#include "app/WindowPlacement.h"
 #include "kinematics/Errors.h"
 #include "kinematics/NumberText.h"
 #include "kinematics/ResultPositions.h"
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -101,13 +101,7 @@ SolutionWindow::SolutionWindow(ResultPublisher* results, std::function<int()> dr
 
 void SolutionWindow::Present()
 {
-    if (!isVisible()) {
-        show();
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
-    raise();
-    activateWindow();
+    PresentWindow(*this);
 }
 
 void SolutionWindow::ShowDrawnPosition()

@@ -4,12 +4,13 @@
 #include "app/BevelPanel.h"
 #include "app/GuardedHandler.h"
 #include "app/Pictures.h"
+#include "app/TextColour.h"
 #include "app/UserMessages.h"
+#include "app/WindowPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 
 #include <limits>
@@ -34,9 +35,7 @@ QLabel* TitleLabel(QWidget* parent, const char* objectName, const QString& capti
     label->setFont(font);
     // Transparent: the picture shows through around the letters.
     label->setAutoFillBackground(false);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(kDarkRed));
-    label->setPalette(palette);
+    SetTextColour(label, kDarkRed);
     label->move(at);
     label->adjustSize();
     return label;
@@ -60,9 +59,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     Panel1->SetBevelWidth(kBevelWidth);
     Panel1->setCursor(Qt::WaitCursor);
     Panel1->setFont(FormFont(13, true));
-    QPalette panelPalette = Panel1->palette();
-    panelPalette.setColor(QPalette::WindowText, QColor(kNavy));
-    Panel1->setPalette(panelPalette);
+    SetTextColour(Panel1, kNavy);
 
     // The picture fills the panel inside its bevels at its natural size: what does not fit is
     // cut off, never scaled.
@@ -84,8 +81,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
 
     FormCreate();
 
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void TForm1::FormCreate()

@@ -1,8 +1,9 @@
 #pragma once
 // The mechanism the physics benchmarks measure: the defaults with the rocker the study adopts,
-// and the same solved with its accelerations, as a Calculate leaves them.
+// and the same solved with its accelerations and characteristics, as a Calculate leaves them.
 
 #include "kinematics/Accelerations.h"
+#include "kinematics/Characteristics.h"
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
 #include "tests/kinematics/KinematicsTestSupport.h"
@@ -21,8 +22,10 @@ struct SolvedMechanism {
     {
         const SolveOutcome outcome = SolveMechanism(m, s);
         ComputeAccelerations(m, s.arrays, outcome.positionsDone, a);
+        c = ComputeCharacteristics(m);
     }
     Mechanism m;
     SolverState s;
     AccelerationArrays a;
+    MechanismCharacteristics c;
 };

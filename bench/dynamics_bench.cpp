@@ -49,26 +49,19 @@ void BM_ComputeDynamicsWithoutFlywheel(benchmark::State& state)
 
 void BM_SampleDynamics(benchmark::State& state)
 {
-    SolvedMechanism solved(state.range(0));
-    const Mechanism& m = solved.m;
-    const SolverState& s = solved.s;
-    const AccelerationArrays& a = solved.a;
-    const DynamicsResult r = ComputeDynamics(m, ComputeCharacteristics(m), CourseLoads(), kDelta);
+    const SolvedMechanism solved(state.range(0));
+    const DynamicsResult r = ComputeDynamics(solved.m, solved.c, CourseLoads(), kDelta);
     for (auto _ : state)
-        benchmark::DoNotOptimize(SampleDynamics(r, m, s.arrays, a));
+        benchmark::DoNotOptimize(SampleDynamics(r, solved.m, solved.s.arrays, solved.a));
 }
 
 // What a Calculate adds for the dynamics, given its solve, accelerations and characteristics.
 void BM_DynamicsOfACalculate(benchmark::State& state)
 {
-    SolvedMechanism solved(state.range(0));
-    const Mechanism& m = solved.m;
-    const SolverState& s = solved.s;
-    const AccelerationArrays& a = solved.a;
-    const MechanismCharacteristics c = ComputeCharacteristics(m);
+    const SolvedMechanism solved(state.range(0));
     for (auto _ : state) {
-        const DynamicsResult r = ComputeDynamics(m, c, CourseLoads(), kDelta);
-        benchmark::DoNotOptimize(SampleDynamics(r, m, s.arrays, a));
+        const DynamicsResult r = ComputeDynamics(solved.m, solved.c, CourseLoads(), kDelta);
+        benchmark::DoNotOptimize(SampleDynamics(r, solved.m, solved.s.arrays, solved.a));
     }
 }
 

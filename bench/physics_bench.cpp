@@ -47,14 +47,10 @@ void BM_Characteristics(benchmark::State& state)
 
 void BM_Forces(benchmark::State& state)
 {
-    SolvedMechanism solved(state.range(0));
-    const Mechanism& m = solved.m;
-    const SolverState& s = solved.s;
-    const AccelerationArrays& a = solved.a;
-    const MechanismCharacteristics c = ComputeCharacteristics(m);
+    const SolvedMechanism solved(state.range(0));
     ForceArrays f;
     for (auto _ : state) {
-        ComputeForces(m, s.arrays, a, c, ForceParameters{}, f);
+        ComputeForces(solved.m, solved.s.arrays, solved.a, solved.c, ForceParameters{}, f);
         benchmark::DoNotOptimize(f.MbGroups.data());
     }
 }

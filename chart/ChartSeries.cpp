@@ -21,26 +21,6 @@ TChartSeries::~TChartSeries()
         parentChart_->RemoveSeries(this);
 }
 
-void TChartSeries::SetActive(bool value)
-{
-    Store(active_, value);
-}
-
-void TChartSeries::SetSeriesColor(TColor value)
-{
-    Store(seriesColor_, value);
-}
-
-void TChartSeries::SetHorizAxis(THorizAxis value)
-{
-    Store(horizAxis_, value);
-}
-
-void TChartSeries::SetVertAxis(TVertAxis value)
-{
-    Store(vertAxis_, value);
-}
-
 void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
 {
     if (parentChart_ == chart)

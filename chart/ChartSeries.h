@@ -57,19 +57,19 @@ public:
     const QStringList& Labels() const { return labels_; }
 
     bool Active() const { return active_; }
-    void SetActive(bool value);
+    void SetActive(bool value) { Store(active_, value); }
     QString Title() const { return title_; }
     void SetTitle(const QString& value) { title_ = value; }
     TColor SeriesColor() const { return seriesColor_; }
-    virtual void SetSeriesColor(TColor value);
+    virtual void SetSeriesColor(TColor value) { Store(seriesColor_, value); }
     QString ValueFormat() const { return valueFormat_; }
     void SetValueFormat(const QString& value) { valueFormat_ = value; }
     QString PercentFormat() const { return percentFormat_; }
     void SetPercentFormat(const QString& value) { percentFormat_ = value; }
     THorizAxis HorizAxis() const { return horizAxis_; }
-    void SetHorizAxis(THorizAxis value);
+    void SetHorizAxis(THorizAxis value) { Store(horizAxis_, value); }
     TVertAxis VertAxis() const { return vertAxis_; }
-    void SetVertAxis(TVertAxis value);
+    void SetVertAxis(TVertAxis value) { Store(vertAxis_, value); }
 
     TCustomAxisPanel* ParentChart() const { return parentChart_; }
     void SetParentChart(TCustomAxisPanel* chart);

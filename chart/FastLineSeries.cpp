@@ -51,26 +51,6 @@ void TFastLineSeries::SetSeriesColor(TColor value)
     linePen_->SetColor(value);
 }
 
-void TFastLineSeries::SetDrawAllPoints(bool value)
-{
-    Store(drawAllPoints_, value);
-}
-
-void TFastLineSeries::SetIgnoreNulls(bool value)
-{
-    Store(ignoreNulls_, value);
-}
-
-void TFastLineSeries::SetStairs(bool value)
-{
-    Store(stairs_, value);
-}
-
-void TFastLineSeries::SetInvertedStairs(bool value)
-{
-    Store(invertedStairs_, value);
-}
-
 int TFastLineSeries::LineMargin() const
 {
     const int width = linePen_->Width();

@@ -33,13 +33,13 @@ public:
     bool AutoRepaint() const { return autoRepaint_; }
     void SetAutoRepaint(bool value) { autoRepaint_ = value; }
     bool DrawAllPoints() const { return drawAllPoints_; }
-    void SetDrawAllPoints(bool value);
+    void SetDrawAllPoints(bool value) { Store(drawAllPoints_, value); }
     bool IgnoreNulls() const { return ignoreNulls_; }
-    void SetIgnoreNulls(bool value);
+    void SetIgnoreNulls(bool value) { Store(ignoreNulls_, value); }
     bool Stairs() const { return stairs_; }
-    void SetStairs(bool value);
+    void SetStairs(bool value) { Store(stairs_, value); }
     bool InvertedStairs() const { return invertedStairs_; }
-    void SetInvertedStairs(bool value);
+    void SetInvertedStairs(bool value) { Store(invertedStairs_, value); }
     QPoint PreviousPixel() const { return previousPixel_; }
 
     // ---- Drawing ----

@@ -41,6 +41,14 @@ void AccelerationArrays::Resize(std::size_t n)
         (this->*f.array).resize(n, 0.0);
 }
 
+PositionAcceleration AccelerationArrays::At(std::size_t k) const
+{
+    P r;
+    for (const FieldPair& f : kFields)
+        r.*f.value = (this->*f.array)[k];
+    return r;
+}
+
 PositionAcceleration AccelerationAt(const LinkageLengths& lengths, double phiValue, double xaValue,
                                     double yaValue, double xbValue, double ybValue,
                                     double xdValue, double ydValue, double yeValue)

@@ -20,6 +20,8 @@
 
 // Per-position results; element k belongs to position k of the solve. Units for omega1 = 1:
 // rad, rad/s, rad/s^2, m/s^2.
+struct PositionAcceleration;
+
 struct AccelerationArrays {
     std::vector<double> Phi;                     // crank angle of the position, rad
     std::vector<double> Theta2, Theta3, Theta4;  // link angles, rad
@@ -38,6 +40,8 @@ struct AccelerationArrays {
     // Resizes every array: existing elements keep their values, new ones are 0.
     void Resize(std::size_t n);
     std::size_t Size() const { return Phi.size(); }
+    // Position k's element of every array.
+    PositionAcceleration At(std::size_t k) const;
 };
 
 // One position's accelerations (same fields and units as one element of AccelerationArrays).

@@ -17,15 +17,9 @@ constexpr int kMostSignificantDigits = 17;  // enough to give back every double 
 constexpr int kSmallestFixedExponent = -4;
 constexpr int kLargestFixedExponent = 14;
 
-// A finite non-zero value rounded to 15 significant digits: value = 0,d1d2... * 10^(exponent+1),
-// that is d1 stands at 10^exponent. Trailing zeros are dropped from `digits`.
-struct RoundedDecimal {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
+}  // namespace
 
-RoundedDecimal RoundToSignificantDigits(double x, int significantDigits = kSignificantDigits)
+RoundedDecimal RoundToSignificantDigits(double x, int significantDigits)
 {
     // to_chars ignores the C locale, unlike printf, so a comma locale cannot leak in.
     char buffer[64];
@@ -50,42 +44,44 @@ RoundedDecimal RoundToSignificantDigits(double x, int significantDigits = kSigni
     return rounded;
 }
 
-std::string FixedText(const RoundedDecimal& r)
+std::string RoundedDecimal::FixedText() const
 {
-    std::string text = r.negative ? "-" : "";
-    const int count = static_cast<int>(r.digits.size());
-    if (r.exponent < 0) {
+    std::string text = negative ? "-" : "";
+    const int count = static_cast<int>(digits.size());
+    if (exponent < 0) {
         text += "0,";
-        text.append(static_cast<std::size_t>(-r.exponent - 1), '0');
-        text += r.digits;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
         return text;
     }
-    const int integerDigits = r.exponent + 1;
+    const int integerDigits = exponent + 1;
     if (count <= integerDigits) {
-        text += r.digits;
+        text += digits;
         text.append(static_cast<std::size_t>(integerDigits - count), '0');
         return text;
     }
-    text.append(r.digits, 0, static_cast<std::size_t>(integerDigits));
+    text.append(digits, 0, static_cast<std::size_t>(integerDigits));
     text += ',';
-    text.append(r.digits, static_cast<std::size_t>(integerDigits), std::string::npos);
+    text.append(digits, static_cast<std::size_t>(integerDigits), std::string::npos);
     return text;
 }
 
-std::string ExponentText(const RoundedDecimal& r)
+std::string RoundedDecimal::ExponentText() const
 {
-    std::string text = r.negative ? "-" : "";
-    text += r.digits[0];
-    if (r.digits.size() > 1) {
+    std::string text = negative ? "-" : "";
+    text += digits[0];
+    if (digits.size() > 1) {
         text += ',';
-        text.append(r.digits, 1, std::string::npos);
+        text.append(digits, 1, std::string::npos);
     }
     text += 'E';
-    if (r.exponent < 0)
+    if (exponent < 0)
         text += '-';
-    text += WholeNumberText(std::abs(r.exponent));
+    text += WholeNumberText(std::abs(exponent));
     return text;
 }
+
+namespace {
 
 // NaN, the infinities and zero (of either sign) read the same in both forms.
 bool SpecialText(double x, std::string& text)
@@ -160,8 +156,8 @@ std::string FormatSignificant(double x, int digits)
     const int kept = std::clamp(digits, 1, kMostSignificantDigits);
     const RoundedDecimal rounded = RoundToSignificantDigits(x, kept);
     if (rounded.exponent < kSmallestFixedExponent || rounded.exponent > kLargestFixedExponent)
-        return ExponentText(rounded);
-    return FixedText(rounded);
+        return rounded.ExponentText();
+    return rounded.FixedText();
 }
 
 std::string FormatFixed15(double x)
@@ -169,7 +165,7 @@ std::string FormatFixed15(double x)
     std::string text;
     if (SpecialText(x, text))
         return text;
-    return FixedText(RoundToSignificantDigits(x));
+    return RoundToSignificantDigits(x, kSignificantDigits).FixedText();
 }
 
 std::optional<double> ParseDecimal(const std::string& text)

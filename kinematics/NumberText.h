@@ -15,6 +15,21 @@ std::string FormatGeneral(double x);
 // the form of the worked solutions, where every digit shown must be a true one.
 std::string FormatSignificant(double x, int digits);
 
+// A finite non-zero value rounded correctly to a number of significant digits: the first digit
+// stands at 10^exponent, trailing zeros are dropped from `digits`.
+struct RoundedDecimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+
+    // "-123,45", "0,00012": every digit in fixed notation with the decimal comma.
+    std::string FixedText() const;
+    // "-1,2345E2", "1,2E-4": exponent form with the decimal comma.
+    std::string ExponentText() const;
+};
+// `x` rounded to `significantDigits` (1 to 17) significant digits; no locale involved.
+RoundedDecimal RoundToSignificantDigits(double x, int significantDigits);
+
 // The decimal digits of a whole number, with a leading "-" when negative; no locale involved.
 std::string WholeNumberText(long long n);
 

@@ -9,6 +9,7 @@
 #include "kinematics/Solver.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,16 @@ struct ArrayQuantity {
     Quantity quantity;
     std::vector<double> Arrays::*values;
 };
+
+// The quantities of a list of them, in its order.
+template <class Arrays, std::size_t N>
+std::vector<const Quantity*> QuantitiesOf(const std::array<ArrayQuantity<Arrays>, N>& list)
+{
+    std::vector<const Quantity*> quantities;
+    for (const ArrayQuantity<Arrays>& q : list)
+        quantities.push_back(&q.quantity);
+    return quantities;
+}
 
 extern const Quantity kPositionNumber;     // "k", the crank position's number
 extern const Quantity kCrankAngleDegrees;  // "φ, °"

@@ -12,19 +12,22 @@ V operator*(CheckedReal k, V a) { return {k * a.x, k * a.y}; }
 CheckedReal Dot(V a, V b) { return a.x * b.x + a.y * b.y; }
 V In(Vec2 a) { return {a.x, a.y}; }
 
+// The motion of the points with velocities vA, vB, vD, vE and the accelerations `a`.
+PointMotion WithAccelerations(Vec2 vA, Vec2 vB, Vec2 vD, double vE, const PositionAcceleration& a)
+{
+    return {vA, vB, vD, vE, {a.Axa, a.Aya}, {a.Axb, a.Ayb}, {a.Axd, a.Ayd}, a.Ae,
+            a.Omega2, a.Omega3, a.Omega4, a.Eps2, a.Eps3, a.Eps4};
+}
+
 }  // namespace
 
 ReducedModel MakeReducedModel(const Mechanism& m, const MechanismCharacteristics& c,
                               const ForceParameters& loads)
 {
     ReducedModel model;
-    model.lengths.Loa = m.Loa;
-    model.lengths.Lab = m.Lab;
-    model.lengths.Lbc = m.Lbc;
-    model.lengths.Lde = m.Lde;
-    model.lengths.Loc = m.Loc;
-    model.lengths.Lad = m.Lab / 2;
-    model.lengths.GuideOffset = m.Loc / 2;
+    Mechanism solved = m;
+    SetDerivedLengths(solved);
+    model.lengths = LengthsOf(solved);
     model.loads = loads;
     model.characteristics = c;
     model.workingDirection = c.WorkStart == c.LowestAngle ? 1 : -1;
@@ -42,42 +45,13 @@ std::optional<PointMotion> MotionAt(const LinkageLengths& lengths, double phi)
     const PositionAcceleration a =
         AccelerationAt(lengths, phi, values[F::Xa], values[F::Ya], values[F::Xb], values[F::Yb],
                        values[F::Xd], values[F::Yd], values[F::Ye]);
-    PointMotion r;
-    r.vA = {values[F::Vxa], values[F::Vya]};
-    r.vB = {values[F::Vxb], values[F::Vyb]};
-    r.vD = {values[F::Vxd], values[F::Vyd]};
-    r.vE = values[F::Ve];
-    r.aA = {a.Axa, a.Aya};
-    r.aB = {a.Axb, a.Ayb};
-    r.aD = {a.Axd, a.Ayd};
-    r.aE = a.Ae;
-    r.omega2 = a.Omega2;
-    r.omega3 = a.Omega3;
-    r.omega4 = a.Omega4;
-    r.eps2 = a.Eps2;
-    r.eps3 = a.Eps3;
-    r.eps4 = a.Eps4;
-    return r;
+    return WithAccelerations({values[F::Vxa], values[F::Vya]}, {values[F::Vxb], values[F::Vyb]},
+                             {values[F::Vxd], values[F::Vyd]}, values[F::Ve], a);
 }
 
 PointMotion MotionOfPosition(const PositionArrays& p, const AccelerationArrays& a, std::size_t k)
 {
-    PointMotion r;
-    r.vA = {p.Vxa[k], p.Vya[k]};
-    r.vB = {p.Vxb[k], p.Vyb[k]};
-    r.vD = {p.Vxd[k], p.Vyd[k]};
-    r.vE = p.Ve[k];
-    r.aA = {a.Axa[k], a.Aya[k]};
-    r.aB = {a.Axb[k], a.Ayb[k]};
-    r.aD = {a.Axd[k], a.Ayd[k]};
-    r.aE = a.Ae[k];
-    r.omega2 = a.Omega2[k];
-    r.omega3 = a.Omega3[k];
-    r.omega4 = a.Omega4[k];
-    r.eps2 = a.Eps2[k];
-    r.eps3 = a.Eps3[k];
-    r.eps4 = a.Eps4[k];
-    return r;
+    return WithAccelerations({p.Vxa[k], p.Vya[k]}, {p.Vxb[k], p.Vyb[k]}, {p.Vxd[k], p.Vyd[k]}, p.Ve[k], a.At(k));
 }
 
 int ResistanceDirectionAt(const ReducedModel& model, double phi, double vE)

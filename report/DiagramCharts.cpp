@@ -15,67 +15,32 @@ namespace {
 constexpr int kSeriesPenWidth = 2;
 constexpr int kWideSeriesPenWidth = 4;
 
-struct SeriesLook {
-    const char* name;
-    TColor color;
-    int penWidth;
-};
-
-struct ChartLook {
-    const char* name;
-    const char* title;
-    const char* bottomTitle;
-    const char* leftTitle;
-    std::array<SeriesLook, 3> series;  // name nullptr: no further series
-};
-
-constexpr SeriesLook kNoSeries{nullptr, 0, 0};
-
-const ChartLook kLooks[kDiagramChartCount] = {
-    {"Chart1", QT_TRANSLATE_NOOP("Report", "Диагрнамма скоростей т. Е"), QT_TRANSLATE_NOOP("Report", "Угол"), QT_TRANSLATE_NOOP("Report", "Скорости"),
-     {{{"Series1", clRed, kSeriesPenWidth}, kNoSeries, kNoSeries}}},
+const DiagramChartLook kLooks[kDiagramChartCount] = {
+    {"Chart1", QT_TRANSLATE_NOOP("Report", "Диагрнамма скоростей т. Е"), QT_TRANSLATE_NOOP("Report", "Угол"), QT_TRANSLATE_NOOP("Report", "Скорости"), {{"Series1", clRed, kSeriesPenWidth}}},
     {"Chart2", QT_TRANSLATE_NOOP("Report", "Диагрнамма перемещений Xa"), QT_TRANSLATE_NOOP("Report", "Угол"), QT_TRANSLATE_NOOP("Report", "Перемещения"),
-     {{{"FastLineSeries1", clRed, kSeriesPenWidth}, {"Series2", clGreen, kSeriesPenWidth}, kNoSeries}}},
+     {{"FastLineSeries1", clRed, kSeriesPenWidth}, {"Series2", clGreen, kSeriesPenWidth}}},
     {"Chart3", QT_TRANSLATE_NOOP("Report", "Траектория движения т. D"), "Xd", "Yd",
-     {{{"FastLineSeries2", clRed, kSeriesPenWidth}, {"Series3", clGreen, kSeriesPenWidth},
-       {"Series4", clGreen, kSeriesPenWidth}}}},
+     {{"FastLineSeries2", clRed, kSeriesPenWidth}, {"Series3", clGreen, kSeriesPenWidth},
+      {"Series4", clGreen, kSeriesPenWidth}}},
     {"Chart4", QT_TRANSLATE_NOOP("Report", "График изменения max угла передачи"), QT_TRANSLATE_NOOP("Report", "Длина ВС"), QT_TRANSLATE_NOOP("Report", "Мax угол передачи "),
-     {{{"FastLineSeries3", clRed, kSeriesPenWidth}, {"FastLineSeries4", clGreen, kSeriesPenWidth},
-       {"Series6", clYellow, kSeriesPenWidth}}}},
+     {{"FastLineSeries3", clRed, kSeriesPenWidth}, {"FastLineSeries4", clGreen, kSeriesPenWidth},
+      {"Series6", clYellow, kSeriesPenWidth}}},
     {"Chart5", QT_TRANSLATE_NOOP("Report", "График изменения max скорости Ve"), QT_TRANSLATE_NOOP("Report", "Длина ВС"), QT_TRANSLATE_NOOP("Report", "Max скорость  Ve"),
-     {{{"FastLineSeries5", clRed, kSeriesPenWidth}, {"FastLineSeries6", clGreen, kSeriesPenWidth},
-       {"Series5", clYellow, kSeriesPenWidth}}}},
+     {{"FastLineSeries5", clRed, kSeriesPenWidth}, {"FastLineSeries6", clGreen, kSeriesPenWidth},
+      {"Series5", clYellow, kSeriesPenWidth}}},
     {"Chart6", QT_TRANSLATE_NOOP("Report", "График изменения min  угла передачи"), QT_TRANSLATE_NOOP("Report", "Длина ВС"), QT_TRANSLATE_NOOP("Report", "Min  угол передачи"),
-     {{{"FastLineSeries7", clRed, kSeriesPenWidth}, {"FastLineSeries8", clGreen, kSeriesPenWidth},
-       {"Series7", clYellow, kSeriesPenWidth}}}},
+     {{"FastLineSeries7", clRed, kSeriesPenWidth}, {"FastLineSeries8", clGreen, kSeriesPenWidth},
+      {"Series7", clYellow, kSeriesPenWidth}}},
 };
 
-const ChartLook kForceLook = {"ChartMb", QT_TRANSLATE_NOOP("Report", "Уравновешивающий момент Mб"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "Mб, Н·м"),
-                              {{{"SeriesMbGroups", clRed, kWideSeriesPenWidth},
-                                {"SeriesMbLever", clBlue, kSeriesPenWidth}, kNoSeries}}};
-
-std::unique_ptr<TChart> MakeChart(const ChartLook& look)
-{
-    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle));
-    for (const SeriesLook& s : look.series) {
-        if (!s.name)
-            break;
-        AddDiagramSeries(chart.get(), s.name, s.color, s.penWidth);
-    }
-    return chart;
-}
+const DiagramChartLook kForceLook = {"ChartMb", QT_TRANSLATE_NOOP("Report", "Уравновешивающий момент Mб"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "Mб, Н·м"),
+                                     {{"SeriesMbGroups", clRed, kWideSeriesPenWidth},
+                                      {"SeriesMbLever", clBlue, kSeriesPenWidth}}};
 
 // The study charts' marking of the jammed lengths: wide red dashes over the curve.
 constexpr TColor kJammedColor = clRed;
 constexpr int kJammedPenWidth = 4;
 constexpr double kJammedDashHalfWidth = 2;  // mm
-
-TChartSeries* EmptiedSeries(TChart& chart, const char* name)
-{
-    auto* series = chart.findChild<TChartSeries*>(QString::fromLatin1(name));
-    series->ClearPoints();
-    return series;
-}
 
 void FillStudyCurve(TChartSeries* series, const StudyCurve& curve)
 {
@@ -163,7 +128,7 @@ const char* JammedSeriesName(int number)
 
 std::unique_ptr<TChart> MakeDiagramChart(int number)
 {
-    std::unique_ptr<TChart> chart = MakeChart(kLooks[number - 1]);
+    std::unique_ptr<TChart> chart = MakeDiagramChart(kLooks[number - 1]);
     if (const char* name = JammedSeriesName(number)) {
         TFastLineSeries* marks = AddDiagramSeries(chart.get(), name, kJammedColor, kJammedPenWidth);
         marks->SetIgnoreNulls(false);
@@ -203,7 +168,7 @@ void FillDiagramChart(TChart& chart, int number, const CalculationResult& result
 
 std::unique_ptr<TChart> MakeForceChart()
 {
-    return MakeChart(kForceLook);
+    return MakeDiagramChart(kForceLook);
 }
 
 void FillForceChart(TChart& chart, const ForceArrays& diagrams)

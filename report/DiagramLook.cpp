@@ -97,3 +97,18 @@ TFastLineSeries* AddDiagramSeries(TChart* chart, const char* objectName, TColor 
     chart->AddSeries(series);
     return series;
 }
+
+std::unique_ptr<TChart> MakeDiagramChart(const DiagramChartLook& look)
+{
+    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle));
+    for (const DiagramSeriesLook& s : look.series)
+        AddDiagramSeries(chart.get(), s.name, s.color, s.penWidth);
+    return chart;
+}
+
+TChartSeries* EmptiedSeries(TChart& chart, const char* name)
+{
+    auto* series = chart.findChild<TChartSeries*>(QString::fromLatin1(name));
+    series->ClearPoints();
+    return series;
+}

@@ -5,9 +5,29 @@
 
 #include "chart/ChartColors.h"
 
+#include <memory>
+#include <vector>
+
 class QImage;
 class TChart;
+class TChartSeries;
 class TFastLineSeries;
+
+// One line series of a diagram.
+struct DiagramSeriesLook {
+    const char* name;
+    TColor color;
+    int penWidth;
+};
+
+// One diagram: its chart's name, its title, the captions of its two axes and its series.
+struct DiagramChartLook {
+    const char* name;
+    const char* title;
+    const char* bottomTitle;
+    const char* leftTitle;
+    std::vector<DiagramSeriesLook> series;
+};
 
 // The picture behind every diagram (resources/chart_back.png).
 const QImage& DiagramBackImage();
@@ -16,3 +36,7 @@ const QImage& DiagramBackImage();
 TChart* NewDiagramChart(const char* objectName, const char* title, const char* bottomTitle, const char* leftTitle);
 // A line series of `chart` drawn with `penWidth` pixels, its X ascending.
 TFastLineSeries* AddDiagramSeries(TChart* chart, const char* objectName, TColor colour, int penWidth);
+// A new chart of `look` with all its series.
+std::unique_ptr<TChart> MakeDiagramChart(const DiagramChartLook& look);
+// The series `name` of `chart`, its points removed.
+TChartSeries* EmptiedSeries(TChart& chart, const char* name);

@@ -73,11 +73,17 @@ void BeginTable(DxfOut& out, const char* name, unsigned& handle, int count)
     out.Int(70, count);
 }
 
-void Record(DxfOut& out, const char* type, unsigned table, const char* subclass)
+// The start of an object with a handle of its own: its type, the handle and its owner's handle.
+void BeginObject(DxfOut& out, const char* type, unsigned owner)
 {
     out.Tag(0, type);
     out.Handle();
-    out.Tag(330, Hex(table));
+    out.Tag(330, Hex(owner));
+}
+
+void Record(DxfOut& out, const char* type, unsigned table, const char* subclass)
+{
+    BeginObject(out, type, table);
     out.Tag(100, "AcDbSymbolTableRecord");
     out.Tag(100, subclass);
 }
@@ -184,28 +190,28 @@ void Tables(DxfOut& out, const Owners& owners)
     out.Tag(0, "ENDSEC");
 }
 
+// The start of an entity: its type, its handle, the block record that owns it and its layer.
+void BeginEntity(DxfOut& out, const char* type, unsigned owner, const char* layer)
+{
+    BeginObject(out, type, owner);
+    out.Tag(100, "AcDbEntity");
+    out.Tag(8, layer);
+}
+
 void Blocks(DxfOut& out, const Owners& owners)
 {
     out.Tag(0, "SECTION");
     out.Tag(2, "BLOCKS");
     for (const auto& [name, record] : {std::pair{"*Model_Space", owners.modelSpaceRecord},
                                        std::pair{"*Paper_Space", owners.paperSpaceRecord}}) {
-        out.Tag(0, "BLOCK");
-        out.Handle();
-        out.Tag(330, Hex(record));
-        out.Tag(100, "AcDbEntity");
-        out.Tag(8, "0");
+        BeginEntity(out, "BLOCK", record, "0");
         out.Tag(100, "AcDbBlockBegin");
         out.Tag(2, name);
         out.Int(70, 0);
         out.Point(10, {0, 0});
         out.Tag(3, name);
         out.Tag(1, "");
-        out.Tag(0, "ENDBLK");
-        out.Handle();
-        out.Tag(330, Hex(record));
-        out.Tag(100, "AcDbEntity");
-        out.Tag(8, "0");
+        BeginEntity(out, "ENDBLK", record, "0");
         out.Tag(100, "AcDbBlockEnd");
     }
     out.Tag(0, "ENDSEC");
@@ -215,14 +221,7 @@ class EntityWriter {
 public:
     EntityWriter(DxfOut& out, unsigned owner) : out_(out), owner_(owner) {}
 
-    void Begin(const char* type, SheetLayer layer)
-    {
-        out_.Tag(0, type);
-        out_.Handle();
-        out_.Tag(330, Hex(owner_));
-        out_.Tag(100, "AcDbEntity");
-        out_.Tag(8, LayerName(layer));
-    }
+    void Begin(const char* type, SheetLayer layer) { BeginEntity(out_, type, owner_, LayerName(layer)); }
     void operator()(const SheetLine& l)
     {
         Begin("LINE", l.layer);

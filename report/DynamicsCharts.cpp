@@ -20,21 +20,7 @@ constexpr double kTangentOverhang = 1.05;
 // Room above and below the curves, in pixels, so that the marks at the extremes stay off the frame.
 constexpr int kValueMargin = 10;
 
-struct SeriesLook {
-    const char* name;
-    TColor color;
-    int penWidth;
-};
-
-struct DynamicsLook {
-    const char* name;
-    const char* title;
-    const char* bottomTitle;
-    const char* leftTitle;
-    std::vector<SeriesLook> series;
-};
-
-const DynamicsLook kLooks[kDynamicsChartCount] = {
+const DiagramChartLook kLooks[kDynamicsChartCount] = {
     {"ChartDynMoments", QT_TRANSLATE_NOOP("Report", "Приведённый момент сил Mпр и движущий момент Mд"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "M, Н·м"),
      {{"SeriesMpr", clRed, kCurvePen}, {"SeriesMd", clBlue, kCurvePen}}},
     {"ChartDynWorks", QT_TRANSLATE_NOOP("Report", "Работы Aд, Aс и изменение кинетической энергии ΔT"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "A, Дж"),
@@ -48,13 +34,6 @@ const DynamicsLook kLooks[kDynamicsChartCount] = {
      {{"SeriesOmega", clRed, kCurvePen}, {"SeriesOmegaMax", clBlue, kMarkPen}, {"SeriesOmegaMin", clBlue, kMarkPen},
       {"SeriesOmegaMean", clGreen, kMarkPen}}},
 };
-
-TChartSeries* EmptiedSeries(TChart& chart, const char* name)
-{
-    auto* series = chart.findChild<TChartSeries*>(QString::fromLatin1(name));
-    series->ClearPoints();
-    return series;
-}
 
 void FillOverAngle(TChartSeries* series, const std::vector<double>& phi, const std::vector<double>& values)
 {
@@ -92,10 +71,8 @@ const char* const kDynamicsChartLegends[kDynamicsChartCount] = {
 
 std::unique_ptr<TChart> MakeDynamicsChart(int number)
 {
-    const DynamicsLook& look = kLooks[number - 1];
-    std::unique_ptr<TChart> chart(NewDiagramChart(look.name, look.title, look.bottomTitle, look.leftTitle));
-    for (const SeriesLook& s : look.series)
-        AddDiagramSeries(chart.get(), s.name, s.color, s.penWidth);
+    const DiagramChartLook& look = kLooks[number - 1];
+    std::unique_ptr<TChart> chart = MakeDiagramChart(look);
     chart->LeftAxis()->SetMinimumOffset(kValueMargin);
     chart->LeftAxis()->SetMaximumOffset(kValueMargin);
     // The energy-mass diagram is a closed curve: its points stay in the order of the turn.
@@ -106,8 +83,8 @@ std::unique_ptr<TChart> MakeDynamicsChart(int number)
 
 void FillDynamicsChart(TChart& chart, int number, const DynamicsResult& d)
 {
-    const DynamicsLook& look = kLooks[number - 1];
-    for (const SeriesLook& s : look.series)
+    const DiagramChartLook& look = kLooks[number - 1];
+    for (const DiagramSeriesLook& s : look.series)
         EmptiedSeries(chart, s.name);
     if (d.Status != DynamicsStatus::Computed)
         return;

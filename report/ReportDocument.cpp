@@ -470,18 +470,15 @@ void DrawTables(PageFlow& flow, const KinematicsResult& k)
     DrawTable(flow, QCoreApplication::translate("Report", "Результаты расчёта (продолжение)"), accelerations, rows);
 }
 
-void DrawCharts(PageFlow& flow, const ReportInput& input)
+// The charts of `charts`, two to a row, each at the report's chart size.
+void DrawChartGrid(PageFlow& flow, const std::vector<TChart*>& charts)
 {
-    flow.NewPage();
-    flow.Paragraph(QCoreApplication::translate("Report", "Диаграммы"), Font(kTextFamily, kPixels.heading, true), 6);
     const double gap = 8;
     constexpr int kChartColumns = 2;
     const double cellWidth = (flow.Width() - gap) / kChartColumns;
     int column = 0;
     double rowHeight = 0;
-    for (TChart* chart : input.charts) {
-        if (!chart)
-            continue;
+    for (TChart* chart : charts) {
         const QSize size = chart->size();
         const double height = cellWidth * size.height() / std::max(1, size.width());
         if (column == 0)
@@ -496,6 +493,17 @@ void DrawCharts(PageFlow& flow, const ReportInput& input)
         }
     }
     flow.Advance(rowHeight + kSectionGap);
+}
+
+void DrawCharts(PageFlow& flow, const ReportInput& input)
+{
+    flow.NewPage();
+    flow.Paragraph(QCoreApplication::translate("Report", "Диаграммы"), Font(kTextFamily, kPixels.heading, true), 6);
+    std::vector<TChart*> charts;
+    for (TChart* chart : input.charts)
+        if (chart)
+            charts.push_back(chart);
+    DrawChartGrid(flow, charts);
 }
 
 void DrawDrawings(PageFlow& flow, const ReportInput& input)
@@ -712,31 +720,6 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
     flow.Paragraph(QCoreApplication::translate("Report", "Mб по группам Ассура (широкая красная линия) и по рычагу Жуковского (узкая "
                                   "синяя) при 180 положениях кривошипа: кривые должны совпадать."),
                    text, kSectionGap);
-}
-
-// The charts of `charts`, two to a row, each at the report's chart size.
-void DrawChartGrid(PageFlow& flow, const std::vector<TChart*>& charts)
-{
-    const double gap = 8;
-    constexpr int kChartColumns = 2;
-    const double cellWidth = (flow.Width() - gap) / kChartColumns;
-    int column = 0;
-    double rowHeight = 0;
-    for (TChart* chart : charts) {
-        const QSize size = chart->size();
-        const double height = cellWidth * size.height() / std::max(1, size.width());
-        if (column == 0)
-            flow.Ensure(height);
-        const QRectF box(column * (cellWidth + gap), flow.Y(), cellWidth, height);
-        DrawFitted(flow.Painter(), box, size, [&](QPainter& p) { PaintChart(*chart, p, size); });
-        rowHeight = std::max(rowHeight, height);
-        if (++column == kChartColumns) {
-            flow.Advance(rowHeight + gap);
-            column = 0;
-            rowHeight = 0;
-        }
-    }
-    flow.Advance(rowHeight + kSectionGap);
 }
 
 void DrawDynamicsSection(PageFlow& flow, const CalculationResult& r)

@@ -25,6 +25,17 @@ QString Number(double x)
     return QString::fromStdString(FormatGeneral(x));
 }
 
+// How far the points spread along one coordinate, the pole (0, 0) included.
+double Extent(const std::vector<PlanPicture::Point>& points, double PlanPicture::Point::*coordinate)
+{
+    double lo = 0, hi = 0;
+    for (const PlanPicture::Point& p : points) {
+        lo = std::min(lo, p.*coordinate);
+        hi = std::max(hi, p.*coordinate);
+    }
+    return hi - lo;
+}
+
 }  // namespace
 
 int PlanPicture::Add(const QString& name, double x, double y)
@@ -40,22 +51,12 @@ void PlanPicture::Join(int from, int to, bool arrow, SheetLayer layer)
 
 double PlanPicture::Width() const
 {
-    double lo = 0, hi = 0;
-    for (const Point& p : points) {
-        lo = std::min(lo, p.x);
-        hi = std::max(hi, p.x);
-    }
-    return hi - lo;
+    return Extent(points, &Point::x);
 }
 
 double PlanPicture::Height() const
 {
-    double lo = 0, hi = 0;
-    for (const Point& p : points) {
-        lo = std::min(lo, p.y);
-        hi = std::max(hi, p.y);
-    }
-    return hi - lo;
+    return Extent(points, &Point::y);
 }
 
 double PlanPicture::LargestReach() const

@@ -16,17 +16,20 @@
 
 namespace {
 
-void PutUint64(std::uint8_t* out, std::uint64_t value)
+// The little-endian bytes of an unsigned integer, and back.
+template <typename Unsigned>
+void PutLittleEndian(std::uint8_t* out, Unsigned value)
 {
-    for (int i = 0; i < 8; ++i)
+    for (std::size_t i = 0; i < sizeof value; ++i)
         out[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-std::uint64_t GetUint64(const std::uint8_t* in)
+template <typename Unsigned>
+Unsigned GetLittleEndian(const std::uint8_t* in)
 {
-    std::uint64_t value = 0;
-    for (int i = 0; i < 8; ++i)
-        value |= static_cast<std::uint64_t>(in[i]) << (8 * i);
+    Unsigned value = 0;
+    for (std::size_t i = 0; i < sizeof value; ++i)
+        value |= static_cast<Unsigned>(in[i]) << (8 * i);
     return value;
 }
 
@@ -36,12 +39,12 @@ void PutDouble(std::uint8_t* out, double value)
     static_assert(sizeof(double) == sizeof(std::uint64_t));
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    PutUint64(out, bits);
+    PutLittleEndian(out, bits);
 }
 
 double GetDouble(const std::uint8_t* in)
 {
-    const std::uint64_t bits = GetUint64(in);
+    const auto bits = GetLittleEndian<std::uint64_t>(in);
     double value = 0;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -49,16 +52,12 @@ double GetDouble(const std::uint8_t* in)
 
 void PutInt32(std::uint8_t* out, std::int32_t value)
 {
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    PutLittleEndian(out, static_cast<std::uint32_t>(value));
 }
 
 std::int32_t GetInt32(const std::uint8_t* in)
 {
-    std::uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i)
-        bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
+    const auto bits = GetLittleEndian<std::uint32_t>(in);
     std::int32_t value = 0;
     std::memcpy(&value, &bits, sizeof value);
     return value;

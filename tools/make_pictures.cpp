@@ -136,6 +136,16 @@ void DrawLetters(QPainter& p, const View& v, double phi, int pixelSize, const QC
 
 // A picture of w x h filled with a vertical gradient from top to bottom (and middle at 0.55 when
 // given), with a faint drafting grid of the given step.
+// Lines of `colour` every `step` pixels across and down a picture w x h.
+void DrawGrid(QPainter& p, int w, int h, const QColor& colour, int step)
+{
+    p.setPen(QPen(colour, 1));
+    for (int x = 0; x < w; x += step)
+        p.drawLine(x, 0, x, h);
+    for (int y = 0; y < h; y += step)
+        p.drawLine(0, y, w, y);
+}
+
 QImage GridPaper(int w, int h, QColor top, std::optional<QColor> middle, QColor bottom, QColor grid, int step)
 {
     QImage img(w, h, QImage::Format_RGB32);
@@ -146,24 +156,28 @@ QImage GridPaper(int w, int h, QColor top, std::optional<QColor> middle, QColor 
         g.setColorAt(0.55, *middle);
     g.setColorAt(1, bottom);
     p.fillRect(img.rect(), g);
-    p.setPen(QPen(grid, 1));
-    for (int x = 0; x < w; x += step)
-        p.drawLine(x, 0, x, h);
-    for (int y = 0; y < h; y += step)
-        p.drawLine(0, y, w, y);
+    DrawGrid(p, w, h, grid, step);
+    return img;
+}
+
+// The mechanism at the crank angle phi with its letters, drawn over `img`.
+QImage WithLetteredMechanism(QImage img, const View& v, double phi, double linkWidth, int letterPixels,
+                             const QColor& ink, const QColor& letterInk)
+{
+    {
+        QPainter p(&img);
+        DrawMechanism(p, v, phi, linkWidth, ink, true);
+        DrawLetters(p, v, phi, letterPixels, letterInk);
+    }
     return img;
 }
 
 // 246 x 293: the mechanism on a warm vertical gradient; the form writes the two titles on top.
 QImage SplashPicture()
 {
-    QImage img = GridPaper(246, 293, QColor(255, 250, 205), QColor(250, 214, 120), QColor(214, 150, 60),
-                           QColor(160, 110, 40, 40), 12);
-    QPainter p(&img);
-    const View v{{214, 200}, 196};
-    DrawMechanism(p, v, 1.1, 4.5, QColor(40, 30, 20), true);
-    DrawLetters(p, v, 1.1, 13, QColor(60, 30, 10));
-    return img;
+    return WithLetteredMechanism(GridPaper(246, 293, QColor(255, 250, 205), QColor(250, 214, 120),
+                                           QColor(214, 150, 60), QColor(160, 110, 40, 40), 12),
+                                 View{{214, 200}, 196}, 1.1, 4.5, 13, QColor(40, 30, 20), QColor(60, 30, 10));
 }
 
 // 313 x 417: light paper with a soft glow, so the coloured labels of the box stay readable.
@@ -179,11 +193,7 @@ QImage AboutBackground()
     glow.setColorAt(0, QColor(255, 255, 255, 170));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(img.rect(), glow);
-    p.setPen(QPen(QColor(120, 150, 110, 45), 1));
-    for (int x = 0; x < 313; x += 16)
-        p.drawLine(x, 0, x, 417);
-    for (int y = 0; y < 417; y += 16)
-        p.drawLine(0, y, 313, y);
+    DrawGrid(p, 313, 417, QColor(120, 150, 110, 45), 16);
     // A pale drawing of the crank circle and the path of D in the lower right corner.
     p.setRenderHint(QPainter::Antialiasing);
     const View v{{300, 360}, 260};
@@ -209,13 +219,9 @@ QImage AboutBackground()
 // The side picture of the About box, stretched by the form to 189 x 231.
 QImage AboutSidePicture()
 {
-    QImage img = GridPaper(252, 308, QColor(220, 235, 255), std::nullopt, QColor(250, 252, 255),
-                           QColor(120, 150, 200, 60), 14);
-    QPainter p(&img);
-    const View v{{224, 178}, 215};
-    DrawMechanism(p, v, 2.2, 5, QColor(20, 20, 40), true);
-    DrawLetters(p, v, 2.2, 15, QColor(20, 20, 90));
-    return img;
+    return WithLetteredMechanism(GridPaper(252, 308, QColor(220, 235, 255), std::nullopt, QColor(250, 252, 255),
+                                           QColor(120, 150, 200, 60), 14),
+                                 View{{224, 178}, 215}, 2.2, 5, 15, QColor(20, 20, 40), QColor(20, 20, 90));
 }
 
 // 32 x 32 in the 16 colours of the classic palette: a crank and coupler on a yellow disc.

@@ -47,10 +47,8 @@ AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, 
 
 DrawnPlan DrawAccelerationPlan(QImage& picture, const AccelerationPlan& plan, double scale)
 {
-    BlankPicture(picture);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    return PaintAccelerationPlan(painter, picture.size(), plan, scale);
+    return PaintOnBlank(picture,
+                        [&](QPainter& painter, QSize size) { return PaintAccelerationPlan(painter, size, plan, scale); });
 }
 
 DrawnPlan PaintAccelerationPlan(QPainter& painter, QSize size, const AccelerationPlan& plan, double scale)

@@ -24,12 +24,6 @@ struct AccelerationPlan {
     PlanVector nBA, tBA, nBC, tBC, nED, tED;
 };
 
-// What was drawn, for checking the picture: the letters and their boxes.
-struct DrawnPlan {
-    std::vector<PlanLabel> labels;
-    std::vector<QRect> boxes;
-};
-
 // The plan of position k of `a` (computed for ω1 = 1) at the crank speed `omega1`: every vector
 // times ω1². Checked: an overflow raises FloatingPointError.
 AccelerationPlan AccelerationPlanAt(const AccelerationArrays& a, std::size_t k, double omega1);

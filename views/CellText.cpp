@@ -5,9 +5,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -18,65 +16,7 @@ constexpr int kMostDigits = 15;
 constexpr int kSmallestFixedExponent = -4;
 constexpr int kLargestFixedExponent = 14;
 
-struct Decimal {
-    bool negative = false;
-    std::string digits;  // first digit stands at 10^exponent, no trailing zeros
-    int exponent = 0;
-};
-
-Decimal Round(double value, int digits)
-{
-    // to_chars rounds correctly from the binary value and ignores the C locale.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, digits - 1);
-    const std::string text(buffer, result.ptr);
-    Decimal d;
-    std::size_t pos = 0;
-    if (text[pos] == '-') {
-        d.negative = true;
-        ++pos;
-    }
-    const std::size_t ePos = text.find('e');
-    for (std::size_t i = pos; i < ePos; ++i) {
-        if (text[i] != '.')
-            d.digits.push_back(text[i]);
-    }
-    d.exponent = std::atoi(text.c_str() + ePos + 1);
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
-    return d;
-}
-
-std::string Fixed(const Decimal& d)
-{
-    std::string text = d.negative ? "-" : "";
-    if (d.exponent < 0) {
-        text += "0,";
-        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        return text + d.digits;
-    }
-    const std::size_t integerDigits = static_cast<std::size_t>(d.exponent) + 1;
-    text.append(d.digits, 0, integerDigits);
-    text.append(integerDigits - std::min(integerDigits, d.digits.size()), '0');
-    if (d.digits.size() > integerDigits)
-        text += ',' + d.digits.substr(integerDigits);
-    return text;
-}
-
-std::string Exponent(const Decimal& d)
-{
-    std::string text = d.negative ? "-" : "";
-    text += d.digits[0];
-    if (d.digits.size() > 1)
-        text += ',' + d.digits.substr(1);
-    text += 'E';
-    if (d.exponent < 0)
-        text += '-';
-    return text + WholeNumberText(std::abs(d.exponent));
-}
-
-bool FixedForm(const Decimal& d, int digits, bool exponentForm)
+bool FixedForm(const RoundedDecimal& d, int digits, bool exponentForm)
 {
     const bool inFixedRange = d.exponent >= kSmallestFixedExponent && d.exponent <= kLargestFixedExponent;
     const bool zerosForDigits = d.exponent + 1 > digits;
@@ -86,7 +26,7 @@ bool FixedForm(const Decimal& d, int digits, bool exponentForm)
 // Whether SignificantText gives `value` at `digits` in the fixed form.
 bool IsFixedForm(double value, int digits, bool exponentForm)
 {
-    return !exponentForm && FixedForm(Round(value, digits), digits, exponentForm);
+    return !exponentForm && FixedForm(RoundToSignificantDigits(value, digits), digits, exponentForm);
 }
 
 }  // namespace
@@ -96,8 +36,8 @@ QString SignificantText(double value, int digits, bool exponentForm)
     if (!std::isfinite(value) || value == 0)
         return value == 0 ? QStringLiteral("0") : QString();
     digits = std::clamp(digits, 1, kMostDigits);
-    const Decimal d = Round(value, digits);
-    return QString::fromStdString(FixedForm(d, digits, exponentForm) ? Fixed(d) : Exponent(d));
+    const RoundedDecimal d = RoundToSignificantDigits(value, digits);
+    return QString::fromStdString(FixedForm(d, digits, exponentForm) ? d.FixedText() : d.ExponentText());
 }
 
 QString FittedCellText(double value, const QString& fullText, const QFontMetrics& metrics, int width)
@@ -136,6 +76,12 @@ QString FittedCellText(double value, const QString& fullText, const QFontMetrics
         }
         return std::make_pair(0, QString());
     };
+    return ChooseCellText(fullText, metrics, width, longestFitting);
+}
+
+QString ChooseCellText(const QString& fullText, const QFontMetrics& metrics, int width,
+                       const std::function<std::pair<int, QString>(bool exponentForm)>& longestFitting)
+{
     const auto inExponentForm = longestFitting(true);
     if (!fullText.contains(u'E')) {
         const auto inFixedForm = longestFitting(false);

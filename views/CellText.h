@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 class QFontMetrics;
 
 // The value rounded to `digits` significant digits (1 .. 15) in the program's number text:
@@ -17,3 +20,8 @@ QString SignificantText(double value, int digits, bool exponentForm);
 // form kept when the full text has one; a fixed text turns to exponent form only when that shows
 // more digits), and "#" marks when not even one digit fits.
 QString FittedCellText(double value, const QString& fullText, const QFontMetrics& metrics, int width);
+
+// The choice of FittedCellText for a full text that does not fit, given `longestFitting`: the
+// largest digit count of one form (exponent form when true) that fits and its text, 0 when none.
+QString ChooseCellText(const QString& fullText, const QFontMetrics& metrics, int width,
+                       const std::function<std::pair<int, QString>(bool exponentForm)>& longestFitting);

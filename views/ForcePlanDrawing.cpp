@@ -72,10 +72,8 @@ std::vector<PlanVector> ChainPoints(const ForcePlan& plan)
 
 DrawnPlan DrawForcePlan(QImage& picture, const ForcePlan& plan, double scale)
 {
-    BlankPicture(picture);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    return PaintForcePlan(painter, picture.size(), plan, scale);
+    return PaintOnBlank(picture,
+                        [&](QPainter& painter, QSize size) { return PaintForcePlan(painter, size, plan, scale); });
 }
 
 DrawnPlan PaintForcePlan(QPainter& painter, QSize size, const ForcePlan& plan, double scale)

@@ -161,9 +161,12 @@ QFont PlanFont()
     return FormFont(kLabelPixelSize, true);
 }
 
-void BlankPicture(QImage& picture)
+DrawnPlan PaintOnBlank(QImage& picture, const std::function<DrawnPlan(QPainter&, QSize)>& paint)
 {
     picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    return paint(painter, picture.size());
 }
 
 void DrawArrow(QPainter& painter, QPoint from, QPoint to, const QColor& colour, int width, Qt::PenStyle style)

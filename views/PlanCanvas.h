@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -64,8 +65,14 @@ QRect PlanArea(QSize size);
 // The font of plan letters and captions.
 QFont PlanFont();
 
-// A painter on a blank white picture, drawing without antialiasing.
-void BlankPicture(QImage& picture);
+// What was drawn, for checking the picture: the letters and their boxes.
+struct DrawnPlan {
+    std::vector<PlanLabel> labels;
+    std::vector<QRect> boxes;
+};
+
+// Blanks `picture` white and runs `paint` with a painter on it that draws without antialiasing.
+DrawnPlan PaintOnBlank(QImage& picture, const std::function<DrawnPlan(QPainter&, QSize)>& paint);
 // A line from `from` to `to` with an arrowhead at `to` (no head on a line shorter than the head).
 void DrawArrow(QPainter& painter, QPoint from, QPoint to, const QColor& colour, int width,
                Qt::PenStyle style = Qt::SolidLine);

@@ -3,6 +3,7 @@
 // and faults that must reach the error box instead of the screen.
 
 #include "TabTestSupport.h"
+#include "tests/support/LocaleRestorer.h"
 
 #include "chart/FastLineSeries.h"
 #include "kinematics/Accelerations.h"
@@ -115,7 +116,7 @@ TEST_F(AccelerationsTabTest, DefaultsShowTheCharacteristicsOfTheirLengths)
 
 TEST_F(AccelerationsTabTest, TextsAreTheSameUnderEveryLocale)
 {
-    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    const LocaleRestorer restore;
     ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
     tabs.Calculate(AdoptedDefaults(), 8, 3);
     QStringList reference;
@@ -131,7 +132,6 @@ TEST_F(AccelerationsTabTest, TextsAreTheSameUnderEveryLocale)
         texts << Grid()->CellText(3, kAb) << tabs.Text("LabelAccelPosition");
         EXPECT_EQ(texts, reference) << locale;
     }
-    std::setlocale(LC_ALL, saved.c_str());
     EXPECT_TRUE(reference.front().contains(u',')) << reference.front().toStdString();
 }
 

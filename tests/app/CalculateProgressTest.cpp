@@ -2,6 +2,7 @@
 // window keeps processing events, Cancel leaves everything exactly as it was, a fault reaches the
 // error box once, and a completed run gives what the plain path gives.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "chart/FastLineSeries.h"
 #include "support/FormProbe.h"
@@ -37,17 +38,8 @@ struct Visible {
     }
 };
 
-class CalculateProgressTest : public ::testing::Test {
+class CalculateProgressTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
-    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
-    void Enter(const char* field, const QString& text)
-    {
-        auto* edit = FindComponent<QLineEdit>(form, field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
     QStringList TableTexts()
     {
         ResultsTableModel* model = FindComponent<StringGrid>(form, "StringGrid1")->Model();
@@ -74,9 +66,6 @@ protected:
         return v;
     }
 
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(CalculateProgressTest, CancelLeavesEverythingAsItWasWhileTheWindowKeptProcessingEvents)

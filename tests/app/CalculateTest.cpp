@@ -2,6 +2,7 @@
 // digit against the independently computed reference, the dead-position list, the refusals and
 // the error box, and copying cells for reports.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "kinematics/NumberText.h"
 #include "support/FormProbe.h"
@@ -32,22 +33,10 @@ QList<QStringList> ReadReferenceRows(const char* name)
     return rows;
 }
 
-class CalculateTest : public ::testing::Test {
+class CalculateTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
-    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
     StringGrid* Grid() { return FindComponent<StringGrid>(form, "StringGrid1"); }
     QLineEdit* Edit(const char* name) { return FindComponent<QLineEdit>(form, name); }
-    void Enter(const char* field, const QString& text)
-    {
-        TypeInto(Edit(field), text);
-        LeaveWithTab(Edit(field));
-    }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(CalculateTest, DefaultsGiveTheReferenceTableToTheLastDigit)

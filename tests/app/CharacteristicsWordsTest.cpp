@@ -4,6 +4,7 @@
 
 #include "kinematics/Angles.h"
 #include "support/RecordingMessages.h"
+#include "tests/support/DefaultMechanisms.h"
 #include "TabTestSupport.h"
 
 #include <QLabel>
@@ -11,18 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-Mechanism Variant(double loa, double lab, double lbc, double lde, double loc)
-{
-    Mechanism m;
-    SetDefaultParameters(m);
-    m.Loa = loa;
-    m.Lab = lab;
-    m.Lbc = lbc;
-    m.Lde = lde;
-    m.Loc = loc;
-    return m;
-}
 
 class CharacteristicsWordsTest : public ::testing::Test {
 protected:
@@ -33,7 +22,7 @@ protected:
 TEST_F(CharacteristicsWordsTest, TheWorstTransmissionIsTheAcuteAngleNearAStraightLine)
 {
     // γ reaches 175,47° at φ = 0: the worst transmission is 4,53° there, not γmin.
-    tabs.Calculate(Variant(0.08, 0.62, 0.661, 0.55, 1.2), 12, 0);
+    tabs.Calculate(MakeMechanism(0.08, 0.62, 0.661, 0.55, 1.2, 12), 12, 0);
     const MechanismCharacteristics& c = tabs.results->Result()->Kinematics().characteristics;
     ASSERT_EQ(c.Status, CharacteristicsStatus::Computed);
     EXPECT_NEAR(Degrees(c.MuMin), 180 - Degrees(c.GammaMax), 1e-9);
@@ -53,7 +42,7 @@ TEST_F(CharacteristicsWordsTest, TheWorstTransmissionIsTheAcuteAngleNearAStraigh
 
 TEST_F(CharacteristicsWordsTest, ExtraReversalsAreNamedWithHowTheStrokeIsRead)
 {
-    tabs.Calculate(Variant(0.235, 1.331, 0.9, 0.324, 1.121), 12, 0);
+    tabs.Calculate(MakeMechanism(0.235, 1.331, 0.9, 0.324, 1.121, 12), 12, 0);
     const MechanismCharacteristics& c = tabs.results->Result()->Kinematics().characteristics;
     ASSERT_EQ(c.Status, CharacteristicsStatus::Computed);
     ASSERT_GT(c.Reversals.size(), 2u);
@@ -72,7 +61,7 @@ TEST_F(CharacteristicsWordsTest, WithoutAFullTurnTheForcesSayWhyNoResistanceActs
 {
     // A rocker of 0,25 m cannot follow the crank past 180°: the positions before are analysed,
     // with Fс = 0.
-    tabs.Calculate(Variant(0.1, 1.2, 0.25, 0.5, 1.0), 8, 1);
+    tabs.Calculate(MakeMechanism(0.1, 1.2, 0.25, 0.5, 1.0, 8), 8, 1);
     ASSERT_TRUE(tabs.results->Result()->forces.computed) << tabs.results->Result()->forces.error;
     EXPECT_TRUE(tabs.Text("LabelResistanceNote").startsWith(QStringLiteral("Fс не приложена: кривошип не проворачивается")));
 

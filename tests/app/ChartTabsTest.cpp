@@ -1,6 +1,7 @@
 // The two chart tabs of the main window: the six charts with their titles and series, the pane
 // layout, and what an empty chart shows before the first Calculate.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
@@ -23,19 +24,14 @@ struct ChartRow {
     std::vector<const char*> series;
 };
 
-class ChartTabsTest : public ::testing::Test {
+class ChartTabsTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
     void ShowTab(const char* name)
     {
         auto* tabs = FindComponent<QTabWidget>(form, "PageControl1");
         tabs->setCurrentWidget(FindComponent<QWidget>(form, name));
         QTest::qWait(20);
     }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 }  // namespace

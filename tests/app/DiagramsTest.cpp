@@ -1,6 +1,7 @@
 // The refresh of the six diagrams after Calculate: 180 positions whatever N the user typed, the
 // path of D cut at its leftmost point, the study curves, and the user's N kept for the table.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "chart/FastLineSeries.h"
 #include "storage/ParameterFile.h"
@@ -18,11 +19,8 @@
 
 namespace {
 
-class DiagramsTest : public ::testing::Test {
+class DiagramsTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
-    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
     TFastLineSeries* Series(int n)
     {
         return FindComponent<TFastLineSeries>(form, QStringLiteral("Series%1").arg(n).toLatin1().constData());
@@ -34,10 +32,6 @@ protected:
             counts.push_back(Series(n)->Count());
         return counts;
     }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(DiagramsTest, ChartsShow180PositionsWhileTheTableShowsTheUsersN)

@@ -1,6 +1,7 @@
 // The drawing tab driven like a user: the scroll bar, the position field and its arrows, the two
 // scales and the animation, with the chains of change events they set off.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "chart/FastLineSeries.h"
 #include "support/FormProbe.h"
@@ -29,12 +30,12 @@ constexpr int kDiagramPositions = 180;
 
 const QString kXFieldError = QStringLiteral("'x' is not a valid integer value.");
 
-class DrawingTabTest : public ::testing::Test {
+class DrawingTabTest : public MainWindowFixture<> {
 protected:
     void SetUp() override
     {
-        ShowActive(form);
-        QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton);
+        MainWindowFixture::SetUp();
+        Calculate();
         ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
         FindComponent<QTabWidget>(form, "PageControl1")->setCurrentIndex(3);
         QApplication::processEvents();
@@ -111,9 +112,6 @@ protected:
         messages.Clear();
     }
 
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
     // The strip's fields and controls, the two pictures and the velocity diagram's series.
     QLineEdit* edit5 = Edit("Edit5");
     QLineEdit* edit6 = Edit("Edit6");

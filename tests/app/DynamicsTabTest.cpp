@@ -2,6 +2,8 @@
 // the field δ with its fractions and messages, the loads shared with "Силы", and a mechanism
 // whose crank does not turn fully.
 
+#include "TabTestSupport.h"
+
 #include "app/DynamicsTab.h"
 #include "app/FieldExitRule.h"
 #include "app/ForcesTab.h"
@@ -50,13 +52,7 @@ class DynamicsTabTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto* layout = new QVBoxLayout(&window);
-        other->setObjectName(QStringLiteral("OtherField"));
-        layout->addWidget(other);
-        layout->addWidget(forces);
-        layout->addWidget(dynamics);
-        window.resize(1000, 900);
-        ShowActive(window);
+        ShowTabs(window, other, {forces, dynamics}, QSize(1000, 900));
         ForceParameters loads;
         loads.Omega1 = 2 * M_PI;
         results->Publish(CalculateDefaults(12, loads, 0.04));
@@ -67,12 +63,7 @@ protected:
     T* Find(const char* name) { return FindComponent<T>(window, name); }
     QString Text(const char* label) { return Find<QLabel>(label)->text(); }
     int Points(const char* series) { return Find<TChartSeries>(series)->Count(); }
-    void Enter(const char* field, const QString& text)
-    {
-        QLineEdit* edit = Find<QLineEdit>(field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
+    void Enter(const char* field, const QString& text) { EnterField(window, field, text); }
     const DynamicsPart& Shown() { return results->Result()->dynamics; }
 
     RecordingMessages messages;

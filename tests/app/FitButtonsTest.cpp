@@ -2,6 +2,7 @@
 // scales and the pictures are drawn at them; on the tabs Ускорения and Силы the scale field takes
 // the fitted scale, and a refused text in another field keeps the click from fitting.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "support/FormProbe.h"
 #include "support/RecordingMessages.h"
@@ -17,12 +18,12 @@
 
 namespace {
 
-class FitButtonsTest : public ::testing::Test {
+class FitButtonsTest : public MainWindowFixture<> {
 protected:
     void SetUp() override
     {
-        ShowActive(form);
-        QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton);
+        MainWindowFixture::SetUp();
+        Calculate();
         ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
     }
 
@@ -31,10 +32,6 @@ protected:
         FindComponent<QTabWidget>(form, "PageControl1")->setCurrentIndex(index);
         QApplication::processEvents();
     }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(FitButtonsTest, TheDrawingTabTakesBothFittedScalesAndDrawsAtThem)

@@ -1,6 +1,7 @@
 // The six parameter fields: start-up values, reading with point or comma, and the messages with
 // their order, driven by real key and mouse events.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "support/FormProbe.h"
 #include "support/RecordingMessages.h"
@@ -18,25 +19,17 @@ const QString kRange = QStringLiteral("Вибране значення поза 
 // "&Рассчитать": Alt with the Cyrillic letter Р.
 constexpr auto kCalculateMnemonic = static_cast<Qt::Key>(0x0420);
 
-class InputFieldsTest : public ::testing::Test {
+class InputFieldsTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
     QLineEdit* Edit(const char* name) { return FindComponent<QLineEdit>(form, name); }
 
     // Types `text` into the field and leaves it with Tab; returns the messages shown.
     QStringList Enter(const char* field, const QString& text)
     {
         messages.Clear();
-        QLineEdit* edit = Edit(field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
+        EnterField(form, field, text);
         return messages.messages;
     }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(InputFieldsTest, StartsWithTheBuiltInDefaults)

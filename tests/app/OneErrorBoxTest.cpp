@@ -1,6 +1,7 @@
 // One fault, one box: a Calculate whose speed or loads overflow the force analysis says so once,
 // however many parts of the window cannot show the result.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "support/FormProbe.h"
 #include "support/RecordingMessages.h"
@@ -14,11 +15,10 @@
 
 namespace {
 
-class OneErrorBoxTest : public ::testing::TestWithParam<std::pair<const char*, const char*>> {
-protected:
-    void SetUp() override { ShowActive(form); }
+using FieldAndText = std::pair<const char*, const char*>;
 
-    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
+class OneErrorBoxTest : public MainWindowFixture<::testing::TestWithParam<FieldAndText>> {
+protected:
     // Shows the tab that holds `field`.
     void Show(const char* field)
     {
@@ -29,18 +29,12 @@ protected:
                 pages->setCurrentIndex(i);
         }
     }
-    // Types into the field and leaves it as a user does.
+    // Types into the field, on its tab, and leaves it as a user does.
     void Enter(const char* field, const QString& text)
     {
         Show(field);
-        auto* edit = FindComponent<QLineEdit>(form, field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
+        MainWindowFixture::Enter(field, text);
     }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_P(OneErrorBoxTest, AnOverflowingInputGivesOneBoxPerCalculate)

@@ -2,6 +2,7 @@
 // exports are taken away and every tab says that it shows the previous calculation, until the
 // next one succeeds; a refused field value is named, with its rule, in the status bar.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "support/FormProbe.h"
 #include "support/RecordingMessages.h"
@@ -15,17 +16,8 @@
 
 namespace {
 
-class StaleResultTest : public ::testing::Test {
+class StaleResultTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
-    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
-    void Enter(const char* field, const QString& text)
-    {
-        auto* edit = FindComponent<QLineEdit>(form, field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
     QAction* Action(const char* name) { return FindComponent<QAction>(form, name); }
     // The stale-result lines of the tabs.
     std::vector<QLabel*> Notes()
@@ -37,9 +29,6 @@ protected:
         return notes;
     }
 
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 constexpr const char* kResultActions[] = {"ActionExportCsv", "ActionSaveImages", "ActionReportPdf",

@@ -3,6 +3,7 @@
 // with real key events, and compared with the result they read.
 
 #include "app/AnswersWindow.h"
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "app/ResultPublisher.h"
 #include "app/SolutionWindow.h"
@@ -29,10 +30,8 @@
 
 namespace {
 
-class StructureAndAnswersTest : public ::testing::Test {
+class StructureAndAnswersTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
     void Calculate()
     {
         QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton);
@@ -74,10 +73,6 @@ protected:
     static QString Text(double x) { return QString::fromStdString(FormatGeneral(x)); }
 
     double Exact(PositionQuantity q, int k) const { return *ExactValue(SolvedTableOf(*form.Result()), q, k); }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(StructureAndAnswersTest, TheStructureTabShowsTheAnalysisBeforeACalculateAndTheTurnVerdictAfterIt)

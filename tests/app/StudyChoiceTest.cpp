@@ -3,6 +3,7 @@
 // was kept and why, gives the solved mechanism's exact extreme positions and its true largest
 // slider speed at the tab's ω1; the check box keeps the typed Lbc everywhere but in the study.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "app/ResultPublisher.h"
 #include "chart/Chart.h"
@@ -25,17 +26,8 @@
 
 namespace {
 
-class StudyChoiceTest : public ::testing::Test {
+class StudyChoiceTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
-    void Calculate() { QTest::mouseClick(FindComponent<QPushButton>(form, "Button4"), Qt::LeftButton); }
-    void Enter(const char* field, const QString& text)
-    {
-        auto* edit = FindComponent<QLineEdit>(form, field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
     // The variant: Loa + Loc − Lab falls on a whole millimetre of the study.
     void EnterVariant(const QString& loc)
     {
@@ -61,9 +53,6 @@ protected:
         return xs;
     }
 
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 TEST_F(StudyChoiceTest, AJammedLengthIsPassedOverButStaysMarkedOnTheStudyCharts)

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <initializer_list>
 #include <optional>
 
 constexpr int kDiagramPositions = 180;
@@ -69,19 +70,22 @@ inline CalculationResult ResultOf(Mechanism m, int n, const ForceParameters& loa
     return result;
 }
 
+// Lays out `other`, the field to move to, above `tabs` in `window`, gives it `size` and shows it.
+inline void ShowTabs(QWidget& window, QLineEdit* other, std::initializer_list<QWidget*> tabs, QSize size)
+{
+    auto* layout = new QVBoxLayout(&window);
+    other->setObjectName(QStringLiteral("OtherField"));
+    layout->addWidget(other);
+    for (QWidget* tab : tabs)
+        layout->addWidget(tab);
+    window.resize(size);
+    ShowActive(window);
+}
+
 // A shown window with both tabs and their result, as the main window holds them, and a field
 // to move to.
 struct TabsWindow {
-    TabsWindow()
-    {
-        auto* layout = new QVBoxLayout(&window);
-        other->setObjectName(QStringLiteral("OtherField"));
-        layout->addWidget(other);
-        layout->addWidget(accelerations);
-        layout->addWidget(forces);
-        window.resize(720, 900);
-        ShowActive(window);
-    }
+    TabsWindow() { ShowTabs(window, other, {accelerations, forces}, QSize(720, 900)); }
 
     // What the main window does after Calculate: the drawn position, then the result published.
     void Calculate(const Mechanism& m, int n, int selected)
@@ -103,12 +107,7 @@ struct TabsWindow {
     QString Text(const char* label) { return Find<QLabel>(label)->text(); }
 
     // Types into the field and leaves it with Tab, as a user does.
-    void Enter(const char* field, const QString& text)
-    {
-        QLineEdit* edit = Find<QLineEdit>(field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
+    void Enter(const char* field, const QString& text) { EnterField(window, field, text); }
 
     QWidget window;
     QLineEdit* other = new QLineEdit(&window);

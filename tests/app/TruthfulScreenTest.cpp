@@ -3,6 +3,7 @@
 // show the new curves, and a status bar that says what the study chose and which rocker length
 // the dead positions belong to.
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
@@ -20,22 +21,11 @@
 
 namespace {
 
-class TruthfulScreenTest : public ::testing::Test {
+class TruthfulScreenTest : public MainWindowFixture<> {
 protected:
-    void SetUp() override { ShowActive(form); }
-
     void Calculate(TForm4& f) { QTest::mouseClick(FindComponent<QPushButton>(f, "Button4"), Qt::LeftButton); }
-    void Enter(TForm4& f, const char* field, const QString& text)
-    {
-        auto* edit = FindComponent<QLineEdit>(f, field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
+    void Enter(TForm4& f, const char* field, const QString& text) { EnterField(f, field, text); }
     QString Status(TForm4& f) { return FindComponent<QLabel>(f, "StatusLabel")->text(); }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 };
 
 // The picture without the outer `border` pixels, where the frame of the last pen may differ.

@@ -5,6 +5,7 @@
 // ORVEK_WRITE_START_PICTURES=1 rewrites the kept pictures from the window as it is (after a change
 // of the window's looks that is meant).
 
+#include "MainWindowFixture.h"
 #include "app/MainForm.h"
 #include "chart/Chart.h"
 #include "support/FormProbe.h"
@@ -30,7 +31,7 @@ struct Shot {
     QImage image;
 };
 
-class WindowGrowthTest : public ::testing::Test {
+class WindowGrowthTest : public MainWindowFixture<> {
 protected:
     void SetUp() override
     {
@@ -99,10 +100,6 @@ protected:
         for (std::size_t i = 0; i < seen.size(); ++i)
             EXPECT_TRUE(seen[i].image == expected[i].image) << seen[i].name.toStdString();
     }
-
-    TempWorkDir dir;
-    RecordingMessages messages;
-    TForm4 form;
 
 private:
     int flashTime_ = QApplication::cursorFlashTime();

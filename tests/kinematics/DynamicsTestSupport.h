@@ -13,15 +13,10 @@ inline DynamicsResult DynamicsOf(const Mechanism& m, const ForceParameters& load
     return ComputeDynamics(m, ComputeCharacteristics(m), loads, delta);
 }
 
+// The loads in the order ForceParameters holds them.
 inline ForceParameters Loads(double q, double m5, double fc, bool gravity, double omega)
 {
-    ForceParameters f;
-    f.LinearMass = q;
-    f.SliderMass = m5;
-    f.Resistance = fc;
-    f.Gravity = gravity;
-    f.Omega1 = omega;
-    return f;
+    return ForceParameters{q, m5, fc, gravity, omega};
 }
 
 // The positions the solver gives at one crank angle (a one-position run at that angle).

@@ -3,6 +3,7 @@
 
 #include "kinematics/Mechanism.h"
 #include "kinematics/Solver.h"
+#include "tests/support/DefaultMechanisms.h"
 
 #include <cstdint>
 #include <cstring>
@@ -10,25 +11,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-inline Mechanism DefaultMechanism(int n)
-{
-    Mechanism m;
-    SetDefaultParameters(m);
-    m.PositionCount = n;
-    return m;
-}
-
-inline Mechanism MakeMechanism(double loa, double lab, double lbc, double lde, double loc, int n)
-{
-    Mechanism m = DefaultMechanism(n);
-    m.Loa = loa;
-    m.Lab = lab;
-    m.Lbc = lbc;
-    m.Lde = lde;
-    m.Loc = loc;
-    return m;
-}
 
 // Same bits (so a NaN equals the same NaN, and 0 differs from -0).
 inline bool SameBits(double a, double b)

@@ -4,6 +4,7 @@
 
 #include "kinematics/Errors.h"
 #include "kinematics/NumberText.h"
+#include "tests/support/LocaleRestorer.h"
 
 #include <gtest/gtest.h>
 
@@ -57,22 +58,11 @@ std::vector<std::string> AllTexts()
     return lines;
 }
 
-class CLocaleRestorer {
-public:
-    CLocaleRestorer() : saved_(std::setlocale(LC_ALL, nullptr)) {}
-    ~CLocaleRestorer() { std::setlocale(LC_ALL, saved_.c_str()); }
-    CLocaleRestorer(const CLocaleRestorer&) = delete;
-    CLocaleRestorer& operator=(const CLocaleRestorer&) = delete;
-
-private:
-    std::string saved_;
-};
-
 }  // namespace
 
 TEST(NumberTextLocales, EveryTextIsTheSameUnderEachLocale)
 {
-    CLocaleRestorer restore;
+    LocaleRestorer restore;
     ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
     const std::vector<std::string> reference = AllTexts();
     // A few anchors, so that the reference itself is the program's form.
@@ -99,7 +89,7 @@ TEST(NumberTextLocales, EveryTextIsTheSameUnderEachLocale)
 TEST(NumberTextLocales, OnlyLcNumericSetStillChangesNothing)
 {
     // Qt sets LC_NUMERIC alone from the environment; the texts must not follow it either.
-    CLocaleRestorer restore;
+    LocaleRestorer restore;
     ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
     const std::vector<std::string> reference = AllTexts();
     ASSERT_NE(std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"), nullptr);

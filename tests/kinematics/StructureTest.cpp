@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -18,6 +20,15 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& text)
 KinematicPair& PairNamed(std::vector<KinematicPair>& pairs, const std::string& name)
 {
     return *std::find_if(pairs.begin(), pairs.end(), [&](const KinematicPair& p) { return p.name == name; });
+}
+
+// The structure of the mechanism with the named pairs of other kinds.
+StructuralAnalysis WithKinds(std::initializer_list<std::pair<const char*, PairKind>> kinds)
+{
+    std::vector<KinematicPair> pairs = MechanismPairs();
+    for (const auto& [name, kind] : kinds)
+        PairNamed(pairs, name).kind = kind;
+    return AnalyseStructure(MechanismLinks(), pairs);
 }
 
 TEST(Structure, TheMechanismHasOneFreedomAndTwoDyadsOfClassTwo)
@@ -69,30 +80,22 @@ TEST(Structure, TheTextSubstitutesTheCountedNumbers)
 TEST(Structure, OtherListsGiveOtherFiguresNotTheDefaultsAnswer)
 {
     // A rocker in place of the slider: the last dyad has three rotational pairs.
-    std::vector<KinematicPair> pairs = MechanismPairs();
-    PairNamed(pairs, "E₀").kind = PairKind::Rotational;
-    StructuralAnalysis s = AnalyseStructure(MechanismLinks(), pairs);
+    StructuralAnalysis s = WithKinds({{"E₀", PairKind::Rotational}});
     ASSERT_EQ(s.groups.size(), 2u);
     EXPECT_EQ(s.groups[1].pairLetters, "ВВВ");
     EXPECT_EQ(s.groups[1].kind, 1);
 
     // The slide moved to the joint D: "ПВВ" is the second kind read backwards.
-    pairs = MechanismPairs();
-    PairNamed(pairs, "E₀").kind = PairKind::Rotational;
-    PairNamed(pairs, "D").kind = PairKind::Translational;
-    s = AnalyseStructure(MechanismLinks(), pairs);
+    s = WithKinds({{"E₀", PairKind::Rotational}, {"D", PairKind::Translational}});
     EXPECT_EQ(s.groups[1].pairLetters, "ПВВ");
     EXPECT_EQ(s.groups[1].kind, 2);
 
     // A slide inside the dyad: the third kind.
-    pairs = MechanismPairs();
-    PairNamed(pairs, "E₀").kind = PairKind::Rotational;
-    PairNamed(pairs, "E").kind = PairKind::Translational;
-    s = AnalyseStructure(MechanismLinks(), pairs);
+    s = WithKinds({{"E₀", PairKind::Rotational}, {"E", PairKind::Translational}});
     EXPECT_EQ(s.groups[1].kind, 3);
 
     // DE hinged to the rocker instead of the coupler: still two dyads, attached in that order.
-    pairs = MechanismPairs();
+    std::vector<KinematicPair> pairs = MechanismPairs();
     PairNamed(pairs, "D").first = 3;
     s = AnalyseStructure(MechanismLinks(), pairs);
     EXPECT_EQ(StructuralFormula(s), "I(0,1) → II(2,3) → II(4,5)");

@@ -8,6 +8,7 @@
 #include "kinematics/Errors.h"
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/WorkedSolution.h"
+#include "tests/support/LocaleRestorer.h"
 
 #include <gtest/gtest.h>
 
@@ -340,17 +341,6 @@ TEST(WorkedSolution, SectionsAndTheirAbsence)
         }
     }
 }
-
-class LocaleRestorer {
-public:
-    LocaleRestorer() : saved_(std::setlocale(LC_ALL, nullptr)) {}
-    ~LocaleRestorer() { std::setlocale(LC_ALL, saved_.c_str()); }
-    LocaleRestorer(const LocaleRestorer&) = delete;
-    LocaleRestorer& operator=(const LocaleRestorer&) = delete;
-
-private:
-    std::string saved_;
-};
 
 TEST(WorkedSolution, TheTextIsTheSameUnderEachLocale)
 {

@@ -2,14 +2,11 @@
 // panel's figures, the five charts drawn as text and lines, every row of the table), and a
 // mechanism without dynamics saying why.
 
-#include "ReportTestSupport.h"
+#include "ReportReadBack.h"
 
-#include "app/OffscreenPictures.h"
 #include "kinematics/NumberText.h"
 #include "report/DynamicsFigures.h"
-#include "report/ReportDocument.h"
 
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,31 +15,8 @@ namespace {
 
 QString ReportText(const CalculationResult& result)
 {
-    OffscreenPictures pictures(result);
-    ReportInput input;
-    input.result = &result;
-    input.charts = pictures.Charts();
-    input.date = QDate(2026, 3, 14);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    QString error;
-    EXPECT_TRUE(WriteReportPdf(input, path, error)) << error.toStdString();
-    return PdfText(path);
-}
-
-// pdftotext breaks lines where the page does: compare word by word.
-QStringList Words(const QString& text)
-{
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-}
-
-bool HasWords(const QStringList& words, const QStringList& wanted)
-{
-    for (int w = 0; w + wanted.size() <= words.size(); ++w) {
-        if (words.mid(w, wanted.size()) == wanted)
-            return true;
-    }
-    return false;
+    return WriteAndReadReport(result, dir.filePath(QStringLiteral("report.pdf"))).text;
 }
 
 TEST(DynamicsExport, ReportHoldsTheFiguresTheFiveChartsAndEveryRow)

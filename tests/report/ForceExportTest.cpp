@@ -2,7 +2,7 @@
 // computation, its report section read back with pdftotext, the batch summary's torque cells, and
 // the window's force fields read for the export.
 
-#include "ReportTestSupport.h"
+#include "ReportReadBack.h"
 
 #include "app/CommandLine.h"
 #include "app/OffscreenPictures.h"
@@ -123,16 +123,8 @@ TEST(ForceExport, ReportHoldsTheForceSectionWithEveryTorqueRow)
 {
     constexpr int n = 8;
     const CalculationResult result = CalculateDefaults(n);
-    OffscreenPictures pictures(result);
-    ReportInput input;
-    input.result = &result;
-    input.charts = pictures.Charts();
-    input.date = QDate(2026, 3, 14);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    QString error;
-    ASSERT_TRUE(WriteReportPdf(input, path, error)) << error.toStdString();
-    const QString text = PdfText(path);
+    const QString text = WriteAndReadReport(result, dir.filePath(QStringLiteral("report.pdf"))).text;
     ASSERT_TRUE(text.contains(QStringLiteral("Силовой анализ")));
     EXPECT_TRUE(text.contains(QStringLiteral("q = 20 кг/м")));
     EXPECT_TRUE(text.contains(QStringLiteral("m5 = 10 кг")));
@@ -142,16 +134,13 @@ TEST(ForceExport, ReportHoldsTheForceSectionWithEveryTorqueRow)
     EXPECT_TRUE(text.contains(QStringLiteral("Уравновешивающий момент Mб"))) << "the chart's title";
 
     const QString section = text.mid(text.indexOf(QStringLiteral("Силовой анализ")));
-    const QStringList words = section.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList words = Words(section);
     const ForceArrays model = ModelForces(n, ForceParameters{});
     for (int k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const QStringList row = {QString::number(k), QString::fromStdString(FormatGeneral(45.0 * k)),
                                  TableCellText(model.MbGroups[i]), TableCellText(model.MbLever[i])};
-        bool found = false;
-        for (int w = 0; w + row.size() <= words.size() && !found; ++w)
-            found = words.mid(w, row.size()) == row;
-        EXPECT_TRUE(found) << "row " << k << ": " << row.join(u' ').toStdString();
+        EXPECT_TRUE(HasWords(words, row)) << "row " << k << ": " << row.join(u' ').toStdString();
     }
 }
 

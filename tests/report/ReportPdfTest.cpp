@@ -1,15 +1,12 @@
 // The PDF report read back as text with pdftotext: title, adopted rocker length, dead positions
 // and every row of the table as the window shows it; the page count follows N.
 
-#include "ReportTestSupport.h"
+#include "ReportReadBack.h"
 
-#include "app/OffscreenPictures.h"
 #include "kinematics/Angles.h"
 #include "kinematics/NumberText.h"
-#include "report/ReportDocument.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -17,42 +14,10 @@
 
 namespace {
 
-struct WrittenReport {
-    QString text;
-    int pages = 0;
-    int pdfPages = -1;
-};
-
+// The report of every test here names its student.
 WrittenReport WriteAndRead(const CalculationResult& result, const QString& path)
 {
-    OffscreenPictures pictures(result);
-    ReportInput input;
-    input.result = &result;
-    input.charts = pictures.Charts();
-    input.date = QDate(2026, 3, 14);
-    input.title.student = QStringLiteral("Иванов И. И.");
-    WrittenReport report;
-    QString error;
-    EXPECT_TRUE(WriteReportPdf(input, path, error, &report.pages)) << error.toStdString();
-    report.text = PdfText(path);
-    report.pdfPages = PdfPages(path);
-    return report;
-}
-
-// The words of the extracted text, so that column spacing does not matter.
-QStringList Words(const QString& text)
-{
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-}
-
-// Whether `cells` appear in this order as consecutive words somewhere in `words`.
-bool HasRow(const QStringList& words, const QStringList& cells)
-{
-    for (int i = 0; i + cells.size() <= words.size(); ++i) {
-        if (words.mid(i, cells.size()) == cells)
-            return true;
-    }
-    return false;
+    return WriteAndReadReport(result, path, QStringLiteral("Иванов И. И."));
 }
 
 TEST(ReportPdf, HoldsTitleAdoptedLengthDeadPositionsAndEveryRowOfTheWindowsTable)
@@ -93,8 +58,8 @@ TEST(ReportPdf, HoldsTitleAdoptedLengthDeadPositionsAndEveryRowOfTheWindowsTable
         ASSERT_EQ(cells.size(), 14);
         const QString k = QString::number(rows);
         const QString angle = QString::fromStdString(FormatGeneral((360.0 / 8) * rows));
-        EXPECT_TRUE(HasRow(words, QStringList{k, angle} + cells.mid(0, 8))) << "A and B, row " << rows;
-        EXPECT_TRUE(HasRow(words, QStringList{k, angle} + cells.mid(8))) << "D and E, row " << rows;
+        EXPECT_TRUE(HasWords(words, QStringList{k, angle} + cells.mid(0, 8))) << "A and B, row " << rows;
+        EXPECT_TRUE(HasWords(words, QStringList{k, angle} + cells.mid(8))) << "D and E, row " << rows;
         ++rows;
     }
     EXPECT_EQ(rows, 8);
@@ -119,7 +84,7 @@ TEST(ReportPdf, PageCountFollowsNAndTheHeaderIsRepeatedOnEveryTablePage)
     const QStringList words = Words(large.text);
     for (int k : {0, 57, 179}) {
         const QString angle = QString::fromStdString(FormatGeneral((360.0 / 180) * k));
-        EXPECT_TRUE(HasRow(words, {QString::number(k), angle, TableCellText(result.Kinematics().table.positions.Xa[static_cast<std::size_t>(k)])}))
+        EXPECT_TRUE(HasWords(words, {QString::number(k), angle, TableCellText(result.Kinematics().table.positions.Xa[static_cast<std::size_t>(k)])}))
             << "row " << k;
     }
     EXPECT_TRUE(large.text.contains(QStringLiteral("Страница %1").arg(large.pages)));
@@ -180,9 +145,9 @@ TEST(ReportPdf, ALongTableListsEveryKthPositionAndSaysSo)
     EXPECT_EQ(flat.count(caption), 5) << "both tables of points, the accelerations, the torques and the dynamics";
     const QStringList words = Words(long_.text);
     // Positions 0, 3, 6, … 999 are listed; 1 and 2 are not.
-    EXPECT_TRUE(HasRow(words, {QStringLiteral("3"), QStringLiteral("1,08")})) << "k = 3 at 1,08°";
-    EXPECT_TRUE(HasRow(words, {QStringLiteral("999"), QStringLiteral("359,64")}));
-    EXPECT_FALSE(HasRow(words, {QStringLiteral("1"), QStringLiteral("0,36")}));
+    EXPECT_TRUE(HasWords(words, {QStringLiteral("3"), QStringLiteral("1,08")})) << "k = 3 at 1,08°";
+    EXPECT_TRUE(HasWords(words, {QStringLiteral("999"), QStringLiteral("359,64")}));
+    EXPECT_FALSE(HasWords(words, {QStringLiteral("1"), QStringLiteral("0,36")}));
     // A report of 360 positions says nothing of the kind.
     const WrittenReport whole = WriteAndRead(CalculateDefaults(360), dir.filePath(QStringLiteral("whole.pdf")));
     EXPECT_FALSE(whole.text.contains(QStringLiteral("каждое")));

@@ -4,6 +4,7 @@
 
 #include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
+#include "tests/support/DefaultMechanisms.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -13,14 +14,6 @@
 #include <QStringList>
 
 #include <gtest/gtest.h>
-
-inline Mechanism DefaultMechanism(int n)
-{
-    Mechanism m{};
-    SetDefaultParameters(m);
-    m.PositionCount = n;
-    return m;
-}
 
 // The one Calculate of the defaults at n positions, with the default loads.
 inline CalculationResult CalculateDefaults(int n)

@@ -121,12 +121,7 @@ protected:
             EXPECT_LE(Count(i), kStudyPoints) << when << " " << step << " " << kSeriesNames[i];
     }
 
-    void Enter(const char* field, const QString& text)
-    {
-        auto* edit = FindComponent<QLineEdit>(form, field);
-        TypeInto(edit, text);
-        LeaveWithTab(edit);
-    }
+    void Enter(const char* field, const QString& text) { EnterField(form, field, text); }
 
     void SetRecord(const RandomRecord& r, bool typed, bool comma)
     {

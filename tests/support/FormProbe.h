@@ -52,3 +52,11 @@ inline void LeaveWithTab(QLineEdit* edit)
 {
     QTest::keyClick(KeyTarget(edit), Qt::Key_Tab);
 }
+
+// Types `text` into the field `name` below `root` and leaves it with Tab, as a user does.
+inline void EnterField(QObject& root, const char* name, const QString& text)
+{
+    QLineEdit* edit = FindComponent<QLineEdit>(root, name);
+    TypeInto(edit, text);
+    LeaveWithTab(edit);
+}

@@ -14,7 +14,8 @@
 
 namespace {
 
-// The search the table used before: every count from 14 down until one fits.
+// The search the table used before: every count from 14 down until one fits (the choice of
+// form between the counts found is the table's own).
 QString LinearFit(double value, const QString& full, const QFontMetrics& metrics, int width)
 {
     if (full.isEmpty() || metrics.horizontalAdvance(full) <= width || !std::isfinite(value))
@@ -27,18 +28,7 @@ QString LinearFit(double value, const QString& full, const QFontMetrics& metrics
         }
         return std::make_pair(0, QString());
     };
-    const auto inExponentForm = longest(true);
-    if (!full.contains(u'E')) {
-        const auto inFixedForm = longest(false);
-        if (inFixedForm.first > 0 && inFixedForm.first >= inExponentForm.first)
-            return inFixedForm.second;
-    }
-    if (inExponentForm.first > 0)
-        return inExponentForm.second;
-    QString marks(QStringLiteral("#"));
-    while (metrics.horizontalAdvance(marks + u'#') <= width)
-        marks += u'#';
-    return marks;
+    return ChooseCellText(full, metrics, width, longest);
 }
 
 TEST(CellTextSearch, BisectionFindsTheSameTextAsTheSearchFromTheTop)

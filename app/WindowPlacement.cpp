@@ -1,0 +1,21 @@
+#include "app/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void CentreOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+void PresentWindow(QWidget& window)
+{
+    if (!window.isVisible()) {
+        window.show();
+        CentreOnScreen(window);
+    }
+    window.raise();
+    window.activateWindow();
+}
