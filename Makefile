@@ -13,8 +13,12 @@ WERROR_FLAG := -DORVEK_WERROR=ON
 # before the option existed is configured again).
 configured = test -f $(1)/build.ninja && grep -q '^ORVEK_WERROR:BOOL=ON' $(1)/CMakeCache.txt
 
+# The translation catalogues, one line each, "name:folders": translations/<name>_uk.ts and
+# <name>_en.ts hold the texts of the code in those folders. `make translations` refreshes them.
+CATALOGUES := window:app,views results:report,kinematics,storage
+LUPDATE ?= /usr/lib/qt6/bin/lupdate
 
-.PHONY: all setup configure build run test e2e soak sanitize bench fuzz screenshot package clean
+.PHONY: all setup configure build run test e2e soak sanitize bench fuzz screenshot package translations clean
 
 all: build
 
@@ -72,6 +76,17 @@ package: build
 screenshot: build
 	@bash scripts/screenshot.sh $(BUILD)/orvek $(BUILD)/screenshots
 	@bash scripts/screenshot-analysis.sh $(BUILD)/orvek $(BUILD)/screenshots
+
+# New texts of the code come in unfinished, texts gone from it go; the build compiles the .ts
+# files into the program (qt_add_lrelease).
+translations: setup
+	@for c in $(CATALOGUES); do \
+	  name=$${c%%:*}; folders=$$(echo "$${c#*:}" | tr , ' '); \
+	  for lang in uk en; do \
+	    $(LUPDATE) -silent -locations none -no-obsolete -source-language ru -target-language $$lang \
+	      -I . $$folders -ts translations/$${name}_$$lang.ts || exit 1; \
+	  done; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

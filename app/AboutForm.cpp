@@ -65,20 +65,20 @@ struct Caption {
 
 constexpr Caption kCaptions[] = {
     {"Tesmar", {219, 14}, 24, true, false, kBlue},
-    {"- программа", {373, 18}, 19, true, false, kRed},
-    {"проводящая кинематическое", {221, 42}, 19, true, false, kRed},
-    {"исследование шарнирно-", {221, 66}, 19, true, false, kRed},
-    {"рычажного механизма", {221, 90}, 19, true, false, kRed},
-    {"Версия - 1", {215, 131}, 24, true, true, kBlack},
-    {"Выполнил :", {223, 170}, 24, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "- программа"), {373, 18}, 19, true, false, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "проводящая кинематическое"), {221, 42}, 19, true, false, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "исследование шарнирно-"), {221, 66}, 19, true, false, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "рычажного механизма"), {221, 90}, 19, true, false, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "Версия - 1"), {215, 131}, 24, true, true, kBlack},
+    {QT_TRANSLATE_NOOP("TForm5", "Выполнил :"), {223, 170}, 24, false, true, kRed},
     // The developers' credit: who, study group, school, place and year.
-    {"Разработчики", {223, 210}, 24, false, true, kRed},
-    {"программы Orvek", {223, 238}, 24, false, true, kRed},
-    {"учебная группа ТММ", {223, 276}, 19, false, true, kRed},
-    {"курс теории машин", {223, 302}, 19, false, true, kRed},
-    {"и механизмов", {223, 328}, 19, false, true, kRed},
-    {"открытый проект", {223, 354}, 19, false, true, kRed},
-    {"2026 г.", {248, 384}, 24, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "Разработчики"), {223, 210}, 24, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "программы Orvek"), {223, 238}, 24, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "учебная группа ТММ"), {223, 276}, 19, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "курс теории машин"), {223, 302}, 19, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "и механизмов"), {223, 328}, 19, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "открытый проект"), {223, 354}, 19, false, true, kRed},
+    {QT_TRANSLATE_NOOP("TForm5", "2026 г."), {248, 384}, 24, false, true, kRed},
 };
 
 }  // namespace
@@ -87,7 +87,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
 {
     InitPictureResources();
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     // A dialog border: fixed size, the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -98,7 +98,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Пример программы с сайта ") + QString::fromLatin1(kWebSiteAddress));
+    Label1->setText(tr("Пример программы с сайта ") + QString::fromLatin1(kWebSiteAddress));
     QFont linkFont = FixedPitchFont(19, false);
     linkFont.setUnderline(true);
     Label1->setFont(linkFont);
@@ -107,7 +107,7 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     Label1->setGeometry(QRect(kLinkAt, QSize(kLinkWidth, Label1->sizeHint().height())));
     Label1->installEventFilter(this);
 
-    Button2 = new QPushButton(QStringLiteral("Закрыть"), this);
+    Button2 = new QPushButton(tr("Закрыть"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(kCloseButtonRect);
     Button2->setFont(FormFont(16, true));
@@ -139,7 +139,7 @@ void TForm5::CreateTopPanel()
 
     for (const Caption& c : kCaptions) {
         const QFont font = c.fixedPitch ? FixedPitchFont(c.pixelSize, c.bold) : SerifFont(c.pixelSize, c.bold);
-        AddLabel(Panel1, QString::fromUtf8(c.text), c.at, font, c.colour);
+        AddLabel(Panel1, tr(c.text), c.at, font, c.colour);
     }
 
     Panel2 = new BevelPanel(Panel1);

@@ -34,11 +34,11 @@ constexpr int kFieldWidth = 60;
 constexpr int kChartPen = 2;
 constexpr int kMarkPen = 1;
 
-const char* const kNoResults = "Характеристики появятся после расчёта (кнопка «Рассчитать»).";
+const char* const kNoResults = QT_TRANSLATE_NOOP("AccelerationsTab", "Характеристики появятся после расчёта (кнопка «Рассчитать»).");
 
-QString Number(double value, const char* unit)
+QString Number(double value, const QString& unit)
 {
-    return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
+    return QString::fromStdString(FormatGeneral(value)) + unit;
 }
 
 // A slider that turns back more than twice per turn: where, and how the stroke, K and the
@@ -55,7 +55,7 @@ QString ReversalsText(const MechanismCharacteristics& c)
     }
     const std::size_t n = c.Reversals.size();
     const bool few = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
-    return QStringLiteral("Ползун меняет направление %1 %8 за оборот, при φ = %2: кроме крайних положений он "
+    return AccelerationsTab::tr("Ползун меняет направление %1 %8 за оборот, при φ = %2: кроме крайних положений он "
                           "возвращается ещё при φ = %3. Ход H — между самым низким (φ = %4) и самым высоким "
                           "(φ = %5) положениями; рабочий ход — более длинный из двух поворотов кривошипа между "
                           "ними, K = φраб / φхол; Fс действует на всём рабочем ходе (от φ = %6 на %7), в том "
@@ -63,12 +63,12 @@ QString ReversalsText(const MechanismCharacteristics& c)
         .arg(QString::number(n), all.join(QStringLiteral(", ")), extra.join(QStringLiteral(", ")),
              TwoDecimalDegreesText(c.LowestAngle), TwoDecimalDegreesText(c.HighestAngle),
              TwoDecimalDegreesText(c.WorkStart), TwoDecimalDegreesText(c.WorkAngle),
-             few ? QStringLiteral("раза") : QStringLiteral("раз"));
+             few ? AccelerationsTab::tr("раза") : AccelerationsTab::tr("раз"));
 }
 
-QLabel* Caption(const char* text, QWidget* parent)
+QLabel* Caption(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
 }
@@ -99,11 +99,11 @@ std::vector<double> AnglesInDegrees(const AccelerationArrays& a)
 AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fields, QWidget* parent)
     : AnalysisTab("TabAccelerations", "AccelStrip", "AccelPages", results, fields, parent)
 {
-    omega1_ = AddField("ω1, рад/с", "EditOmega1", results->Loads().Omega1, kPositiveRule, kFieldWidth,
-                       "Угловая скорость кривошипа (постоянная, против часовой стрелки)");
+    omega1_ = AddField(tr("ω1, рад/с"), "EditOmega1", results->Loads().Omega1, kPositiveRule, kFieldWidth,
+                       tr("Угловая скорость кривошипа (постоянная, против часовой стрелки)"));
     Strip()->addSpacing(8);
-    accelScale_ = AddField("Масштаб плана ускорений", "EditAccelScale", kDefaultAccelScale, kPositiveRule,
-                           kFieldWidth, "Пикселей на 1 м/с²");
+    accelScale_ = AddField(tr("Масштаб плана ускорений"), "EditAccelScale", kDefaultAccelScale, kPositiveRule,
+                           kFieldWidth, tr("Пикселей на 1 м/с²"));
     AddFitButton("ButtonFitAccelScale", accelScale_, [this] {
         return FitAccelerationScale(Result()->Kinematics().diagrams.accelerations, Omega1(), planImage_->size());
     });
@@ -112,9 +112,9 @@ AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fiel
     positionLabel_->setObjectName(QStringLiteral("LabelAccelPosition"));
     Strip()->addWidget(positionLabel_, 1);
 
-    AddPage(CreatePlanPage(), "План ускорений и характеристики");
-    AddPage(CreateChartsPage(), "Диаграммы точки E");
-    grid_ = AddTablePage("AccelGrid", QuantitiesOf(kLinkMotionQuantities), "Таблица");
+    AddPage(CreatePlanPage(), tr("План ускорений и характеристики"));
+    AddPage(CreateChartsPage(), tr("Диаграммы точки E"));
+    grid_ = AddTablePage("AccelGrid", QuantitiesOf(kLinkMotionQuantities), tr("Таблица"));
 
     ConnectLoad(omega1_, &ForceParameters::Omega1);
     connect(accelScale_, &TabField::ValueChanged, this, [this] {
@@ -124,19 +124,18 @@ AccelerationsTab::AccelerationsTab(ResultPublisher* results, FieldExitRule* fiel
         });
     });
     ClearResult();
-    ClearCharacteristics(QString::fromUtf8(kNoResults));
+    ClearCharacteristics(tr(kNoResults));
 }
 
 // ---- Construction ----
 
 QWidget* AccelerationsTab::CreatePlanPage()
 {
-    auto* box = new QGroupBox(QStringLiteral("Характеристики механизма"));
+    auto* box = new QGroupBox(tr("Характеристики механизма"));
     box->setObjectName(QStringLiteral("CharacteristicsPanel"));
     CreateCharacteristicsPanel(box);
     QWidget* page = MakePlanPage("AccelPlanImage", box, planImage_);
-    planImage_->setToolTip(QStringLiteral(
-        "π — полюс; πa, πb, πd, πe — ускорения точек; синие — нормальные, зелёные — касательные "
+    planImage_->setToolTip(tr("π — полюс; πa, πb, πd, πe — ускорения точек; синие — нормальные, зелёные — касательные "
         "составляющие относительных ускорений; n1, n2, n3 — концы нормальных составляющих aBA, aBC, aED"));
     return page;
 }
@@ -147,22 +146,22 @@ void AccelerationsTab::CreateCharacteristicsPanel(QGroupBox* box)
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(3);
     struct Row {
-        const char* caption;
+        QString caption;
         const char* name;
         QLabel** label;
     };
     const Row rows[] = {
-        {"Ход ползуна H", "LabelStroke", &stroke_},
-        {"Коэффициент изменения средней скорости K", "LabelTimeRatio", &timeRatio_},
-        {"Крайнее положение ползуна 1, φ", "LabelExtreme1", &extreme1_},
-        {"Крайнее положение ползуна 2, φ", "LabelExtreme2", &extreme2_},
-        {"Угол рабочего хода", "LabelWorkAngle", &workAngle_},
-        {"Угол холостого хода", "LabelIdleAngle", &idleAngle_},
-        {"Наименьший угол передачи γ", "LabelGammaMin", &gammaMin_},
-        {"Наибольший угол передачи γ", "LabelGammaMax", &gammaMax_},
-        {"Наименьший угол передачи μmin", "LabelMuMin", &muMin_},
-        {"Наибольшая скорость ползуна", "LabelMaxSpeed", &maxSpeed_},
-        {"Наибольшее ускорение ползуна", "LabelMaxAccel", &maxAccel_},
+        {tr("Ход ползуна H"), "LabelStroke", &stroke_},
+        {tr("Коэффициент изменения средней скорости K"), "LabelTimeRatio", &timeRatio_},
+        {tr("Крайнее положение ползуна 1, φ"), "LabelExtreme1", &extreme1_},
+        {tr("Крайнее положение ползуна 2, φ"), "LabelExtreme2", &extreme2_},
+        {tr("Угол рабочего хода"), "LabelWorkAngle", &workAngle_},
+        {tr("Угол холостого хода"), "LabelIdleAngle", &idleAngle_},
+        {tr("Наименьший угол передачи γ"), "LabelGammaMin", &gammaMin_},
+        {tr("Наибольший угол передачи γ"), "LabelGammaMax", &gammaMax_},
+        {tr("Наименьший угол передачи μmin"), "LabelMuMin", &muMin_},
+        {tr("Наибольшая скорость ползуна"), "LabelMaxSpeed", &maxSpeed_},
+        {tr("Наибольшее ускорение ползуна"), "LabelMaxAccel", &maxAccel_},
     };
     int r = 0;
     for (const Row& row : rows) {
@@ -188,9 +187,12 @@ QWidget* AccelerationsTab::CreateChartsPage()
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->setObjectName(QStringLiteral("AccelChartsSplitter"));
     splitter->setChildrenCollapsible(false);
-    TChart* charts[] = {NewDiagramChart("ChartSE", "Перемещение ползуна E", "Угол, °", "sE, м"),
-                        NewDiagramChart("ChartVE", "Скорость ползуна E", "Угол, °", "vE, м/с"),
-                        NewDiagramChart("ChartAE", "Ускорение ползуна E", "Угол, °", "aE, м/с²")};
+    TChart* charts[] = {NewDiagramChart("ChartSE", tr("Перемещение ползуна E").toUtf8().constData(), tr("Угол, °").toUtf8().constData(),
+                                        tr("sE, м").toUtf8().constData()),
+                        NewDiagramChart("ChartVE", tr("Скорость ползуна E").toUtf8().constData(), tr("Угол, °").toUtf8().constData(),
+                                        tr("vE, м/с").toUtf8().constData()),
+                        NewDiagramChart("ChartAE", tr("Ускорение ползуна E").toUtf8().constData(), tr("Угол, °").toUtf8().constData(),
+                                        tr("aE, м/с²").toUtf8().constData())};
     seriesS_ = AddDiagramSeries(charts[0], "SeriesSE", clRed, kChartPen);
     seriesV_ = AddDiagramSeries(charts[1], "SeriesVE", clRed, kChartPen);
     seriesA_ = AddDiagramSeries(charts[2], "SeriesAE", clRed, kChartPen);
@@ -198,7 +200,7 @@ QWidget* AccelerationsTab::CreateChartsPage()
     for (int c = 0; c < 3; ++c) {
         for (int m = 0; m < 2; ++m)
             marks_[c][m] = AddDiagramSeries(charts[c], markNames[c][m], clBlue, kMarkPen);
-        charts[c]->setToolTip(QStringLiteral("Синие линии — крайние положения ползуна"));
+        charts[c]->setToolTip(tr("Синие линии — крайние положения ползуна"));
         splitter->addWidget(charts[c]);
     }
     return splitter;
@@ -273,8 +275,8 @@ void AccelerationsTab::ShowCharacteristics(const KinematicsResult& k, double ome
     const MechanismCharacteristics& c = k.characteristics;
     if (c.Status != CharacteristicsStatus::Computed) {
         ClearCharacteristics(
-            QStringLiteral("Кривошип не проворачивается на полный оборот: при φ = ") + Number(Degrees(c.FailAngle), "°")
-            + QStringLiteral(" звенья механизма не собираются. Ход, крайние положения и другие характеристики "
+            tr("Кривошип не проворачивается на полный оборот: при φ = ") + Number(Degrees(c.FailAngle), "°")
+            + tr(" звенья механизма не собираются. Ход, крайние положения и другие характеристики "
                              "не определены."));
         return;
     }
@@ -282,9 +284,9 @@ void AccelerationsTab::ShowCharacteristics(const KinematicsResult& k, double ome
     const CheckedReal speed = omega1;
     const double maxSpeed = (CheckedReal(c.MaxSpeed) * speed).Value();
     const double maxAccel = (CheckedReal(c.MaxAccel) * speed * speed).Value();
-    const auto at = [](double angle) { return QStringLiteral("при φ = ") + Number(Degrees(angle), "°"); };
+    const auto at = [](double angle) { return tr("при φ = ") + Number(Degrees(angle), "°"); };
 
-    stroke_->setText(Number(c.Stroke, " м"));
+    stroke_->setText(Number(c.Stroke, tr(" м")));
     timeRatio_->setText(Number(c.TimeRatio, ""));
     extreme1_->setText(Number(Degrees(c.Extreme1), "°"));
     extreme2_->setText(Number(Degrees(c.Extreme2), "°"));
@@ -293,18 +295,18 @@ void AccelerationsTab::ShowCharacteristics(const KinematicsResult& k, double ome
     gammaMin_->setText(Number(Degrees(c.GammaMin), "°"));
     gammaMax_->setText(Number(Degrees(c.GammaMax), "°"));
     muMin_->setText(Number(Degrees(c.MuMin), "°"));
-    muMin_->setToolTip(QStringLiteral("μ = min(γ, 180° − γ), острый угол передачи; ") + at(c.MuMinAngle));
+    muMin_->setToolTip(tr("μ = min(γ, 180° − γ), острый угол передачи; ") + at(c.MuMinAngle));
     reversals_->setText(ReversalsText(c));
-    maxSpeed_->setText(Number(maxSpeed, " м/с"));
-    maxAccel_->setText(Number(maxAccel, " м/с²"));
-    extreme1_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme1, " м"));
-    extreme2_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme2, " м"));
-    workAngle_->setToolTip(QStringLiteral("от φ = ") + Number(Degrees(c.WorkStart), "°"));
+    maxSpeed_->setText(Number(maxSpeed, tr(" м/с")));
+    maxAccel_->setText(Number(maxAccel, tr(" м/с²")));
+    extreme1_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme1, tr(" м")));
+    extreme2_->setToolTip(QStringLiteral("yE = ") + Number(c.YeExtreme2, tr(" м")));
+    workAngle_->setToolTip(tr("от φ = ") + Number(Degrees(c.WorkStart), "°"));
     gammaMin_->setToolTip(at(c.GammaMinAngle));
     gammaMax_->setToolTip(at(c.GammaMaxAngle));
     maxSpeed_->setToolTip(at(c.MaxSpeedAngle));
     maxAccel_->setToolTip(at(c.MaxAccelAngle));
-    note_->setText(QStringLiteral("Рабочий ход — более длинный из двух ходов ползуна; K = φраб / φхол."));
+    note_->setText(tr("Рабочий ход — более длинный из двух ходов ползуна; K = φраб / φхол."));
 }
 
 void AccelerationsTab::ClearCharacteristics(const QString& note)
@@ -380,6 +382,6 @@ void AccelerationsTab::DrawPlan()
     const auto k = static_cast<std::size_t>(selected);
     DrawAccelerationPlan(planImage_->Picture(), AccelerationPlanAt(a, k, result->input.loads.Omega1), AccelScale());
     planImage_->Changed();
-    positionLabel_->setText(QStringLiteral("Положение ") + QString::number(selected) + QStringLiteral(", φ = ")
+    positionLabel_->setText(tr("Положение ") + QString::number(selected) + QStringLiteral(", φ = ")
                             + Number(Degrees(a.Phi[k]), "°"));
 }

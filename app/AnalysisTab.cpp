@@ -51,14 +51,14 @@ AnalysisTab::AnalysisTab(const char* objectName, const char* stripName, const ch
             [this](const std::shared_ptr<const CalculationResult>&, ResultChange change) { OnPublished(change); });
 }
 
-TabField* AnalysisTab::AddField(const char* caption, const char* objectName, double initial, const InputRule& rule,
-                                int width, const char* hint)
+TabField* AnalysisTab::AddField(const QString& caption, const char* objectName, double initial, const InputRule& rule,
+                                int width, const QString& hint)
 {
     QWidget* strip = strip_->parentWidget();
-    strip_->addWidget(new QLabel(QString::fromUtf8(caption), strip));
+    strip_->addWidget(new QLabel(caption, strip));
     auto* field = new TabField(strip, objectName, initial, rule, fields_);
     field->Edit()->setFixedWidth(width);
-    field->Edit()->setToolTip(QString::fromUtf8(hint));
+    field->Edit()->setToolTip(hint);
     strip_->addWidget(field->Edit());
     strip_->addSpacing(kFieldGap);
     return field;
@@ -66,9 +66,9 @@ TabField* AnalysisTab::AddField(const char* caption, const char* objectName, dou
 
 QPushButton* AnalysisTab::AddFitButton(const char* objectName, TabField* field, std::function<double()> fit)
 {
-    auto* button = new QPushButton(QStringLiteral("Вписать"), strip_->parentWidget());
+    auto* button = new QPushButton(tr("Вписать"), strip_->parentWidget());
     button->setObjectName(QString::fromLatin1(objectName));
-    button->setToolTip(QStringLiteral("Подобрать масштаб так, чтобы план помещался в рисунок при всех положениях "
+    button->setToolTip(tr("Подобрать масштаб так, чтобы план помещался в рисунок при всех положениях "
                                       "кривошипа"));
     strip_->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, button, field, fit = std::move(fit)] {
@@ -88,13 +88,13 @@ QPushButton* AnalysisTab::AddFitButton(const char* objectName, TabField* field, 
     return button;
 }
 
-void AnalysisTab::AddPage(QWidget* page, const char* caption)
+void AnalysisTab::AddPage(QWidget* page, const QString& caption)
 {
-    pages_->addTab(page, QString::fromUtf8(caption));
+    pages_->addTab(page, caption);
 }
 
 TabTable* AnalysisTab::AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities,
-                                    const char* caption)
+                                    const QString& caption)
 {
     std::vector<const Quantity*> columns{&kCrankAngleDegrees};
     columns.insert(columns.end(), quantities.begin(), quantities.end());
@@ -125,9 +125,9 @@ void AnalysisTab::LoadFields::Show(const ForceParameters& loads) const
     gravity->setChecked(loads.Gravity);
 }
 
-QCheckBox* AnalysisTab::AddGravityBox(const char* caption, const char* objectName)
+QCheckBox* AnalysisTab::AddGravityBox(const QString& caption, const char* objectName)
 {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), strip_->parentWidget());
+    auto* box = new QCheckBox(caption, strip_->parentWidget());
     box->setObjectName(QString::fromLatin1(objectName));
     box->setChecked(Results().Loads().Gravity);
     strip_->addWidget(box);

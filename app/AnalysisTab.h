@@ -40,15 +40,15 @@ protected:
 
     // ---- Building ----
     // A caption and a field in the strip; `width` pixels wide, with its tooltip.
-    TabField* AddField(const char* caption, const char* objectName, double initial, const InputRule& rule, int width,
-                       const char* hint);
+    TabField* AddField(const QString& caption, const char* objectName, double initial, const InputRule& rule, int width,
+                       const QString& hint);
     QHBoxLayout* Strip() const { return strip_; }
     // A button "Вписать" next in the strip: sets `field` to what `fit` gives for the current
     // result (0: the field stays) and draws the plan again.
     QPushButton* AddFitButton(const char* objectName, TabField* field, std::function<double()> fit);
-    void AddPage(QWidget* page, const char* caption);
+    void AddPage(QWidget* page, const QString& caption);
     // A table page headed by the angle "φ, °" and `quantities`.
-    TabTable* AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities, const char* caption);
+    TabTable* AddTablePage(const char* objectName, const std::vector<const Quantity*>& quantities, const QString& caption);
     // A page with the plan's picture on the left and `beside` on the right.
     QWidget* MakePlanPage(const char* imageName, QWidget* beside, TImage*& image);
 
@@ -62,7 +62,7 @@ protected:
         void Show(const ForceParameters& loads) const;
     };
     // The gravity box next in the strip, checked as the loads in use; a click switches gravity.
-    QCheckBox* AddGravityBox(const char* caption, const char* objectName);
+    QCheckBox* AddGravityBox(const QString& caption, const char* objectName);
     // An accepted value of `field` becomes the load `member`.
     void ConnectLoad(TabField* field, double ForceParameters::*member);
     // Makes the window's result again with `loads` (the kinematics stay).

@@ -46,7 +46,7 @@ QString UnknownNamesText(const QStringList& names)
     if (names.size() == 1)
         return one;
     const QString known = one.section(QStringLiteral("; "), 1);
-    return QStringLiteral("неизвестные величины «%1»; %2").arg(names.join(QStringLiteral("», «")), known);
+    return AnswersWindow::tr("неизвестные величины «%1»; %2").arg(names.join(QStringLiteral("», «")), known);
 }
 
 }  // namespace
@@ -55,25 +55,25 @@ AnswersWindow::AnswersWindow(ResultPublisher* results, QWidget* parent)
     : QWidget(parent, Qt::Window), results_(results)
 {
     setObjectName(QStringLiteral("AnswersWindow"));
-    setWindowTitle(QStringLiteral("Проверка ответов"));
+    setWindowTitle(tr("Проверка ответов"));
     resize(kWindowWidth, kWindowHeight);
 
     auto* layout = new QVBoxLayout(this);
     auto* strip = new QHBoxLayout;
-    auto* toleranceLabel = new QLabel(QStringLiteral("Допуск, %"));
+    auto* toleranceLabel = new QLabel(tr("Допуск, %"));
     tolerance_ = new QLineEdit(Text(FormatGeneral(kDefaultTolerancePercent)));
     tolerance_->setObjectName(QStringLiteral("AnswersTolerance"));
     tolerance_->setFixedWidth(60);
-    tolerance_->setToolTip(QStringLiteral("Допустимая относительная ошибка ответа; обычная точность графического решения — 5 %"));
+    tolerance_->setToolTip(tr("Допустимая относительная ошибка ответа; обычная точность графического решения — 5 %"));
     toleranceLabel->setBuddy(tolerance_);
-    load_ = new QPushButton(QStringLiteral("Загрузить CSV…"));
+    load_ = new QPushButton(tr("Загрузить CSV…"));
     load_->setObjectName(QStringLiteral("AnswersLoad"));
-    load_->setToolTip(QStringLiteral("Файл с заголовком Положение;Величина;Значение"));
-    addRow_ = new QPushButton(QStringLiteral("Добавить строку"));
+    load_->setToolTip(tr("Файл с заголовком Положение;Величина;Значение"));
+    addRow_ = new QPushButton(tr("Добавить строку"));
     addRow_->setObjectName(QStringLiteral("AnswersAddRow"));
-    removeRow_ = new QPushButton(QStringLiteral("Удалить строку"));
+    removeRow_ = new QPushButton(tr("Удалить строку"));
     removeRow_->setObjectName(QStringLiteral("AnswersRemoveRow"));
-    check_ = new QPushButton(QStringLiteral("Проверить"));
+    check_ = new QPushButton(tr("Проверить"));
     check_->setObjectName(QStringLiteral("AnswersCheck"));
     check_->setDefault(true);
     strip->addWidget(toleranceLabel);
@@ -86,8 +86,7 @@ AnswersWindow::AnswersWindow(ResultPublisher* results, QWidget* parent)
     strip->addWidget(check_);
     layout->addLayout(strip);
 
-    auto* hint = new QLabel(QStringLiteral(
-        "Величины: vA, vB, vD, vE, ω2, ω3, ω4, aA, aB, aD, aE, ε2, ε3, ε4, R01, R12, R23, R03, R24, R45, N05, Mб "
+    auto* hint = new QLabel(tr("Величины: vA, vB, vD, vE, ω2, ω3, ω4, aA, aB, aD, aE, ε2, ε3, ε4, R01, R12, R23, R03, R24, R45, N05, Mб "
         "(или w2, e2, Mb). Скорости, ускорения и реакции — модули; ω, ε и Mб — со знаком, против часовой "
         "стрелки — плюс."));
     hint->setWordWrap(true);
@@ -95,9 +94,9 @@ AnswersWindow::AnswersWindow(ResultPublisher* results, QWidget* parent)
 
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("AnswersTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Положение"), QStringLiteral("Величина"), QStringLiteral("Значение"),
-                                       QStringLiteral("Точно"), QStringLiteral("Ошибка"), QStringLiteral("Ошибка, %"),
-                                       QStringLiteral("Итог")});
+    table_->setHorizontalHeaderLabels({tr("Положение"), tr("Величина"), tr("Значение"),
+                                       tr("Точно"), tr("Ошибка"), tr("Ошибка, %"),
+                                       tr("Итог")});
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setVisible(false);
     for (int row = 0; row < kEmptyRows; ++row)
@@ -149,8 +148,8 @@ void AnswersWindow::AddRow(const QString& position, const QString& name, const Q
 
 void AnswersWindow::ChooseFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ответы"), QString(),
-                                                      QStringLiteral("Ответы (*.csv);;Все файлы (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Ответы"), QString(),
+                                                      tr("Ответы (*.csv);;Все файлы (*)"));
     if (!path.isEmpty())
         LoadFile(path);
 }
@@ -160,7 +159,7 @@ bool AnswersWindow::LoadFile(const QString& path)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || info.size() > kLargestAnswersFile || !file.open(QIODevice::ReadOnly)) {
-        Messages().ShowMessage(QStringLiteral("Не удалось прочитать файл ответов %1.").arg(info.fileName()));
+        Messages().ShowMessage(tr("Не удалось прочитать файл ответов %1.").arg(info.fileName()));
         return false;
     }
     const ParsedAnswers parsed = ParseAnswersText(file.readAll().toStdString());
@@ -174,7 +173,7 @@ bool AnswersWindow::LoadFile(const QString& path)
         QStringList lines;
         for (const std::string& e : parsed.errors)
             lines << Text(e);
-        messages_->setText(QStringLiteral("В файле %1 не прочитаны строки:\n").arg(info.fileName()) + lines.join(u'\n')
+        messages_->setText(tr("В файле %1 не прочитаны строки:\n").arg(info.fileName()) + lines.join(u'\n')
                            + (messages_->text().isEmpty() ? QString() : QStringLiteral("\n") + messages_->text()));
     }
     return true;
@@ -198,9 +197,9 @@ std::vector<StudentAnswer> AnswersWindow::ReadRows(std::vector<QString>& rowErro
         const std::optional<std::int32_t> k = ParseInteger(cell(Position).toStdString());
         const std::optional<double> value = ParseDecimal(cell(Given).toStdString());
         if (!k)
-            rowErrors[static_cast<std::size_t>(row)] = QStringLiteral("положение «%1» — не целое число").arg(cell(Position));
+            rowErrors[static_cast<std::size_t>(row)] = tr("положение «%1» — не целое число").arg(cell(Position));
         else if (!value)
-            rowErrors[static_cast<std::size_t>(row)] = QStringLiteral("значение «%1» — не число").arg(cell(Given));
+            rowErrors[static_cast<std::size_t>(row)] = tr("значение «%1» — не число").arg(cell(Given));
         a.position = k.value_or(0);
         a.value = value.value_or(0);
         answers.push_back(a);
@@ -220,9 +219,9 @@ void AnswersWindow::ShowVerdict(int row, const AnswerVerdict* v, const QString& 
         cells[0] = Text(AnswerNumberText(v->exact));
         cells[1] = Text(AnswerNumberText(v->absoluteError)) + u' ' + QString::fromUtf8(unit);
         cells[2] = v->relativeErrorPercent ? Text(ErrorPercentText(*v->relativeErrorPercent))
-                                           : QStringLiteral("точно 0");
+                                           : tr("точно 0");
         const QString limit = Text(FormatGeneral(tolerance)) + QStringLiteral(" %");
-        cells[3] = v->withinTolerance ? QStringLiteral("в пределах ") + limit : QStringLiteral("вне допуска ") + limit;
+        cells[3] = v->withinTolerance ? tr("в пределах ") + limit : tr("вне допуска ") + limit;
         colour = v->withinTolerance ? kWithin : kOutside;
     } else if (v) {
         cells.back() = Text(v->error);
@@ -245,14 +244,14 @@ void AnswersWindow::CheckRows()
 {
     const InputVerdict typed = JudgeInput(tolerance_->text().toStdString(), kLoadRule, tolerancePercent_);
     if (!typed.Accepted()) {
-        Messages().ShowMessage(QStringLiteral("Допуск, %: ") + QString::fromUtf8(InputMessageText(typed.messages.front())));
+        Messages().ShowMessage(tr("Допуск, %: ") + QString::fromUtf8(InputMessageText(typed.messages.front())));
         tolerance_->setText(Text(FormatGeneral(tolerancePercent_)));
     } else {
         tolerancePercent_ = typed.value;
     }
     const CalculationResult* r = results_->Result().get();
     if (!r || r->Failed()) {
-        summary_->setText(QStringLiteral("Нет результата: сначала нажмите «Рассчитать»."));
+        summary_->setText(tr("Нет результата: сначала нажмите «Рассчитать»."));
         messages_->clear();
         return;
     }

@@ -31,7 +31,7 @@ QString JammedText(const StudyOutcome& outcome)
 {
     if (outcome.jammedLengths == 0)
         return QString();
-    return QStringLiteral("; пропущено длин: %1 (заклинивание)").arg(outcome.jammedLengths);
+    return QCoreApplication::translate("CalculateStatus", "; пропущено длин: %1 (заклинивание)").arg(outcome.jammedLengths);
 }
 
 }  // namespace
@@ -41,20 +41,20 @@ QString StudyChoiceText(const KinematicsResult& k, double typedLbc)
     const StudyOutcome& outcome = k.studyOutcome;
     switch (outcome.choice) {
     case StudyChoice::NoRunCompleted:
-        return QStringLiteral("Длина коромысла не выбрана: ни один расчёт исследования не завершён, Lbc = %1 м")
+        return QCoreApplication::translate("CalculateStatus", "Длина коромысла не выбрана: ни один расчёт исследования не завершён, Lbc = %1 м")
             .arg(General(typedLbc));
     case StudyChoice::AllJammed:
-        return QStringLiteral("Lbc = %1 м оставлена, как введена: все длины исследования (%2) заклинивают механизм")
+        return QCoreApplication::translate("CalculateStatus", "Lbc = %1 м оставлена, как введена: все длины исследования (%2) заклинивают механизм")
             .arg(General(typedLbc))
             .arg(outcome.jammedLengths);
     case StudyChoice::Found:
         break;
     }
     if (!k.lbcChosen)
-        return QStringLiteral("Подбор выключен: Lbc = %1 м, как введена; исследование выбрало бы %2 м")
+        return QCoreApplication::translate("CalculateStatus", "Подбор выключен: Lbc = %1 м, как введена; исследование выбрало бы %2 м")
                    .arg(General(typedLbc), General(outcome.choiceLbc))
                + JammedText(outcome);
-    return QStringLiteral("Lbc = %1 м выбрана по наибольшей скорости ползуна (было %2 м)")
+    return QCoreApplication::translate("CalculateStatus", "Lbc = %1 м выбрана по наибольшей скорости ползуна (было %2 м)")
                .arg(General(k.solved.Lbc), General(typedLbc))
            + JammedText(outcome);
 }
@@ -64,7 +64,7 @@ QString SpeedAndExtremesText(const KinematicsResult& k, double omega1)
     const MechanismCharacteristics* c = k.TurningCharacteristics();
     if (!c)
         return QString();
-    return QStringLiteral("Наибольшая скорость ползуна %1 м/с при ω1 = %2 рад/с; крайние положения ползуна: %3, %4")
+    return QCoreApplication::translate("CalculateStatus", "Наибольшая скорость ползуна %1 м/с при ω1 = %2 рад/с; крайние положения ползуна: %3, %4")
         .arg(Decimals(c->MaxSpeed * omega1, 4), General(omega1), TwoDecimalDegreesText(c->Extreme1),
              TwoDecimalDegreesText(c->Extreme2));
 }
@@ -74,7 +74,7 @@ QString ExtremePositionsText(const KinematicsResult& k)
     const MechanismCharacteristics* c = k.TurningCharacteristics();
     if (!c)
         return QString();
-    return QStringLiteral("Крайние положения ползуна: %1, %2")
+    return QCoreApplication::translate("CalculateStatus", "Крайние положения ползуна: %1, %2")
         .arg(TwoDecimalDegreesText(c->Extreme1), TwoDecimalDegreesText(c->Extreme2));
 }
 
@@ -93,11 +93,11 @@ QString DegreesText(double radians)
 QString DeadPositionsText(const StudyResults& study, double scanLbc)
 {
     if (study.DeadCount == 0)
-        return QStringLiteral("Перебор через 1° при Lbc = %1 м не нашёл мёртвых положений").arg(General(scanLbc));
+        return QCoreApplication::translate("CalculateStatus", "Перебор через 1° при Lbc = %1 м не нашёл мёртвых положений").arg(General(scanLbc));
     QStringList angles;
     for (int i = 0; i < study.DeadCount; ++i)
         angles << DegreesText(study.DeadAngles[static_cast<std::size_t>(i)]);
-    return QStringLiteral("Мёртвые положения по перебору через 1° при Lbc = %1 м: %2").arg(General(scanLbc), angles.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("CalculateStatus", "Мёртвые положения по перебору через 1° при Lbc = %1 м: %2").arg(General(scanLbc), angles.join(QStringLiteral(", ")));
 }
 
 QString FailureText(const Mechanism& m, const QString& errorText)
@@ -106,8 +106,8 @@ QString FailureText(const Mechanism& m, const QString& errorText)
     if (condition.startsWith(u'М'))
         return condition;
     if (!condition.isEmpty())
-        return QStringLiteral("Расчёт не выполнен: ") + condition;
-    return QStringLiteral("Расчёт не выполнен: ") + errorText;
+        return QCoreApplication::translate("CalculateStatus", "Расчёт не выполнен: ") + condition;
+    return QCoreApplication::translate("CalculateStatus", "Расчёт не выполнен: ") + errorText;
 }
 
 QString WithDynamicsNote(const QString& text, const QString& reason)

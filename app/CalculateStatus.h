@@ -9,13 +9,15 @@
 #include "kinematics/Mechanism.h"
 #include "kinematics/Study.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the status bar's tooltip and the study charts say a jammed length is.
-inline constexpr const char* kJammedExplanation =
+inline constexpr const char* kJammedExplanation = QT_TRANSLATE_NOOP(
+    "CalculateStatus",
     "Заклинивание: при такой длине коромысла угол передачи γ где-то на обороте кривошипа подходит "
     "ближе чем на 1° к 0° или 180° (шатун AB и коромысло BC ложатся на одну прямую). Такие длины "
-    "не выбираются; на графиках исследования их точки отмечены красным.";
+    "не выбираются; на графиках исследования их точки отмечены красным.");
 
 // The study's choice and what became of it: "Lbc = 0,9 м выбрана по наибольшей скорости ползуна
 // (было 0,6 м)", the jammed lengths passed over after it; a kept Lbc says why it was kept.

@@ -5,6 +5,7 @@
 #include "views/FitScales.h"
 
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -20,10 +21,10 @@ constexpr int kButtonHeight = 23;
 QPushButton* AddDrawingFitButton(QWidget* strip, std::function<const CalculationResult*()> result,
                                  const DrawingFitFields& fields)
 {
-    auto* button = new QPushButton(QStringLiteral("Вписать"), strip);
+    auto* button = new QPushButton(QCoreApplication::translate("DrawingFitButton", "Вписать"), strip);
     button->setObjectName(QStringLiteral("ButtonFitDrawing"));
     button->setGeometry(kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    button->setToolTip(QStringLiteral("Подобрать масштабы плана скоростей и положений механизма так, чтобы рисунки "
+    button->setToolTip(QCoreApplication::translate("DrawingFitButton", "Подобрать масштабы плана скоростей и положений механизма так, чтобы рисунки "
                                       "поместились целиком при всех положениях кривошипа"));
     QObject::connect(button, &QPushButton::clicked, button, [result = std::move(result), fields] {
         RunGuarded([&] {

@@ -12,6 +12,7 @@
 #include "report/DynamicsFigures.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,7 +27,7 @@ constexpr int kDeltaCaptionWidth = 105;
 constexpr int kCaptionWidth = 250;  // the panel's captions, most on one line
 constexpr int kEnergyMassChart = 4;
 
-const char* const kNoResults = "Динамика появится после расчёта (кнопка «Рассчитать»).";
+const char* const kNoResults = QT_TRANSLATE_NOOP("DynamicsTab", "Динамика появится после расчёта (кнопка «Рассчитать»).");
 
 }  // namespace
 
@@ -34,13 +35,13 @@ DynamicsTab::DynamicsTab(ResultPublisher* results, FieldExitRule* fields, QWidge
     : AnalysisTab("TabDynamics", "DynamicsStrip", "DynamicsPages", results, fields, parent), fields_(fields)
 {
     CreateStrip();
-    AddPage(CreateFlywheelPage(), "Маховик");
-    AddPage(ChartWithLegend(kEnergyMassChart), "Диаграмма энергомасс");
-    AddPage(CreateChartsPage(1, 2), "Моменты и работы");
-    AddPage(CreateChartsPage(3, 5), "Jпр и скорость кривошипа");
-    grid_ = AddTablePage("DynamicsGrid", QuantitiesOf(kDynamicsQuantities), "Таблица");
+    AddPage(CreateFlywheelPage(), tr("Маховик"));
+    AddPage(ChartWithLegend(kEnergyMassChart), tr("Диаграмма энергомасс"));
+    AddPage(CreateChartsPage(1, 2), tr("Моменты и работы"));
+    AddPage(CreateChartsPage(3, 5), tr("Jпр и скорость кривошипа"));
+    grid_ = AddTablePage("DynamicsGrid", QuantitiesOf(kDynamicsQuantities), tr("Таблица"));
     ClearResult();
-    ClearFigures(QString::fromUtf8(kNoResults));
+    ClearFigures(tr(kNoResults));
 }
 
 // ---- Construction ----
@@ -48,26 +49,26 @@ DynamicsTab::DynamicsTab(ResultPublisher* results, FieldExitRule* fields, QWidge
 void DynamicsTab::CreateStrip()
 {
     const ForceParameters& loads = Results().Loads();
-    omega1_ = AddField("ω1, рад/с", "EditDynamicsOmega1", loads.Omega1, kPositiveRule, kFieldWidth,
-                       "Средняя угловая скорость кривошипа ωср (то же значение, что ω1 на вкладках «Ускорения» и «Силы»)");
-    loadFields_.linearMass = AddField("q, кг/м", "EditDynamicsLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
-                                      "Масса одного метра длины звена (то же значение, что на вкладке «Силы»)");
-    loadFields_.sliderMass = AddField("m5, кг", "EditDynamicsSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
-                                      "Масса ползуна E (то же значение, что на вкладке «Силы»)");
+    omega1_ = AddField(tr("ω1, рад/с"), "EditDynamicsOmega1", loads.Omega1, kPositiveRule, kFieldWidth,
+                       tr("Средняя угловая скорость кривошипа ωср (то же значение, что ω1 на вкладках «Ускорения» и «Силы»)"));
+    loadFields_.linearMass = AddField(tr("q, кг/м"), "EditDynamicsLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
+                                      tr("Масса одного метра длины звена (то же значение, что на вкладке «Силы»)"));
+    loadFields_.sliderMass = AddField(tr("m5, кг"), "EditDynamicsSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
+                                      tr("Масса ползуна E (то же значение, что на вкладке «Силы»)"));
     loadFields_.resistance =
-        AddField("Fс, Н", "EditDynamicsResistance", loads.Resistance, kLoadRule, kFieldWidth,
-                 "Сила полезного сопротивления на рабочем ходу ползуна (то же значение, что на вкладке «Силы»)");
-    loadFields_.gravity = AddGravityBox("Сила тяжести", "CheckDynamicsGravity");
-    loadFields_.gravity->setToolTip(QStringLiteral("Учитывать силу тяжести (то же, что на вкладке «Силы»)"));
+        AddField(tr("Fс, Н"), "EditDynamicsResistance", loads.Resistance, kLoadRule, kFieldWidth,
+                 tr("Сила полезного сопротивления на рабочем ходу ползуна (то же значение, что на вкладке «Силы»)"));
+    loadFields_.gravity = AddGravityBox(tr("Сила тяжести"), "CheckDynamicsGravity");
+    loadFields_.gravity->setToolTip(tr("Учитывать силу тяжести (то же, что на вкладке «Силы»)"));
     // The caption wraps onto two lines, so the strip fits the window's width.
     QWidget* strip = Strip()->parentWidget();
-    auto* caption = new QLabel(QStringLiteral("Коэффициент неравномерности δ"), strip);
+    auto* caption = new QLabel(tr("Коэффициент неравномерности δ"), strip);
     caption->setWordWrap(true);
     caption->setFixedWidth(kDeltaCaptionWidth);
     Strip()->addWidget(caption);
     delta_ = new TabField(strip, "EditDelta", Results().Delta(), kDeltaRule, fields_);
     delta_->Edit()->setFixedWidth(kFieldWidth);
-    delta_->Edit()->setToolTip(QStringLiteral("Больше 0 и меньше 1; можно ввести дробью, например 1/25"));
+    delta_->Edit()->setToolTip(tr("Больше 0 и меньше 1; можно ввести дробью, например 1/25"));
     Strip()->addWidget(delta_->Edit());
     Strip()->addStretch(1);
 
@@ -88,7 +89,7 @@ QWidget* DynamicsTab::ChartWithLegend(int number)
     TChart* chart = MakeDynamicsChart(number).release();
     charts_[static_cast<std::size_t>(number - 1)] = chart;
     column->addWidget(chart, 1);
-    auto* legend = new QLabel(QString::fromUtf8(kDynamicsChartLegends[number - 1]), holder);
+    auto* legend = new QLabel(QCoreApplication::translate("Report", kDynamicsChartLegends[number - 1]), holder);
     legend->setWordWrap(true);
     column->addWidget(legend);
     return holder;
@@ -96,7 +97,7 @@ QWidget* DynamicsTab::ChartWithLegend(int number)
 
 QWidget* DynamicsTab::CreateFlywheelPage()
 {
-    auto* box = new QGroupBox(QStringLiteral("Маховик и движение кривошипа"));
+    auto* box = new QGroupBox(tr("Маховик и движение кривошипа"));
     box->setObjectName(QStringLiteral("DynamicsPanel"));
     CreatePanel(box);
     return box;
@@ -168,8 +169,8 @@ void DynamicsTab::ShowResult(const CalculationResult& result, ResultChange)
     const std::vector<DynamicsFigure> figures = DynamicsFigures(d);
     for (std::size_t i = 0; i < figures_.size() && i < figures.size(); ++i)
         figures_[i]->setText(figures[i].value);
-    note_->setText(QStringLiteral("ωср = ") + QString::fromStdString(FormatGeneral(d.OmegaMean))
-                   + QStringLiteral(" рад/с — поле ω1. Mпр > 0 помогает кривошипу; ΔT отсчитывается от φ = 0."));
+    note_->setText(tr("ωср = ") + QString::fromStdString(FormatGeneral(d.OmegaMean))
+                   + tr(" рад/с — поле ω1. Mпр > 0 помогает кривошипу; ΔT отсчитывается от φ = 0."));
 
     const int n = result.Kinematics().solved.PositionCount;
     const std::size_t rows = dynamics.table.Size();

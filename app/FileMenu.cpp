@@ -34,7 +34,7 @@
 
 namespace {
 
-const char* const kParameterFilter = "Параметры механизма (*.tmm)";
+const char* const kParameterFilter = QT_TRANSLATE_NOOP("FileMenu", "Параметры механизма (*.tmm)");
 constexpr int kStatusMilliseconds = 15000;
 // A chart smaller than this was never laid out on screen: its picture is built off the window.
 constexpr int kSmallestChartWidth = 100;
@@ -45,20 +45,20 @@ constexpr int kReportProgressPositions = 10000;
 
 QString DefaultChooser(FileMenu::Choice choice, const QString& suggested, QWidget* parent)
 {
-    const QString parameters = QString::fromUtf8(kParameterFilter);
+    const QString parameters = FileMenu::tr(kParameterFilter);
     switch (choice) {
     case FileMenu::Choice::OpenParameters:
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть параметры"), suggested, parameters);
+        return QFileDialog::getOpenFileName(parent, FileMenu::tr("Открыть параметры"), suggested, parameters);
     case FileMenu::Choice::SaveParameters:
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить параметры как"), suggested, parameters);
+        return QFileDialog::getSaveFileName(parent, FileMenu::tr("Сохранить параметры как"), suggested, parameters);
     case FileMenu::Choice::ExportCsv:
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Экспорт таблицы"), suggested,
-                                            QStringLiteral("Таблица CSV (*.csv)"));
+        return QFileDialog::getSaveFileName(parent, FileMenu::tr("Экспорт таблицы"), suggested,
+                                            FileMenu::tr("Таблица CSV (*.csv)"));
     case FileMenu::Choice::ReportPdf:
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Отчёт"), suggested,
-                                            QStringLiteral("Документ PDF (*.pdf)"));
+        return QFileDialog::getSaveFileName(parent, FileMenu::tr("Отчёт"), suggested,
+                                            FileMenu::tr("Документ PDF (*.pdf)"));
     case FileMenu::Choice::ImagesFolder:
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("Папка для рисунков"), suggested);
+        return QFileDialog::getExistingDirectory(parent, FileMenu::tr("Папка для рисунков"), suggested);
     }
     return QString();
 }
@@ -74,12 +74,12 @@ FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
 {
     setObjectName(QStringLiteral("FileMenu"));
     TForm4* form = window_.form;
-    menu_ = new QMenu(QStringLiteral("Файл"), form->menuBar());
+    menu_ = new QMenu(tr("Файл"), form->menuBar());
     menu_->setObjectName(QStringLiteral("MenuFile"));
     form->menuBar()->insertMenu(window_.before, menu_);
 
-    QAction* open = AddAction("ActionOpenParameters", "Открыть параметры…", QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* saveAs = AddAction("ActionSaveParametersAs", "Сохранить параметры как…",
+    QAction* open = AddAction("ActionOpenParameters", tr("Открыть параметры…"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* saveAs = AddAction("ActionSaveParametersAs", tr("Сохранить параметры как…"),
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(open, &QAction::triggered, this, [this] { OpenParameters(); });
     connect(saveAs, &QAction::triggered, this, [this] { SaveParametersAs(); });
@@ -87,17 +87,17 @@ FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
     // The commands of the result wait for the first one.
     struct ResultCommand {
         const char* name;
-        const char* text;
+        QString text;
         QKeySequence shortcut;
         void (FileMenu::*run)();
         bool separatorBefore;
     };
     const ResultCommand commands[] = {
-        {"ActionExportCsv", "Экспорт таблицы (CSV)…", QKeySequence(), &FileMenu::ExportCsv, true},
-        {"ActionSaveImages", "Сохранить рисунки…", QKeySequence(), &FileMenu::SaveImages, false},
-        {"ActionReportPdf", "Отчёт (PDF)…", QKeySequence(), &FileMenu::ReportPdf, false},
-        {"ActionPrintPreview", "Предварительный просмотр…", QKeySequence(), &FileMenu::PrintPreview, true},
-        {"ActionPrint", "Печать…", QKeySequence(Qt::CTRL | Qt::Key_P), &FileMenu::Print, false},
+        {"ActionExportCsv", tr("Экспорт таблицы (CSV)…"), QKeySequence(), &FileMenu::ExportCsv, true},
+        {"ActionSaveImages", tr("Сохранить рисунки…"), QKeySequence(), &FileMenu::SaveImages, false},
+        {"ActionReportPdf", tr("Отчёт (PDF)…"), QKeySequence(), &FileMenu::ReportPdf, false},
+        {"ActionPrintPreview", tr("Предварительный просмотр…"), QKeySequence(), &FileMenu::PrintPreview, true},
+        {"ActionPrint", tr("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), &FileMenu::Print, false},
     };
     for (const ResultCommand& command : commands) {
         if (command.separatorBefore)
@@ -127,9 +127,9 @@ FileMenu::FileMenu(const Window& window) : QObject(window.form), window_(window)
 
 FileMenu::~FileMenu() = default;
 
-QAction* FileMenu::AddAction(const char* name, const char* text, const QKeySequence& shortcut)
+QAction* FileMenu::AddAction(const char* name, const QString& text, const QKeySequence& shortcut)
 {
-    QAction* action = menu_->addAction(QString::fromUtf8(text));
+    QAction* action = menu_->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     // The shortcut works on every tab of the window.
@@ -177,12 +177,12 @@ void FileMenu::OpenParameters()
         // Into a copy first: a short, missing or foreign file leaves the record as it was.
         Mechanism loaded = window_.form->MechanismRecord();
         if (!QFileInfo(path).isFile() || !LoadParameterFile(loaded, path)) {
-            Tell(QStringLiteral("Не удалось прочитать параметры из файла %1").arg(ShownPath(path)));
+            Tell(tr("Не удалось прочитать параметры из файла %1").arg(ShownPath(path)));
             return;
         }
         window_.form->MechanismRecord() = loaded;
         window_.form->ShowParameters();
-        Status(QStringLiteral("Параметры прочитаны из файла %1").arg(ShownPath(path)));
+        Status(tr("Параметры прочитаны из файла %1").arg(ShownPath(path)));
     });
 }
 
@@ -196,16 +196,16 @@ void FileMenu::SaveParametersAs()
             return;
         const QString problem = CheckWritableTarget(path);
         if (!problem.isEmpty() || !SaveParameterFile(window_.form->MechanismRecord(), path)) {
-            Tell(QStringLiteral("Не удалось сохранить параметры в файл %1").arg(ShownPath(path))
+            Tell(tr("Не удалось сохранить параметры в файл %1").arg(ShownPath(path))
                  + (problem.isEmpty() ? QString() : u'\n' + problem));
             return;
         }
-        Status(QStringLiteral("Параметры записаны в файл %1").arg(ShownPath(path)));
+        Status(tr("Параметры записаны в файл %1").arg(ShownPath(path)));
     });
 }
 
 void FileMenu::Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write,
-                      const char* written)
+                      const QString& written)
 {
     if (!ResultsReady())
         return;
@@ -220,15 +220,15 @@ void FileMenu::Export(Choice choice, const QString& suggested, const char* suffi
                 Tell(error);
             return;
         }
-        Status(QString::fromUtf8(written).arg(ShownPath(path)));
+        Status(written.arg(ShownPath(path)));
     });
 }
 
 void FileMenu::ExportCsv()
 {
-    Export(Choice::ExportCsv, QStringLiteral("Результаты.csv"), ".csv", [this](const QString& path, QString& error) {
+    Export(Choice::ExportCsv, tr("Результаты.csv"), ".csv", [this](const QString& path, QString& error) {
         return WriteResultsCsv(*window_.results->Result(), path, error);
-    }, "Таблица записана в файл %1");
+    }, tr("Таблица записана в файл %1"));
 }
 
 void FileMenu::SaveImages()
@@ -262,7 +262,7 @@ void FileMenu::SaveImages()
                 drawings.push_back(std::move(*plan));
         }
         return SavePictureSet(dir, charts, drawings, error);
-    }, "Рисунки записаны в папку %1");
+    }, tr("Рисунки записаны в папку %1"));
 }
 
 // The report's charts are built afresh at the report's size, with the window's look and series.
@@ -292,13 +292,13 @@ std::unique_ptr<FileMenu::Report> FileMenu::MakeReport() const
 
 void FileMenu::ReportPdf()
 {
-    Export(Choice::ReportPdf, QStringLiteral("Отчёт.pdf"), ".pdf", [this](const QString& path, QString& error) {
+    Export(Choice::ReportPdf, tr("Отчёт.pdf"), ".pdf", [this](const QString& path, QString& error) {
         BusyCursor busy;
         const std::unique_ptr<Report> report = MakeReport();
         if (window_.results->Result()->Kinematics().table.Rows() < kReportProgressPositions)
             return WriteReportPdf(report->input, path, error);
         // A long report keeps the window answering: a bar, and Cancel that leaves the file as it was.
-        ModalProgress dialog(QStringLiteral("Запись отчёта…"), "ReportProgress", window_.form);
+        ModalProgress dialog(tr("Запись отчёта…"), "ReportProgress", window_.form);
         report->input.progress = [&dialog](double fraction) {
             dialog.SetFraction(fraction);  // a modal bar lets events through
             if (dialog.wasCanceled())
@@ -308,10 +308,10 @@ void FileMenu::ReportPdf()
             return true;
         if (dialog.wasCanceled()) {
             error.clear();
-            Status(QStringLiteral("Запись отчёта отменена, файл %1 не изменён").arg(ShownPath(path)));
+            Status(tr("Запись отчёта отменена, файл %1 не изменён").arg(ShownPath(path)));
         }
         return false;
-    }, "Отчёт записан в файл %1");
+    }, tr("Отчёт записан в файл %1"));
 }
 
 void FileMenu::SetupPrinter(QPrinter& printer)
@@ -327,7 +327,7 @@ void FileMenu::PaintReportOn(QPrinter& printer)
     const std::unique_ptr<Report> report = MakeReport();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        Tell(QStringLiteral("Не удалось начать печать на принтер «%1».").arg(printer.printerName()));
+        Tell(tr("Не удалось начать печать на принтер «%1».").arg(printer.printerName()));
         return;
     }
     PaintReport(painter, printer, report->input);
@@ -350,7 +350,7 @@ void FileMenu::PrintPreview()
     WithPrinter([this](QPrinter& printer) {
         QPrintPreviewDialog preview(&printer, window_.form);
         preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
-        preview.setWindowTitle(QStringLiteral("Предварительный просмотр отчёта"));
+        preview.setWindowTitle(tr("Предварительный просмотр отчёта"));
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { PaintReportOn(*target); });
         previewDialog_(preview);
     });
@@ -363,7 +363,7 @@ void FileMenu::Print()
             return;
         BusyCursor busy;
         PaintReportOn(printer);
-        Status(QStringLiteral("Отчёт отправлен на печать"));
+        Status(tr("Отчёт отправлен на печать"));
     });
 }
 

@@ -75,7 +75,7 @@ public:
     void Print();
 
 private:
-    QAction* AddAction(const char* name, const char* text, const QKeySequence& shortcut);
+    QAction* AddAction(const char* name, const QString& text, const QKeySequence& shortcut);
     // The field being edited is read first, as a command button would; false when it was refused.
     bool CommitEditedField();
     // The field being edited is committed and there is a result; false otherwise.
@@ -85,7 +85,7 @@ private:
     using Writer = std::function<bool(const QString& path, QString& error)>;
     // An export of the result: the field being edited left first, the place chosen, `write`, then
     // the reason in a message or `written` (with the place for %1) in the status bar.
-    void Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write, const char* written);
+    void Export(Choice choice, const QString& suggested, const char* suffix, const Writer& write, const QString& written);
     void Tell(const QString& text);
     void Status(const QString& text);
     void PaintReportOn(QPrinter& printer);

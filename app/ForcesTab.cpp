@@ -14,6 +14,7 @@
 #include "views/ForcePlanDrawing.h"
 #include "views/TImage.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -23,15 +24,15 @@ namespace {
 
 // A crank that does not turn fully has no working stroke: the analysis ran with Fс = 0.
 const char* const kNoResistanceNote =
-    "Fс не приложена: кривошип не проворачивается на полный оборот, поэтому рабочий ход ползуна не "
-    "определён; Mб и реакции найдены без силы полезного сопротивления.";
+    QT_TRANSLATE_NOOP("ForcesTab", "Fс не приложена: кривошип не проворачивается на полный оборот, поэтому рабочий ход ползуна не "
+    "определён; Mб и реакции найдены без силы полезного сопротивления.");
 
 constexpr double kDefaultForceScale = 0.5;  // pixels per newton: the defaults' plans fill the picture
 constexpr int kFieldWidth = 50;
 
-QString Number(double value, const char* unit)
+QString Number(double value, const QString& unit)
 {
-    return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
+    return QString::fromStdString(FormatGeneral(value)) + unit;
 }
 
 double RevolutionsPerMinute(double omega1)
@@ -45,27 +46,27 @@ ForcesTab::ForcesTab(ResultPublisher* results, FieldExitRule* fields, QWidget* p
     : AnalysisTab("TabForces", "ForceStrip", "ForcePages", results, fields, parent)
 {
     CreateStrip();
-    AddPage(CreateChartPage(), "Уравновешивающий момент");
-    AddPage(CreatePlanPage(), "План сил группы 2–3");
-    grid_ = AddTablePage("ForceGrid", QuantitiesOf(kForceQuantities), "Таблица");
+    AddPage(CreateChartPage(), tr("Уравновешивающий момент"));
+    AddPage(CreatePlanPage(), tr("План сил группы 2–3"));
+    grid_ = AddTablePage("ForceGrid", QuantitiesOf(kForceQuantities), tr("Таблица"));
     ClearResult();
 }
 
 void ForcesTab::CreateStrip()
 {
     const ForceParameters& loads = Results().Loads();
-    loadFields_.linearMass = AddField("q, кг/м", "EditLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
-                                      "Масса одного метра длины звена (для всех звеньев)");
-    loadFields_.sliderMass = AddField("m5, кг", "EditSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
-                                      "Масса ползуна E");
-    loadFields_.resistance = AddField("Fс, Н", "EditResistance", loads.Resistance, kLoadRule, kFieldWidth,
-                                      "Сила полезного сопротивления на рабочем ходу ползуна");
+    loadFields_.linearMass = AddField(tr("q, кг/м"), "EditLinearMass", loads.LinearMass, kLoadRule, kFieldWidth,
+                                      tr("Масса одного метра длины звена (для всех звеньев)"));
+    loadFields_.sliderMass = AddField(tr("m5, кг"), "EditSliderMass", loads.SliderMass, kLoadRule, kFieldWidth,
+                                      tr("Масса ползуна E"));
+    loadFields_.resistance = AddField(tr("Fс, Н"), "EditResistance", loads.Resistance, kLoadRule, kFieldWidth,
+                                      tr("Сила полезного сопротивления на рабочем ходу ползуна"));
     // The crank's speed in revolutions per minute, beside ω1 in rad/s on the accelerations tab.
-    crankRpm_ = AddField("n1, об/мин", "EditN1", RevolutionsPerMinute(loads.Omega1), kPositiveRule, kFieldWidth,
-                         "Частота вращения кривошипа; ω1 = π·n1/30 рад/с, как в поле ω1 вкладки «Ускорения»");
-    loadFields_.gravity = AddGravityBox("Учитывать силу тяжести", "CheckGravity");
-    forceScale_ = AddField("Масштаб плана сил", "EditForceScale", kDefaultForceScale, kPositiveRule, kFieldWidth,
-                           "Пикселей на 1 Н");
+    crankRpm_ = AddField(tr("n1, об/мин"), "EditN1", RevolutionsPerMinute(loads.Omega1), kPositiveRule, kFieldWidth,
+                         tr("Частота вращения кривошипа; ω1 = π·n1/30 рад/с, как в поле ω1 вкладки «Ускорения»"));
+    loadFields_.gravity = AddGravityBox(tr("Учитывать силу тяжести"), "CheckGravity");
+    forceScale_ = AddField(tr("Масштаб плана сил"), "EditForceScale", kDefaultForceScale, kPositiveRule, kFieldWidth,
+                           tr("Пикселей на 1 Н"));
     AddFitButton("ButtonFitForceScale", forceScale_, [this] {
         const CalculationResult* r = Result();
         return r->forces.computed
@@ -100,7 +101,7 @@ QWidget* ForcesTab::CreateChartPage()
     column->setContentsMargins(2, 2, 2, 2);
     chart_ = MakeForceChart().release();
     column->addWidget(chart_, 1);
-    auto* legend = new QLabel(QString::fromUtf8(kForceChartLegend), page);
+    auto* legend = new QLabel(QCoreApplication::translate("Report", kForceChartLegend), page);
     legend->setWordWrap(true);
     column->addWidget(legend);
     difference_ = new QLabel(page);
@@ -125,7 +126,7 @@ QWidget* ForcesTab::CreatePlanPage()
     positionLabel_->setObjectName(QStringLiteral("LabelForcePosition"));
     column->addWidget(positionLabel_);
     auto* explanation = new QLabel(
-        QStringLiteral("Группа звеньев 2 (AB) и 3 (BC) в равновесии:\n"
+        tr("Группа звеньев 2 (AB) и 3 (BC) в равновесии:\n"
                        "R12τ + G2 + Fи2 + R42 + G3 + Fи3 + R03τ + R03n + R12n = 0.\n\n"
                        "Fи — силы инерции (−m·aS), R42 — действие звена DE на шатун в точке D, "
                        "R12 и R03 — реакции в шарнирах A и C, τ и n — их составляющие поперёк и вдоль звена.\n\n"
@@ -175,10 +176,10 @@ void ForcesTab::ShowResult(const CalculationResult& result, ResultChange)
         columns.push_back(forces.table.*q.values);
     grid_->Model()->SetColumns(std::move(columns));
     FillForceChart(*chart_, forces.diagrams);
-    difference_->setText(QStringLiteral("Наибольшая разность Mб двух методов: ")
-                         + Number(forces.largestDifference, " Н·м"));
+    difference_->setText(tr("Наибольшая разность Mб двух методов: ")
+                         + Number(forces.largestDifference, tr(" Н·м")));
     resistanceNote_->setText(result.Kinematics().TurningCharacteristics() ? QString()
-                                                                          : QString::fromUtf8(kNoResistanceNote));
+                                                                          : tr(kNoResistanceNote));
 }
 
 void ForcesTab::ClearResult()
@@ -204,9 +205,9 @@ void ForcesTab::DrawPlan()
     const PositionForces& f = result->forces.diagramDetail[at];
     DrawForcePlan(planImage_->Picture(), GroupPlan(f, a.Theta2[at], a.Theta3[at]), ForceScale());
     planImage_->Changed();
-    positionLabel_->setText(QStringLiteral("Положение ") + QString::number(k) + QStringLiteral(", φ = ")
+    positionLabel_->setText(tr("Положение ") + QString::number(k) + QStringLiteral(", φ = ")
                             + Number(Degrees(a.Phi[at]), "°")
-                            + (!result->Kinematics().TurningCharacteristics() ? QStringLiteral(", Fс не приложена")
-                               : f.Working                                    ? QStringLiteral(", рабочий ход")
-                                                                              : QStringLiteral(", холостой ход")));
+                            + (!result->Kinematics().TurningCharacteristics() ? tr(", Fс не приложена")
+                               : f.Working                                    ? tr(", рабочий ход")
+                                                                              : tr(", холостой ход")));
 }

@@ -2,12 +2,14 @@
 #include "views/FormFont.h"
 
 #include "app/AccelerationsTab.h"
+#include "app/CalculateStatus.h"
 #include "app/FieldExitRule.h"
 #include "app/FileMenu.h"
 #include "app/DynamicsTab.h"
 #include "app/SheetsCommand.h"
 #include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
+#include "app/LanguageMenu.h"
 #include "app/ManualWindow.h"
 #include "app/StaleResultNotes.h"
 #include "app/ResultPublisher.h"
@@ -39,13 +41,11 @@ constexpr int kClientWidth = 705;
 constexpr int kClientHeight = 515;
 constexpr int kBottomStripHeight = 41;
 
-const char* const kExitQuestion = "Вы уверены что хотите выйти из программы ? ";
-
-QWidget* AddTab(QTabWidget* tabs, const char* objectName, const char* caption)
+QWidget* AddTab(QTabWidget* tabs, const char* objectName, const QString& caption)
 {
     auto* tab = new QWidget;
     tab->setObjectName(QString::fromLatin1(objectName));
-    tabs->addTab(tab, QString::fromUtf8(caption));
+    tabs->addTab(tab, caption);
     return tab;
 }
 
@@ -54,7 +54,7 @@ QWidget* AddTab(QTabWidget* tabs, const char* objectName, const char* caption)
 TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Кинематический рассчет шарнирно-рычажного механизма"));
+    setWindowTitle(tr("Кинематический рассчет шарнирно-рычажного механизма"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(FormFont(11));
@@ -66,6 +66,9 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
             [this](const std::shared_ptr<const CalculationResult>& result, ResultChange change) {
                 ResultPublished(*result, change == ResultChange::Calculated);
             });
+    // A result taken over from the window before may be an earlier one; the status bar says why.
+    connect(results_, &ResultPublisher::Withdrawn, this,
+            [this](const QString& reason) { ShowStatus(FailureText(mechanism_, reason)); });
     CreateMenu();
 
     auto* panel = new QWidget;
@@ -79,18 +82,18 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     PageControl1->setGeometry(0, 0, kClientWidth, kClientHeight - kBottomStripHeight);
     PageControl1->tabBar()->setFont(FormFont(12, true));
 
-    TabSheet1 = AddTab(PageControl1, "TabSheet1", "Рассчет ");
-    TabSheet4 = AddTab(PageControl1, "TabSheet4", "Диаграммы");
-    TabSheet2 = AddTab(PageControl1, "TabSheet2", "Диаграмы");
-    TabSheet3 = AddTab(PageControl1, "TabSheet3", "Планы скоростей и положения механизма");
+    TabSheet1 = AddTab(PageControl1, "TabSheet1", tr("Рассчет "));
+    TabSheet4 = AddTab(PageControl1, "TabSheet4", tr("Диаграммы"));
+    TabSheet2 = AddTab(PageControl1, "TabSheet2", tr("Диаграмы"));
+    TabSheet3 = AddTab(PageControl1, "TabSheet3", tr("Планы скоростей и положения механизма"));
     TabAccelerations = new AccelerationsTab(results_, exitRule_);
-    PageControl1->addTab(TabAccelerations, QStringLiteral("Ускорения"));
+    PageControl1->addTab(TabAccelerations, tr("Ускорения"));
     TabForces = new ForcesTab(results_, exitRule_);
-    PageControl1->addTab(TabForces, QStringLiteral("Силы"));
+    PageControl1->addTab(TabForces, tr("Силы"));
     TabDynamics = new DynamicsTab(results_, exitRule_);
-    PageControl1->addTab(TabDynamics, QStringLiteral("Динамика"));
+    PageControl1->addTab(TabDynamics, tr("Динамика"));
     TabStructure = new StructureTab(results_);
-    PageControl1->addTab(TabStructure, QStringLiteral("Структура"));
+    PageControl1->addTab(TabStructure, tr("Структура"));
     PageControl1->setCurrentIndex(0);
 
     auto* bottom = new QFrame(panel);
@@ -99,7 +102,7 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     bottom->setGeometry(0, kClientHeight - kBottomStripHeight, kClientWidth, kBottomStripHeight);
     Label16 = new QLabel(bottom);
     Label16->setObjectName(QStringLiteral("Label16"));
-    Label16->setText(QStringLiteral("Пример программы с сайта ") + QString::fromLatin1(kWebSiteAddress));
+    Label16->setText(tr("Пример программы с сайта ") + QString::fromLatin1(kWebSiteAddress));
     QFont linkFont(QStringLiteral("Courier New"));
     linkFont.setStyleHint(QFont::TypeWriter);
     linkFont.setPixelSize(24);
@@ -135,6 +138,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     // "Решение" after "Файл".
     MenuSolution = new SolutionMenu({this, results_, N4->menuAction(), TabSheet3->findChild<QWidget*>(QStringLiteral("GroupBox3")),
                                      [this] { return drawnPosition_; }});
+    // "Язык" after "Справка", before "Выход".
+    AddLanguageMenu(menuBar(), N6, [this](InterfaceLanguage language) { emit LanguageChosen(language); });
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -155,17 +160,17 @@ TForm4::~TForm4()
 
 void TForm4::CreateMenu()
 {
-    N4 = menuBar()->addMenu(QStringLiteral("&Справка"));
+    N4 = menuBar()->addMenu(tr("&Справка"));
     N4->setObjectName(QStringLiteral("N4"));
-    QAction* manual = N4->addAction(QStringLiteral("Руководство"));
+    QAction* manual = N4->addAction(tr("Руководство"));
     manual->setObjectName(QStringLiteral("ManualAction"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
     connect(manual, &QAction::triggered, this, [this] { ManualWindow::ShowFor(this); });
-    N5 = N4->addAction(QStringLiteral("&О программе"));
+    N5 = N4->addAction(tr("&О программе"));
     N5->setObjectName(QStringLiteral("N5"));
     connect(N5, &QAction::triggered, this, [this] { N5Click(); });
     // "&Выход" is a command directly on the menu bar, without a submenu.
-    N6 = menuBar()->addAction(QStringLiteral("&Выход"));
+    N6 = menuBar()->addAction(tr("&Выход"));
     N6->setObjectName(QStringLiteral("N6"));
     connect(N6, &QAction::triggered, this, [this] { N6Click(); });
 }
@@ -183,7 +188,7 @@ void TForm4::FormCreate()
 
 void TForm4::N6Click()
 {
-    if (Messages().AskYesNo(QString::fromUtf8(kExitQuestion)))
+    if (Messages().AskYesNo(tr("Вы уверены что хотите выйти из программы ? ")))
         QApplication::quit();
 }
 

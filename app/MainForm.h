@@ -21,8 +21,10 @@
 //   MainFormWeb.cpp        the web-site link
 // Parts of their own: the tabs "Ускорения", "Силы" and "Динамика" (AccelerationsTab, ForcesTab,
 // DynamicsTab, built on AnalysisTab), "Структура" (StructureTab), the "Файл" menu (FileMenu), the
-// "Решение" menu with its two windows (SolutionMenu), CalculateStatus (the status bar's texts).
+// "Решение" menu with its two windows (SolutionMenu), CalculateStatus (the status bar's texts), the
+// menu "Язык" (LanguageMenu).
 
+#include "app/LocaleLanguage.h"
 #include "kinematics/Calculation.h"
 #include "kinematics/Mechanism.h"
 
@@ -134,6 +136,11 @@ public:
     void ScrollBar1Scroll(int newPosition);
     void CheckBox1Click();
     void Timer1Timer();
+
+signals:
+    // The user picked another language in the menu "Язык"; the program entry builds the window
+    // again in it (MainWindows).
+    void LanguageChosen(InterfaceLanguage language);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -91,7 +91,7 @@ std::optional<CalculationResult> TForm4::CalculateRecord()
 std::optional<CalculationResult> TForm4::CalculateBehindProgressDialog(const CalculationInput& input)
 {
     ComputationProgress progress;
-    ModalProgress dialog(QStringLiteral("Расчёт механизма…"), "CalculateProgress", this);
+    ModalProgress dialog(tr("Расчёт механизма…"), "CalculateProgress", this);
     connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.RequestCancel(); });
 
     QEventLoop loop;
@@ -168,7 +168,7 @@ void TForm4::ShowCalculateStatus(const CalculationResult& result)
     if (const std::string fault = result.FirstPartError(); !fault.empty())
         second = FailureText(k.solved, QString::fromStdString(fault));
     else if (!k.table.outcome.complete)
-        second = FailureText(k.solved, QStringLiteral("рассчитаны не все положения механизма"));
+        second = FailureText(k.solved, tr("рассчитаны не все положения механизма"));
     else
         second = SpeedAndExtremesText(k, result.input.loads.Omega1);
     const QString text =
@@ -177,7 +177,7 @@ void TForm4::ShowCalculateStatus(const CalculationResult& result)
     ShowStatus(text);
     QString tip = text + u'\n' + DeadPositionsText(k.study, k.scanLbc);
     if (k.studyOutcome.jammedLengths > 0)
-        tip += u'\n' + QString::fromUtf8(kJammedExplanation);
+        tip += u'\n' + QCoreApplication::translate("CalculateStatus", kJammedExplanation);
     StatusLabel->setToolTip(tip);
 }
 

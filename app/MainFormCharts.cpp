@@ -78,19 +78,18 @@ void TForm4::CreateChartTabs(QWidget* chartsTab, QWidget* studyTab)
     Chart6 = MakeDiagramChart(6).release();
 
     // What each chart plots, in which units, and how to look closer.
-    const QString zoomHint = QStringLiteral(
-        "\nУвеличить: протяните левой кнопкой мыши вправо вниз; вернуть: протяните влево вверх."
+    const QString zoomHint = tr("\nУвеличить: протяните левой кнопкой мыши вправо вниз; вернуть: протяните влево вверх."
         "\nПрокрутить: протяните правой кнопкой мыши.");
-    Chart1->setToolTip(QStringLiteral("Скорость ползуна E, м/с (для ω1 = 1 рад/с), по углу поворота кривошипа, рад") + zoomHint);
-    Chart2->setToolTip(QStringLiteral("Координата x точки A, м, по углу поворота кривошипа, рад") + zoomHint);
-    Chart3->setToolTip(QStringLiteral("Траектория точки D: Yd, м, по Xd, м") + zoomHint);
-    const QString jammedHint = QStringLiteral("\nКрасным отмечены длины, при которых механизм заклинивает "
+    Chart1->setToolTip(tr("Скорость ползуна E, м/с (для ω1 = 1 рад/с), по углу поворота кривошипа, рад") + zoomHint);
+    Chart2->setToolTip(tr("Координата x точки A, м, по углу поворота кривошипа, рад") + zoomHint);
+    Chart3->setToolTip(tr("Траектория точки D: Yd, м, по Xd, м") + zoomHint);
+    const QString jammedHint = tr("\nКрасным отмечены длины, при которых механизм заклинивает "
                                               "(угол передачи ближе 1° к 0° или 180°): они не выбираются.");
-    Chart4->setToolTip(QStringLiteral("Наибольший угол передачи, рад, по длине коромысла BC, мм") + jammedHint + zoomHint);
-    Chart5->setToolTip(QStringLiteral("Наибольшая скорость ползуна Ve, м/с (для ω1 = 1 рад/с; наибольшая из N "
+    Chart4->setToolTip(tr("Наибольший угол передачи, рад, по длине коромысла BC, мм") + jammedHint + zoomHint);
+    Chart5->setToolTip(tr("Наибольшая скорость ползуна Ve, м/с (для ω1 = 1 рад/с; наибольшая из N "
                                       "положений таблицы, выборочно), по длине коромысла BC, мм")
                        + jammedHint + zoomHint);
-    Chart6->setToolTip(QStringLiteral("Наименьший угол передачи, рад, по длине коромысла BC, мм") + jammedHint + zoomHint);
+    Chart6->setToolTip(tr("Наименьший угол передачи, рад, по длине коромысла BC, мм") + jammedHint + zoomHint);
 
     // "Диаграммы": Chart2 | Chart1 above, Chart3 | empty below.
     QWidget* panel2 = MakeSplitPanel("Panel2", "Splitter1", Chart2, Chart1);

@@ -58,9 +58,9 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, QRec
     return edit;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QPoint at)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QPoint at)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(at);
     label->adjustSize();
@@ -110,7 +110,7 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     tabLayout->setContentsMargins(0, 0, 0, 0);
     tabLayout->setSpacing(0);
 
-    auto* box = new QGroupBox(QStringLiteral("План скоростей и положения механизма в N-случаях"), tab);
+    auto* box = new QGroupBox(tr("План скоростей и положения механизма в N-случаях"), tab);
     box->setObjectName(QStringLiteral("GroupBox3"));
     auto* boxLayout = new QHBoxLayout(box);
     boxLayout->setContentsMargins(2, 0, 2, 2);
@@ -131,7 +131,7 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     strip->setFixedHeight(kStripHeight);
     tabLayout->addWidget(strip);
 
-    RadioButton1 = new QRadioButton(QStringLiteral("Положение"), strip);
+    RadioButton1 = new QRadioButton(tr("Положение"), strip);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setGeometry(8, 8, 89, 17);
     RadioButton1->setChecked(true);
@@ -151,26 +151,26 @@ void TForm4::CreateDrawingTab(QWidget* tab)
     ScrollBar1->setPageStep(1);
     ScrollBar1->setValue(0);
 
-    MakeLabel(strip, "Label14", "Угол поворота", QPoint(8, 32));
+    MakeLabel(strip, "Label14", tr("Угол поворота"), QPoint(8, 32));
     Edit8 = MakeEdit(strip, "Edit8", QStringLiteral("0"), QRect(104, 32, 49, 21));
     // It shows the crank angle of the selected position; nothing reads what is typed into it.
     Edit8->setReadOnly(true);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Анимация с частотой"), strip);
+    CheckBox1 = new QCheckBox(tr("Анимация с частотой"), strip);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(188, 34, 181, 17);
     MakeBold(CheckBox1, QPalette::WindowText, kNavy);
     Edit6 = MakeEdit(strip, "Edit6", QStringLiteral("100"), QRect(372, 30, 49, 24));
     MakeBold(Edit6, QPalette::Text, kDarkRed);
 
-    MakeLabel(strip, "Label15", "Масштаб плана скоростей", QPoint(464, 8));
+    MakeLabel(strip, "Label15", tr("Масштаб плана скоростей"), QPoint(464, 8));
     Edit9 = MakeEdit(strip, "Edit9", IntegerText(kDefaultPlanScale), QRect(632, 8, 49, 21));
     MakeBold(Edit9, QPalette::Text, kDarkRed);
-    Edit9->setToolTip(QStringLiteral("Масштаб плана скоростей: пикселей на м/с (целое число)"));
-    MakeLabel(strip, "Label11", "Масштаб положений механизма", QPoint(432, 32));
+    Edit9->setToolTip(tr("Масштаб плана скоростей: пикселей на м/с (целое число)"));
+    MakeLabel(strip, "Label11", tr("Масштаб положений механизма"), QPoint(432, 32));
     Edit11 = MakeEdit(strip, "Edit11", IntegerText(kDefaultPositionScale), QRect(632, 32, 49, 21));
     MakeBold(Edit11, QPalette::Text, kDarkRed);
-    Edit11->setToolTip(QStringLiteral("Масштаб положений механизма: пикселей на метр (целое число)"));
+    Edit11->setToolTip(tr("Масштаб положений механизма: пикселей на метр (целое число)"));
     AddDrawingFitButton(strip, [this] { return Result(); },
                         {Edit9, Edit11, QSize(kVelocityPlanWidth, kDrawingHeight),
                          QSize(kMechanismPictureWidth, kDrawingHeight)});

@@ -6,20 +6,13 @@
 #include "app/UserMessages.h"
 #include "storage/ParameterFile.h"
 
-namespace {
-
-const char* const kLoadFailedText = "Не удалось прочитать параметры из файла startpar.tmm";
-const char* const kSaveFailedText = "Не удалось сохранить параметры в файл startpar.tmm";
-
-}  // namespace
-
 void TForm4::Button5Click()
 {
     RunGuarded([this] {
         // Into a temporary first: a short or missing file leaves the record as it was.
         Mechanism loaded = mechanism_;
         if (!LoadParameterFile(loaded)) {
-            Messages().ShowMessage(QString::fromUtf8(kLoadFailedText));
+            Messages().ShowMessage(tr("Не удалось прочитать параметры из файла startpar.tmm"));
             return;
         }
         // The whole record, Reserved, Lad and GuideOffset included; no recalculation.
@@ -32,6 +25,6 @@ void TForm4::Button6Click()
 {
     RunGuarded([this] {
         if (!SaveParameterFile(mechanism_))
-            Messages().ShowMessage(QString::fromUtf8(kSaveFailedText));
+            Messages().ShowMessage(tr("Не удалось сохранить параметры в файл startpar.tmm"));
     });
 }

@@ -19,7 +19,7 @@
 
 namespace {
 
-const char* const kMetresHint = "(м)";
+const char* const kMetresHint = QT_TRANSLATE_NOOP("TForm4", "(м)");
 
 // Where one parameter field and its captions stand.
 struct FieldPlace {
@@ -32,9 +32,9 @@ struct FieldPlace {
     bool metres;
 };
 
-QPushButton* FileButton(QWidget* parent, const char* name, const char* caption, QRect geometry)
+QPushButton* FileButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     return button;
@@ -51,17 +51,17 @@ struct TForm4::ParameterField {
 };
 
 const TForm4::ParameterField TForm4::kParameterFields[] = {
-    {{"Edit1", 208, 16, "Довжина кривошипа", 8, "Loa", 168, true}, &TForm4::Edit1, &TForm4::Edit1Exit},
-    {{"Edit2", 208, 48, "Довжина шатуна", 8, "Lab", 168, true}, &TForm4::Edit2, &TForm4::Edit2Exit},
-    {{"Edit3", 208, 80, "Довжина коромисла", 8, "Lbc", 168, true}, &TForm4::Edit3, &TForm4::Edit3Exit},
-    {{"Edit4", 608, 16, "Довжина шатуна", 360, "Lde", 576, true}, &TForm4::Edit4, &TForm4::Edit4Exit},
-    {{"Edit7", 608, 50, "Відстань між осями шарнирів", 360, "Loc", 576, true}, &TForm4::Edit7, &TForm4::Edit7Exit},
-    {{"Edit10", 608, 80, "Кількість положення мех-му", 360, "N", 576, false}, &TForm4::Edit10, &TForm4::Edit10Exit},
+    {{"Edit1", 208, 16, QT_TRANSLATE_NOOP("TForm4", "Довжина кривошипа"), 8, "Loa", 168, true}, &TForm4::Edit1, &TForm4::Edit1Exit},
+    {{"Edit2", 208, 48, QT_TRANSLATE_NOOP("TForm4", "Довжина шатуна"), 8, "Lab", 168, true}, &TForm4::Edit2, &TForm4::Edit2Exit},
+    {{"Edit3", 208, 80, QT_TRANSLATE_NOOP("TForm4", "Довжина коромисла"), 8, "Lbc", 168, true}, &TForm4::Edit3, &TForm4::Edit3Exit},
+    {{"Edit4", 608, 16, QT_TRANSLATE_NOOP("TForm4", "Довжина шатуна"), 360, "Lde", 576, true}, &TForm4::Edit4, &TForm4::Edit4Exit},
+    {{"Edit7", 608, 50, QT_TRANSLATE_NOOP("TForm4", "Відстань між осями шарнирів"), 360, "Loc", 576, true}, &TForm4::Edit7, &TForm4::Edit7Exit},
+    {{"Edit10", 608, 80, QT_TRANSLATE_NOOP("TForm4", "Кількість положення мех-му"), 360, "N", 576, false}, &TForm4::Edit10, &TForm4::Edit10Exit},
 };
 
 void TForm4::CreateInputTab(QWidget* tab)
 {
-    auto* box = new QGroupBox(QStringLiteral("Исходные данные"), tab);
+    auto* box = new QGroupBox(tr("Исходные данные"), tab);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setGeometry(0, 0, 697, 153);
     box->setStyleSheet(QStringLiteral("QGroupBox { color: green; font-weight: bold; font-size: 13px; }"));
@@ -69,7 +69,7 @@ void TForm4::CreateInputTab(QWidget* tab)
     std::vector<QWidget*> order;
     for (const ParameterField& field : kParameterFields) {
         const FieldPlace& place = field.place;
-        auto* caption = new QLabel(QString::fromUtf8(place.caption), box);
+        auto* caption = new QLabel(tr(place.caption), box);
         caption->setFont(FormFont(11));
         caption->move(place.captionX, place.y + 3);
         caption->adjustSize();
@@ -86,16 +86,16 @@ void TForm4::CreateInputTab(QWidget* tab)
         edit->setFont(FormFont(11, true));
         edit->setStyleSheet(QStringLiteral("color: #800000;"));
         if (place.metres) {
-            edit->setToolTip(QString::fromUtf8(kMetresHint));
-            symbol->setToolTip(QString::fromUtf8(kMetresHint));
+            edit->setToolTip(tr(kMetresHint));
+            symbol->setToolTip(tr(kMetresHint));
         }
         this->*field.edit = edit;
         exitRule_->AddField(edit, [this, handler = field.exitHandler] { (this->*handler)(); });
         order.push_back(edit);
     }
 
-    Button5 = FileButton(box, "Button5", "Считать из файла", QRect(136, 112, 153, 25));
-    Button6 = FileButton(box, "Button6", "Сохранить в файл", QRect(384, 112, 161, 25));
+    Button5 = FileButton(box, "Button5", tr("Считать из файла"), QRect(136, 112, 153, 25));
+    Button6 = FileButton(box, "Button6", tr("Сохранить в файл"), QRect(384, 112, 161, 25));
     connect(Button5, &QPushButton::clicked, this, [this] {
         if (exitRule_->MayRunCommand(Button5))
             Button5Click();
@@ -129,10 +129,10 @@ QString TForm4::FieldRuleText(QLineEdit* edit, const InputRule& rule)
             symbol = QString::fromLatin1(field.place.symbol);
     }
     if (&rule == &kPositionCountRule)
-        return symbol + QStringLiteral(": ожидается целое положительное число положений");
+        return symbol + tr(": ожидается целое положительное число положений");
     if (&rule == &kRockerLengthRule)
-        return symbol + QStringLiteral(": ожидается число в метрах больше 0,51 и не больше 0,9");
-    return symbol + QStringLiteral(": ожидается положительное число в метрах");
+        return symbol + tr(": ожидается число в метрах больше 0,51 и не больше 0,9");
+    return symbol + tr(": ожидается положительное число в метрах");
 }
 
 InputVerdict TForm4::JudgeField(QLineEdit* edit, const InputRule& rule, double previous)
@@ -148,7 +148,7 @@ InputVerdict TForm4::JudgeField(QLineEdit* edit, const InputRule& rule, double p
     for (const InputMessage message : verdict.messages) {
         if (InputMessageBeeps(message))
             Messages().Beep();
-        Messages().ShowMessage(QString::fromUtf8(InputMessageText(message)));
+        Messages().ShowMessage(QString::fromStdString(ShownInputMessageText(message)));
     }
     if (!verdict.Accepted())
         exitRule_->NoteRejected();

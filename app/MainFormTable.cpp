@@ -49,33 +49,32 @@ void TForm4::CreateResultsTable(QWidget* tab)
     auto* strip = new QFrame(tab);
     strip->setObjectName(QStringLiteral("Panel8"));
     strip->setGeometry(0, kGridTop + kGridHeight, kGridWidth + 4, kTabStripHeight);
-    Button4 = new QPushButton(QStringLiteral("&Рассчитать"), strip);
+    Button4 = new QPushButton(tr("&Рассчитать"), strip);
     Button4->setObjectName(QStringLiteral("Button4"));
     Button4->setGeometry(280, 8, 113, 25);
     Button4->setFont(FormFont(13, true));
     Button4->setCursor(Qt::PointingHandCursor);
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
     // Beside the Calculate button, clear of every specified control.
-    CheckAdoptLbc = new QCheckBox(QStringLiteral("Подбирать Lbc по исследованию"), strip);
+    CheckAdoptLbc = new QCheckBox(tr("Подбирать Lbc по исследованию"), strip);
     CheckAdoptLbc->setObjectName(QStringLiteral("CheckAdoptLbc"));
     CheckAdoptLbc->setChecked(true);
     CheckAdoptLbc->move(416, 12);
     CheckAdoptLbc->adjustSize();
-    CheckAdoptLbc->setToolTip(QStringLiteral(
-        "Включено: Рассчитать заменяет Lbc длиной, которую выбрало исследование.\n"
+    CheckAdoptLbc->setToolTip(tr("Включено: Рассчитать заменяет Lbc длиной, которую выбрало исследование.\n"
         "Выключено: исследование выполняется и показывается, но расчёт, таблица, диаграммы и экспорт "
         "используют введённую Lbc."));
 }
 
 void TForm4::CreateDeadPositionBox(QWidget* parent)
 {
-    auto* box = new QGroupBox(QStringLiteral("Определение мертвых положений механизма"), parent);
+    auto* box = new QGroupBox(tr("Определение мертвых положений механизма"), parent);
     box->setObjectName(QStringLiteral("GroupBox2"));
     box->setGeometry(0, 0, std::max(parent->width(), 300), std::max(parent->height(), 215));
-    auto* first = new QLabel(QStringLiteral("Значения углов поворота кривошипа при которых"), box);
+    auto* first = new QLabel(tr("Значения углов поворота кривошипа при которых"), box);
     first->move(8, 24);
     first->adjustSize();
-    auto* second = new QLabel(QStringLiteral("возникают мертвые положения механизма"), box);
+    auto* second = new QLabel(tr("возникают мертвые положения механизма"), box);
     second->move(8, 40);
     second->adjustSize();
     ListBox1 = new QListWidget(box);
@@ -99,14 +98,14 @@ void TForm4::FillResultsTable(const CalculationResult& result)
     ListBox1->clear();
     for (const double angle : k.DeadAngles()) {
         auto* item = new QListWidgetItem(QString::fromStdString(FormatGeneral(angle)), ListBox1);
-        item->setToolTip(QStringLiteral("φ = %1 (%2 рад) при Lbc = %3 м")
+        item->setToolTip(tr("φ = %1 (%2 рад) при Lbc = %3 м")
                              .arg(DegreesText(angle), QString::fromStdString(FormatGeneral(angle)),
                                   QString::fromStdString(FormatGeneral(k.scanLbc))));
     }
-    QString note = QStringLiteral("Список — перебор через 1° при Lbc = %1 м.")
+    QString note = tr("Список — перебор через 1° при Lbc = %1 м.")
                        .arg(QString::fromStdString(FormatGeneral(k.scanLbc)));
     if (const MechanismCharacteristics* c = k.TurningCharacteristics())
-        note += QStringLiteral("\nКрайние положения ползуна при Lbc = %1 м: %2, %3")
+        note += tr("\nКрайние положения ползуна при Lbc = %1 м: %2, %3")
                     .arg(QString::fromStdString(FormatGeneral(k.solved.Lbc)), TwoDecimalDegreesText(c->Extreme1),
                          TwoDecimalDegreesText(c->Extreme2));
     ScanNote->setText(note);

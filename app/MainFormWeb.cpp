@@ -14,7 +14,7 @@ void TForm4::OpenWebPage(const QString& address)
     const QUrl url(address);
     const bool opened = urlOpener_ ? urlOpener_(url) : QDesktopServices::openUrl(url);
     if (!opened)
-        throw OrvekError(QStringLiteral("Не удалось открыть адрес %1 в браузере").arg(address).toStdString());
+        throw OrvekError(tr("Не удалось открыть адрес %1 в браузере").arg(address).toStdString());
 }
 
 void TForm4::Label16Click()

@@ -1,5 +1,7 @@
 #include "app/ManualWindow.h"
 
+#include "app/ProgramTranslations.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +17,8 @@
 static void InitManualResources()
 {
     Q_INIT_RESOURCE(manual);
+    Q_INIT_RESOURCE(manual_en);
+    Q_INIT_RESOURCE(manual_uk);
 }
 
 namespace {
@@ -23,10 +27,23 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 620;
 const char* const kFolder = ":/manual";
 
-QString ResourceText(const QString& name)
+// The manual in the language of the interface (":/manual/uk", ":/manual/en") when the program
+// carries it, else the Russian one.
+QString LanguageFolder()
 {
     InitManualResources();
-    QFile file(QString::fromLatin1(kFolder) + u'/' + name);
+    const InterfaceLanguage language = ProgramTranslations::InUse();
+    if (language != InterfaceLanguage::Russian) {
+        const QString folder = QString::fromLatin1(kFolder) + u'/' + QString::fromLatin1(LanguageCode(language));
+        if (QFile::exists(folder + QStringLiteral("/manual.html")))
+            return folder;
+    }
+    return QString::fromLatin1(kFolder);
+}
+
+QString ResourceText(const QString& folder, const QString& name)
+{
+    QFile file(folder + u'/' + name);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
@@ -37,10 +54,11 @@ QString ResourceText(const QString& name)
 ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("ManualWindow"));
-    setWindowTitle(QStringLiteral("Руководство"));
+    setWindowTitle(tr("Руководство"));
     browser_->setObjectName(QStringLiteral("ManualText"));
     browser_->setOpenExternalLinks(false);
-    browser_->setSearchPaths({QString::fromLatin1(kFolder)});
+    // The pictures of the Russian manual serve the translated ones too.
+    browser_->setSearchPaths({LanguageFolder(), QString::fromLatin1(kFolder)});
     browser_->setHtml(ManualHtml());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,7 +68,8 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window), brows
 
 QString ManualWindow::ManualHtml()
 {
-    QString html = ResourceText(QStringLiteral("manual.html"));
+    const QString folder = LanguageFolder();
+    QString html = ResourceText(folder, QStringLiteral("manual.html"));
     // <!--include:NAME-->placeholder<!--/include--> gives way to the file NAME when there is one.
     static const QRegularExpression include(QStringLiteral("<!--include:([\\w.]+)-->(.*?)<!--/include-->"),
                                             QRegularExpression::DotMatchesEverythingOption);
@@ -58,7 +77,7 @@ QString ManualWindow::ManualHtml()
     qsizetype from = 0;
     for (auto it = include.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        const QString section = ResourceText(m.captured(1));
+        const QString section = ResourceText(folder, m.captured(1));
         filled += html.mid(from, m.capturedStart() - from);
         filled += section.isEmpty() ? m.captured(2) : section;
         from = m.capturedEnd();

@@ -1,7 +1,8 @@
 #pragma once
-// The built-in manual: a window with the Russian manual kept in the program's resources
-// (":/manual/manual.html" and its pictures). One window per main window; F1 or the menu shows it
-// again instead of opening a second one.
+// The built-in manual: a window with the manual kept in the program's resources
+// (":/manual/manual.html" and its pictures; the Ukrainian and English ones in ":/manual/uk" and
+// ":/manual/en", shown when the interface speaks that language). One window per main window; F1
+// or the menu shows it again instead of opening a second one.
 
 #include <QWidget>
 

@@ -2,8 +2,10 @@
 
 #include "app/UserMessages.h"
 
+#include <QCoreApplication>
+
 ModalProgress::ModalProgress(const QString& label, const char* objectName, QWidget* owner)
-    : QProgressDialog(label, QStringLiteral("Отмена"), 0, kSteps, owner)
+    : QProgressDialog(label, QCoreApplication::translate("ModalProgress", "Отмена"), 0, kSteps, owner)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));

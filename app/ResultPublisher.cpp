@@ -24,6 +24,7 @@ void ResultPublisher::Withdraw(const QString& reason)
     if (!result_)
         return;
     withdrawn_ = true;
+    withdrawnReason_ = reason;
     emit Withdrawn(reason);
 }
 
@@ -43,6 +44,20 @@ void ResultPublisher::ChangeDelta(double delta)
         return;
     result_ = std::make_shared<const CalculationResult>(WithLoads(*result_, loads_, delta));
     Announce(ResultChange::LoadsChanged);
+}
+
+void ResultPublisher::TakeOver(const ResultPublisher& other)
+{
+    loads_ = other.loads_;
+    delta_ = other.delta_;
+    result_ = other.result_;
+    withdrawn_ = false;
+    if (!result_)
+        return;
+    emit Published(result_, ResultChange::Calculated);
+    reportedFault_.clear();
+    if (other.withdrawn_)
+        Withdraw(other.withdrawnReason_);
 }
 
 void ResultPublisher::ReportFault(const QString& text)

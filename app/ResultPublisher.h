@@ -51,6 +51,11 @@ public:
     // of the loads).
     void ChangeDelta(double delta);
 
+    // Takes over what `other` holds (the window built again in another language): its result,
+    // loads and δ, announced to the subscribers as a Calculate, and withdrawn again if it was.
+    // Its fault was said when it was computed and is not said again.
+    void TakeOver(const ResultPublisher& other);
+
     // A subscriber could not show part of the result (its own arithmetic faulted): the text is
     // said once the publication is over, unless a fault of the result itself comes first.
     void ReportFault(const QString& text);
@@ -71,4 +76,5 @@ private:
     // (the click that left the field) does not show the same box again.
     QString loadsFaultShown_;
     bool withdrawn_ = false;
+    QString withdrawnReason_;
 };

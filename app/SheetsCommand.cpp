@@ -24,7 +24,7 @@ SheetsCommand::SheetsCommand(QWidget* form, QMenu* menu, ResultPublisher* result
     : QObject(form), form_(form), results_(results), fields_(fields)
 {
     setObjectName(QStringLiteral("SheetsCommand"));
-    action_ = new QAction(QStringLiteral("Листы курсового проекта…"), menu);
+    action_ = new QAction(tr("Листы курсового проекта…"), menu);
     action_->setObjectName(QStringLiteral("ActionSheets"));
     menu->addSeparator();
     menu->addAction(action_);
@@ -63,7 +63,7 @@ void SheetsCommand::Run()
         }
         if (auto* window = qobject_cast<QMainWindow*>(form_))
             window->statusBar()->showMessage(
-                QStringLiteral("Листы (%1 файлов) записаны в папку %2").arg(written.size()).arg(ShownPath(folder_)),
+                tr("Листы (%1 файлов) записаны в папку %2").arg(written.size()).arg(ShownPath(folder_)),
                 kStatusMilliseconds);
     });
 }

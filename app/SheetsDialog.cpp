@@ -28,9 +28,9 @@ QLineEdit* Field(const char* name, QWidget* parent)
 SheetsDialog::SheetsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SheetsDialog"));
-    setWindowTitle(QStringLiteral("Листы курсового проекта"));
+    setWindowTitle(tr("Листы курсового проекта"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Листы 1 (кинематика), 2 (силы) и 3 (динамика) в форматах PDF, SVG "
+    layout->addWidget(new QLabel(tr("Листы 1 (кинематика), 2 (силы) и 3 (динамика) в форматах PDF, SVG "
                                                 "и DXF в натуральную величину."),
                                  this));
     auto* form = new QFormLayout;
@@ -42,28 +42,28 @@ SheetsDialog::SheetsDialog(QWidget* parent) : QDialog(parent)
     for (const SheetFormat f : {SheetFormat::A1, SheetFormat::A2, SheetFormat::A3, SheetFormat::A4})
         format_->addItem(SheetFormatName(f));
     schemePositions_ = Field("EditSheetSchemePositions", this);
-    schemePositions_->setToolTip(QStringLiteral("Сколько положений механизма показать на схеме листа 1: от 1 до 24"));
+    schemePositions_->setToolTip(tr("Сколько положений механизма показать на схеме листа 1: от 1 до 24"));
     positions_ = Field("EditSheetPositions", this);
-    positions_->setToolTip(QStringLiteral("Два положения схемы (0 … N−1) для планов, через запятую; пусто — одно "
-                                          "рабочего и одно холостого хода"));
+    positions_->setToolTip(tr("Два положения схемы (0 … N−1) для планов, через запятую; пусто — одно "
+                              "рабочего и одно холостого хода"));
     folderEdit_ = Field("EditSheetFolder", this);
-    auto* browse = new QPushButton(QStringLiteral("Обзор…"), this);
+    auto* browse = new QPushButton(tr("Обзор…"), this);
     browse->setObjectName(QStringLiteral("ButtonSheetFolder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folderEdit_);
     folderRow->addWidget(browse);
-    form->addRow(QStringLiteral("Студент:"), student_);
-    form->addRow(QStringLiteral("Группа:"), group_);
-    form->addRow(QStringLiteral("Преподаватель:"), teacher_);
-    form->addRow(QStringLiteral("Формат:"), format_);
-    form->addRow(QStringLiteral("Положений на схеме:"), schemePositions_);
-    form->addRow(QStringLiteral("Положения K,L:"), positions_);
-    form->addRow(QStringLiteral("Папка:"), folderRow);
+    form->addRow(tr("Студент:"), student_);
+    form->addRow(tr("Группа:"), group_);
+    form->addRow(tr("Преподаватель:"), teacher_);
+    form->addRow(tr("Формат:"), format_);
+    form->addRow(tr("Положений на схеме:"), schemePositions_);
+    form->addRow(tr("Положения K,L:"), positions_);
+    form->addRow(tr("Папка:"), folderRow);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("SheetsButtons"));
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Записать листы"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Записать листы"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &SheetsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SheetsDialog::reject);
@@ -95,7 +95,7 @@ void SheetsDialog::Show(const SheetOptions& options, const QString& folder)
 
 void SheetsDialog::Browse()
 {
-    const QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка для листов"), folderEdit_->text());
+    const QString dir = QFileDialog::getExistingDirectory(this, tr("Папка для листов"), folderEdit_->text());
     if (!dir.isEmpty())
         folderEdit_->setText(dir);
 }
@@ -124,7 +124,7 @@ void SheetsDialog::accept()
     }
     const QString folder = folderEdit_->text().trimmed();
     if (const QString problem = CheckWritableFolder(folder); folder.isEmpty() || !problem.isEmpty()) {
-        Messages().ShowMessage(folder.isEmpty() ? QStringLiteral("Укажите папку для листов.") : problem);
+        Messages().ShowMessage(folder.isEmpty() ? tr("Укажите папку для листов.") : problem);
         folderEdit_->setFocus();
         return;
     }

@@ -23,22 +23,22 @@ SolutionMenu::SolutionMenu(const Window& window) : QObject(window.form)
     solution_ = new SolutionWindow(window.results, window.drawnPosition, window.form);
     answers_ = new AnswersWindow(window.results, window.form);
 
-    menu_ = new QMenu(QStringLiteral("Ре&шение"), window.form);
+    menu_ = new QMenu(tr("Ре&шение"), window.form);
     menu_->setObjectName(QStringLiteral("MenuSolution"));
-    QAction* solution = menu_->addAction(QStringLiteral("&Ход решения…"));
+    QAction* solution = menu_->addAction(tr("&Ход решения…"));
     solution->setObjectName(QStringLiteral("SolutionAction"));
     connect(solution, &QAction::triggered, this, [this] { solution_->ShowDrawnPosition(); });
-    QAction* answers = menu_->addAction(QStringLiteral("&Проверка ответов…"));
+    QAction* answers = menu_->addAction(tr("&Проверка ответов…"));
     answers->setObjectName(QStringLiteral("AnswersAction"));
     connect(answers, &QAction::triggered, this, [this] { answers_->Present(); });
     window.form->menuBar()->insertMenu(window.before, menu_);
 
     if (window.drawingBox) {
-        drawingButton_ = new QPushButton(QStringLiteral("Ход решения"), window.drawingBox);
+        drawingButton_ = new QPushButton(tr("Ход решения"), window.drawingBox);
         drawingButton_->setObjectName(QStringLiteral("SolutionButton"));
         drawingButton_->setFont(FormFont(11, true));
         drawingButton_->setGeometry(kDrawingButtonGeometry);
-        drawingButton_->setToolTip(QStringLiteral("Ход решения для показанного положения механизма"));
+        drawingButton_->setToolTip(tr("Ход решения для показанного положения механизма"));
         connect(drawingButton_, &QPushButton::clicked, this, [this] { solution_->ShowDrawnPosition(); });
     }
 }

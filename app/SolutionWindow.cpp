@@ -28,7 +28,7 @@ constexpr int kWindowHeight = 600;
 
 QString NoResultText()
 {
-    return QStringLiteral("Ход решения появится после расчёта: нажмите «Рассчитать» на вкладке «Рассчет».");
+    return SolutionWindow::tr("Ход решения появится после расчёта: нажмите «Рассчитать» на вкладке «Рассчет».");
 }
 
 }  // namespace
@@ -37,21 +37,21 @@ SolutionWindow::SolutionWindow(ResultPublisher* results, std::function<int()> dr
     : QWidget(parent, Qt::Window), results_(results), drawnPosition_(std::move(drawnPosition))
 {
     setObjectName(QStringLiteral("SolutionWindow"));
-    setWindowTitle(QStringLiteral("Ход решения"));
+    setWindowTitle(tr("Ход решения"));
     resize(kWindowWidth, kWindowHeight);
 
     auto* layout = new QVBoxLayout(this);
     auto* choice = new QHBoxLayout;
-    drawn_ = new QRadioButton(QStringLiteral("Положение на чертеже"));
+    drawn_ = new QRadioButton(tr("Положение на чертеже"));
     drawn_->setObjectName(QStringLiteral("SolutionDrawnPosition"));
-    drawn_->setToolTip(QStringLiteral("Положение, которое показывает вкладка «Планы скоростей и положения механизма»"));
-    table_ = new QRadioButton(QStringLiteral("Положение таблицы k ="));
+    drawn_->setToolTip(tr("Положение, которое показывает вкладка «Планы скоростей и положения механизма»"));
+    table_ = new QRadioButton(tr("Положение таблицы k ="));
     table_->setObjectName(QStringLiteral("SolutionTablePosition"));
     position_ = new QSpinBox;
     position_->setObjectName(QStringLiteral("SolutionPosition"));
     position_->setRange(0, 0);
     drawn_->setChecked(true);
-    copy_ = new QPushButton(QStringLiteral("Копировать"));
+    copy_ = new QPushButton(tr("Копировать"));
     copy_->setObjectName(QStringLiteral("SolutionCopy"));
     choice->addWidget(drawn_);
     choice->addSpacing(12);
@@ -72,10 +72,10 @@ SolutionWindow::SolutionWindow(ResultPublisher* results, std::function<int()> dr
     layout->addWidget(text_, 1);
 
     auto* report = new QHBoxLayout;
-    addToReport_ = new QPushButton(QStringLiteral("В отчёт"));
+    addToReport_ = new QPushButton(tr("В отчёт"));
     addToReport_->setObjectName(QStringLiteral("SolutionAddToReport"));
-    addToReport_->setToolTip(QStringLiteral("Добавить ход решения выбранного положения таблицы в отчёт PDF"));
-    clearReport_ = new QPushButton(QStringLiteral("Убрать из отчёта все"));
+    addToReport_->setToolTip(tr("Добавить ход решения выбранного положения таблицы в отчёт PDF"));
+    clearReport_ = new QPushButton(tr("Убрать из отчёта все"));
     clearReport_->setObjectName(QStringLiteral("SolutionClearReport"));
     reportLabel_ = new QLabel;
     reportLabel_->setObjectName(QStringLiteral("SolutionReportPositions"));
@@ -139,11 +139,11 @@ void SolutionWindow::Refresh()
                                             : WorkResultPosition(*r, ResultSolve::Table, position_->value());
         QString text = QString::fromStdString(WorkedSolutionText(solution));
         if (drawn_->isChecked())
-            text.prepend(QStringLiteral("Положение вкладки «Планы скоростей и положения механизма» (%1 положений за оборот)\n")
+            text.prepend(tr("Положение вкладки «Планы скоростей и положения механизма» (%1 положений за оборот)\n")
                              .arg(QString::fromStdString(WholeNumberText(kDiagramPositionCount))));
         text_->setPlainText(text);
     } catch (const OrvekError& e) {
-        text_->setPlainText(QStringLiteral("Ход решения не составлен: %1").arg(QString::fromStdString(e.what())));
+        text_->setPlainText(tr("Ход решения не составлен: %1").arg(QString::fromStdString(e.what())));
     }
 }
 
@@ -178,6 +178,6 @@ void SolutionWindow::ShowReportPositions()
     QStringList list;
     for (int k : reportPositions_)
         list << QString::fromStdString(WholeNumberText(k));
-    reportLabel_->setText(list.isEmpty() ? QStringLiteral("В отчёте хода решения нет.")
-                                         : QStringLiteral("В отчёте положения таблицы: %1").arg(list.join(QStringLiteral(", "))));
+    reportLabel_->setText(list.isEmpty() ? tr("В отчёте хода решения нет.")
+                                         : tr("В отчёте положения таблицы: %1").arg(list.join(QStringLiteral(", "))));
 }

@@ -25,9 +25,9 @@ constexpr QRgb kYellow = 0xFFFF00;
 constexpr QRgb kNavy = 0x000080;
 constexpr QRgb kDarkRed = 0x800000;
 
-QLabel* TitleLabel(QWidget* parent, const char* objectName, const char* caption, int pixelSize, QPoint at)
+QLabel* TitleLabel(QWidget* parent, const char* objectName, const QString& caption, int pixelSize, QPoint at)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(objectName));
     QFont font = parent->font();
     font.setPixelSize(pixelSize);
@@ -70,8 +70,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QString::fromLatin1(kSplashPicturePath)));
 
-    Label1 = TitleLabel(Panel1, "Label1", "Расчет механизма", 24, QPoint(4, 4));
-    Label2 = TitleLabel(Panel1, "Label2", "по ТММ", 19, QPoint(72, 39));
+    Label1 = TitleLabel(Panel1, "Label1", tr("Расчет механизма"), 24, QPoint(4, 4));
+    Label2 = TitleLabel(Panel1, "Label2", tr("по ТММ"), 19, QPoint(72, 39));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -48,7 +48,7 @@ StaleResultNotes::StaleResultNotes(ResultPublisher* results, const std::vector<P
 
 QString StaleResultNotes::Text(const Mechanism& shown)
 {
-    return QStringLiteral("Результаты предыдущего расчёта: Loa %1, Lab %2, Lbc %3, Lde %4, Loc %5 м, N %6; "
+    return tr("Результаты предыдущего расчёта: Loa %1, Lab %2, Lbc %3, Lde %4, Loc %5 м, N %6; "
                           "новый расчёт не выполнен")
         .arg(Length(shown.Loa), Length(shown.Lab), Length(shown.Lbc), Length(shown.Lde), Length(shown.Loc),
              QString::fromStdString(WholeNumberText(shown.PositionCount)));

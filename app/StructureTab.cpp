@@ -86,15 +86,15 @@ QStringList StructureTab::StructureLines(const StructuralAnalysis& s)
 QStringList StructureTab::TurnLines(const CalculationResult* result)
 {
     if (!result || result->Failed())
-        return {QStringLiteral("Проверка Грасгофа и проворачиваемости появится после расчёта (кнопка «Рассчитать»).")};
+        return {tr("Проверка Грасгофа и проворачиваемости появится после расчёта (кнопка «Рассчитать»).")};
     const KinematicsResult& k = result->Kinematics();
     return Lines(FullTurnTextLines(JudgeFullTurn(k.solved, k.characteristics))).split(u'\n');
 }
 
 void StructureTab::ShowResult(const CalculationResult* result)
 {
-    text_->setHtml(Html(QStringLiteral("Структурный анализ"), StructureLines(structure_))
-                   + Html(QStringLiteral("Проверка Грасгофа и проворачиваемость"), TurnLines(result)));
+    text_->setHtml(Html(tr("Структурный анализ"), StructureLines(structure_))
+                   + Html(tr("Проверка Грасгофа и проворачиваемость"), TurnLines(result)));
 }
 
 QString StructureTab::Text() const

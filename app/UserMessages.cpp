@@ -56,12 +56,14 @@ void DialogMessages::ShowError(const QString& text)
 
 bool DialogMessages::AskYesNo(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("UserMessages", "Information"), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     // Qt's own standard-button texts, so that its catalogue gives them in the user's language;
     // without one they read "&Yes" and "&No".
-    QPushButton* yes = box.addButton(QCoreApplication::translate("QPlatformTheme", "&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QCoreApplication::translate("QPlatformTheme", "&No"), QMessageBox::NoRole);
+    // (The context is no literal, so that the program's catalogues leave these texts to Qt's.)
+    const char* const qtContext = "QPlatformTheme";
+    QPushButton* yes = box.addButton(QCoreApplication::translate(qtContext, "&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QCoreApplication::translate(qtContext, "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

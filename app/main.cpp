@@ -2,11 +2,12 @@
 // otherwise the splash, the hidden main window and the hidden About box, created in this order,
 // then the event loop. The splash shows the main window one second later.
 
-#include "app/AboutForm.h"
 #include "app/CommandLine.h"
 #include "app/LocaleLanguage.h"
 #include "app/MainForm.h"
+#include "app/MainWindows.h"
 #include "app/ProcessSetup.h"
+#include "app/ProgramTranslations.h"
 #include "app/QtTranslations.h"
 #include "app/SplashForm.h"
 #include "storage/ParameterFile.h"
@@ -40,7 +41,8 @@ int RunWithoutWindow(int argc, char** argv)
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     SubstituteFonts();
-    // Qt's own texts (file errors in the messages) in the language the locale names.
+    // Qt's own texts (file errors in the messages) in the language the locale names. The program's
+    // own stay Russian here: what it writes into files and for other programs never changes.
     QtTranslations qtTexts;
     qtTexts.Use(SystemLocaleLanguage().qt);
     QTextStream out(stdout);
@@ -62,10 +64,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     SubstituteFonts();
-    // Qt's own texts (standard buttons, file and print dialogs, file errors) in the language the
-    // locale names; without the catalogue they stay English.
-    QtTranslations qtTexts;
-    qtTexts.Use(SystemLocaleLanguage().qt);
+    // The program's texts and Qt's own (standard buttons, file and print dialogs, file errors) in
+    // the language the locale names; without Qt's catalogue its texts stay English.
+    ProgramTranslations texts;
+    texts.Use(SystemLocaleLanguage());
 
     // The splash hides itself for good, and the About box is a child of nothing: only closing
     // the main window (its closeEvent quits) or the Exit command ends the program.
@@ -74,11 +76,9 @@ int main(int argc, char** argv)
     RemoveStaleSaveLeftovers();
 
     TForm1 splash;  // its FormCreate sets the title and the icon
-    TForm4 mainForm;
-    TForm5 about;
-    splash.SetMainForm(&mainForm);
-    mainForm.SetAboutBox(&about);
-    about.SetMainForm(&mainForm);
+    // The main window and the About box; the menu "Язык" builds them again in another language.
+    MainWindows windows(texts);
+    splash.SetMainForm(&windows.Form());
 
     splash.show();
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include "kinematics/Errors.h"
 #include "kinematics/InputRule.h"
 
+#include "kinematics/TextCatalogue.h"
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -95,7 +96,7 @@ std::string CalculationResult::LoadsPartError() const
 std::string DynamicsPart::Reason() const
 {
     if (!error.empty())
-        return "Динамика машины не рассчитана: " + error;
+        return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Динамика машины не рассчитана: %1")), {error});
     return curves.Status == DynamicsStatus::Computed ? std::string() : curves.Reason;
 }
 
@@ -214,8 +215,8 @@ DynamicsPart AnalyseDynamics(const KinematicsResult& k, const ForceParameters& l
 {
     DynamicsPart dynamics;
     if (!k.characteristicsError.empty()) {
-        dynamics.curves.Reason = "Характеристики механизма не рассчитаны: " + k.characteristicsError
-                                 + ". Динамика машины не рассчитывается.";
+        dynamics.curves.Reason = Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Характеристики механизма не рассчитаны: %1. Динамика машины не рассчитывается.")),
+                                      {k.characteristicsError});
         return dynamics;
     }
     try {

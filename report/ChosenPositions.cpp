@@ -3,6 +3,7 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/RoundDecimals.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -74,7 +75,7 @@ std::optional<std::pair<int, int>> ParsePositions(const QString& text, QString& 
         if (k && l && *k >= 0 && *k < count && *l >= 0 && *l < count)
             return std::pair<int, int>(*k, *l);
     }
-    error = QStringLiteral("Положения задаются двумя номерами от 0 до %1 через запятую, например 2,8.")
+    error = QCoreApplication::translate("Report", "Положения задаются двумя номерами от 0 до %1 через запятую, например 2,8.")
                 .arg(count - 1);
     return std::nullopt;
 }
@@ -84,6 +85,6 @@ std::optional<int> ParseSchemeCount(const QString& text, QString& error)
     const auto n = ParseInteger(text.trimmed().toStdString());
     if (n && *n >= 1 && *n <= kMostSchemePositions)
         return static_cast<int>(*n);
-    error = QStringLiteral("Число положений схемы — целое от 1 до %1.").arg(kMostSchemePositions);
+    error = QCoreApplication::translate("Report", "Число положений схемы — целое от 1 до %1.").arg(kMostSchemePositions);
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "report/AtomicWrite.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIODevice>
@@ -34,7 +35,7 @@ bool WritePng(const QImage& image, const QString& path, QString& error)
         QByteArray png;
         QBuffer buffer(&png);
         if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-            reason = QStringLiteral("не удалось построить изображение PNG.");
+            reason = QCoreApplication::translate("Report", "не удалось построить изображение PNG.");
             return false;
         }
         return device.write(png) == png.size();
@@ -53,7 +54,7 @@ bool WriteSvg(QSize size, const QString& title, const QString& path, QString& er
         generator.setTitle(title);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            reason = QStringLiteral("не удалось построить рисунок SVG.");
+            reason = QCoreApplication::translate("Report", "не удалось построить рисунок SVG.");
             return false;
         }
         paint(painter);

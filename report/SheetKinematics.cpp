@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kJointRadius = 1.2;     // mm on paper
@@ -124,7 +126,7 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
         const QString mark = x == 0 ? QStringLiteral("E'") : QStringLiteral("E''");
         sheet.Text(j.e + SheetPoint{-kSliderWidth / 2 - 0.5 * text, -0.35 * text}, text * 0.8, mark, TextAlign::Right);
         sheet.Text(j.a + SheetPoint{0.6 * text, -1.6 * text}, text * 0.7,
-                   QStringLiteral("крайнее (φ = ") + SheetNumber(RoundDecimals(1, Degrees(x == 0 ? c->Extreme1 : c->Extreme2)))
+                   QCoreApplication::translate("Report", "крайнее (φ = ") + SheetNumber(RoundDecimals(1, Degrees(x == 0 ? c->Extreme1 : c->Extreme2)))
                        + QStringLiteral("°)"));
     }
     // The stand and the letters of the fixed points and of position 0.
@@ -148,23 +150,23 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
         for (const SheetPoint& end : {low, high})
             sheet.Line(SheetLayer::Dimension, end - SheetPoint{kSliderWidth + 2 * text, 0}, end + SheetPoint{text, 0});
         sheet.Text((low + high) * 0.5 + SheetPoint{-0.4 * text, 0}, text * 0.8,
-                   QStringLiteral("H = ") + SheetNumber(RoundDecimals(4, c->Stroke)) + QStringLiteral(" м"),
+                   QStringLiteral("H = ") + SheetNumber(RoundDecimals(4, c->Stroke)) + QCoreApplication::translate("Report", " м"),
                    TextAlign::Centre, 90);
     }
-    const QString factor = QStringLiteral("М ") + QString::fromStdString(DrawingScaleText(scale)) + QStringLiteral(", ")
+    const QString factor = QCoreApplication::translate("Report", "М ") + QString::fromStdString(DrawingScaleText(scale)) + QStringLiteral(", ")
                            + QString::fromStdString(LengthFactorText(mu));
     // "в 12 положениях", "в 21 положении".
     const bool singular = count % 10 == 1 && count % 100 != 11;
     sheet.Text({field.Centre().x, field.y + 0.5 * text}, text,
-               QStringLiteral("Схема механизма в ") + QString::number(count)
-                   + (singular ? QStringLiteral(" положении, ") : QStringLiteral(" положениях, ")) + factor,
+               QCoreApplication::translate("Report", "Схема механизма в ") + QString::number(count)
+                   + (singular ? QCoreApplication::translate("Report", " положении, ") : QCoreApplication::translate("Report", " положениях, ")) + factor,
                TextAlign::Centre);
     return factor;
 }
 
 QString PositionCaption(const SchemePosition& position)
 {
-    return QStringLiteral("положение ") + QString::number(position.number) + QStringLiteral(" (φ = ") + DegreesText(position)
+    return QCoreApplication::translate("Report", "положение ") + QString::number(position.number) + QStringLiteral(" (φ = ") + DegreesText(position)
            + QStringLiteral("°)");
 }
 
@@ -196,7 +198,7 @@ void SegmentTable(SheetDrawing& sheet, const SheetField& field, const PlanPictur
     const double h = rowHeight / 2.2;
     const double columns[] = {field.x, field.x + field.width * 0.4, field.x + field.width * 0.7, field.Right()};
     double y = field.Top() - rowHeight;
-    sheet.Text({field.x, y + 0.3 * rowHeight}, h, QStringLiteral("Длины отрезков планов, мм"));
+    sheet.Text({field.x, y + 0.3 * rowHeight}, h, QCoreApplication::translate("Report", "Длины отрезков планов, мм"));
     y -= rowHeight;
     const double tableTop = y + rowHeight;
     const auto cells = [&](const QString& a, const QString& b, const QString& c) {
@@ -206,8 +208,8 @@ void SegmentTable(SheetDrawing& sheet, const SheetField& field, const PlanPictur
         sheet.Line(SheetLayer::Thin, {field.x, y}, {field.Right(), y});
         y -= rowHeight;
     };
-    cells(QStringLiteral("Отрезок"), QStringLiteral("пол. ") + QString::number(positions.first),
-          QStringLiteral("пол. ") + QString::number(positions.second));
+    cells(QCoreApplication::translate("Report", "Отрезок"), QCoreApplication::translate("Report", "пол. ") + QString::number(positions.first),
+          QCoreApplication::translate("Report", "пол. ") + QString::number(positions.second));
     for (const Row& row : kRows) {
         QString values[2];
         for (int i = 0; i < 2; ++i) {
@@ -268,10 +270,10 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
         const SheetField bottom{plans.x + i * cellW, plans.y, cellW, cellH};
         if (muV)
             DrawPlan(body, Inset(top, text), velocity[static_cast<std::size_t>(i)], *muV,
-                     QStringLiteral("План скоростей, ") + PositionCaption(chosenAt[i]), text);
+                     QCoreApplication::translate("Report", "План скоростей, ") + PositionCaption(chosenAt[i]), text);
         if (muA)
             DrawPlan(body, Inset(bottom, text), acceleration[static_cast<std::size_t>(i)], *muA,
-                     QStringLiteral("План ускорений, ") + PositionCaption(chosenAt[i]), text);
+                     QCoreApplication::translate("Report", "План ускорений, ") + PositionCaption(chosenAt[i]), text);
     }
     if (muV)
         scales << QString::fromStdString(VelocityFactorText(*muV));
@@ -312,11 +314,11 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
         PlotCurve* curve;
         const char* symbol;
         const char* unit;
-    } plots[] = {{&s, "s", "м"}, {&v, "v", "м/с"}, {&acc, "a", "м/с²"}};
+    } plots[] = {{&s, "s", QT_TRANSLATE_NOOP("Report", "м")}, {&v, "v", QT_TRANSLATE_NOOP("Report", "м/с")}, {&acc, "a", QT_TRANSLATE_NOOP("Report", "м/с²")}};
     for (int i = 0; i < 3; ++i) {
         const SheetField f{diagrams.x, diagrams.Top() - (i + 1) * third, diagrams.width, third};
         const QString symbol = QString::fromUtf8(plots[i].symbol) + QStringLiteral("E");
-        const QString unit = QString::fromUtf8(plots[i].unit);
+        const QString unit = QCoreApplication::translate("Report", plots[i].unit);
         if (const auto mu = DrawDiagram(body, f, {*plots[i].curve}, symbol, unit, text))
             scales << FactorText(symbol, *mu, unit);
     }
@@ -325,7 +327,7 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
                                     acceleration.size() == 2 ? &acceleration[1] : nullptr};
     SegmentTable(body, table, vPlans, aPlans, muV.value_or(0), muA.value_or(0), chosen, text);
 
-    DrawTitleBlock(body, options.format, SheetTitle(r, options, QStringLiteral("Кинематический анализ"), 1,
+    DrawTitleBlock(body, options.format, SheetTitle(r, options, QCoreApplication::translate("Report", "Кинематический анализ"), 1,
                                                      SheetCount(r), scales));
     return body;
 }

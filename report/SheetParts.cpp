@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Metres(const char* name, double x)
@@ -24,13 +26,13 @@ TitleBlock SheetTitle(const CalculationResult& result, const SheetOptions& optio
 {
     const Mechanism& m = result.Kinematics().solved;
     TitleBlock block;
-    block.work = QString::fromUtf8(kSheetWorkTitle);
+    block.work = QCoreApplication::translate("Report", kSheetWorkTitle);
     block.sheetTitle = subject;
     const QString lengths = Metres("Loa", m.Loa) + u' ' + Metres("Lab", m.Lab) + u' ' + Metres("Lbc", m.Lbc) + u' '
-                            + Metres("Lde", m.Lde) + u' ' + Metres("Loc", m.Loc) + QStringLiteral(" м");
-    block.variant = (options.variant.isEmpty() ? QString() : QStringLiteral("Вариант ") + options.variant + u'\n')
+                            + Metres("Lde", m.Lde) + u' ' + Metres("Loc", m.Loc) + QCoreApplication::translate("Report", " м");
+    block.variant = (options.variant.isEmpty() ? QString() : QCoreApplication::translate("Report", "Вариант ") + options.variant + u'\n')
                     + lengths + QStringLiteral("\nω1 = ") + SheetNumber(result.input.loads.Omega1)
-                    + QStringLiteral(" рад/с");
+                    + QCoreApplication::translate("Report", " рад/с");
     block.scales = scales;
     block.people = options.people;
     block.sheet = sheet;

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <iterator>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kDegreesPerTurn = 360;
@@ -172,7 +174,7 @@ SheetPoint DrawPlan(SheetDrawing& sheet, const SheetField& field, const PlanPict
 
 QString FactorText(const QString& symbol, double mu, const QString& unit)
 {
-    return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + Number(mu) + u' ' + unit + QStringLiteral("/мм");
+    return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + Number(mu) + u' ' + unit + QCoreApplication::translate("Report", "/мм");
 }
 
 SheetField Inset(const SheetField& field, double margin)

@@ -40,4 +40,4 @@ std::optional<SheetDrawing> DynamicsSheet(const CalculationResult& result, const
 bool WriteSheets(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error,
                  QStringList* written = nullptr);
 
-inline constexpr const char* kSheetWorkTitle = "Анализ шарнирно-рычажного механизма";
+inline constexpr const char* kSheetWorkTitle = QT_TRANSLATE_NOOP("Report", "Анализ шарнирно-рычажного механизма");

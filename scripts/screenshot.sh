@@ -23,3 +23,19 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
   kill \$pid"
 rm -rf "$work"
 echo "Screenshots in $out"
+
+# The Ukrainian interface after "Розрахувати" with the defaults (the button stands where
+# "Рассчитать" does: 1024x768 screen, the centred main window).
+work=$(mktemp -d)
+out_abs=$(readlink -f "$out")
+binary_abs=$(readlink -f "$binary")
+(cd "$work" && LANG=uk_UA.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
+  '$binary_abs' & pid=\$!
+  sleep 6
+  main=\$(xdotool search --name '^Кінематичний' | head -1)
+  xdotool windowactivate --sync \$main 2>/dev/null || true
+  xdotool mousemove 497 566 click 1; sleep 3
+  import -window \$main '$out_abs/main-uk.png'
+  kill \$pid")
+rm -rf "$work"
+echo "Ukrainian screenshot in $out/main-uk.png"

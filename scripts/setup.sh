@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   locales
   qt6-translations-l10n
+  # lupdate and lrelease for the program's Ukrainian and English texts, and their CMake package
+  qt6-l10n-tools qt6-tools-dev
   dpkg-dev file appstream desktop-file-utils librsvg2-bin man-db lintian
 )
 if [ "${1:-}" = "--fuzz" ]; then

@@ -60,14 +60,14 @@ QString ResultsTableModel::CellToolTip(int row, int column) const
         return text;
     // Row r is crank position r, at the angle (360/N)·r degrees with N the table's row count.
     const double degrees = (360.0 / static_cast<double>(rows_)) * static_cast<double>(row);
-    QString tip = QStringLiteral("%1 = %2 %3, положение %4, φ = %5°")
+    QString tip = tr("%1 = %2 %3, положение %4, φ = %5°")
                       .arg(ColumnCaption(column), text, UnitOf(column), QString::number(row),
                            QString::fromStdString(FormatGeneral(RoundDecimals(3, degrees))));
     // Positive cells are rounded to three decimals: "0,071" is 0,0707106781186548, and a
     // positive value below 0,0005 reads "0". The tooltip gives the value before rounding.
     const QString unrounded = QString::fromStdString(FormatGeneral(columns_[column][row]));
     if (unrounded != text)
-        tip += QStringLiteral(" (без округления %1 %2)").arg(unrounded, UnitOf(column));
+        tip += tr(" (без округления %1 %2)").arg(unrounded, UnitOf(column));
     return tip;
 }
 
