@@ -15,7 +15,7 @@ configured = test -f $(1)/build.ninja && grep -q '^ORVEK_WERROR:BOOL=ON' $(1)/CM
 
 # The translation catalogues, one line each, "name:folders": translations/<name>_uk.ts and
 # <name>_en.ts hold the texts of the code in those folders. `make translations` refreshes them.
-CATALOGUES := window:app,views
+CATALOGUES := window:app,views results:report,kinematics,storage
 LUPDATE ?= /usr/lib/qt6/bin/lupdate
 
 .PHONY: all setup configure build run test e2e soak sanitize bench fuzz screenshot package translations clean

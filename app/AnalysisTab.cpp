@@ -7,6 +7,7 @@
 #include "app/UserMessages.h"
 #include "kinematics/Errors.h"
 #include "kinematics/Quantities.h"
+#include "report/DrawingPictures.h"
 #include "views/TImage.h"
 
 #include <QCheckBox>
@@ -20,8 +21,9 @@
 
 namespace {
 
-constexpr int kPlanWidth = 335;
-constexpr int kPlanHeight = 340;
+// The plans saved with the pictures are drawn at the same size.
+constexpr int kPlanWidth = kAnalysisPlanWidth;
+constexpr int kPlanHeight = kAnalysisPlanHeight;
 constexpr int kFieldGap = 8;
 
 }  // namespace

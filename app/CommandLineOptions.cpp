@@ -90,6 +90,10 @@ const OptionRow kOptions[] = {
     {"positions", "K,L",
      "два положения из 12 (0…11) для планов на листах; по умолчанию одно рабочего и одно холостого хода",
      "two of the 12 positions (0 … 11) for the sheets' plans", [](CommandLineOptions& o, const QString& v) { o.positions = v; }},
+    {"scheme-positions", "N", "число положений механизма на схеме листа 1: от 1 до 24 (по умолчанию 12); "
+     "--positions тогда от 0 до N−1",
+     "the number of the mechanism's positions on sheet 1's scheme, 1 … 24 (12); --positions then 0 … N−1",
+     [](CommandLineOptions& o, const QString& v) { o.schemePositions = v; }},
     {"student", "NAME", "студент — в основную надпись листов и на титульный лист отчёта",
      "the student, for the title block and the report's title page",
      [](CommandLineOptions& o, const QString& v) { o.student = v; }},
@@ -109,7 +113,8 @@ const char* const kSynopsis =
     "  orvek --params FILE.tmm --solution K [--solution-out FILE] [--report OUT.pdf]\n"
     "  orvek --batch VARIANTS.csv --out DIR [--omega1 X | --n1 X] [--q X] [--m5 X] [--fc X] [--gravity 0|1] [--keep-lbc]\n"
     "        [--sheets DIR]\n"
-    "  orvek --params FILE.tmm --sheets DIR [--sheet-format A1] [--positions K,L] [--student ...]\n"
+    "  orvek --params FILE.tmm --sheets DIR [--sheet-format A1] [--positions K,L]\n"
+    "        [--scheme-positions N] [--student ...]\n"
     "\n";
 const char* const kRussianIntroduction =
     "Расчёт выполняется так же, как по кнопке «Рассчитать»: поиск мёртвых положений, исследование\n"

@@ -35,6 +35,7 @@ struct CommandLineOptions {
     QString sheets;       // the folder of the drawing sheets
     QString sheetFormat;  // A1 .. A4
     QString positions;    // "K,L"
+    QString schemePositions;  // N of the scheme on sheet 1
     QString student;
     QString group;
     QString teacher;

@@ -12,6 +12,7 @@
 #include "report/DynamicsFigures.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -88,7 +89,7 @@ QWidget* DynamicsTab::ChartWithLegend(int number)
     TChart* chart = MakeDynamicsChart(number).release();
     charts_[static_cast<std::size_t>(number - 1)] = chart;
     column->addWidget(chart, 1);
-    auto* legend = new QLabel(QString::fromUtf8(kDynamicsChartLegends[number - 1]), holder);
+    auto* legend = new QLabel(QCoreApplication::translate("Report", kDynamicsChartLegends[number - 1]), holder);
     legend->setWordWrap(true);
     column->addWidget(legend);
     return holder;

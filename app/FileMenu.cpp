@@ -1,6 +1,8 @@
 #include "app/FileMenu.h"
 
+#include "app/AccelerationsTab.h"
 #include "app/FieldExitRule.h"
+#include "app/ForcesTab.h"
 #include "app/GuardedHandler.h"
 #include "app/MainForm.h"
 #include "app/ModalProgress.h"
@@ -243,7 +245,23 @@ void FileMenu::SaveImages()
             charts = built->All();
         }
         BusyCursor busy;
-        return SavePictureSet(dir, charts, PictureOf(window_.velocityPlan), PictureOf(window_.mechanismDrawing), error);
+        // The drawings as the window shows them: the drawing tab's, the analysis tabs' plans at
+        // their positions and scales; every SVG painted as vectors.
+        const CalculationResult& r = *window_.results->Result();
+        const int drawn = window_.drawnPosition();
+        std::vector<DrawingPicture> drawings{
+            VelocityPlanPicture(r, drawn, window_.form->PlanScale(), PictureOf(window_.velocityPlan)),
+            MechanismPicture(r, drawn, window_.form->PositionScale(), PictureOf(window_.mechanismDrawing))};
+        if (window_.accelerations) {
+            if (auto plan = AccelerationPlanPicture(r, window_.accelerations->SelectedPosition(),
+                                                    window_.accelerations->AccelScale()))
+                drawings.push_back(std::move(*plan));
+        }
+        if (window_.forces) {
+            if (auto plan = ForcePlanPicture(r, window_.forces->SelectedPosition(), window_.forces->ForceScale()))
+                drawings.push_back(std::move(*plan));
+        }
+        return SavePictureSet(dir, charts, drawings, error);
     }, tr("Рисунки записаны в папку %1"));
 }
 

@@ -22,6 +22,8 @@ class QPrinter;
 class QPrintPreviewDialog;
 class ResultPublisher;
 class TForm4;
+class AccelerationsTab;
+class ForcesTab;
 class TImage;
 struct ReportInput;
 
@@ -49,6 +51,8 @@ public:
         const TImage* mechanismDrawing;                // Image2
         std::function<int()> drawnPosition;            // the position the drawings show
         std::function<std::vector<int>()> solutionPositions;  // table positions whose worked solution the report carries
+        const AccelerationsTab* accelerations = nullptr;  // its plan's position and scale for the pictures
+        const ForcesTab* forces = nullptr;
     };
 
     // Creates the menu on the form's menu bar; owned by the form.

@@ -14,6 +14,7 @@
 #include "views/ForcePlanDrawing.h"
 #include "views/TImage.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -100,7 +101,7 @@ QWidget* ForcesTab::CreateChartPage()
     column->setContentsMargins(2, 2, 2, 2);
     chart_ = MakeForceChart().release();
     column->addWidget(chart_, 1);
-    auto* legend = new QLabel(QString::fromUtf8(kForceChartLegend), page);
+    auto* legend = new QLabel(QCoreApplication::translate("Report", kForceChartLegend), page);
     legend->setWordWrap(true);
     column->addWidget(legend);
     difference_ = new QLabel(page);

@@ -121,7 +121,8 @@ TForm4::TForm4(QWidget* parent) : QMainWindow(parent)
     // "Файл" before "Справка"; it exports the charts and the drawings as the window shows them.
     FileMenu::Window window{this, results_, exitRule_, N4->menuAction(), {Chart1, Chart2, Chart3, Chart4, Chart5, Chart6},
                             Image1, Image2, [this] { return drawnPosition_; },
-                            [this] { return MenuSolution ? MenuSolution->ReportPositions() : std::vector<int>{}; }};
+                            [this] { return MenuSolution ? MenuSolution->ReportPositions() : std::vector<int>{}; },
+                            TabAccelerations, TabForces};
     MenuFile = new FileMenu(window);
     new SheetsCommand(this, MenuFile->Menu(), results_, exitRule_);
     new StaleResultNotes(results_,

@@ -148,7 +148,7 @@ InputVerdict TForm4::JudgeField(QLineEdit* edit, const InputRule& rule, double p
     for (const InputMessage message : verdict.messages) {
         if (InputMessageBeeps(message))
             Messages().Beep();
-        Messages().ShowMessage(QString::fromUtf8(InputMessageText(message)));
+        Messages().ShowMessage(QString::fromStdString(ShownInputMessageText(message)));
     }
     if (!verdict.Accepted())
         exitRule_->NoteRejected();

@@ -3,7 +3,7 @@
 #include "views/MechanismDrawing.h"
 #include "views/TImage.h"
 
-OffscreenPictures::OffscreenPictures(const CalculationResult& result) : charts_(result)
+OffscreenPictures::OffscreenPictures(const CalculationResult& result) : result_(result), charts_(result)
 {
     TImage plan;
     plan.resize(kVelocityPlanWidth, kDrawingHeight);
@@ -20,4 +20,10 @@ OffscreenPictures::OffscreenPictures(const CalculationResult& result) : charts_(
     }
     velocityPlan = plan.Picture();
     mechanismDrawing = mechanism.Picture();
+}
+
+std::vector<DrawingPicture> OffscreenPictures::Drawings() const
+{
+    return {VelocityPlanPicture(result_, 0, kDefaultPlanScale, velocityPlan),
+            MechanismPicture(result_, 0, kDefaultPositionScale, mechanismDrawing)};
 }

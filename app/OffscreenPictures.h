@@ -5,19 +5,24 @@
 
 #include "kinematics/Calculation.h"
 #include "report/DiagramCharts.h"
+#include "report/DrawingPictures.h"
 
 #include <QImage>
 
 #include <array>
+#include <vector>
 
 class OffscreenPictures {
 public:
     explicit OffscreenPictures(const CalculationResult& result);
 
     std::array<TChart*, kDiagramChartCount> Charts() const { return charts_.All(); }
+    // Image1 and Image2 to save: these bitmaps, and the same drawings as vectors.
+    std::vector<DrawingPicture> Drawings() const;
     QImage velocityPlan;
     QImage mechanismDrawing;
 
 private:
+    const CalculationResult& result_;
     DiagramCharts charts_;
 };

@@ -1,5 +1,7 @@
 #include "app/ProgramTranslations.h"
 
+#include "app/CoreTexts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTranslator>
@@ -39,6 +41,7 @@ InterfaceLanguage ProgramTranslations::InUse()
 bool ProgramTranslations::Use(LocaleLanguage language)
 {
     Remove();
+    InstallCoreTextTranslator();
     bool complete = qt_.Use(language.qt);
     const QStringList files = CatalogueFiles(language.program);
     if (language.program != InterfaceLanguage::Russian && files.isEmpty())

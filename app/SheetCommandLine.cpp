@@ -14,8 +14,14 @@ bool ReadSheetOptions(const CommandLineOptions& o, SheetOptions& options, QStrin
         }
         options.format = *format;
     }
+    if (!o.schemePositions.isEmpty()) {
+        const auto count = ParseSchemeCount(o.schemePositions, error);
+        if (!count)
+            return false;
+        options.schemePositions = *count;
+    }
     if (!o.positions.isEmpty()) {
-        options.positions = ParsePositions(o.positions, error);
+        options.positions = ParsePositions(o.positions, error, options.schemePositions);
         if (!options.positions)
             return false;
     }
@@ -24,7 +30,7 @@ bool ReadSheetOptions(const CommandLineOptions& o, SheetOptions& options, QStrin
 
 bool AnySheetDetail(const CommandLineOptions& o)
 {
-    return !o.sheetFormat.isEmpty() || !o.positions.isEmpty();
+    return !o.sheetFormat.isEmpty() || !o.positions.isEmpty() || !o.schemePositions.isEmpty();
 }
 
 ReportTitle ReportTitleOf(const CommandLineOptions& o, const QString& variant)
@@ -37,11 +43,14 @@ ReportTitle ReportTitleOf(const CommandLineOptions& o, const QString& variant)
     return title;
 }
 
-bool WriteSheetsInto(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error)
+bool WriteSheetsInto(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error,
+                     QStringList* written)
 {
     if (!QDir().mkpath(dir)) {
         error = QStringLiteral("Не удалось создать папку %1.").arg(QDir::toNativeSeparators(dir));
         return false;
     }
-    return WriteSheets(result, options, dir, error);
+    if (result.scheme.count != options.schemePositions)
+        return WriteSheets(WithSchemePositions(result, options.schemePositions), options, dir, error, written);
+    return WriteSheets(result, options, dir, error, written);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The sheets' options of the command line (--sheets, --sheet-format, --positions, --student,
+// The sheets' options of the command line (--sheets, --sheet-format, --positions, --scheme-positions, --student,
 // --group, --teacher) read into the options of the sheets and the report's title page.
 
 #include "app/CommandLineOptions.h"
@@ -17,5 +17,7 @@ bool AnySheetDetail(const CommandLineOptions& o);
 // The report's title page from the same options.
 ReportTitle ReportTitleOf(const CommandLineOptions& o, const QString& variant = QString());
 
-// Writes the sheets of `result` into `dir` (created when missing); false with the reason.
-bool WriteSheetsInto(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error);
+// Writes the sheets of `result` into `dir` (created when missing), its scheme in the options' count
+// of positions; false with the reason. `written` receives the paths.
+bool WriteSheetsInto(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error,
+                     QStringList* written = nullptr);

@@ -3,6 +3,7 @@
 #include "app/FieldExitRule.h"
 #include "app/GuardedHandler.h"
 #include "app/ResultPublisher.h"
+#include "app/SheetCommandLine.h"
 #include "app/SheetsDialog.h"
 #include "app/UserMessages.h"
 #include "report/AtomicWrite.h"
@@ -54,7 +55,7 @@ void SheetsCommand::Run()
         QStringList written;
         {
             BusyCursor busy;
-            if (!WriteSheets(*results_->Result(), options, folder_, error, &written)) {
+            if (!WriteSheetsInto(*results_->Result(), options, folder_, error, &written)) {
                 Messages().ShowMessage(error);
                 form_->activateWindow();
                 return;

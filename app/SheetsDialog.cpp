@@ -41,9 +41,11 @@ SheetsDialog::SheetsDialog(QWidget* parent) : QDialog(parent)
     format_->setObjectName(QStringLiteral("ComboSheetFormat"));
     for (const SheetFormat f : {SheetFormat::A1, SheetFormat::A2, SheetFormat::A3, SheetFormat::A4})
         format_->addItem(SheetFormatName(f));
+    schemePositions_ = Field("EditSheetSchemePositions", this);
+    schemePositions_->setToolTip(tr("Сколько положений механизма показать на схеме листа 1: от 1 до 24"));
     positions_ = Field("EditSheetPositions", this);
-    positions_->setToolTip(tr("Два положения из 12 (0 … 11) для планов, через запятую; пусто — одно "
-                                          "рабочего и одно холостого хода"));
+    positions_->setToolTip(tr("Два положения схемы (0 … N−1) для планов, через запятую; пусто — одно "
+                              "рабочего и одно холостого хода"));
     folderEdit_ = Field("EditSheetFolder", this);
     auto* browse = new QPushButton(tr("Обзор…"), this);
     browse->setObjectName(QStringLiteral("ButtonSheetFolder"));
@@ -54,6 +56,7 @@ SheetsDialog::SheetsDialog(QWidget* parent) : QDialog(parent)
     form->addRow(tr("Группа:"), group_);
     form->addRow(tr("Преподаватель:"), teacher_);
     form->addRow(tr("Формат:"), format_);
+    form->addRow(tr("Положений на схеме:"), schemePositions_);
     form->addRow(tr("Положения K,L:"), positions_);
     form->addRow(tr("Папка:"), folderRow);
     layout->addLayout(form);
@@ -84,6 +87,7 @@ void SheetsDialog::Show(const SheetOptions& options, const QString& folder)
     group_->setText(options.people.group);
     teacher_->setText(options.people.teacher);
     format_->setCurrentText(SheetFormatName(options.format));
+    schemePositions_->setText(QString::number(options.schemePositions));
     positions_->setText(options.positions ? QStringLiteral("%1,%2").arg(options.positions->first).arg(options.positions->second)
                                           : QString());
     folderEdit_->setText(folder);
@@ -101,10 +105,17 @@ void SheetsDialog::accept()
     SheetOptions options = options_;
     options.people = {student_->text().trimmed(), group_->text().trimmed(), teacher_->text().trimmed()};
     options.format = SheetFormatNamed(format_->currentText()).value_or(SheetFormat::A1);
+    QString error;
+    const auto count = ParseSchemeCount(schemePositions_->text(), error);
+    if (!count) {
+        Messages().ShowMessage(error);
+        schemePositions_->setFocus();
+        return;
+    }
+    options.schemePositions = *count;
     options.positions.reset();
     if (!positions_->text().trimmed().isEmpty()) {
-        QString error;
-        options.positions = ParsePositions(positions_->text(), error);
+        options.positions = ParsePositions(positions_->text(), error, *count);
         if (!options.positions) {
             Messages().ShowMessage(error);
             positions_->setFocus();

@@ -35,6 +35,7 @@ private:
     QLineEdit* group_ = nullptr;
     QLineEdit* teacher_ = nullptr;
     QComboBox* format_ = nullptr;
+    QLineEdit* schemePositions_ = nullptr;
     QLineEdit* positions_ = nullptr;
     QLineEdit* folderEdit_ = nullptr;
     SheetOptions options_;

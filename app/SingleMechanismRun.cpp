@@ -163,13 +163,13 @@ int RunSingleMechanism(const CommandLineOptions& o, QTextStream& out, QTextStrea
             report(WriteReportPdf(reportInput, o.report, error), ShownPath(o.report));
         }
         if (!o.images.isEmpty())
-            report(SavePictureSet(o.images, pictures.Charts(), pictures.velocityPlan, pictures.mechanismDrawing, error),
+            report(SavePictureSet(o.images, pictures.Charts(), pictures.Drawings(), error),
                    QStringLiteral("рисунки в папку %1").arg(ShownPath(o.images)));
     }
     if (!o.sheets.isEmpty()) {
         SheetOptions sheets;
         ReadSheetOptions(o, sheets, error);  // read before the work: cannot fail here
-        report(WriteSheets(*result, sheets, o.sheets, error), QStringLiteral("листы в папку %1").arg(ShownPath(o.sheets)));
+        report(WriteSheetsInto(*result, sheets, o.sheets, error), QStringLiteral("листы в папку %1").arg(ShownPath(o.sheets)));
     }
     return status;
 }

@@ -37,7 +37,7 @@ bool TabField::Read()
     for (const InputMessage message : verdict.messages) {
         if (InputMessageBeeps(message))
             Messages().Beep();
-        Messages().ShowMessage(QString::fromUtf8(InputMessageText(message)));
+        Messages().ShowMessage(QString::fromStdString(ShownInputMessageText(message)));
     }
     if (!verdict.Accepted()) {
         fields_->NoteRejected();

@@ -17,7 +17,7 @@ TabTableModel::TabTableModel(const std::vector<const Quantity*>& quantities, QOb
     : QAbstractTableModel(parent)
 {
     for (const Quantity* q : quantities) {
-        headers_ << QString::fromStdString(QuantityHeader(*q));
+        headers_ << QString::fromStdString(ShownQuantityHeader(*q));
         toolTips_ << QString::fromStdString(QuantityToolTip(*q));
     }
 }

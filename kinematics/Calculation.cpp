@@ -1,9 +1,11 @@
 #include "kinematics/Calculation.h"
 
+#include "kinematics/AnglePositions.h"
 #include "kinematics/CheckedReal.h"
 #include "kinematics/Errors.h"
 #include "kinematics/InputRule.h"
 
+#include "kinematics/TextCatalogue.h"
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -94,7 +96,7 @@ std::string CalculationResult::LoadsPartError() const
 std::string DynamicsPart::Reason() const
 {
     if (!error.empty())
-        return "Динамика машины не рассчитана: " + error;
+        return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Динамика машины не рассчитана: %1")), {error});
     return curves.Status == DynamicsStatus::Computed ? std::string() : curves.Reason;
 }
 
@@ -135,6 +137,17 @@ CalculationResult Calculate(const CalculationInput& input, ComputationProgress* 
         k.characteristics = MechanismCharacteristics{};
         k.characteristicsError = e.what();
     }
+    if (const MechanismCharacteristics* c = k.TurningCharacteristics()) {
+        try {
+            AnglePositions extremes = SolveAtAngles(k.solved, {c->Extreme1, c->Extreme2});
+            k.extremes = std::move(extremes.positions);
+            k.extremeRows = extremes.rows;
+        } catch (const FloatingPointError& e) {
+            k.extremes = PositionArrays{};
+            k.extremeRows = 0;
+            k.extremesError = e.what();
+        }
+    }
     Mechanism diagrams = k.solved;
     diagrams.PositionCount = kDiagramPositionCount;
     k.diagrams = SolvePositions(diagrams);
@@ -161,6 +174,8 @@ CalculationResult WithLoads(const CalculationResult& result, const ForceParamete
     if (changed.kinematics) {
         changed.forces = AnalyseForces(*changed.kinematics, loads);
         changed.dynamics = AnalyseDynamics(*changed.kinematics, loads, delta);
+        changed.scheme = result.scheme;
+        AnalyseSchemeForces(changed.scheme, *changed.kinematics, loads);
     } else {
         changed.forces.loads = loads;
     }
@@ -200,8 +215,8 @@ DynamicsPart AnalyseDynamics(const KinematicsResult& k, const ForceParameters& l
 {
     DynamicsPart dynamics;
     if (!k.characteristicsError.empty()) {
-        dynamics.curves.Reason = "Характеристики механизма не рассчитаны: " + k.characteristicsError
-                                 + ". Динамика машины не рассчитывается.";
+        dynamics.curves.Reason = Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Характеристики механизма не рассчитаны: %1. Динамика машины не рассчитывается.")),
+                                      {k.characteristicsError});
         return dynamics;
     }
     try {

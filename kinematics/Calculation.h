@@ -28,6 +28,11 @@
 // 2 degrees apart, whatever N the table has.
 constexpr int kDiagramPositionCount = 180;
 
+// The drawing sheets' scheme shows the mechanism in N crank positions 360°/N apart, N from 1 to 24,
+// the 12 of the usual assignment unless asked otherwise.
+constexpr int kDefaultSchemePositions = 12;
+constexpr int kMostSchemePositions = 24;
+
 // How a Calculate runs beyond the record and the loads. Every Calculate scans the dead positions
 // and studies the rocker length; whether the study's length replaces the typed one is the
 // student's choice. A choice that changes this sequence belongs here.
@@ -66,6 +71,11 @@ struct KinematicsResult {
     SolvedPositions diagrams;    // the solve at kDiagramPositionCount positions
     MechanismCharacteristics characteristics;  // of the adopted lengths
     std::string characteristicsError;
+    // The two extreme positions solved at their exact angles (Extreme1, Extreme2): rows 0 and 1;
+    // none when the characteristics hold no numbers.
+    PositionArrays extremes;
+    int extremeRows = 0;
+    std::string extremesError;
 
     std::vector<double> DeadAngles() const;   // radians, in scan order
     // The characteristics when they hold numbers (computed, and the crank turns fully).
@@ -96,6 +106,19 @@ struct DynamicsPart {
     std::string Reason() const;
 };
 
+// The positions of the sheets' scheme. Where their count divides kDiagramPositionCount they are
+// rows of the diagrams' solve and its forces, and nothing is held here; otherwise they have a solve
+// of their own at that count, with its accelerations and the forces of the result's loads.
+struct SchemePart {
+    int count = kDefaultSchemePositions;
+    SolvedPositions own;           // Rows() == 0 where the diagrams' rows serve
+    ForceArrays forces;            // of `own`, one entry per row, when the forces could be computed
+    std::vector<PositionForces> forceDetail;
+    std::string forcesError;
+
+    bool UsesDiagramRows() const { return count > 0 && kDiagramPositionCount % count == 0; }
+};
+
 // A Calculate that the scan, the study or the final solve could not finish: nothing else was
 // computed, and nothing is shown of it but the fault.
 struct CalculationFailure {
@@ -109,6 +132,7 @@ struct CalculationResult {
     std::shared_ptr<const KinematicsResult> kinematics;  // null after a failure
     ForceResult forces;                                  // for input.loads
     DynamicsPart dynamics;                               // for input.loads and input.delta
+    SchemePart scheme;                                   // the sheets' scheme, 12 positions after Calculate
 
     bool Failed() const { return failure.has_value(); }
     const KinematicsResult& Kinematics() const { return *kinematics; }
@@ -136,6 +160,16 @@ SolvedPositions SolvePositions(const Mechanism& record);
 // again, through the same functions Calculate uses. Without `delta`, the result's own δ stays.
 CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads);
 CalculationResult WithLoads(const CalculationResult& result, const ForceParameters& loads, double delta);
+
+// The same result with the sheets' scheme in `count` positions (1 .. kMostSchemePositions; other
+// counts are clamped into that range). A count that does not divide kDiagramPositionCount gets its
+// own solve, accelerations and forces here, through the functions Calculate uses.
+CalculationResult WithSchemePositions(const CalculationResult& result, int count);
+
+// The scheme part of `kinematics` at `count` positions for `loads`.
+SchemePart AnalyseScheme(const KinematicsResult& kinematics, const ForceParameters& loads, int count);
+// The forces of the scheme's own solve for other loads; its positions stay.
+void AnalyseSchemeForces(SchemePart& scheme, const KinematicsResult& kinematics, const ForceParameters& loads);
 
 // The force analysis of `kinematics` for `loads`.
 ForceResult AnalyseForces(const KinematicsResult& kinematics, const ForceParameters& loads);

@@ -5,31 +5,28 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/PositionKinematics.h"
 
+#include "kinematics/TextCatalogue.h"
 #include <cmath>
 
 namespace {
 
-constexpr const char* kNoDynamics = " Динамика машины не рассчитывается.";
-
 std::string NotFullTurnReason(double failAngle)
 {
     const double degrees = Degrees(failAngle);
-    return "Кривошип не проворачивается на полный оборот: при φ = " + FormatGeneral(degrees)
-           + "° звенья механизма не собираются." + kNoDynamics;
+    return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Кривошип не проворачивается на полный оборот: при φ = %1° звенья механизма не собираются. Динамика машины не рассчитывается.")),
+                {FormatGeneral(degrees)});
 }
 
 // Why the parameters allow no computation; empty when they do.
 std::string ParameterProblem(const ForceParameters& loads, double delta)
 {
     if (!(delta > 0 && delta < kLargestDelta))
-        return std::string("Коэффициент неравномерности δ должен быть больше 0 и меньше ")
-               + FormatGeneral(kLargestDelta) + "." + kNoDynamics;
+        return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Коэффициент неравномерности δ должен быть больше 0 и меньше %1. Динамика машины не рассчитывается.")),
+                    {FormatGeneral(kLargestDelta)});
     if (!(loads.Omega1 > 0 && std::isfinite(loads.Omega1)))
-        return std::string("Средняя угловая скорость кривошипа ω1 должна быть больше 0.")
-               + kNoDynamics;
+        return Tr(QT_TRANSLATE_NOOP("Kinematics", "Средняя угловая скорость кривошипа ω1 должна быть больше 0. Динамика машины не рассчитывается."));
     if (!(loads.LinearMass >= 0 && loads.SliderMass >= 0 && loads.Resistance >= 0))
-        return std::string("Массы и сила сопротивления не могут быть отрицательными.")
-               + kNoDynamics;
+        return Tr(QT_TRANSLATE_NOOP("Kinematics", "Массы и сила сопротивления не могут быть отрицательными. Динамика машины не рассчитывается."));
     return {};
 }
 

@@ -4,12 +4,14 @@
 #include "kinematics/Mechanism.h"
 #include "kinematics/NumberText.h"
 
+#include "kinematics/TextCatalogue.h"
 #include <cmath>
 #include <limits>
 
 namespace {
 
-const char* const kTooManyPositionsText = "Слишком большое количество положений механизма (не более 100000)";
+const char* const kTooManyPositionsText =
+    QT_TRANSLATE_NOOP("Kinematics", "Слишком большое количество положений механизма (не более 100000)");
 
 }  // namespace
 
@@ -27,16 +29,18 @@ const char* InputMessageText(InputMessage message)
 {
     switch (message) {
     case InputMessage::Negative:
-        return "Параметр не может быть отрицательным!";
+        return QT_TRANSLATE_NOOP("Kinematics", "Параметр не может быть отрицательным!");
     case InputMessage::Zero:
-        return "Ноль недопустим!";
+        return QT_TRANSLATE_NOOP("Kinematics", "Ноль недопустим!");
     case InputMessage::OutOfRange:
-        return "Вибране значення поза діапазоном";
+        return QT_TRANSLATE_NOOP("Kinematics", "Вибране значення поза діапазоном");
     case InputMessage::NotANumber:
         break;
     }
-    return "Ошибка ввода данных!";
+    return QT_TRANSLATE_NOOP("Kinematics", "Ошибка ввода данных!");
 }
+
+std::string ShownInputMessageText(InputMessage message) { return Tr(InputMessageText(message)); }
 
 bool InputMessageBeeps(InputMessage message)
 {
@@ -100,6 +104,6 @@ std::optional<double> ParseFraction(const std::string& text)
 std::optional<std::string> PositionCountRefusal(std::int32_t positionCount)
 {
     if (positionCount > kMaxPositionCount)
-        return std::string(kTooManyPositionsText);
+        return Tr(kTooManyPositionsText);
     return std::nullopt;
 }

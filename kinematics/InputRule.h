@@ -15,8 +15,10 @@
 
 enum class InputMessage { NotANumber, Negative, Zero, OutOfRange };
 
-// The text the user reads for a message ("Ошибка ввода данных!", ...), held only here.
+// The text the user reads for a message ("Ошибка ввода данных!", ...), held only here, in Russian;
+// ShownInputMessageText gives it in the interface's language.
 const char* InputMessageText(InputMessage message);
+std::string ShownInputMessageText(InputMessage message);
 // Every input message comes with the system beep but the range message.
 bool InputMessageBeeps(InputMessage message);
 

@@ -1,19 +1,12 @@
 #include "kinematics/Quantities.h"
 
+#include "kinematics/TextCatalogue.h"
+#include "kinematics/Units.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-const char* const kMetres = "м";
-const char* const kMetresPerSecond = "м/с";
-const char* const kAcceleration = "м/с²";
-const char* const kAngularVelocity = "рад/с";
-const char* const kAngularAcceleration = "рад/с²";
-const char* const kNewtons = "Н";
-const char* const kNewtonMetres = "Н·м";
-const char* const kInertia = "кг·м²";
-const char* const kJoules = "Дж";
 
 using P = PositionArrays;
 using A = AccelerationArrays;
@@ -91,53 +84,61 @@ std::string QuantityHeader(const Quantity& q)
     return header;
 }
 
+std::string ShownQuantityHeader(const Quantity& q)
+{
+    std::string header = Tr(q.symbol);
+    if (*q.unit)
+        header += ", " + Tr(q.unit);
+    return header;
+}
+
 std::string QuantityToolTip(const Quantity& q, bool atUnitCrankSpeed)
 {
-    std::string tip = std::string(q.symbol) + " — " + q.meaning;
+    std::string tip = Tr(q.symbol) + " — " + Tr(q.meaning);
     if (*q.unit)
-        tip += std::string(", ") + q.unit;
+        tip += ", " + Tr(q.unit);
     if (atUnitCrankSpeed && q.crankSpeedPower == 1)
-        tip += " (при ω1 = 1 рад/с)";
+        tip += Tr(QT_TRANSLATE_NOOP("Kinematics", " (при ω1 = 1 рад/с)"));
     return tip;
 }
 
-const Quantity kPositionNumber{"k", "", "номер положения кривошипа", 0};
-const Quantity kCrankAngleDegrees{"φ", "°", "угол поворота кривошипа", 0};
+const Quantity kPositionNumber{"k", "", QT_TRANSLATE_NOOP("Kinematics", "номер положения кривошипа"), 0};
+const Quantity kCrankAngleDegrees{"φ", "°", QT_TRANSLATE_NOOP("Kinematics", "угол поворота кривошипа"), 0};
 
 const std::array<ArrayQuantity<PositionArrays>, kTableQuantityCount> kTableQuantities = {{
-    {{"Xa", kMetres, "координата x точки A (конец кривошипа OA)", 0}, &P::Xa},
-    {{"Ya", kMetres, "координата y точки A (конец кривошипа OA)", 0}, &P::Ya},
-    {{"Vxa", kMetresPerSecond, "проекция скорости точки A на ось x", 1}, &P::Vxa},
-    {{"Vya", kMetresPerSecond, "проекция скорости точки A на ось y", 1}, &P::Vya},
-    {{"Xb", kMetres, "координата x точки B (шарнир шатуна AB и коромысла BC)", 0}, &P::Xb},
-    {{"Yb", kMetres, "координата y точки B (шарнир шатуна AB и коромысла BC)", 0}, &P::Yb},
-    {{"Vxb", kMetresPerSecond, "проекция скорости точки B на ось x", 1}, &P::Vxb},
-    {{"Vyb", kMetresPerSecond, "проекция скорости точки B на ось y", 1}, &P::Vyb},
-    {{"Xd", kMetres, "координата x точки D (середина шатуна AB)", 0}, &P::Xd},
-    {{"Yd", kMetres, "координата y точки D (середина шатуна AB)", 0}, &P::Yd},
-    {{"Vxd", kMetresPerSecond, "проекция скорости точки D на ось x", 1}, &P::Vxd},
-    {{"Vyd", kMetresPerSecond, "проекция скорости точки D на ось y", 1}, &P::Vyd},
-    {{"Ye", kMetres, "координата y ползуна E на вертикальной направляющей", 0}, &P::Ye},
-    {{"Ve", kMetresPerSecond, "скорость ползуна E вдоль направляющей (вверх — плюс)", 1}, &P::Ve},
+    {{"Xa", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата x точки A (конец кривошипа OA)"), 0}, &P::Xa},
+    {{"Ya", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата y точки A (конец кривошипа OA)"), 0}, &P::Ya},
+    {{"Vxa", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "проекция скорости точки A на ось x"), 1}, &P::Vxa},
+    {{"Vya", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "проекция скорости точки A на ось y"), 1}, &P::Vya},
+    {{"Xb", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата x точки B (шарнир шатуна AB и коромысла BC)"), 0}, &P::Xb},
+    {{"Yb", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата y точки B (шарнир шатуна AB и коромысла BC)"), 0}, &P::Yb},
+    {{"Vxb", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "проекция скорости точки B на ось x"), 1}, &P::Vxb},
+    {{"Vyb", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "проекция скорости точки B на ось y"), 1}, &P::Vyb},
+    {{"Xd", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата x точки D (середина шатуна AB)"), 0}, &P::Xd},
+    {{"Yd", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата y точки D (середина шатуна AB)"), 0}, &P::Yd},
+    {{"Vxd", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "проекция скорости точки D на ось x"), 1}, &P::Vxd},
+    {{"Vyd", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "проекция скорости точки D на ось y"), 1}, &P::Vyd},
+    {{"Ye", kMetres, QT_TRANSLATE_NOOP("Kinematics", "координата y ползуна E на вертикальной направляющей"), 0}, &P::Ye},
+    {{"Ve", kMetresPerSecond, QT_TRANSLATE_NOOP("Kinematics", "скорость ползуна E вдоль направляющей (вверх — плюс)"), 1}, &P::Ve},
 }};
 
 const std::array<ArrayQuantity<AccelerationArrays>, 7> kPointAccelerationQuantities = {{
-    {{"Axa", kAcceleration, "проекция ускорения точки A на ось x", 2}, &A::Axa},
-    {{"Aya", kAcceleration, "проекция ускорения точки A на ось y", 2}, &A::Aya},
-    {{"Axb", kAcceleration, "проекция ускорения точки B на ось x", 2}, &A::Axb},
-    {{"Ayb", kAcceleration, "проекция ускорения точки B на ось y", 2}, &A::Ayb},
-    {{"Axd", kAcceleration, "проекция ускорения точки D на ось x", 2}, &A::Axd},
-    {{"Ayd", kAcceleration, "проекция ускорения точки D на ось y", 2}, &A::Ayd},
-    {{"Ae", kAcceleration, "ускорение ползуна E вдоль направляющей (вверх — плюс)", 2}, &A::Ae},
+    {{"Axa", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "проекция ускорения точки A на ось x"), 2}, &A::Axa},
+    {{"Aya", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "проекция ускорения точки A на ось y"), 2}, &A::Aya},
+    {{"Axb", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "проекция ускорения точки B на ось x"), 2}, &A::Axb},
+    {{"Ayb", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "проекция ускорения точки B на ось y"), 2}, &A::Ayb},
+    {{"Axd", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "проекция ускорения точки D на ось x"), 2}, &A::Axd},
+    {{"Ayd", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "проекция ускорения точки D на ось y"), 2}, &A::Ayd},
+    {{"Ae", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "ускорение ползуна E вдоль направляющей (вверх — плюс)"), 2}, &A::Ae},
 }};
 
 const std::array<ArrayQuantity<AccelerationArrays>, 6> kLinkAngularQuantities = {{
-    {{"ω2", kAngularVelocity, "угловая скорость шатуна AB", 1}, &A::Omega2},
-    {{"ω3", kAngularVelocity, "угловая скорость коромысла BC", 1}, &A::Omega3},
-    {{"ω4", kAngularVelocity, "угловая скорость звена DE", 1}, &A::Omega4},
-    {{"ε2", kAngularAcceleration, "угловое ускорение шатуна AB", 2}, &A::Eps2},
-    {{"ε3", kAngularAcceleration, "угловое ускорение коромысла BC", 2}, &A::Eps3},
-    {{"ε4", kAngularAcceleration, "угловое ускорение звена DE", 2}, &A::Eps4},
+    {{"ω2", kAngularVelocity, QT_TRANSLATE_NOOP("Kinematics", "угловая скорость шатуна AB"), 1}, &A::Omega2},
+    {{"ω3", kAngularVelocity, QT_TRANSLATE_NOOP("Kinematics", "угловая скорость коромысла BC"), 1}, &A::Omega3},
+    {{"ω4", kAngularVelocity, QT_TRANSLATE_NOOP("Kinematics", "угловая скорость звена DE"), 1}, &A::Omega4},
+    {{"ε2", kAngularAcceleration, QT_TRANSLATE_NOOP("Kinematics", "угловое ускорение шатуна AB"), 2}, &A::Eps2},
+    {{"ε3", kAngularAcceleration, QT_TRANSLATE_NOOP("Kinematics", "угловое ускорение коромысла BC"), 2}, &A::Eps3},
+    {{"ε4", kAngularAcceleration, QT_TRANSLATE_NOOP("Kinematics", "угловое ускорение звена DE"), 2}, &A::Eps4},
 }};
 
 const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities = {{
@@ -147,69 +148,69 @@ const std::array<ArrayQuantity<AccelerationArrays>, 11> kLinkMotionQuantities = 
     kLinkAngularQuantities[3],
     kLinkAngularQuantities[4],
     kLinkAngularQuantities[5],
-    {{"|aA|", kAcceleration, "полное ускорение точки A", 2}, &A::Aa},
-    {{"|aB|", kAcceleration, "полное ускорение точки B", 2}, &A::Ab},
-    {{"|aD|", kAcceleration, "полное ускорение точки D", 2}, &A::Ad},
-    {{"|aE|", kAcceleration, "полное ускорение ползуна E", 2}, &A::AeAbs},
-    {{"aE", kAcceleration, "ускорение ползуна E вдоль направляющей (вверх — плюс)", 2}, &A::Ae},
+    {{"|aA|", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "полное ускорение точки A"), 2}, &A::Aa},
+    {{"|aB|", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "полное ускорение точки B"), 2}, &A::Ab},
+    {{"|aD|", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "полное ускорение точки D"), 2}, &A::Ad},
+    {{"|aE|", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "полное ускорение ползуна E"), 2}, &A::AeAbs},
+    {{"aE", kAcceleration, QT_TRANSLATE_NOOP("Kinematics", "ускорение ползуна E вдоль направляющей (вверх — плюс)"), 2}, &A::Ae},
 }};
 
 const std::array<ArrayQuantity<ForceArrays>, 9> kForceQuantities = {{
-    {{"Mб (группы Ассура)", kNewtonMetres, "уравновешивающий момент на кривошипе по группам Ассура", 0},
+    {{QT_TRANSLATE_NOOP("Kinematics", "Mб (группы Ассура)"), kNewtonMetres, QT_TRANSLATE_NOOP("Kinematics", "уравновешивающий момент на кривошипе по группам Ассура"), 0},
      &F::MbGroups},
-    {{"Mб (рычаг Жуковского)", kNewtonMetres, "уравновешивающий момент на кривошипе по рычагу Жуковского", 0},
+    {{QT_TRANSLATE_NOOP("Kinematics", "Mб (рычаг Жуковского)"), kNewtonMetres, QT_TRANSLATE_NOOP("Kinematics", "уравновешивающий момент на кривошипе по рычагу Жуковского"), 0},
      &F::MbLever},
-    {{"|R| в O", kNewtons, "реакция стойки на кривошип в шарнире O", 0}, &F::RO},
-    {{"|R| в A", kNewtons, "реакция кривошипа на шатун в шарнире A", 0}, &F::RA},
-    {{"|R| в B", kNewtons, "реакция шатуна на коромысло в шарнире B", 0}, &F::RB},
-    {{"|R| в C", kNewtons, "реакция стойки на коромысло в шарнире C", 0}, &F::RC},
-    {{"|R| в D", kNewtons, "реакция шатуна на звено DE в шарнире D", 0}, &F::RD},
-    {{"|R| в E", kNewtons, "реакция звена DE на ползун в шарнире E", 0}, &F::RE},
-    {{"|N| направляющей", kNewtons, "сила, с которой направляющая давит на ползун", 0}, &F::NguideAbs},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|R| в O"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "реакция стойки на кривошип в шарнире O"), 0}, &F::RO},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|R| в A"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "реакция кривошипа на шатун в шарнире A"), 0}, &F::RA},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|R| в B"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "реакция шатуна на коромысло в шарнире B"), 0}, &F::RB},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|R| в C"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "реакция стойки на коромысло в шарнире C"), 0}, &F::RC},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|R| в D"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "реакция шатуна на звено DE в шарнире D"), 0}, &F::RD},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|R| в E"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "реакция звена DE на ползун в шарнире E"), 0}, &F::RE},
+    {{QT_TRANSLATE_NOOP("Kinematics", "|N| направляющей"), kNewtons, QT_TRANSLATE_NOOP("Kinematics", "сила, с которой направляющая давит на ползун"), 0}, &F::NguideAbs},
 }};
 
 const char* const kReactionConvention =
-    "Rij — сила, с которой звено i действует на звено j (0 — стойка, 1 — OA, 2 — AB, 3 — BC, 4 — DE, 5 — ползун), "
-    "x и y — её проекции на оси";
+    QT_TRANSLATE_NOOP("Kinematics", "Rij — сила, с которой звено i действует на звено j (0 — стойка, 1 — OA, 2 — AB, 3 — BC, 4 — DE, 5 — ползун), "
+                                    "x и y — её проекции на оси");
 
 const std::array<ArrayQuantity<ForceArrays>, 13> kReactionComponentQuantities = {{
-    {{"R01x", kNewtons, "проекция на x реакции стойки на кривошип в шарнире O", 0}, &F::RxO},
-    {{"R01y", kNewtons, "проекция на y реакции стойки на кривошип в шарнире O", 0}, &F::RyO},
-    {{"R12x", kNewtons, "проекция на x реакции кривошипа на шатун в шарнире A", 0}, &F::RxA},
-    {{"R12y", kNewtons, "проекция на y реакции кривошипа на шатун в шарнире A", 0}, &F::RyA},
-    {{"R23x", kNewtons, "проекция на x реакции шатуна на коромысло в шарнире B", 0}, &F::RxB},
-    {{"R23y", kNewtons, "проекция на y реакции шатуна на коромысло в шарнире B", 0}, &F::RyB},
-    {{"R03x", kNewtons, "проекция на x реакции стойки на коромысло в шарнире C", 0}, &F::RxC},
-    {{"R03y", kNewtons, "проекция на y реакции стойки на коромысло в шарнире C", 0}, &F::RyC},
-    {{"R24x", kNewtons, "проекция на x реакции шатуна на звено DE в шарнире D", 0}, &F::RxD},
-    {{"R24y", kNewtons, "проекция на y реакции шатуна на звено DE в шарнире D", 0}, &F::RyD},
-    {{"R45x", kNewtons, "проекция на x реакции звена DE на ползун в шарнире E", 0}, &F::RxE},
-    {{"R45y", kNewtons, "проекция на y реакции звена DE на ползун в шарнире E", 0}, &F::RyE},
-    {{"R05x", kNewtons, "проекция на x силы направляющей на ползун", 0}, &F::Nguide},
+    {{"R01x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x реакции стойки на кривошип в шарнире O"), 0}, &F::RxO},
+    {{"R01y", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на y реакции стойки на кривошип в шарнире O"), 0}, &F::RyO},
+    {{"R12x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x реакции кривошипа на шатун в шарнире A"), 0}, &F::RxA},
+    {{"R12y", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на y реакции кривошипа на шатун в шарнире A"), 0}, &F::RyA},
+    {{"R23x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x реакции шатуна на коромысло в шарнире B"), 0}, &F::RxB},
+    {{"R23y", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на y реакции шатуна на коромысло в шарнире B"), 0}, &F::RyB},
+    {{"R03x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x реакции стойки на коромысло в шарнире C"), 0}, &F::RxC},
+    {{"R03y", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на y реакции стойки на коромысло в шарнире C"), 0}, &F::RyC},
+    {{"R24x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x реакции шатуна на звено DE в шарнире D"), 0}, &F::RxD},
+    {{"R24y", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на y реакции шатуна на звено DE в шарнире D"), 0}, &F::RyD},
+    {{"R45x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x реакции звена DE на ползун в шарнире E"), 0}, &F::RxE},
+    {{"R45y", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на y реакции звена DE на ползун в шарнире E"), 0}, &F::RyE},
+    {{"R05x", kNewtons, QT_TRANSLATE_NOOP("Kinematics", "проекция на x силы направляющей на ползун"), 0}, &F::Nguide},
 }};
 
 const std::array<ArrayQuantity<DynamicsColumns>, 5> kDynamicsQuantities = {{
-    {{"Jпр", kInertia, "приведённый к кривошипу момент инерции механизма", 0}, &D::Jpr},
-    {{"Mпр", kNewtonMetres, "приведённый к кривошипу момент сил тяжести и сопротивления", 0}, &D::Mpr},
-    {{"ΔT", kJoules, "изменение кинетической энергии машины от φ = 0", 0}, &D::DeltaT},
-    {{"ω1", kAngularVelocity, "угловая скорость кривошипа с маховиком (установившееся движение)", 0}, &D::Omega},
-    {{"ε1", kAngularAcceleration, "угловое ускорение кривошипа с маховиком", 0}, &D::Epsilon},
+    {{QT_TRANSLATE_NOOP("Kinematics", "Jпр"), kInertia, QT_TRANSLATE_NOOP("Kinematics", "приведённый к кривошипу момент инерции механизма"), 0}, &D::Jpr},
+    {{QT_TRANSLATE_NOOP("Kinematics", "Mпр"), kNewtonMetres, QT_TRANSLATE_NOOP("Kinematics", "приведённый к кривошипу момент сил тяжести и сопротивления"), 0}, &D::Mpr},
+    {{"ΔT", kJoules, QT_TRANSLATE_NOOP("Kinematics", "изменение кинетической энергии машины от φ = 0"), 0}, &D::DeltaT},
+    {{"ω1", kAngularVelocity, QT_TRANSLATE_NOOP("Kinematics", "угловая скорость кривошипа с маховиком (установившееся движение)"), 0}, &D::Omega},
+    {{"ε1", kAngularAcceleration, QT_TRANSLATE_NOOP("Kinematics", "угловое ускорение кривошипа с маховиком"), 0}, &D::Epsilon},
 }};
 
 const std::vector<QuantityInfo>& PositionQuantityList()
 {
     static const std::vector<QuantityInfo> kList = {
-        {Q::VA, "vA", "vA", kMetresPerSecond, false, "скорость точки A", ""},
-        {Q::VB, "vB", "vB", kMetresPerSecond, false, "скорость точки B", ""},
-        {Q::VD, "vD", "vD", kMetresPerSecond, false, "скорость точки D", ""},
-        {Q::VE, "vE", "vE", kMetresPerSecond, false, "скорость ползуна E", ""},
+        {Q::VA, "vA", "vA", kMetresPerSecond, false, QT_TRANSLATE_NOOP("Kinematics", "скорость точки A"), ""},
+        {Q::VB, "vB", "vB", kMetresPerSecond, false, QT_TRANSLATE_NOOP("Kinematics", "скорость точки B"), ""},
+        {Q::VD, "vD", "vD", kMetresPerSecond, false, QT_TRANSLATE_NOOP("Kinematics", "скорость точки D"), ""},
+        {Q::VE, "vE", "vE", kMetresPerSecond, false, QT_TRANSLATE_NOOP("Kinematics", "скорость ползуна E"), ""},
         {Q::Omega2, "ω2", "w2", kAngularVelocity, true, kLinkMotionQuantities[0].quantity.meaning, ""},
         {Q::Omega3, "ω3", "w3", kAngularVelocity, true, kLinkMotionQuantities[1].quantity.meaning, ""},
         {Q::Omega4, "ω4", "w4", kAngularVelocity, true, kLinkMotionQuantities[2].quantity.meaning, ""},
-        {Q::AA, "aA", "aA", kAcceleration, false, "ускорение точки A", ""},
-        {Q::AB, "aB", "aB", kAcceleration, false, "ускорение точки B", ""},
-        {Q::AD, "aD", "aD", kAcceleration, false, "ускорение точки D", ""},
-        {Q::AE, "aE", "aE", kAcceleration, false, "ускорение ползуна E", ""},
+        {Q::AA, "aA", "aA", kAcceleration, false, QT_TRANSLATE_NOOP("Kinematics", "ускорение точки A"), ""},
+        {Q::AB, "aB", "aB", kAcceleration, false, QT_TRANSLATE_NOOP("Kinematics", "ускорение точки B"), ""},
+        {Q::AD, "aD", "aD", kAcceleration, false, QT_TRANSLATE_NOOP("Kinematics", "ускорение точки D"), ""},
+        {Q::AE, "aE", "aE", kAcceleration, false, QT_TRANSLATE_NOOP("Kinematics", "ускорение ползуна E"), ""},
         {Q::Eps2, "ε2", "e2", kAngularAcceleration, true, kLinkMotionQuantities[3].quantity.meaning, ""},
         {Q::Eps3, "ε3", "e3", kAngularAcceleration, true, kLinkMotionQuantities[4].quantity.meaning, ""},
         {Q::Eps4, "ε4", "e4", kAngularAcceleration, true, kLinkMotionQuantities[5].quantity.meaning, ""},
@@ -249,5 +250,5 @@ std::string UnknownQuantityText(const std::string& typed)
     std::string known;
     for (const QuantityInfo& info : PositionQuantityList())
         known += (known.empty() ? "" : ", ") + std::string(info.name);
-    return "неизвестная величина «" + typed + "»; можно: " + known;
+    return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "неизвестная величина «%1»; можно: %2")), {typed, known});
 }

@@ -23,9 +23,12 @@ struct Quantity {
     int crankSpeedPower;
 };
 
-// "Xa, м" (or only the symbol when there is no unit): the header of a column.
+// "Xa, м" (or only the symbol when there is no unit): the header of a column in a file, the same
+// in every language.
 std::string QuantityHeader(const Quantity& q);
-// "Xa — координата x точки A (конец кривошипа OA), м"; for values shown as computed for the unit
+// The same header as the interface's language writes it: "Jпр, кг·м²" reads "Jred, kg·m²".
+std::string ShownQuantityHeader(const Quantity& q);
+// In the interface's language: "Xa — координата x точки A (конец кривошипа OA), м"; for values shown as computed for the unit
 // crank speed, a velocity adds " (при ω1 = 1 рад/с)".
 std::string QuantityToolTip(const Quantity& q, bool atUnitCrankSpeed = false);
 

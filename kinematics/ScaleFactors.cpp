@@ -2,6 +2,7 @@
 
 #include "kinematics/NumberText.h"
 
+#include "kinematics/TextCatalogue.h"
 #include <cmath>
 
 namespace {
@@ -77,8 +78,11 @@ std::string DrawingScaleText(const DrawingScale& scale)
     return FormatGeneral(scale.drawing) + ":" + FormatGeneral(scale.real);
 }
 
-std::string LengthFactorText(double mu) { return "μl = " + FormatGeneral(mu) + " м/мм"; }
+std::string LengthFactorText(double mu) { return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "μl = %1 м/мм")), {FormatGeneral(mu)}); }
 
-std::string VelocityFactorText(double mu) { return "μv = " + FormatGeneral(mu) + " (м/с)/мм"; }
+std::string VelocityFactorText(double mu) { return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "μv = %1 (м/с)/мм")), {FormatGeneral(mu)}); }
 
-std::string AccelerationFactorText(double mu) { return "μa = " + FormatGeneral(mu) + " (м/с²)/мм"; }
+std::string AccelerationFactorText(double mu)
+{
+    return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "μa = %1 (м/с²)/мм")), {FormatGeneral(mu)});
+}

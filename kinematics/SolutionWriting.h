@@ -40,13 +40,18 @@ std::string PDeg(double radians); // the same, in parentheses when negative
 std::string Trig(const char* function, double radians);  // "cos 38,0137°", "cos(-10°)"
 std::string Sense(double counterClockwise);  // "против часовой стрелки", "по часовой стрелке"
 
+// The text with the symbols written with Russian letters (Fи, Mи, Fс, Mб) as the interface's
+// language writes them; the same text when it is Russian.
+std::string LocalSymbols(const std::string& text);
+
+// Adds the lines of one section; the symbol of a result stays as the program names it.
 class LineWriter {
 public:
     LineWriter(WorkedSolution& solution, SolutionSection section) : solution_(solution), section_(section) {}
-    void Words(const std::string& text) { solution_.lines.push_back({section_, text, {}}); }
+    void Words(const std::string& text) { solution_.lines.push_back({section_, LocalSymbols(text), {}}); }
     void Result(const std::string& symbol, const std::string& text)
     {
-        solution_.lines.push_back({section_, text, symbol});
+        solution_.lines.push_back({section_, LocalSymbols(text), symbol});
     }
     // "pb = vB/μv = 0,0916/0,002 = 45,81 мм": a plan segment of `value` at the factor mu.
     void Segment(const std::string& segment, const std::string& valueSymbol, double value,

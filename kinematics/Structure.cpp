@@ -1,6 +1,7 @@
 #include "kinematics/Structure.h"
 
 #include "kinematics/NumberText.h"
+#include "kinematics/TextCatalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -57,6 +58,21 @@ int DyadKind(const std::string& letters)
 
 // W = 3n − 2p5 − p4 of the given links and pairs.
 int Freedom(int links, int lower, int higher) { return kFreedomsOfAFreeLink * links - 2 * lower - higher; }
+
+// "ВВП" with the pairs' letters of the interface's language ("RRP" in English).
+std::string LocalPairLetters(const std::string& letters)
+{
+    const std::string rotational = Tr(QT_TRANSLATE_NOOP("Kinematics", "В"));
+    const std::string translational = Tr(QT_TRANSLATE_NOOP("Kinematics", "П"));
+    std::string local;
+    for (std::size_t i = 0; i + 2 <= letters.size(); i += 2) {
+        const std::string letter = letters.substr(i, 2);
+        local += letter == PairLetter(PairKind::Rotational) ? rotational
+                 : letter == PairLetter(PairKind::Translational) ? translational
+                                                                 : letter;
+    }
+    return local;
+}
 
 // Two unplaced links that form a dyad on the placed ones, or false.
 bool FindDyad(const std::vector<KinematicPair>& pairs, const std::vector<bool>& placed,
@@ -133,8 +149,12 @@ const std::string& PairName(const StructuralAnalysis& s, int index)
 
 std::vector<MechanismLink> MechanismLinks()
 {
-    return {{0, "стойка"},      {1, "кривошип OA"}, {2, "шатун AB"},
-            {3, "коромысло BC"}, {4, "шатун DE"},    {5, "ползун E"}};
+    return {{0, QT_TRANSLATE_NOOP("Kinematics", "стойка")},
+            {1, QT_TRANSLATE_NOOP("Kinematics", "кривошип OA")},
+            {2, QT_TRANSLATE_NOOP("Kinematics", "шатун AB")},
+            {3, QT_TRANSLATE_NOOP("Kinematics", "коромысло BC")},
+            {4, QT_TRANSLATE_NOOP("Kinematics", "шатун DE")},
+            {5, QT_TRANSLATE_NOOP("Kinematics", "ползун E")}};
 }
 
 std::vector<KinematicPair> MechanismPairs()
@@ -199,45 +219,42 @@ std::string StructuralFormula(const StructuralAnalysis& s)
 std::vector<std::string> StructureTextLines(const StructuralAnalysis& s)
 {
     std::vector<std::string> lines;
-    std::string links = "Звенья: ";
+    std::string links;
     for (std::size_t i = 0; i < s.links.size(); ++i)
-        links += (i ? "; " : "") + Number(s.links[i].number) + " — " + s.links[i].name;
-    lines.push_back(links + ".");
+        links += (i ? "; " : "") + Number(s.links[i].number) + " — " + Tr(s.links[i].name.c_str());
+    lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Звенья: %1.")), {links}));
 
-    std::string pairs = "Кинематические пары: " + PairList(s, PairKind::Rotational) + " — вращательные";
+    const std::string turning = PairList(s, PairKind::Rotational);
     const std::string sliding = PairList(s, PairKind::Translational);
-    if (!sliding.empty())
-        pairs += "; " + sliding + " — поступательная (ползун по направляющей)";
-    lines.push_back(pairs + ".");
-    lines.push_back(s.higherPairs == 0 ? "Все пары низшие, 5-го класса (одна степень свободы в каждой)."
-                                       : "Среди пар есть высшие, 4-го класса.");
-    lines.push_back("Число подвижных звеньев n = " + Number(s.movingLinks) + ", низших пар p5 = "
-                    + Number(s.lowerPairs) + ", высших пар p4 = " + Number(s.higherPairs) + ".");
-    lines.push_back("Степень подвижности по формуле Чебышева: W = 3n − 2p5 − p4 = 3·"
-                    + Number(s.movingLinks) + " − 2·" + Number(s.lowerPairs) + " − "
-                    + Number(s.higherPairs) + " = " + Number(s.freedom) + ".");
+    lines.push_back(sliding.empty()
+                        ? Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Кинематические пары: %1 — вращательные.")), {turning})
+                        : Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Кинематические пары: %1 — вращательные; %2 — поступательная (ползун по направляющей).")),
+                               {turning, sliding}));
+    lines.push_back(s.higherPairs == 0 ? Tr(QT_TRANSLATE_NOOP("Kinematics", "Все пары низшие, 5-го класса (одна степень свободы в каждой)."))
+                                       : Tr(QT_TRANSLATE_NOOP("Kinematics", "Среди пар есть высшие, 4-го класса.")));
+    lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Число подвижных звеньев n = %1, низших пар p5 = %2, высших пар p4 = %3.")),
+                         {Number(s.movingLinks), Number(s.lowerPairs), Number(s.higherPairs)}));
+    lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Степень подвижности по формуле Чебышева: W = 3n − 2p5 − p4 = 3·%1 − 2·%2 − %3 = %4.")),
+                         {Number(s.movingLinks), Number(s.lowerPairs), Number(s.higherPairs), Number(s.freedom)}));
     if (s.freedom == 1)
-        lines.push_back("W = 1: движение всех звеньев задаётся одним ведущим звеном — звеном "
-                        + Number(s.driver) + ".");
+        lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "W = 1: движение всех звеньев задаётся одним ведущим звеном — звеном %1.")),
+                             {Number(s.driver)}));
 
-    lines.push_back("Начальный механизм I(0," + Number(s.driver) + "): стойка 0 и ведущее звено "
-                    + Number(s.driver) + "; W = " + FreedomText(1, s.primaryLowerPairs, s.primaryHigherPairs) + ".");
+    lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Начальный механизм I(0,%1): стойка 0 и ведущее звено %1; W = %2.")),
+                         {Number(s.driver), FreedomText(1, s.primaryLowerPairs, s.primaryHigherPairs)}));
     for (const AssurGroup& g : s.groups) {
-        const std::string name = Number(g.firstLink) + "–" + Number(g.secondLink);
-        std::string kind = g.kind > 0 ? Number(g.kind) + "-й вид (" + g.pairLetters + ")" : g.pairLetters;
-        lines.push_back("Группа Ассура " + name + ": звенья " + Number(g.firstLink) + " и "
-                        + Number(g.secondLink) + ", внутренняя пара " + PairName(s, g.innerPair)
-                        + ", внешние пары " + PairName(s, g.firstOuterPair) + " и "
-                        + PairName(s, g.secondOuterPair) + "; класс " + Roman(g.groupClass)
-                        + ", порядок " + Number(g.order) + ", " + kind + "; W = "
-                        + FreedomText(kLinksPerDyad, g.lowerPairs, g.higherPairs) + ".");
+        const std::string letters = LocalPairLetters(g.pairLetters);
+        const std::string kind = g.kind > 0 ? Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "%1-й вид (%2)")), {Number(g.kind), letters}) : letters;
+        lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Группа Ассура %1–%2: звенья %1 и %2, внутренняя пара %3, внешние пары %4 и %5; класс %6, порядок %7, %8; W = %9.")),
+                             {Number(g.firstLink), Number(g.secondLink), PairName(s, g.innerPair),
+                              PairName(s, g.firstOuterPair), PairName(s, g.secondOuterPair), Roman(g.groupClass),
+                              Number(g.order), kind, FreedomText(kLinksPerDyad, g.lowerPairs, g.higherPairs)}));
     }
     if (!s.decomposed) {
-        lines.push_back("Оставшиеся звенья не образуют двухповодковых групп.");
+        lines.push_back(Tr(QT_TRANSLATE_NOOP("Kinematics", "Оставшиеся звенья не образуют двухповодковых групп.")));
         return lines;
     }
-    lines.push_back("Структурная формула: " + StructuralFormula(s) + ".");
-    lines.push_back("Механизм " + Roman(s.mechanismClass)
-                    + " класса: это наивысший класс входящих в него групп Ассура.");
+    lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Структурная формула: %1.")), {StructuralFormula(s)}));
+    lines.push_back(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Механизм %1 класса: это наивысший класс входящих в него групп Ассура.")), {Roman(s.mechanismClass)}));
     return lines;
 }

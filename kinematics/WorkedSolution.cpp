@@ -6,6 +6,8 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/PositionQuantities.h"
 #include "kinematics/SolutionWriting.h"
+#include "kinematics/TextCatalogue.h"
+#include "kinematics/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,17 +47,36 @@ std::string Trig(const char* function, double radians)
 std::string Sense(double counterClockwise)
 {
     if (counterClockwise > 0)
-        return "против часовой стрелки";
+        return Tr(QT_TRANSLATE_NOOP("Kinematics", "против часовой стрелки"));
     if (counterClockwise < 0)
-        return "по часовой стрелке";
-    return "звено не вращается";
+        return Tr(QT_TRANSLATE_NOOP("Kinematics", "по часовой стрелке"));
+    return Tr(QT_TRANSLATE_NOOP("Kinematics", "звено не вращается"));
+}
+
+std::string LocalSymbols(const std::string& text)
+{
+    // The lever's torque first: its name holds that of the groups' one.
+    static const char* const kSymbols[] = {
+        QT_TRANSLATE_NOOP("Kinematics", "Mб(рычаг)"), QT_TRANSLATE_NOOP("Kinematics", "Mб"),
+        QT_TRANSLATE_NOOP("Kinematics", "Fи"), QT_TRANSLATE_NOOP("Kinematics", "Mи"),
+        QT_TRANSLATE_NOOP("Kinematics", "Fс")};
+    std::string result = text;
+    for (const char* symbol : kSymbols) {
+        const std::string local = Tr(symbol);
+        const std::string own = symbol;
+        if (local == own)
+            continue;
+        for (std::size_t at = result.find(own); at != std::string::npos; at = result.find(own, at + local.size()))
+            result.replace(at, own.size(), local);
+    }
+    return result;
 }
 
 void LineWriter::Segment(const std::string& segment, const std::string& valueSymbol, double value,
                          const std::string& muSymbol, double mu)
 {
     Result(segment, segment + " = " + valueSymbol + "/" + muSymbol + " = " + P(value) + "/" + V(mu) + " = "
-                        + S((CheckedReal(value) / mu).Value()) + " мм");
+                        + S((CheckedReal(value) / mu).Value()) + U(kMillimetres));
 }
 
 }  // namespace worked_solution
@@ -70,7 +91,8 @@ std::string SameAngle(double radians)
     const double degrees = Degrees(radians);
     if (degrees >= 0 && degrees < kFullTurnDegrees)
         return {};
-    return " (то же, что " + V(degrees - kFullTurnDegrees * std::floor(degrees / kFullTurnDegrees)) + "°)";
+    return Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", " (то же, что %1°)")),
+                {V(degrees - kFullTurnDegrees * std::floor(degrees / kFullTurnDegrees))});
 }
 
 PositionData GatherData(const Mechanism& m, const PositionArrays& p, const AccelerationArrays& a,
@@ -156,14 +178,15 @@ void WriteScheme(const PositionData& d, const PlanSizes& sizes, WorkedSolution& 
     const double width = *std::max_element(std::begin(xs), std::end(xs)) - *std::min_element(std::begin(xs), std::end(xs));
     const double height = *std::max_element(std::begin(ys), std::end(ys)) - *std::min_element(std::begin(ys), std::end(ys));
     out.schemeScale = ChooseDrawingScale(std::max(width, height), sizes.schemeFieldMm);
-    const std::string size = "Схема механизма в этом положении занимает " + V(width) + " × " + V(height) + " м";
+    const std::string field = FormatGeneral(sizes.schemeFieldMm);
     if (!out.schemeScale) {
-        w.Words(size + " и не умещается в поле " + FormatGeneral(sizes.schemeFieldMm) + " мм даже в масштабе 1:50.");
+        w.Words(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Схема механизма в этом положении занимает %1 × %2 м и не умещается в поле %3 мм даже в масштабе 1:50.")),
+                     {V(width), V(height), field}));
         return;
     }
     const double mu = LengthFactor(*out.schemeScale);
-    w.Words(size + "; в поле " + FormatGeneral(sizes.schemeFieldMm) + " мм она умещается в масштабе "
-            + DrawingScaleText(*out.schemeScale) + ": " + LengthFactorText(mu) + ".");
+    w.Words(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Схема механизма в этом положении занимает %1 × %2 м; в поле %3 мм она умещается в масштабе %4: %5.")),
+                 {V(width), V(height), field, DrawingScaleText(*out.schemeScale), LengthFactorText(mu)}));
     const struct {
         const char* segment;
         const char* length;
@@ -172,7 +195,7 @@ void WriteScheme(const PositionData& d, const PlanSizes& sizes, WorkedSolution& 
                  {"DE", "lDE", d.l.Lde}, {"OC", "lOC", d.l.Loc}};
     for (const auto& link : links) {
         w.Result(link.segment, std::string(link.segment) + " = " + link.length + "/μl = " + V(link.value) + "/"
-                                   + V(mu) + " = " + S((CheckedReal(link.value) / mu).Value()) + " мм");
+                                   + V(mu) + " = " + S((CheckedReal(link.value) / mu).Value()) + U(kMillimetres));
     }
 }
 
@@ -183,12 +206,12 @@ void WritePositions(const PositionData& d, const PlanSizes& sizes, WorkedSolutio
     w.Result("φ1", "φ1 = 360°/N·k = 360°/" + WholeNumberText(d.n) + "·" + WholeNumberText(d.k) + " = "
                        + V(d.phiDegrees) + "°");
     WriteScheme(d, sizes, out);
-    w.Words("Неподвижные точки: O (0; 0), C (−lOC; 0) = (" + V(-l.Loc) + "; 0); направляющая ползуна — "
-            "вертикаль x = −lOC/2 = " + V(-l.GuideOffset) + " м.");
-    w.Result("xA", "xA = lOA·cos φ1 = " + V(l.Loa) + "·" + Trig("cos", d.phi) + " = " + V(d.xa) + " м");
-    w.Result("yA", "yA = lOA·sin φ1 = " + V(l.Loa) + "·" + Trig("sin", d.phi) + " = " + V(d.ya) + " м");
+    w.Words(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Неподвижные точки: O (0; 0), C (−lOC; 0) = (%1; 0); направляющая ползуна — вертикаль x = −lOC/2 = %2 м.")),
+                 {V(-l.Loc), V(-l.GuideOffset)}));
+    w.Result("xA", "xA = lOA·cos φ1 = " + V(l.Loa) + "·" + Trig("cos", d.phi) + " = " + V(d.xa) + U(kMetres));
+    w.Result("yA", "yA = lOA·sin φ1 = " + V(l.Loa) + "·" + Trig("sin", d.phi) + " = " + V(d.ya) + U(kMetres));
     w.Result("AC", "AC = √((xA + lOC)² + yA²) = √((" + V(d.xa) + " + " + V(l.Loc) + ")² + " + P(d.ya)
-                       + "²) = " + V(d.ac) + " м");
+                       + "²) = " + V(d.ac) + U(kMetres));
 
     // ψ = atan2(yA, xA + lOC): arctg of the ratio, moved by half a turn left of the y axis.
     const CheckedReal dx = CheckedReal(d.xa) + l.Loc;
@@ -196,49 +219,49 @@ void WritePositions(const PositionData& d, const PlanSizes& sizes, WorkedSolutio
     if (dx < 0)
         turn = d.ya >= 0 ? " + 180°" : " − 180°";
     if (dx.Value() == 0)
-        w.Result("ψ", "ψ = " + Deg(d.psi) + ", точка A на вертикали через C");
+        w.Result("ψ", "ψ = " + Deg(d.psi) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "точка A на вертикали через C")));
     else
         w.Result("ψ", "ψ = arctg(yA/(xA + lOC))" + turn + " = arctg(" + P(d.ya) + "/(" + V(d.xa) + " + "
-                          + V(l.Loc) + "))" + turn + " = " + Deg(d.psi) + ", направление CA");
+                          + V(l.Loc) + "))" + turn + " = " + Deg(d.psi) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "направление CA")));
 
     w.Result("γ", "γ = arccos((lBC² + lAB² − AC²)/(2·lBC·lAB)) = arccos((" + V(l.Lbc) + "² + " + V(l.Lab)
                       + "² − " + V(d.ac) + "²)/(2·" + V(l.Lbc) + "·" + V(l.Lab) + ")) = " + Deg(d.gamma)
-                      + ", угол передачи между BA и BC");
+                      + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "угол передачи между BA и BC")));
     w.Result("δ", "δ = arccos((lBC² + AC² − lAB²)/(2·lBC·AC)) = arccos((" + V(l.Lbc) + "² + " + V(d.ac)
                       + "² − " + V(l.Lab) + "²)/(2·" + V(l.Lbc) + "·" + V(d.ac) + ")) = "
-                      + Deg(d.delta) + ", угол при C между CA и CB");
+                      + Deg(d.delta) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "угол при C между CA и CB")));
     w.Result("θ3", "θ3 = ψ + δ = " + PDeg(d.psi) + " + " + Deg(d.delta) + " = " + Deg(d.theta3)
-                       + SameAngle(d.theta3) + ", направление CB");
+                       + SameAngle(d.theta3) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "направление CB")));
     w.Result("α", "α = 180° − δ − γ = 180° − " + Deg(d.delta) + " − " + Deg(d.gamma) + " = "
-                      + Deg(d.alpha) + ", угол при A");
+                      + Deg(d.alpha) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "угол при A")));
     w.Result("θ2", "θ2 = ψ − α + 180° = " + PDeg(d.psi) + " − " + PDeg(d.alpha) + " + 180° = "
-                       + Deg(d.theta2) + SameAngle(d.theta2) + ", направление AB");
+                       + Deg(d.theta2) + SameAngle(d.theta2) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "направление AB")));
     w.Result("xB", "xB = xA + lAB·cos θ2 = " + V(d.xa) + " + " + V(l.Lab) + "·" + Trig("cos", d.theta2)
-                       + " = " + V(d.xb) + " м");
+                       + " = " + V(d.xb) + U(kMetres));
     w.Result("yB", "yB = yA + lAB·sin θ2 = " + V(d.ya) + " + " + V(l.Lab) + "·" + Trig("sin", d.theta2)
-                       + " = " + V(d.yb) + " м");
-    w.Result("lAD", "lAD = lAB/2 = " + V(l.Lab) + "/2 = " + V(l.Lad) + " м");
+                       + " = " + V(d.yb) + U(kMetres));
+    w.Result("lAD", "lAD = lAB/2 = " + V(l.Lab) + "/2 = " + V(l.Lad) + U(kMetres));
     w.Result("xD", "xD = xA + lAD·cos θ2 = " + V(d.xa) + " + " + V(l.Lad) + "·" + Trig("cos", d.theta2)
-                       + " = " + V(d.xd) + " м");
+                       + " = " + V(d.xd) + U(kMetres));
     w.Result("yD", "yD = yA + lAD·sin θ2 = " + V(d.ya) + " + " + V(l.Lad) + "·" + Trig("sin", d.theta2)
-                       + " = " + V(d.yd) + " м");
+                       + " = " + V(d.yd) + U(kMetres));
     w.Result("θ4", "θ4 = arccos((xD + lOC/2)/lDE) = arccos((" + V(d.xd) + " + " + V(l.GuideOffset) + ")/"
-                       + V(l.Lde) + ") = " + Deg(d.theta4) + ", направление ED (E ниже D)");
+                       + V(l.Lde) + ") = " + Deg(d.theta4) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "направление ED (E ниже D)")));
     w.Result("yE", "yE = yD − lDE·sin θ4 = " + V(d.yd) + " − " + V(l.Lde) + "·" + Trig("sin", d.theta4)
-                       + " = " + V(d.ye) + " м");
+                       + " = " + V(d.ye) + U(kMetres));
 }
 
 void WriteVelocities(const PositionData& d, const PlanSizes& sizes, WorkedSolution& out)
 {
     LineWriter w(out, SolutionSection::Velocities);
     const LinkageLengths& l = d.l;
-    w.Words("ω1 = " + V(d.omega1) + " рад/с: кривошип вращается равномерно " + Sense(d.omega1) + ".");
+    w.Words(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "ω1 = %1 рад/с: кривошип вращается равномерно %2.")), {V(d.omega1), Sense(d.omega1)}));
     w.Result("vAx", "vAx = −ω1·lOA·sin φ1 = −" + P(d.omega1) + "·" + V(l.Loa) + "·" + Trig("sin", d.phi)
-                        + " = " + V(d.vxa) + " м/с");
+                        + " = " + V(d.vxa) + U(kMetresPerSecond));
     w.Result("vAy", "vAy = ω1·lOA·cos φ1 = " + P(d.omega1) + "·" + V(l.Loa) + "·" + Trig("cos", d.phi)
-                        + " = " + V(d.vya) + " м/с");
+                        + " = " + V(d.vya) + U(kMetresPerSecond));
     w.Result("vA", "vA = ω1·lOA = " + V(std::fabs(d.omega1)) + "·" + V(l.Loa) + " = " + V(d.va)
-                       + " м/с, вектор ⊥ OA в сторону вращения кривошипа");
+                       + U(kMetresPerSecond) + ", " + Tr(QT_TRANSLATE_NOOP("Kinematics", "вектор ⊥ OA в сторону вращения кривошипа")));
 
     const double vba = (Abs(CheckedReal(d.omega2)) * l.Lab).Value();
     const double ved = (Abs(CheckedReal(d.omega4)) * l.Lde).Value();
@@ -246,51 +269,51 @@ void WriteVelocities(const PositionData& d, const PlanSizes& sizes, WorkedSoluti
     out.velocityFactor = ChooseRoundFactor(largest, sizes.velocityPlanMm);
     const double mu = out.velocityFactor.value_or(0);
     if (out.velocityFactor) {
-        w.Words("План скоростей из полюса p: наибольший отрезок не длиннее " + FormatGeneral(sizes.velocityPlanMm)
-                + " мм при " + VelocityFactorText(mu) + ".");
+        w.Words(Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "План скоростей из полюса p: наибольший отрезок не длиннее %1 мм при %2.")),
+                     {FormatGeneral(sizes.velocityPlanMm), VelocityFactorText(mu)}));
         w.Segment("pa", "vA", d.va, "μv", mu);
     } else {
-        w.Words("Все скорости равны нулю: план скоростей стягивается в точку p.");
+        w.Words(Tr(QT_TRANSLATE_NOOP("Kinematics", "Все скорости равны нулю: план скоростей стягивается в точку p.")));
     }
 
     w.Words("vB = vA + vBA, vBA ⊥ AB;   vB = vC + vBC, vC = 0, vBC ⊥ BC.");
-    w.Words("Из точки a проводим прямую ⊥ AB, из полюса p — прямую ⊥ BC; их пересечение — точка b. "
-            "В проекциях на направления звеньев:");
+    w.Words(Tr(QT_TRANSLATE_NOOP("Kinematics", "Из точки a проводим прямую ⊥ AB, из полюса p — прямую ⊥ BC; их пересечение — точка b. В проекциях на направления звеньев:")));
     const std::string sin23 = "sin(" + Deg(d.theta2) + " − " + PDeg(d.theta3) + ")";
     w.Result("ω2", "ω2 = (vAx·cos θ3 + vAy·sin θ3)/(lAB·sin(θ2 − θ3)) = (" + P(d.vxa) + "·" + Trig("cos", d.theta3)
                        + " + " + P(d.vya) + "·" + Trig("sin", d.theta3) + ")/(" + V(l.Lab) + "·" + sin23 + ") = "
-                       + V(d.omega2) + " рад/с, " + Sense(d.omega2));
+                       + V(d.omega2) + U(kAngularVelocity) + ", " + Sense(d.omega2));
     w.Result("ω3", "ω3 = (vAx·cos θ2 + vAy·sin θ2)/(lBC·sin(θ2 − θ3)) = (" + P(d.vxa) + "·" + Trig("cos", d.theta2)
                        + " + " + P(d.vya) + "·" + Trig("sin", d.theta2) + ")/(" + V(l.Lbc) + "·" + sin23 + ") = "
-                       + V(d.omega3) + " рад/с, " + Sense(d.omega3));
-    w.Result("vBA", "vBA = |ω2|·lAB = " + V(std::fabs(d.omega2)) + "·" + V(l.Lab) + " = " + V(vba) + " м/с");
+                       + V(d.omega3) + U(kAngularVelocity) + ", " + Sense(d.omega3));
+    w.Result("vBA", "vBA = |ω2|·lAB = " + V(std::fabs(d.omega2)) + "·" + V(l.Lab) + " = " + V(vba) + U(kMetresPerSecond));
     if (out.velocityFactor)
         w.Segment("ab", "vBA", vba, "μv", mu);
-    w.Result("vB", "vB = vBC = |ω3|·lBC = " + V(std::fabs(d.omega3)) + "·" + V(l.Lbc) + " = " + V(d.vb) + " м/с");
+    w.Result("vB", "vB = vBC = |ω3|·lBC = " + V(std::fabs(d.omega3)) + "·" + V(l.Lbc) + " = " + V(d.vb) + U(kMetresPerSecond));
     if (out.velocityFactor)
         w.Segment("pb", "vB", d.vb, "μv", mu);
     w.Result("vBx", "vBx = vAx − lAB·ω2·sin θ2 = " + V(d.vxa) + " − " + V(l.Lab) + "·" + P(d.omega2) + "·"
-                        + Trig("sin", d.theta2) + " = " + V(d.vxb) + " м/с");
+                        + Trig("sin", d.theta2) + " = " + V(d.vxb) + U(kMetresPerSecond));
     w.Result("vBy", "vBy = vAy + lAB·ω2·cos θ2 = " + V(d.vya) + " + " + V(l.Lab) + "·" + P(d.omega2) + "·"
-                        + Trig("cos", d.theta2) + " = " + V(d.vyb) + " м/с");
+                        + Trig("cos", d.theta2) + " = " + V(d.vyb) + U(kMetresPerSecond));
 
-    w.Words("Точка d делит отрезок ab плана так же, как точка D делит AB (подобие): ad/ab = lAD/lAB = 1/2.");
-    w.Result("vDx", "vDx = (vAx + vBx)/2 = (" + V(d.vxa) + " + " + P(d.vxb) + ")/2 = " + V(d.vxd) + " м/с");
-    w.Result("vDy", "vDy = (vAy + vBy)/2 = (" + V(d.vya) + " + " + P(d.vyb) + ")/2 = " + V(d.vyd) + " м/с");
-    w.Result("vD", "vD = √(vDx² + vDy²) = √(" + P(d.vxd) + "² + " + P(d.vyd) + "²) = " + V(d.vd) + " м/с");
+    w.Words(Tr(QT_TRANSLATE_NOOP("Kinematics", "Точка d делит отрезок ab плана так же, как точка D делит AB (подобие): ad/ab = lAD/lAB = 1/2.")));
+    w.Result("vDx", "vDx = (vAx + vBx)/2 = (" + V(d.vxa) + " + " + P(d.vxb) + ")/2 = " + V(d.vxd) + U(kMetresPerSecond));
+    w.Result("vDy", "vDy = (vAy + vBy)/2 = (" + V(d.vya) + " + " + P(d.vyb) + ")/2 = " + V(d.vyd) + U(kMetresPerSecond));
+    w.Result("vD", "vD = √(vDx² + vDy²) = √(" + P(d.vxd) + "² + " + P(d.vyd) + "²) = " + V(d.vd) + U(kMetresPerSecond));
     if (out.velocityFactor)
         w.Segment("pd", "vD", d.vd, "μv", mu);
 
-    w.Words("vE = vD + vED, vED ⊥ DE; vE ∥ направляющей. Из точки d проводим прямую ⊥ DE, из полюса p — "
-            "вертикаль; их пересечение — точка e.");
+    w.Words(Tr(QT_TRANSLATE_NOOP("Kinematics", "vE = vD + vED, vED ⊥ DE; vE ∥ направляющей. Из точки d проводим прямую ⊥ DE, из полюса p — вертикаль; их пересечение — точка e.")));
     w.Result("ω4", "ω4 = −vDx/(lDE·sin θ4) = −" + P(d.vxd) + "/(" + V(l.Lde) + "·" + Trig("sin", d.theta4) + ") = "
-                       + V(d.omega4) + " рад/с, " + Sense(d.omega4));
-    w.Result("vED", "vED = |ω4|·lDE = " + V(std::fabs(d.omega4)) + "·" + V(l.Lde) + " = " + V(ved) + " м/с");
+                       + V(d.omega4) + U(kAngularVelocity) + ", " + Sense(d.omega4));
+    w.Result("vED", "vED = |ω4|·lDE = " + V(std::fabs(d.omega4)) + "·" + V(l.Lde) + " = " + V(ved) + U(kMetresPerSecond));
     if (out.velocityFactor)
         w.Segment("de", "vED", ved, "μv", mu);
-    const char* direction = d.ve > 0 ? "ползун движется вверх" : d.ve < 0 ? "ползун движется вниз" : "ползун стоит";
+    const std::string direction = d.ve > 0   ? Tr(QT_TRANSLATE_NOOP("Kinematics", "ползун движется вверх"))
+                                  : d.ve < 0 ? Tr(QT_TRANSLATE_NOOP("Kinematics", "ползун движется вниз"))
+                                             : Tr(QT_TRANSLATE_NOOP("Kinematics", "ползун стоит"));
     w.Result("vE", "vE = vDy − lDE·ω4·cos θ4 = " + V(d.vyd) + " − " + V(l.Lde) + "·" + P(d.omega4) + "·"
-                       + Trig("cos", d.theta4) + " = " + V(d.ve) + " м/с, " + direction);
+                       + Trig("cos", d.theta4) + " = " + V(d.ve) + U(kMetresPerSecond) + ", " + direction);
     if (out.velocityFactor)
         w.Segment("pe", "|vE|", std::fabs(d.ve), "μv", mu);
 }
@@ -320,18 +343,19 @@ WorkedSolution WorkPosition(const Mechanism& solved, const PositionArrays& posit
 std::string SectionTitle(SolutionSection section)
 {
     switch (section) {
-    case SolutionSection::Positions: return "Положения звеньев";
-    case SolutionSection::Velocities: return "Скорости";
-    case SolutionSection::Accelerations: return "Ускорения";
-    case SolutionSection::Forces: return "Силы";
+    case SolutionSection::Positions: return Tr(QT_TRANSLATE_NOOP("Kinematics", "Положения звеньев"));
+    case SolutionSection::Velocities: return Tr(QT_TRANSLATE_NOOP("Kinematics", "Скорости"));
+    case SolutionSection::Accelerations: return Tr(QT_TRANSLATE_NOOP("Kinematics", "Ускорения"));
+    case SolutionSection::Forces: return Tr(QT_TRANSLATE_NOOP("Kinematics", "Силы"));
     }
     return {};
 }
 
 std::string WorkedSolutionText(const WorkedSolution& solution)
 {
-    std::string text = "Ход решения: положение " + WholeNumberText(solution.position) + " из "
-                       + WholeNumberText(solution.positionCount) + "\n";
+    std::string text = Fill(Tr(QT_TRANSLATE_NOOP("Kinematics", "Ход решения: положение %1 из %2")),
+                            {WholeNumberText(solution.position), WholeNumberText(solution.positionCount)})
+                       + "\n";
     bool first = true;
     SolutionSection current = SolutionSection::Positions;
     for (const SolutionLine& line : solution.lines) {

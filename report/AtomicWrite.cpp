@@ -1,5 +1,6 @@
 #include "report/AtomicWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -48,7 +49,7 @@ bool HasWriteBit(const QFileInfo& info)
 
 QString CannotWrite(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Не удалось записать файл %1: %2").arg(ShownPath(path), reason);
+    return QCoreApplication::translate("Report", "Не удалось записать файл %1: %2").arg(ShownPath(path), reason);
 }
 
 }  // namespace
@@ -62,12 +63,12 @@ QString CheckWritableFolder(const QString& dir)
 {
     const QFileInfo info(dir);
     if (!info.exists())
-        return QStringLiteral("Папка %1 не существует. Создайте её или выберите другую.").arg(ShownPath(dir));
+        return QCoreApplication::translate("Report", "Папка %1 не существует. Создайте её или выберите другую.").arg(ShownPath(dir));
     if (!info.isDir())
-        return QStringLiteral("%1 — это файл, а не папка.").arg(ShownPath(dir));
+        return QCoreApplication::translate("Report", "%1 — это файл, а не папка.").arg(ShownPath(dir));
     // A folder marked read-only is respected even by a process that could write into it.
     if (!info.isWritable() || !HasWriteBit(info))
-        return QStringLiteral("В папку %1 нельзя записывать (нет прав на запись). Выберите другую папку.")
+        return QCoreApplication::translate("Report", "В папку %1 нельзя записывать (нет прав на запись). Выберите другую папку.")
             .arg(ShownPath(dir));
     return QString();
 }
@@ -75,21 +76,21 @@ QString CheckWritableFolder(const QString& dir)
 QString CheckWritableTarget(const QString& path)
 {
     if (path.isEmpty())
-        return QStringLiteral("Не указано имя файла для записи.");
+        return QCoreApplication::translate("Report", "Не указано имя файла для записи.");
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists())
-        return CannotWrite(path, QStringLiteral("папка %1 не существует.").arg(ShownPath(folder)));
+        return CannotWrite(path, QCoreApplication::translate("Report", "папка %1 не существует.").arg(ShownPath(folder)));
     if (!folderInfo.isDir())
-        return CannotWrite(path, QStringLiteral("%1 — это не папка.").arg(ShownPath(folder)));
+        return CannotWrite(path, QCoreApplication::translate("Report", "%1 — это не папка.").arg(ShownPath(folder)));
     if (info.exists() && info.isDir())
-        return CannotWrite(path, QStringLiteral("под этим именем уже есть папка."));
+        return CannotWrite(path, QCoreApplication::translate("Report", "под этим именем уже есть папка."));
     // A protected file stays as it is, even where the folder would let a rename replace it.
     if (info.exists() && !HasWriteBit(info))
-        return CannotWrite(path, QStringLiteral("файл защищён от записи."));
+        return CannotWrite(path, QCoreApplication::translate("Report", "файл защищён от записи."));
     if (!folderInfo.isWritable() || !HasWriteBit(folderInfo))
-        return CannotWrite(path, QStringLiteral("нет прав на запись в папку %1.").arg(ShownPath(folder)));
+        return CannotWrite(path, QCoreApplication::translate("Report", "нет прав на запись в папку %1.").arg(ShownPath(folder)));
     return QString();
 }
 
@@ -102,14 +103,14 @@ bool WriteCheckedTo(QIODevice& target, const FileWriter& write, QString& reason)
         return false;
     }
     if (!written && reason.isEmpty())
-        reason = QStringLiteral("ошибка при записи.");
+        reason = QCoreApplication::translate("Report", "ошибка при записи.");
     return written;
 }
 
 QString ShortWriteReason(const QString& systemReason)
 {
-    return QStringLiteral("записано не всё, файл не изменён (%1). Освободите место на диске или выберите другую папку.")
-        .arg(systemReason.isEmpty() ? QStringLiteral("ошибка записи") : systemReason);
+    return QCoreApplication::translate("Report", "записано не всё, файл не изменён (%1). Освободите место на диске или выберите другую папку.")
+        .arg(systemReason.isEmpty() ? QCoreApplication::translate("Report", "ошибка записи") : systemReason);
 }
 
 bool WriteFilesTogether(const std::vector<FileToWrite>& files, QString& error)
@@ -125,7 +126,7 @@ bool WriteFilesTogether(const std::vector<FileToWrite>& files, QString& error)
     for (const FileToWrite& f : files) {
         auto file = std::make_unique<QSaveFile>(f.path);
         if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            error = CannotWrite(f.path, QStringLiteral("файл не удалось создать (%1).").arg(file->errorString()));
+            error = CannotWrite(f.path, QCoreApplication::translate("Report", "файл не удалось создать (%1).").arg(file->errorString()));
             return false;
         }
         QString reason;

@@ -16,24 +16,24 @@ constexpr int kSeriesPenWidth = 2;
 constexpr int kWideSeriesPenWidth = 4;
 
 const DiagramChartLook kLooks[kDiagramChartCount] = {
-    {"Chart1", "Диагрнамма скоростей т. Е", "Угол", "Скорости", {{"Series1", clRed, kSeriesPenWidth}}},
-    {"Chart2", "Диагрнамма перемещений Xa", "Угол", "Перемещения",
+    {"Chart1", QT_TRANSLATE_NOOP("Report", "Диагрнамма скоростей т. Е"), QT_TRANSLATE_NOOP("Report", "Угол"), QT_TRANSLATE_NOOP("Report", "Скорости"), {{"Series1", clRed, kSeriesPenWidth}}},
+    {"Chart2", QT_TRANSLATE_NOOP("Report", "Диагрнамма перемещений Xa"), QT_TRANSLATE_NOOP("Report", "Угол"), QT_TRANSLATE_NOOP("Report", "Перемещения"),
      {{"FastLineSeries1", clRed, kSeriesPenWidth}, {"Series2", clGreen, kSeriesPenWidth}}},
-    {"Chart3", "Траектория движения т. D", "Xd", "Yd",
+    {"Chart3", QT_TRANSLATE_NOOP("Report", "Траектория движения т. D"), "Xd", "Yd",
      {{"FastLineSeries2", clRed, kSeriesPenWidth}, {"Series3", clGreen, kSeriesPenWidth},
       {"Series4", clGreen, kSeriesPenWidth}}},
-    {"Chart4", "График изменения max угла передачи", "Длина ВС", "Мax угол передачи ",
+    {"Chart4", QT_TRANSLATE_NOOP("Report", "График изменения max угла передачи"), QT_TRANSLATE_NOOP("Report", "Длина ВС"), QT_TRANSLATE_NOOP("Report", "Мax угол передачи "),
      {{"FastLineSeries3", clRed, kSeriesPenWidth}, {"FastLineSeries4", clGreen, kSeriesPenWidth},
       {"Series6", clYellow, kSeriesPenWidth}}},
-    {"Chart5", "График изменения max скорости Ve", "Длина ВС", "Max скорость  Ve",
+    {"Chart5", QT_TRANSLATE_NOOP("Report", "График изменения max скорости Ve"), QT_TRANSLATE_NOOP("Report", "Длина ВС"), QT_TRANSLATE_NOOP("Report", "Max скорость  Ve"),
      {{"FastLineSeries5", clRed, kSeriesPenWidth}, {"FastLineSeries6", clGreen, kSeriesPenWidth},
       {"Series5", clYellow, kSeriesPenWidth}}},
-    {"Chart6", "График изменения min  угла передачи", "Длина ВС", "Min  угол передачи",
+    {"Chart6", QT_TRANSLATE_NOOP("Report", "График изменения min  угла передачи"), QT_TRANSLATE_NOOP("Report", "Длина ВС"), QT_TRANSLATE_NOOP("Report", "Min  угол передачи"),
      {{"FastLineSeries7", clRed, kSeriesPenWidth}, {"FastLineSeries8", clGreen, kSeriesPenWidth},
       {"Series7", clYellow, kSeriesPenWidth}}},
 };
 
-const DiagramChartLook kForceLook = {"ChartMb", "Уравновешивающий момент Mб", "Угол, °", "Mб, Н·м",
+const DiagramChartLook kForceLook = {"ChartMb", QT_TRANSLATE_NOOP("Report", "Уравновешивающий момент Mб"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "Mб, Н·м"),
                                      {{"SeriesMbGroups", clRed, kWideSeriesPenWidth},
                                       {"SeriesMbLever", clBlue, kSeriesPenWidth}}};
 

@@ -19,7 +19,7 @@ constexpr int kReportChartHeight = 300;
 
 // What the balancing-torque chart's two curves are, for the text beside it.
 inline constexpr const char* kForceChartLegend =
-    "Красная линия — по группам Ассура, синяя — по рычагу Жуковского; они должны совпадать.";
+    QT_TRANSLATE_NOOP("Report", "Красная линия — по группам Ассура, синяя — по рычагу Жуковского; они должны совпадать.");
 
 // The series of study chart `number` (4 .. 6) that marks the jammed rocker lengths' points;
 // nullptr for the other charts.

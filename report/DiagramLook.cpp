@@ -4,6 +4,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/FastLineSeries.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 // Q_INIT_RESOURCE names a function of the global namespace: orvek_report is a static library.
@@ -29,7 +30,7 @@ constexpr int kZoomAnimatedSteps = 7;
 
 void SetAxisTitle(TChartAxis* axis, const char* caption, int size)
 {
-    axis->Title()->SetCaption(QString::fromUtf8(caption));
+    axis->Title()->SetCaption(QCoreApplication::translate("Report", caption));
     axis->Title()->Font()->SetColor(clMaroon);
     axis->SetTitleSize(size);
 }
@@ -73,7 +74,7 @@ TChart* NewDiagramChart(const char* objectName, const char* title, const char* b
     chart->BackWall()->SetColor(clWhite);
 
     TChartTitle* chartTitle = chart->Title();
-    chartTitle->SetText({QString::fromUtf8(title)});
+    chartTitle->SetText({QCoreApplication::translate("Report", title)});
     chartTitle->SetColor(kTitleColor);
     chartTitle->Font()->SetHeight(kTitleFontHeight);
     chartTitle->Font()->SetBold(true);

@@ -3,6 +3,7 @@
 #include "kinematics/NumberText.h"
 #include "report/AtomicWrite.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -370,7 +371,7 @@ bool WriteSheetDxf(const SheetDrawing& sheet, const QString& path, QString& erro
     const QByteArray bytes = SheetDxf(sheet);
     return WriteFileAtomically(path, [&bytes](QIODevice& device, QString& reason) {
         if (device.write(bytes) != bytes.size()) {
-            reason = QStringLiteral("не удалось записать файл DXF.");
+            reason = QCoreApplication::translate("Report", "не удалось записать файл DXF.");
             return false;
         }
         return true;

@@ -21,16 +21,16 @@ constexpr double kTangentOverhang = 1.05;
 constexpr int kValueMargin = 10;
 
 const DiagramChartLook kLooks[kDynamicsChartCount] = {
-    {"ChartDynMoments", "Приведённый момент сил Mпр и движущий момент Mд", "Угол, °", "M, Н·м",
+    {"ChartDynMoments", QT_TRANSLATE_NOOP("Report", "Приведённый момент сил Mпр и движущий момент Mд"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "M, Н·м"),
      {{"SeriesMpr", clRed, kCurvePen}, {"SeriesMd", clBlue, kCurvePen}}},
-    {"ChartDynWorks", "Работы Aд, Aс и изменение кинетической энергии ΔT", "Угол, °", "A, Дж",
+    {"ChartDynWorks", QT_TRANSLATE_NOOP("Report", "Работы Aд, Aс и изменение кинетической энергии ΔT"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "A, Дж"),
      {{"SeriesAd", clBlue, kCurvePen}, {"SeriesAc", clRed, kCurvePen}, {"SeriesDeltaT", clGreen, kCurvePen}}},
-    {"ChartDynInertia", "Приведённый момент инерции Jпр", "Угол, °", "Jпр, кг·м²",
+    {"ChartDynInertia", QT_TRANSLATE_NOOP("Report", "Приведённый момент инерции Jпр"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "Jпр, кг·м²"),
      {{"SeriesJpr", clRed, kCurvePen}}},
-    {"ChartDynEnergyMass", "Диаграмма энергия – масса ΔT(Jпр)", "Jпр, кг·м²", "ΔT, Дж",
+    {"ChartDynEnergyMass", QT_TRANSLATE_NOOP("Report", "Диаграмма энергия – масса ΔT(Jпр)"), QT_TRANSLATE_NOOP("Report", "Jпр, кг·м²"), QT_TRANSLATE_NOOP("Report", "ΔT, Дж"),
      {{"SeriesEnergyMass", clRed, kCurvePen}, {"SeriesTangentMax", clBlue, kMarkPen},
       {"SeriesTangentMin", clBlue, kMarkPen}}},
-    {"ChartDynOmega", "Угловая скорость кривошипа ω1 с маховиком", "Угол, °", "ω1, рад/с",
+    {"ChartDynOmega", QT_TRANSLATE_NOOP("Report", "Угловая скорость кривошипа ω1 с маховиком"), QT_TRANSLATE_NOOP("Report", "Угол, °"), QT_TRANSLATE_NOOP("Report", "ω1, рад/с"),
      {{"SeriesOmega", clRed, kCurvePen}, {"SeriesOmegaMax", clBlue, kMarkPen}, {"SeriesOmegaMin", clBlue, kMarkPen},
       {"SeriesOmegaMean", clGreen, kMarkPen}}},
 };
@@ -59,14 +59,14 @@ void FillTangent(TChartSeries* series, const EnergyTangent& t, double widest)
 }  // namespace
 
 const char* const kDynamicsChartLegends[kDynamicsChartCount] = {
-    "Красная линия — приведённый момент сил тяжести и сопротивления Mпр, синяя — постоянный движущий момент Mд "
-    "(Mпр > 0 помогает кривошипу).",
-    "Синяя — работа движущего момента Aд, красная — работа сил сопротивления и тяжести Aс, зелёная — "
-    "ΔT = Aд + Aс; за цикл Aд + Aс = 0.",
-    "Jпр = Σ(m·vS² + JS·ω²) + m5·vE² при ω1 = 1 рад/с.",
-    "Красная — кривая ΔT(Jпр) за оборот; синие — касательные Виттенбауэра с tg ψ = ωср²(1 ± δ)/2. Они "
-    "отсекают на оси ΔT отрезок ab, Jм = ab/(δ·ωср²).",
-    "Красная — ω1(φ) с маховиком точного расчёта; синие — ωmax и ωmin, зелёная — ωср = (ωmax + ωmin)/2.",
+    QT_TRANSLATE_NOOP("Report", "Красная линия — приведённый момент сил тяжести и сопротивления Mпр, синяя — постоянный движущий момент Mд "
+    "(Mпр > 0 помогает кривошипу)."),
+    QT_TRANSLATE_NOOP("Report", "Синяя — работа движущего момента Aд, красная — работа сил сопротивления и тяжести Aс, зелёная — "
+    "ΔT = Aд + Aс; за цикл Aд + Aс = 0."),
+    QT_TRANSLATE_NOOP("Report", "Jпр = Σ(m·vS² + JS·ω²) + m5·vE² при ω1 = 1 рад/с."),
+    QT_TRANSLATE_NOOP("Report", "Красная — кривая ΔT(Jпр) за оборот; синие — касательные Виттенбауэра с tg ψ = ωср²(1 ± δ)/2. Они "
+    "отсекают на оси ΔT отрезок ab, Jм = ab/(δ·ωср²)."),
+    QT_TRANSLATE_NOOP("Report", "Красная — ω1(φ) с маховиком точного расчёта; синие — ωmax и ωmin, зелёная — ωср = (ωmax + ωmin)/2."),
 };
 
 std::unique_ptr<TChart> MakeDynamicsChart(int number)

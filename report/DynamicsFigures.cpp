@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kPercentDigits = 3;  // significant digits of a difference in per cent
@@ -14,12 +16,12 @@ constexpr int kMostDecimals = 15;
 
 QString Number(double value, const char* unit = "")
 {
-    return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
+    return QString::fromStdString(FormatGeneral(value)) + QCoreApplication::translate("Report", unit);
 }
 
 QString At(double value, const char* unit, double phi)
 {
-    return Number(value, unit) + QStringLiteral(" при φ = ") + Number(Degrees(phi), "°");
+    return Number(value, unit) + QCoreApplication::translate("Report", " при φ = ") + Number(Degrees(phi), "°");
 }
 
 // "+0,0123 кг·м² (+1,234 %)": an approximation's difference from the exact Jм.
@@ -54,23 +56,23 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"LabelDrivingTorque", "Движущий момент Mд"},
-    {"LabelDeltaTMax", "Наибольшее ΔT"},
-    {"LabelDeltaTMin", "Наименьшее ΔT"},
-    {"LabelDeltaTRange", "Размах ΔTmax − ΔTmin"},
-    {"LabelJmExact", "Jм точно (ωmax − ωmin = δ·ωср)"},
-    {"LabelJmWittenbauer", "Jм по Виттенбауэру, tg ψ = ωср²(1 ± δ)/2"},
-    {"LabelJmWittenbauerDifference", "  разница с точным"},
-    {"LabelJmSimple", "Jм ≈ (ΔTmax − ΔTmin)/(δ·ωср²)"},
-    {"LabelJmSimpleDifference", "  разница с точным"},
-    {"LabelDeltaAchieved", "Достигнутый δ"},
+    {"LabelDrivingTorque", QT_TRANSLATE_NOOP("Report", "Движущий момент Mд")},
+    {"LabelDeltaTMax", QT_TRANSLATE_NOOP("Report", "Наибольшее ΔT")},
+    {"LabelDeltaTMin", QT_TRANSLATE_NOOP("Report", "Наименьшее ΔT")},
+    {"LabelDeltaTRange", QT_TRANSLATE_NOOP("Report", "Размах ΔTmax − ΔTmin")},
+    {"LabelJmExact", QT_TRANSLATE_NOOP("Report", "Jм точно (ωmax − ωmin = δ·ωср)")},
+    {"LabelJmWittenbauer", QT_TRANSLATE_NOOP("Report", "Jм по Виттенбауэру, tg ψ = ωср²(1 ± δ)/2")},
+    {"LabelJmWittenbauerDifference", QT_TRANSLATE_NOOP("Report", "  разница с точным")},
+    {"LabelJmSimple", QT_TRANSLATE_NOOP("Report", "Jм ≈ (ΔTmax − ΔTmin)/(δ·ωср²)")},
+    {"LabelJmSimpleDifference", QT_TRANSLATE_NOOP("Report", "  разница с точным")},
+    {"LabelDeltaAchieved", QT_TRANSLATE_NOOP("Report", "Достигнутый δ")},
     {"LabelOmegaMax", "ωmax"},
     {"LabelOmegaMin", "ωmin"},
-    {"LabelOmegaMean", "ωср = (ωmax + ωmin)/2"},
-    {"LabelEpsilonMax", "ε1 наибольшее"},
-    {"LabelEpsilonMin", "ε1 наименьшее"},
-    {"LabelDisc", "Маховик-диск (сталь)"},
-    {"LabelRim", "Маховик-обод (сталь)"},
+    {"LabelOmegaMean", QT_TRANSLATE_NOOP("Report", "ωср = (ωmax + ωmin)/2")},
+    {"LabelEpsilonMax", QT_TRANSLATE_NOOP("Report", "ε1 наибольшее")},
+    {"LabelEpsilonMin", QT_TRANSLATE_NOOP("Report", "ε1 наименьшее")},
+    {"LabelDisc", QT_TRANSLATE_NOOP("Report", "Маховик-диск (сталь)")},
+    {"LabelRim", QT_TRANSLATE_NOOP("Report", "Маховик-обод (сталь)")},
 };
 
 }  // namespace
@@ -79,7 +81,7 @@ std::vector<DynamicsFigure> DynamicsFigureCaptions()
 {
     std::vector<DynamicsFigure> figures;
     for (const Row& row : kRows)
-        figures.push_back({row.name, QString::fromUtf8(row.caption), QString()});
+        figures.push_back({row.name, QCoreApplication::translate("Report", row.caption), QString()});
     return figures;
 }
 
@@ -88,21 +90,21 @@ std::vector<DynamicsFigure> DynamicsFigures(const DynamicsResult& d)
     if (d.Status != DynamicsStatus::Computed)
         return {};
     const QString values[] = {
-        Number(d.DrivingTorque, " Н·м"),
-        At(d.DeltaTMax.Value, " Дж", d.DeltaTMax.Phi),
-        At(d.DeltaTMin.Value, " Дж", d.DeltaTMin.Phi),
-        Number(d.DeltaTRange, " Дж"),
-        Number(d.Exact.Jm, " кг·м²") + (d.Exact.LinksSuffice ? QStringLiteral(" (маховик не нужен)") : QString()),
-        Number(d.Wittenbauer.Jm, " кг·м²"),
+        Number(d.DrivingTorque, QT_TRANSLATE_NOOP("Report", " Н·м")),
+        At(d.DeltaTMax.Value, QT_TRANSLATE_NOOP("Report", " Дж"), d.DeltaTMax.Phi),
+        At(d.DeltaTMin.Value, QT_TRANSLATE_NOOP("Report", " Дж"), d.DeltaTMin.Phi),
+        Number(d.DeltaTRange, QT_TRANSLATE_NOOP("Report", " Дж")),
+        Number(d.Exact.Jm, QT_TRANSLATE_NOOP("Report", " кг·м²")) + (d.Exact.LinksSuffice ? QCoreApplication::translate("Report", " (маховик не нужен)") : QString()),
+        Number(d.Wittenbauer.Jm, QT_TRANSLATE_NOOP("Report", " кг·м²")),
         Difference(d.WittenbauerDifference, d.WittenbauerRelative, d.RelativeAvailable),
-        Number(d.JmSimple, " кг·м²"),
+        Number(d.JmSimple, QT_TRANSLATE_NOOP("Report", " кг·м²")),
         Difference(d.SimpleDifference, d.SimpleRelative, d.RelativeAvailable),
-        Number(d.DeltaAchieved) + QStringLiteral(" (задан ") + Number(d.Delta) + u')',
-        At(d.OmegaMax.Value, " рад/с", d.OmegaMax.Phi),
-        At(d.OmegaMin.Value, " рад/с", d.OmegaMin.Phi),
-        Number(d.OmegaAchievedMean, " рад/с"),
-        At(d.EpsilonMax.Value, " рад/с²", d.EpsilonMax.Phi),
-        At(d.EpsilonMin.Value, " рад/с²", d.EpsilonMin.Phi),
+        Number(d.DeltaAchieved) + QCoreApplication::translate("Report", " (задан ") + Number(d.Delta) + u')',
+        At(d.OmegaMax.Value, QT_TRANSLATE_NOOP("Report", " рад/с"), d.OmegaMax.Phi),
+        At(d.OmegaMin.Value, QT_TRANSLATE_NOOP("Report", " рад/с"), d.OmegaMin.Phi),
+        Number(d.OmegaAchievedMean, QT_TRANSLATE_NOOP("Report", " рад/с")),
+        At(d.EpsilonMax.Value, QT_TRANSLATE_NOOP("Report", " рад/с²"), d.EpsilonMax.Phi),
+        At(d.EpsilonMin.Value, QT_TRANSLATE_NOOP("Report", " рад/с²"), d.EpsilonMin.Phi),
         Size(d.Disc, false),
         Size(d.Rim, true),
     };

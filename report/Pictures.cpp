@@ -4,6 +4,7 @@
 #include "report/AtomicWrite.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIODevice>
@@ -34,7 +35,7 @@ bool WritePng(const QImage& image, const QString& path, QString& error)
         QByteArray png;
         QBuffer buffer(&png);
         if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-            reason = QStringLiteral("не удалось построить изображение PNG.");
+            reason = QCoreApplication::translate("Report", "не удалось построить изображение PNG.");
             return false;
         }
         return device.write(png) == png.size();
@@ -53,7 +54,7 @@ bool WriteSvg(QSize size, const QString& title, const QString& path, QString& er
         generator.setTitle(title);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            reason = QStringLiteral("не удалось построить рисунок SVG.");
+            reason = QCoreApplication::translate("Report", "не удалось построить рисунок SVG.");
             return false;
         }
         paint(painter);
@@ -98,13 +99,16 @@ bool SaveDrawingPng(const QImage& drawing, const QString& path, QString& error)
     return WritePng(scaled, path, error);
 }
 
-bool SaveDrawingSvg(const QImage& drawing, const QString& path, const QString& title, QString& error)
+bool SaveDrawingSvg(const DrawingPicture& drawing, const QString& path, QString& error)
 {
-    return WriteSvg(drawing.size(), title, path, error, [&](QPainter& painter) { painter.drawImage(0, 0, drawing); });
+    return WriteSvg(drawing.bitmap.size(), drawing.name, path, error, [&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawing.paint(painter);
+    });
 }
 
-bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const QImage& velocityPlan,
-                    const QImage& mechanismDrawing, QString& error, QStringList* written)
+bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const std::vector<DrawingPicture>& drawings,
+                    QString& error, QStringList* written)
 {
     error = CheckWritableFolder(dir);
     if (!error.isEmpty())
@@ -128,16 +132,15 @@ bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, co
             return false;
         note(svg);
     }
-    const std::pair<const char*, const QImage*> drawings[] = {{"Image1", &velocityPlan}, {"Image2", &mechanismDrawing}};
-    for (const auto& [name, image] : drawings) {
-        if (image->isNull())
+    for (const DrawingPicture& drawing : drawings) {
+        if (drawing.bitmap.isNull())
             continue;
-        const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-        const QString svg = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".svg"));
-        if (!SaveDrawingPng(*image, png, error))
+        const QString png = folder.filePath(drawing.name + QStringLiteral(".png"));
+        const QString svg = folder.filePath(drawing.name + QStringLiteral(".svg"));
+        if (!SaveDrawingPng(drawing.bitmap, png, error))
             return false;
         note(png);
-        if (!SaveDrawingSvg(*image, svg, QString::fromLatin1(name), error))
+        if (!SaveDrawingSvg(drawing, svg, error))
             return false;
         note(svg);
     }

@@ -1,7 +1,9 @@
 #pragma once
-// Pictures of the charts and of the two drawings: PNG at twice the screen resolution and SVG.
-// The charts are painted as vector graphics; the drawings are the bitmaps the drawing routines
-// paint, carried over pixel for pixel.
+// Pictures of the charts and of the drawings: PNG at twice the screen resolution and SVG. The
+// charts and, in the SVG, the drawings are painted as vector graphics; a drawing's PNG is the
+// bitmap the drawing routines paint, carried over pixel for pixel.
+
+#include "report/DrawingPictures.h"
 
 #include <QImage>
 #include <QSize>
@@ -9,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 class QPainter;
 class TChart;
@@ -25,9 +28,11 @@ QImage ChartImage(TChart& chart);
 bool SaveChartPng(TChart& chart, const QString& path, QString& error);
 bool SaveChartSvg(TChart& chart, const QString& path, const QString& title, QString& error);
 bool SaveDrawingPng(const QImage& drawing, const QString& path, QString& error);
-bool SaveDrawingSvg(const QImage& drawing, const QString& path, const QString& title, QString& error);
+// The drawing painted at its bitmap's size, its name the SVG's title.
+bool SaveDrawingSvg(const DrawingPicture& drawing, const QString& path, QString& error);
 
-// Writes Chart1 .. Chart6 (.png and .svg) and Image1 (velocity plan) / Image2 (mechanism) into
-// `dir`. A missing chart or picture is skipped. Stops at the first failure with its message.
-bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const QImage& velocityPlan,
-                    const QImage& mechanismDrawing, QString& error, QStringList* written = nullptr);
+// Writes Chart1 .. Chart6 (.png and .svg) and each drawing (Image1 the velocity plan, Image2 the
+// mechanism, AccelPlanImage, ForcePlanImage) as <name>.png and <name>.svg into `dir`. A missing
+// chart or a drawing without a bitmap is skipped. Stops at the first failure with its message.
+bool SavePictureSet(const QString& dir, const std::array<TChart*, 6>& charts, const std::vector<DrawingPicture>& drawings,
+                    QString& error, QStringList* written = nullptr);

@@ -23,6 +23,7 @@
 #include "views/MechanismDrawing.h"
 #include "views/PlanCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QPageLayout>
@@ -81,7 +82,7 @@ QString TwoDecimals(double x)
 
 QString Metres(double x)
 {
-    return Number(x) + QStringLiteral(" м");
+    return Number(x) + QCoreApplication::translate("Report", " м");
 }
 
 // A table column: its header and the text of each row.
@@ -158,7 +159,7 @@ private:
         painter_.setFont(Font(kTextFamily, kPixels.footer));
         painter_.setPen(Qt::black);
         painter_.drawText(QRectF(0, height_, width_, kFooterHeight), Qt::AlignHCenter | Qt::AlignBottom,
-                          QStringLiteral("Страница %1").arg(page_));
+                          QCoreApplication::translate("Report", "Страница %1").arg(page_));
         painter_.restore();
     }
 
@@ -249,7 +250,7 @@ void DrawTable(PageFlow& flow, const QString& caption, const std::vector<TableCo
         for (TableColumn& column : columns)
             column.cell = [cell = column.cell, step](int r) { return cell(r * step); };
         rows = (allRows + step - 1) / step;
-        title += QStringLiteral(" (каждое %1-е положение из %2, строк: %3; все положения — в таблице CSV)")
+        title += QCoreApplication::translate("Report", " (каждое %1-е положение из %2, строк: %3; все положения — в таблице CSV)")
                      .arg(step)
                      .arg(allRows)
                      .arg(rows);
@@ -304,7 +305,7 @@ void DrawFitted(QPainter& painter, const QRectF& box, QSizeF size, const std::fu
 
 QString Header(const Quantity& q)
 {
-    return QString::fromStdString(QuantityHeader(q));
+    return QString::fromStdString(ShownQuantityHeader(q));
 }
 
 // The k and angle columns every table of positions starts with.
@@ -331,65 +332,65 @@ void DrawInputSection(PageFlow& flow, const CalculationResult& r, const QDate& d
 {
     const Mechanism& typed = r.input.typed;
     const KinematicsResult& k = r.Kinematics();
-    flow.Paragraph(QString::fromUtf8(kReportTitle), Font(kTextFamily, kPixels.title, true), 6);
-    flow.Paragraph(QStringLiteral("Дата: %1").arg(date.toString(QStringLiteral("dd.MM.yyyy"))),
+    flow.Paragraph(QCoreApplication::translate("Report", kReportTitle), Font(kTextFamily, kPixels.title, true), 6);
+    flow.Paragraph(QCoreApplication::translate("Report", "Дата: %1").arg(date.toString(QStringLiteral("dd.MM.yyyy"))),
                    Font(kTextFamily, kPixels.text), kSectionGap);
 
     const QFont heading = Font(kTextFamily, kPixels.heading, true);
     const QFont text = Font(kTextFamily, kPixels.text);
-    flow.Paragraph(QStringLiteral("Исходные данные"), heading);
-    flow.Paragraph(QStringLiteral("Длина кривошипа OA: Loa = %1").arg(Metres(typed.Loa)), text, 2);
-    flow.Paragraph(QStringLiteral("Длина шатуна AB: Lab = %1").arg(Metres(typed.Lab)), text, 2);
-    flow.Paragraph(QStringLiteral("Длина коромысла BC (введённая): Lbc = %1").arg(Metres(typed.Lbc)), text, 2);
-    flow.Paragraph(QStringLiteral("Длина звена DE: Lde = %1").arg(Metres(typed.Lde)), text, 2);
-    flow.Paragraph(QStringLiteral("Расстояние между опорами O и C: Loc = %1").arg(Metres(typed.Loc)), text, 2);
-    flow.Paragraph(QStringLiteral("Число положений кривошипа: N = %1").arg(k.solved.PositionCount), text, kSectionGap);
+    flow.Paragraph(QCoreApplication::translate("Report", "Исходные данные"), heading);
+    flow.Paragraph(QCoreApplication::translate("Report", "Длина кривошипа OA: Loa = %1").arg(Metres(typed.Loa)), text, 2);
+    flow.Paragraph(QCoreApplication::translate("Report", "Длина шатуна AB: Lab = %1").arg(Metres(typed.Lab)), text, 2);
+    flow.Paragraph(QCoreApplication::translate("Report", "Длина коромысла BC (введённая): Lbc = %1").arg(Metres(typed.Lbc)), text, 2);
+    flow.Paragraph(QCoreApplication::translate("Report", "Длина звена DE: Lde = %1").arg(Metres(typed.Lde)), text, 2);
+    flow.Paragraph(QCoreApplication::translate("Report", "Расстояние между опорами O и C: Loc = %1").arg(Metres(typed.Loc)), text, 2);
+    flow.Paragraph(QCoreApplication::translate("Report", "Число положений кривошипа: N = %1").arg(k.solved.PositionCount), text, kSectionGap);
 
-    flow.Paragraph(QStringLiteral("Выбор длины коромысла"), heading);
+    flow.Paragraph(QCoreApplication::translate("Report", "Выбор длины коромысла"), heading);
     const StudyOutcome& outcome = k.studyOutcome;
     QString choice;
     if (k.lbcChosen)
-        choice = QStringLiteral("Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, при которой скорость "
+        choice = QCoreApplication::translate("Report", "Исследование длины коромысла BC от 0,591 до 0,9 м выбрало длину, при которой скорость "
                                 "ползуна E наибольшая:");
     else if (outcome.choice == StudyChoice::Found)
-        choice = QStringLiteral("Подбор длины коромысла выключен: исследование выбрало бы Lbc = %1, но механизм "
+        choice = QCoreApplication::translate("Report", "Подбор длины коромысла выключен: исследование выбрало бы Lbc = %1, но механизм "
                                 "рассчитан с введённой длиной:")
                      .arg(Metres(outcome.choiceLbc));
     else if (outcome.choice == StudyChoice::AllJammed)
-        choice = QStringLiteral("Все завершённые расчёты исследования (%1) заклинивают механизм; длина коромысла "
+        choice = QCoreApplication::translate("Report", "Все завершённые расчёты исследования (%1) заклинивают механизм; длина коромысла "
                                 "осталась введённой:")
                      .arg(outcome.jammedLengths);
     else
-        choice = QStringLiteral("Ни один расчёт исследования не завершился; длина коромысла осталась прежней:");
+        choice = QCoreApplication::translate("Report", "Ни один расчёт исследования не завершился; длина коромысла осталась прежней:");
     flow.Paragraph(choice, text, 2);
     if (outcome.jammedLengths > 0 && outcome.choice == StudyChoice::Found)
-        flow.Paragraph(QStringLiteral("Пропущено длин, при которых механизм заклинивает (угол передачи ближе 1° "
+        flow.Paragraph(QCoreApplication::translate("Report", "Пропущено длин, при которых механизм заклинивает (угол передачи ближе 1° "
                                       "к 0° или 180°): %1.")
                            .arg(outcome.jammedLengths),
                        text, 2);
-    flow.Paragraph(QStringLiteral("Принятая длина коромысла: Lbc = %1").arg(Metres(k.solved.Lbc)), text, 2);
-    flow.Paragraph(QStringLiteral("Таблица, диаграммы и рисунки ниже построены для этой длины коромысла."), text,
+    flow.Paragraph(QCoreApplication::translate("Report", "Принятая длина коромысла: Lbc = %1").arg(Metres(k.solved.Lbc)), text, 2);
+    flow.Paragraph(QCoreApplication::translate("Report", "Таблица, диаграммы и рисунки ниже построены для этой длины коромысла."), text,
                    kSectionGap);
 
-    flow.Paragraph(QStringLiteral("Мёртвые положения механизма"), heading);
+    flow.Paragraph(QCoreApplication::translate("Report", "Мёртвые положения механизма"), heading);
     // The exact extremes of the mechanism solved; the list below is the 1° scan of another rocker.
     if (const MechanismCharacteristics* c = k.TurningCharacteristics())
-        flow.Paragraph(QStringLiteral("Крайние положения ползуна: %1°, %2°")
+        flow.Paragraph(QCoreApplication::translate("Report", "Крайние положения ползуна: %1°, %2°")
                            .arg(TwoDecimals(Degrees(c->Extreme1)), TwoDecimals(Degrees(c->Extreme2))),
                        text, 2);
     const std::vector<double> deadAngles = k.DeadAngles();
     if (deadAngles.empty()) {
-        flow.Paragraph(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = %1 мёртвых положений не нашёл.")
+        flow.Paragraph(QCoreApplication::translate("Report", "Перебор угла кривошипа через 1° при Lbc = %1 мёртвых положений не нашёл.")
                            .arg(Metres(k.scanLbc)),
                        text, kSectionGap);
         return;
     }
-    flow.Paragraph(QStringLiteral("Перебор угла кривошипа через 1° при Lbc = %1 (введённая длина коромысла): углы, "
+    flow.Paragraph(QCoreApplication::translate("Report", "Перебор угла кривошипа через 1° при Lbc = %1 (введённая длина коромысла): углы, "
                                   "при которых скорость ползуна E меньше 0,001 м/с:")
                        .arg(Metres(k.scanLbc)),
                    text, 2);
     for (std::size_t i = 0; i < deadAngles.size(); ++i)
-        flow.Paragraph(QStringLiteral("%1) %2 рад = %3°")
+        flow.Paragraph(QCoreApplication::translate("Report", "%1) %2 рад = %3°")
                            .arg(i + 1)
                            .arg(Number(deadAngles[i]), Number(Degrees(deadAngles[i]))),
                        text, 2);
@@ -411,21 +412,21 @@ void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k, double omega
     QStringList lines;
     const MechanismCharacteristics& c = k.characteristics;
     if (!k.characteristicsError.empty()) {
-        lines << QStringLiteral("Характеристики не рассчитаны: %1").arg(QString::fromStdString(k.characteristicsError));
+        lines << QCoreApplication::translate("Report", "Характеристики не рассчитаны: %1").arg(QString::fromStdString(k.characteristicsError));
     } else if (c.Status != CharacteristicsStatus::Computed) {
-        lines << QStringLiteral("Кривошип не может сделать полный оборот (механизм не собирается при "
+        lines << QCoreApplication::translate("Report", "Кривошип не может сделать полный оборот (механизм не собирается при "
                                 "угле %1°): характеристик нет.")
                      .arg(Number(Degrees(c.FailAngle)));
     } else {
-        lines << QStringLiteral("Ход ползуна E: H = %1 м").arg(Number(c.Stroke))
-              << QStringLiteral("Коэффициент изменения средней скорости: K = %1").arg(Number(c.TimeRatio))
-              << QStringLiteral("Угол передачи: γmin = %1°, γmax = %2°")
+        lines << QCoreApplication::translate("Report", "Ход ползуна E: H = %1 м").arg(Number(c.Stroke))
+              << QCoreApplication::translate("Report", "Коэффициент изменения средней скорости: K = %1").arg(Number(c.TimeRatio))
+              << QCoreApplication::translate("Report", "Угол передачи: γmin = %1°, γmax = %2°")
                      .arg(Number(Degrees(c.GammaMin)), Number(Degrees(c.GammaMax)))
-              << QStringLiteral("Наименьший угол передачи μmin = %1° (острый угол μ = min(γ, 180° − γ))")
+              << QCoreApplication::translate("Report", "Наименьший угол передачи μmin = %1° (острый угол μ = min(γ, 180° − γ))")
                      .arg(Number(Degrees(c.MuMin)))
-              << QStringLiteral("Крайние положения ползуна при углах поворота кривошипа %1° и %2°")
+              << QCoreApplication::translate("Report", "Крайние положения ползуна при углах поворота кривошипа %1° и %2°")
                      .arg(Number(Degrees(c.Extreme1)), Number(Degrees(c.Extreme2)))
-              << QStringLiteral("Наибольшая скорость ползуна: %1 м/с при ω1 = %2 рад/с")
+              << QCoreApplication::translate("Report", "Наибольшая скорость ползуна: %1 м/с при ω1 = %2 рад/с")
                      .arg(Number(c.MaxSpeed * omega1), Number(omega1));
         if (c.Reversals.size() > 2) {
             QStringList angles;
@@ -433,23 +434,23 @@ void DrawCharacteristics(PageFlow& flow, const KinematicsResult& k, double omega
                 angles << TwoDecimals(Degrees(phi)) + QStringLiteral("°");
             const std::size_t n = c.Reversals.size();
             const bool few = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
-            lines << QStringLiteral("Ползун меняет направление %1 %3 за оборот: при φ = %2. Ход H — между самым "
+            lines << QCoreApplication::translate("Report", "Ползун меняет направление %1 %3 за оборот: при φ = %2. Ход H — между самым "
                                     "низким и самым высоким положениями; рабочий ход — более длинный из двух поворотов "
                                     "кривошипа между ними (K = φраб / φхол), и Fс действует на всём рабочем ходе, "
                                     "в том числе там, где ползун временно идёт назад.")
                          .arg(QString::number(n), angles.join(QStringLiteral(", ")),
-                              few ? QStringLiteral("раза") : QStringLiteral("раз"));
+                              few ? QCoreApplication::translate("Report", "раза") : QCoreApplication::translate("Report", "раз"));
         }
     }
-    DrawSection(flow, QStringLiteral("Характеристики механизма"), lines);
+    DrawSection(flow, QCoreApplication::translate("Report", "Характеристики механизма"), lines);
 }
 
 void DrawTables(PageFlow& flow, const KinematicsResult& k)
 {
     const int rows = k.table.Rows();
     if (rows == 0) {
-        flow.Paragraph(QStringLiteral("Результаты расчёта"), Font(kTextFamily, kPixels.heading, true));
-        flow.Paragraph(QStringLiteral("Механизм не удалось собрать ни в одном положении: таблица пуста."),
+        flow.Paragraph(QCoreApplication::translate("Report", "Результаты расчёта"), Font(kTextFamily, kPixels.heading, true));
+        flow.Paragraph(QCoreApplication::translate("Report", "Механизм не удалось собрать ни в одном положении: таблица пуста."),
                        Font(kTextFamily, kPixels.text), kSectionGap);
         return;
     }
@@ -459,14 +460,14 @@ void DrawTables(PageFlow& flow, const KinematicsResult& k)
     std::vector<TableColumn> second = leading;
     for (std::size_t q = 0; q < kTableQuantities.size(); ++q)
         (q < kFirstTableQuantities ? first : second).push_back(QuantityColumn(kTableQuantities[q], k.table.positions));
-    DrawTable(flow, QStringLiteral("Результаты расчёта: точки A и B"), first, rows);
-    DrawTable(flow, QStringLiteral("Результаты расчёта: точки D и E"), second, rows);
+    DrawTable(flow, QCoreApplication::translate("Report", "Результаты расчёта: точки A и B"), first, rows);
+    DrawTable(flow, QCoreApplication::translate("Report", "Результаты расчёта: точки D и E"), second, rows);
     if (!k.table.HasAccelerations())
         return;
     std::vector<TableColumn> accelerations = leading;
     for (const auto& q : kPointAccelerationQuantities)
         accelerations.push_back(QuantityColumn(q, k.table.accelerations));
-    DrawTable(flow, QStringLiteral("Результаты расчёта (продолжение)"), accelerations, rows);
+    DrawTable(flow, QCoreApplication::translate("Report", "Результаты расчёта (продолжение)"), accelerations, rows);
 }
 
 // The charts of `charts`, two to a row, each at the report's chart size.
@@ -497,7 +498,7 @@ void DrawChartGrid(PageFlow& flow, const std::vector<TChart*>& charts)
 void DrawCharts(PageFlow& flow, const ReportInput& input)
 {
     flow.NewPage();
-    flow.Paragraph(QStringLiteral("Диаграммы"), Font(kTextFamily, kPixels.heading, true), 6);
+    flow.Paragraph(QCoreApplication::translate("Report", "Диаграммы"), Font(kTextFamily, kPixels.heading, true), 6);
     std::vector<TChart*> charts;
     for (TChart* chart : input.charts)
         if (chart)
@@ -519,29 +520,26 @@ void DrawDrawings(PageFlow& flow, const ReportInput& input)
     const QFont heading = Font(kTextFamily, kPixels.heading, true);
     flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
     const int degrees = input.drawnPosition * (360 / kDiagramPositionCount);
-    flow.Paragraph(QStringLiteral("План скоростей и положение механизма (положение %1, угол поворота кривошипа %2°)")
+    flow.Paragraph(QCoreApplication::translate("Report", "План скоростей и положение механизма (положение %1, угол поворота кривошипа %2°)")
                        .arg(input.drawnPosition)
                        .arg(degrees),
                    heading, 6);
     // The window's two pictures painted again as vectors, their origin at the picture's centre.
-    const PositionArrays& arrays = k.diagrams.positions;
     QPainter& painter = flow.Painter();
     const QRectF planBox(0, flow.Y(), plan.width() * factor, plan.height() * factor);
     DrawFitted(painter, planBox, plan, [&](QPainter& p) {
         p.translate(kVelocityPlanWidth / 2, kDrawingHeight / 2);
-        PaintVelocityPlan(p, arrays, input.drawnPosition, input.planScale);
+        PaintVelocityPlanPicture(p, *input.result, input.drawnPosition, input.planScale);
     });
     painter.drawRect(planBox);
     const QRectF mechanismBox(planBox.right(), flow.Y(), mechanism.width() * factor, mechanism.height() * factor);
     DrawFitted(painter, mechanismBox, mechanism, [&](QPainter& p) {
         p.translate(kMechanismPictureWidth / 2, kDrawingHeight / 2);
-        const QRect bounds(-kMechanismPictureWidth / 2, -kDrawingHeight / 2, kMechanismPictureWidth, kDrawingHeight);
-        PaintPathPoints(p, arrays, rows, k.solved, input.positionScale, bounds);
-        PaintMechanism(p, arrays, input.drawnPosition, k.solved, input.positionScale);
+        PaintMechanismPicture(p, *input.result, input.drawnPosition, input.positionScale);
     });
     painter.drawRect(mechanismBox);
     flow.Advance(height + 4);
-    flow.Paragraph(QStringLiteral("Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
+    flow.Paragraph(QCoreApplication::translate("Report", "Слева — план скоростей, справа — механизм в этом положении с траекториями точек."),
                    Font(kTextFamily, kPixels.text), kSectionGap);
 }
 
@@ -570,17 +568,18 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
     const double factor = width / picture.width();
     const double height = picture.height() * factor;
     flow.NewPage();
-    flow.Paragraph(QStringLiteral("Планы выбранных положений"), heading, 6);
-    const AccelerationArrays& a = k.diagrams.accelerations;
+    flow.Paragraph(QCoreApplication::translate("Report", "Планы выбранных положений"), heading, 6);
     for (const int n : {chosen.first, chosen.second}) {
-        const int row = SheetPositionRow(n);
-        if (row >= static_cast<int>(a.Size()))
+        const SchemePosition position = SchemePositionOf(r, n);
+        if (!position.HasAccelerations())
             continue;
-        const auto at = static_cast<std::size_t>(row);
+        const AccelerationArrays& a = position.solve->accelerations;
+        const std::size_t at = position.row;
+        const PositionForces* detail = forces ? position.Forces() : nullptr;
         flow.Ensure(height + 3 * QFontMetricsF(heading, flow.Painter().device()).height());
-        QString title = QStringLiteral("Положение %1 (φ = %2°)").arg(n).arg(30 * n);
-        if (forces && at < r.forces.diagramDetail.size())
-            title += r.forces.diagramDetail[at].Working ? QStringLiteral(", рабочий ход") : QStringLiteral(", холостой ход");
+        QString title = QCoreApplication::translate("Report", "Положение %1 (φ = %2°)").arg(n).arg(DegreesText(position));
+        if (detail)
+            title += detail->Working ? QCoreApplication::translate("Report", ", рабочий ход") : QCoreApplication::translate("Report", ", холостой ход");
         flow.Paragraph(title, heading, 4);
         QPainter& painter = flow.Painter();
         const AccelerationPlan plan = AccelerationPlanAt(a, at, r.input.loads.Omega1);
@@ -591,8 +590,8 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
             PaintAccelerationPlan(p, picture, plan, FittedScale(points, picture));
         });
         painter.drawRect(first);
-        if (forces && at < r.forces.diagramDetail.size()) {
-            const ForcePlan group = GroupPlan(r.forces.diagramDetail[at], a.Theta2[at], a.Theta3[at]);
+        if (detail) {
+            const ForcePlan group = GroupPlan(*detail, a.Theta2[at], a.Theta3[at]);
             const QRectF second(width + gap, flow.Y(), width, height);
             DrawFitted(painter, second, picture, [&](QPainter& p) {
                 p.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
@@ -603,7 +602,7 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
             const QRectF third(2 * (width + gap), flow.Y(), width, height);
             constexpr double kLeverMm = 90;
             SheetDrawing lever(kLeverMm, kLeverMm * height / width);
-            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, row, 2.5, nullptr);
+            DrawLever(lever, {0, 0, lever.Width(), lever.Height()}, r, position, 2.5, nullptr);
             painter.save();
             painter.translate(third.topLeft());
             painter.scale(width / lever.Width(), width / lever.Width());
@@ -613,9 +612,9 @@ void DrawChosenPlans(PageFlow& flow, const ReportInput& input)
         }
         flow.Advance(height + 4);
     }
-    flow.Paragraph(forces ? QStringLiteral("Слева — план ускорений, в середине — план сил группы 2–3, справа — рычаг "
+    flow.Paragraph(forces ? QCoreApplication::translate("Report", "Слева — план ускорений, в середине — план сил группы 2–3, справа — рычаг "
                                            "Жуковского; масштабы подписаны на рисунках.")
-                          : QStringLiteral("План ускорений; масштаб подписан на рисунке."),
+                          : QCoreApplication::translate("Report", "План ускорений; масштаб подписан на рисунке."),
                    text, kSectionGap);
 }
 
@@ -629,22 +628,22 @@ void DrawTitlePage(PageFlow& flow, const ReportInput& input, const QDate& date)
     QPainter& painter = flow.Painter();
     painter.setFont(text);
     painter.drawText(QRectF(0, 0, flow.Width(), 60), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     t.university.isEmpty() ? QStringLiteral("Учебное заведение: ________________________")
+                     t.university.isEmpty() ? QCoreApplication::translate("Report", "Учебное заведение: ________________________")
                                             : t.university);
     painter.setFont(title);
     painter.drawText(QRectF(0, 260, flow.Width(), 120), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Курсовой проект по теории механизмов и машин\n\n") + QString::fromUtf8(kReportTitle));
+                     QCoreApplication::translate("Report", "Курсовой проект по теории механизмов и машин\n\n") + QCoreApplication::translate("Report", kReportTitle));
     painter.setFont(text);
     const Mechanism& m = input.result->Kinematics().solved;
     const QString variant = (t.variant.isEmpty() ? QString() : t.variant + QStringLiteral(": "))
-                            + QStringLiteral("Loa = %1 м, Lab = %2 м, Lbc = %3 м, Lde = %4 м, Loc = %5 м")
+                            + QCoreApplication::translate("Report", "Loa = %1 м, Lab = %2 м, Lbc = %3 м, Lde = %4 м, Loc = %5 м")
                                   .arg(Number(m.Loa), Number(m.Lab), Number(m.Lbc), Number(m.Lde), Number(m.Loc));
     const QString lines[] = {
-        QStringLiteral("Вариант: ") + variant,
-        QStringLiteral("Выполнил: ") + blank(t.student),
-        QStringLiteral("Группа: ") + blank(t.group),
-        QStringLiteral("Проверил: ") + blank(t.teacher),
-        QStringLiteral("Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
+        QCoreApplication::translate("Report", "Вариант: ") + variant,
+        QCoreApplication::translate("Report", "Выполнил: ") + blank(t.student),
+        QCoreApplication::translate("Report", "Группа: ") + blank(t.group),
+        QCoreApplication::translate("Report", "Проверил: ") + blank(t.teacher),
+        QCoreApplication::translate("Report", "Дата: ") + date.toString(QStringLiteral("dd.MM.yyyy")),
     };
     double y = 520;
     for (const QString& line : lines) {
@@ -658,7 +657,7 @@ void DrawTitlePage(PageFlow& flow, const ReportInput& input, const QDate& date)
 
 QString YesNo(bool value)
 {
-    return value ? QStringLiteral("учитывается") : QStringLiteral("не учитывается");
+    return value ? QCoreApplication::translate("Report", "учитывается") : QCoreApplication::translate("Report", "не учитывается");
 }
 
 void DrawForceSection(PageFlow& flow, const CalculationResult& r)
@@ -669,30 +668,30 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
     const QFont heading = Font(kTextFamily, kPixels.heading, true);
     const QFont text = Font(kTextFamily, kPixels.text);
     flow.Ensure(QFontMetricsF(heading, flow.Painter().device()).height() * 8);
-    flow.Paragraph(QStringLiteral("Силовой анализ"), heading);
+    flow.Paragraph(QCoreApplication::translate("Report", "Силовой анализ"), heading);
     if (!forces.computed) {
-        flow.Paragraph(QStringLiteral("Силовой анализ не выполнен: %1").arg(QString::fromStdString(forces.error)), text,
+        flow.Paragraph(QCoreApplication::translate("Report", "Силовой анализ не выполнен: %1").arg(QString::fromStdString(forces.error)), text,
                        kSectionGap);
         return;
     }
     const ForceParameters& p = forces.loads;
     const QStringList model = {
-        QStringLiteral("Масса каждого стержня равна q·l при q = %1 кг/м; центр масс — в середине звена "
+        QCoreApplication::translate("Report", "Масса каждого стержня равна q·l при q = %1 кг/м; центр масс — в середине звена "
                        "(у шатуна — точка D), момент инерции m·l²/12.")
             .arg(Number(p.LinearMass)),
-        QStringLiteral("Масса ползуна E: m5 = %1 кг.").arg(Number(p.SliderMass)),
+        QCoreApplication::translate("Report", "Масса ползуна E: m5 = %1 кг.").arg(Number(p.SliderMass)),
         r.Kinematics().TurningCharacteristics()
-            ? QStringLiteral("Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
+            ? QCoreApplication::translate("Report", "Сила полезного сопротивления Fс = %1 Н действует на ползун против его скорости на "
                              "рабочем ходе и равна нулю на холостом.")
                   .arg(Number(p.Resistance))
-            : QStringLiteral("Сила полезного сопротивления не приложена (Fс = 0): кривошип не проворачивается на "
+            : QCoreApplication::translate("Report", "Сила полезного сопротивления не приложена (Fс = 0): кривошип не проворачивается на "
                              "полный оборот, поэтому рабочий ход ползуна не определён."),
-        QStringLiteral("Сила тяжести (g = 9,81 м/с²) %1; трения нет.").arg(YesNo(p.Gravity)),
-        QStringLiteral("Кривошип вращается против часовой стрелки с постоянной угловой скоростью ω1 = %1 рад/с.")
+        QCoreApplication::translate("Report", "Сила тяжести (g = 9,81 м/с²) %1; трения нет.").arg(YesNo(p.Gravity)),
+        QCoreApplication::translate("Report", "Кривошип вращается против часовой стрелки с постоянной угловой скоростью ω1 = %1 рад/с.")
             .arg(Number(p.Omega1)),
-        QStringLiteral("Уравновешивающий момент Mб найден дважды: кинетостатикой по группам Ассура и по рычагу "
+        QCoreApplication::translate("Report", "Уравновешивающий момент Mб найден дважды: кинетостатикой по группам Ассура и по рычагу "
                        "Жуковского (балансу мощностей)."),
-        QStringLiteral("Наибольшая разность Mб двух методов: %1 Н·м.").arg(Number(forces.largestDifference)),
+        QCoreApplication::translate("Report", "Наибольшая разность Mб двух методов: %1 Н·м.").arg(Number(forces.largestDifference)),
     };
     for (const QString& line : model)
         flow.Paragraph(line, text, 2);
@@ -702,7 +701,7 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
     std::vector<TableColumn> columns = LeadingColumns(r.Kinematics().solved.PositionCount);
     for (std::size_t q = 0; q < 2; ++q)  // the two balancing torques
         columns.push_back(QuantityColumn(kForceQuantities[q], forces.table));
-    DrawTable(flow, QStringLiteral("Уравновешивающий момент по положениям"), columns, rows);
+    DrawTable(flow, QCoreApplication::translate("Report", "Уравновешивающий момент по положениям"), columns, rows);
 
     if (forces.diagrams.Size() == 0)
         return;
@@ -716,7 +715,7 @@ void DrawForceSection(PageFlow& flow, const CalculationResult& r)
     const QRectF box((flow.Width() - width) / 2, flow.Y(), width, height);
     DrawFitted(flow.Painter(), box, size, [&](QPainter& painter) { PaintChart(*chart, painter, size); });
     flow.Advance(height + 4);
-    flow.Paragraph(QStringLiteral("Mб по группам Ассура (широкая красная линия) и по рычагу Жуковского (узкая "
+    flow.Paragraph(QCoreApplication::translate("Report", "Mб по группам Ассура (широкая красная линия) и по рычагу Жуковского (узкая "
                                   "синяя) при 180 положениях кривошипа: кривые должны совпадать."),
                    text, kSectionGap);
 }
@@ -727,13 +726,13 @@ void DrawDynamicsSection(PageFlow& flow, const CalculationResult& r)
     const QFont heading = Font(kTextFamily, kPixels.heading, true);
     const QFont text = Font(kTextFamily, kPixels.text);
     flow.Ensure(QFontMetricsF(heading, flow.Painter().device()).height() * 8);
-    flow.Paragraph(QStringLiteral("Динамический анализ"), heading);
+    flow.Paragraph(QCoreApplication::translate("Report", "Динамический анализ"), heading);
     if (!dynamics.Computed()) {
         flow.Paragraph(QString::fromStdString(dynamics.Reason()), text, kSectionGap);
         return;
     }
     const DynamicsResult& d = dynamics.curves;
-    flow.Paragraph(QStringLiteral("Нагрузки — те же, что в силовом анализе; средняя угловая скорость кривошипа "
+    flow.Paragraph(QCoreApplication::translate("Report", "Нагрузки — те же, что в силовом анализе; средняя угловая скорость кривошипа "
                                   "ωср = %1 рад/с, коэффициент неравномерности δ = %2. Jпр и Mпр приведены к "
                                   "кривошипу, Mд = −(1/2π)∫Mпр dφ, ΔT = Aд + Aс.")
                        .arg(Number(d.OmegaMean), Number(d.Delta)),
@@ -756,15 +755,15 @@ void DrawDynamicsSection(PageFlow& flow, const CalculationResult& r)
     std::vector<TableColumn> columns = LeadingColumns(r.Kinematics().solved.PositionCount);
     for (const auto& q : kDynamicsQuantities)
         columns.push_back(QuantityColumn(q, dynamics.table));
-    DrawTable(flow, QStringLiteral("Динамика по положениям"), columns, rows);
+    DrawTable(flow, QCoreApplication::translate("Report", "Динамика по положениям"), columns, rows);
 }
 
 // What kept a later quantity from the report.
 void DrawLaterFaults(PageFlow& flow, const KinematicsResult& k)
 {
     if (!k.table.accelerationsError.empty())
-        DrawSection(flow, QStringLiteral("Ускорения"),
-                    {QStringLiteral("Ускорения не рассчитаны: %1").arg(QString::fromStdString(k.table.accelerationsError))});
+        DrawSection(flow, QCoreApplication::translate("Report", "Ускорения"),
+                    {QCoreApplication::translate("Report", "Ускорения не рассчитаны: %1").arg(QString::fromStdString(k.table.accelerationsError))});
 }
 
 QStringList TextLines(const std::vector<std::string>& lines)
@@ -778,7 +777,7 @@ QStringList TextLines(const std::vector<std::string>& lines)
 // The structural analysis, the scheme of its groups and Grashof's check of the lengths solved.
 void DrawStructureSection(PageFlow& flow, const ReportInput& input)
 {
-    DrawSection(flow, QStringLiteral("Структурный анализ"), TextLines(StructureTextLines(AnalyseMechanismStructure())));
+    DrawSection(flow, QCoreApplication::translate("Report", "Структурный анализ"), TextLines(StructureTextLines(AnalyseMechanismStructure())));
     const QSizeF size = input.structureSchemeSize;
     if (input.structureScheme && size.width() > 0 && size.height() > 0) {
         const double height = flow.Width() * size.height() / size.width();
@@ -787,7 +786,7 @@ void DrawStructureSection(PageFlow& flow, const ReportInput& input)
         flow.Advance(height + kSectionGap);
     }
     const KinematicsResult& k = input.result->Kinematics();
-    DrawSection(flow, QStringLiteral("Проверка Грасгофа и проворачиваемость"),
+    DrawSection(flow, QCoreApplication::translate("Report", "Проверка Грасгофа и проворачиваемость"),
                 TextLines(FullTurnTextLines(JudgeFullTurn(k.solved, k.characteristics))));
 }
 
@@ -800,12 +799,12 @@ void DrawSolutionSections(PageFlow& flow, const ReportInput& input)
             lines = QString::fromStdString(WorkedSolutionText(WorkResultPosition(*input.result, ResultSolve::Table, k)))
                         .split(u'\n');
         } catch (const OrvekError& e) {
-            lines = QStringList{QStringLiteral("Ход решения не составлен: %1").arg(QString::fromStdString(e.what()))};
+            lines = QStringList{QCoreApplication::translate("Report", "Ход решения не составлен: %1").arg(QString::fromStdString(e.what()))};
         }
         while (!lines.isEmpty() && lines.back().isEmpty())
             lines.removeLast();
         const QString title = lines.isEmpty() ? QString() : lines.takeFirst();
-        DrawSection(flow, title.isEmpty() ? QStringLiteral("Ход решения") : title, lines);
+        DrawSection(flow, title.isEmpty() ? QCoreApplication::translate("Report", "Ход решения") : title, lines);
     }
 }
 
@@ -860,11 +859,11 @@ FileWriter ReportPdfWriter(const ReportInput& input, int* pages)
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
                                          QPageLayout::Millimeter));
-        writer.setTitle(QString::fromUtf8(kReportTitle));
+        writer.setTitle(QCoreApplication::translate("Report", kReportTitle));
         writer.setCreator(QStringLiteral("Orvek"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            reason = QStringLiteral("не удалось начать документ PDF.");
+            reason = QCoreApplication::translate("Report", "не удалось начать документ PDF.");
             return false;
         }
         int count = 0;
@@ -872,11 +871,11 @@ FileWriter ReportPdfWriter(const ReportInput& input, int* pages)
             count = PaintReport(painter, writer, input);
         } catch (const ComputationCancelled&) {
             painter.end();
-            reason = QStringLiteral("запись отменена.");
+            reason = QCoreApplication::translate("Report", "запись отменена.");
             return false;
         }
         if (!painter.end()) {
-            reason = QStringLiteral("не удалось завершить документ PDF.");
+            reason = QCoreApplication::translate("Report", "не удалось завершить документ PDF.");
             return false;
         }
         if (pages)

@@ -56,7 +56,7 @@ constexpr int kLongestReportTable = 360;
 // The k of a table of `rows` positions: 1 when all are listed.
 int ReportTableStep(int rows);
 
-inline constexpr const char* kReportTitle = "Кинематический анализ шарнирно-рычажного механизма";
+inline constexpr const char* kReportTitle = QT_TRANSLATE_NOOP("Report", "Кинематический анализ шарнирно-рычажного механизма");
 
 // Paints the whole report, starting on the device's current page; returns the number of pages.
 int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input);

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kJointRadius = 1.2;
@@ -58,7 +60,7 @@ void DrawMoment(SheetDrawing& sheet, SheetPoint at, double moment, const QString
     const SheetPoint along{-std::sin(tipAngle) * (moment > 0 ? 1 : -1), std::cos(tipAngle) * (moment > 0 ? 1 : -1)};
     sheet.Arrow(SheetLayer::Thin, tip - along * (text * 0.8), tip, text * 0.6);
     sheet.Text(at + SheetPoint{0, -r - text}, text * 0.7, name + QStringLiteral(" = ") + Significant(moment)
-                                                            + QStringLiteral(" Н·м"),
+                                                            + QCoreApplication::translate("Report", " Н·м"),
                TextAlign::Centre);
 }
 
@@ -102,11 +104,11 @@ Vec2 V(PlanVector v)
 
 }  // namespace
 
-void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationResult& r, int row, double text,
-               QStringList* scales)
+void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationResult& r,
+               const SchemePosition& position, double text, QStringList* scales)
 {
-    const PositionForces& f = r.forces.diagramDetail[static_cast<std::size_t>(row)];
-    const PlanPicture v = VelocityPlanOf(r, row);
+    const PositionForces& f = *position.Forces();
+    const PlanPicture v = VelocityPlanOf(r, position);
     // The velocity plan turned by 90° counter-clockwise.
     const auto turned = [](double x, double y) { return std::pair{-y, x}; };
     PlanPicture lever;
@@ -124,7 +126,7 @@ void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationRe
     const auto muLoads = ChooseRoundFactor(largestLoad, std::min(field.width, field.height) * 0.2);
     if (muV) {
         const SheetPoint pole = DrawPlan(sheet, Inset(field, text), lever, *muV,
-                                         QStringLiteral("Рычаг Жуковского, ")
+                                         QCoreApplication::translate("Report", "Рычаг Жуковского, ")
                                              + QString::fromStdString(VelocityFactorText(*muV)),
                                          text);
         const auto point = [&](double x, double y) {
@@ -140,37 +142,37 @@ void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationRe
         const SheetPoint s4 = point((a[3].x + a[4].x) / 2, (a[3].y + a[4].y) / 2);
         const SheetPoint e = point(a[4].x, a[4].y);
         if (muLoads)
-            DrawLoads(sheet, {{QStringLiteral("G1"), s1, f.G1}, {QStringLiteral("Fи1"), s1, f.F1},
-                              {QStringLiteral("G2"), d, f.G2}, {QStringLiteral("Fи2"), d, f.F2},
-                              {QStringLiteral("G3"), s3, f.G3}, {QStringLiteral("Fи3"), s3, f.F3},
-                              {QStringLiteral("G4"), s4, f.G4}, {QStringLiteral("Fи4"), s4, f.F4},
-                              {QStringLiteral("G5"), e, f.G5}, {QStringLiteral("Fи5"), e, f.F5},
-                              {QStringLiteral("Fс"), e, Vec2{0, f.Resistance}}},
+            DrawLoads(sheet, {{QStringLiteral("G1"), s1, f.G1}, {QCoreApplication::translate("Report", "Fи1"), s1, f.F1},
+                              {QStringLiteral("G2"), d, f.G2}, {QCoreApplication::translate("Report", "Fи2"), d, f.F2},
+                              {QStringLiteral("G3"), s3, f.G3}, {QCoreApplication::translate("Report", "Fи3"), s3, f.F3},
+                              {QStringLiteral("G4"), s4, f.G4}, {QCoreApplication::translate("Report", "Fи4"), s4, f.F4},
+                              {QStringLiteral("G5"), e, f.G5}, {QCoreApplication::translate("Report", "Fи5"), e, f.F5},
+                              {QCoreApplication::translate("Report", "Fс"), e, Vec2{0, f.Resistance}}},
                       *muLoads, text);
         if (scales) {
-            *scales << QStringLiteral("рычаг: ") + QString::fromStdString(VelocityFactorText(*muV));
+            *scales << QCoreApplication::translate("Report", "рычаг: ") + QString::fromStdString(VelocityFactorText(*muV));
             if (muLoads)
-                *scales << QStringLiteral("рычаг: ") + FactorText(QStringLiteral("F"), *muLoads, QStringLiteral("Н"));
+                *scales << QCoreApplication::translate("Report", "рычаг: ") + FactorText(QStringLiteral("F"), *muLoads, QCoreApplication::translate("Report", "Н"));
         }
     }
     sheet.Text({field.x + text, field.Top() - 1.5 * text}, text * 0.8,
-               QStringLiteral("Mб (группы) = ") + Significant(f.MbGroups)
-                   + QStringLiteral(" Н·м;  Mб (рычаг) = ") + Significant(f.MbLever)
-                   + QStringLiteral(" Н·м"));
+               QCoreApplication::translate("Report", "Mб (группы) = ") + Significant(f.MbGroups)
+                   + QCoreApplication::translate("Report", " Н·м;  Mб (рычаг) = ") + Significant(f.MbLever)
+                   + QCoreApplication::translate("Report", " Н·м"));
 }
 
 std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetOptions& options)
 {
     const ForceResult& forces = r.forces;
     const int n = ChosenPositions(r, options.positions).first;
-    const int row = SheetPositionRow(n);
-    if (!forces.computed || row >= static_cast<int>(forces.diagramDetail.size()))
+    const SchemePosition position = SchemePositionOf(r, n);
+    if (!forces.computed || !position.HasAccelerations() || !position.Forces())
         return std::nullopt;
-    const auto at = static_cast<std::size_t>(row);
-    const PositionForces& f = forces.diagramDetail[at];
+    const std::size_t at = position.row;
+    const PositionForces& f = *position.Forces();
     const KinematicsResult& k = r.Kinematics();
-    const PositionArrays& p = k.diagrams.positions;
-    const AccelerationArrays& acc = k.diagrams.accelerations;
+    const PositionArrays& p = position.solve->positions;
+    const AccelerationArrays& acc = position.solve->accelerations;
     const Mechanism& m = k.solved;
     const double text = SheetTextHeight(options.format);
     const SheetField work = SheetWorkArea(options.format);
@@ -222,13 +224,13 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
             sheet.Text(d + SheetPoint{-text * 1.5, text * 0.3}, text, QStringLiteral("D"));
             sheet.Text(e + SheetPoint{text * 1.2, -text * 1.5}, text, QStringLiteral("E"));
             const SheetPoint s4 = map.At(f.S4.x, f.S4.y);
-            DrawLoads(sheet, {{QStringLiteral("G4"), s4, f.G4}, {QStringLiteral("Fи4"), s4, f.F4},
-                              {QStringLiteral("G5"), e, f.G5}, {QStringLiteral("Fи5"), e, f.F5},
-                              {QStringLiteral("Fс"), e, Vec2{0, f.Resistance}},
+            DrawLoads(sheet, {{QStringLiteral("G4"), s4, f.G4}, {QCoreApplication::translate("Report", "Fи4"), s4, f.F4},
+                              {QStringLiteral("G5"), e, f.G5}, {QCoreApplication::translate("Report", "Fи5"), e, f.F5},
+                              {QCoreApplication::translate("Report", "Fс"), e, Vec2{0, f.Resistance}},
                               {QStringLiteral("R24"), d, f.R24}, {QStringLiteral("R05"), e, Vec2{f.N05, 0}}},
                       *muLoads, text);
-            DrawMoment(sheet, s4, f.M4, QStringLiteral("Mи4"), text);
-            sheet.Text({field.Centre().x, field.y + 0.5 * text}, text, QStringLiteral("Группа 4–5"), TextAlign::Centre);
+            DrawMoment(sheet, s4, f.M4, QCoreApplication::translate("Report", "Mи4"), text);
+            sheet.Text({field.Centre().x, field.y + 0.5 * text}, text, QCoreApplication::translate("Report", "Группа 4–5"), TextAlign::Centre);
         }
         // Group 2-3.
         {
@@ -243,14 +245,14 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
             sheet.Text(b + SheetPoint{text * 0.5, text * 0.4}, text, QStringLiteral("B"));
             sheet.Text(c + SheetPoint{-text * 1.4, -text * 1.4}, text, QStringLiteral("C"));
             const SheetPoint s3 = map.At(f.S3.x, f.S3.y);
-            DrawLoads(sheet, {{QStringLiteral("G2"), d, f.G2}, {QStringLiteral("Fи2"), d, f.F2},
-                              {QStringLiteral("G3"), s3, f.G3}, {QStringLiteral("Fи3"), s3, f.F3},
+            DrawLoads(sheet, {{QStringLiteral("G2"), d, f.G2}, {QCoreApplication::translate("Report", "Fи2"), d, f.F2},
+                              {QStringLiteral("G3"), s3, f.G3}, {QCoreApplication::translate("Report", "Fи3"), s3, f.F3},
                               {QStringLiteral("R42"), d, Vec2{-f.R24.x, -f.R24.y}},
                               {QStringLiteral("R12"), a, f.R12}, {QStringLiteral("R03"), c, f.R03}},
                       *muLoads, text);
-            DrawMoment(sheet, d, f.M2, QStringLiteral("Mи2"), text);
-            DrawMoment(sheet, s3, f.M3, QStringLiteral("Mи3"), text);
-            sheet.Text({field.Centre().x, field.y + 0.5 * text}, text, QStringLiteral("Группа 2–3"), TextAlign::Centre);
+            DrawMoment(sheet, d, f.M2, QCoreApplication::translate("Report", "Mи2"), text);
+            DrawMoment(sheet, s3, f.M3, QCoreApplication::translate("Report", "Mи3"), text);
+            sheet.Text({field.Centre().x, field.y + 0.5 * text}, text, QCoreApplication::translate("Report", "Группа 2–3"), TextAlign::Centre);
         }
         // The crank.
         {
@@ -263,20 +265,20 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
             sheet.Text(o + SheetPoint{-text * 1.4, -text * 1.4}, text, QStringLiteral("O"));
             sheet.Text(a + SheetPoint{text * 0.5, text * 0.4}, text, QStringLiteral("A"));
             const SheetPoint s1 = map.At(f.S1.x, f.S1.y);
-            DrawLoads(sheet, {{QStringLiteral("G1"), s1, f.G1}, {QStringLiteral("Fи1"), s1, f.F1},
+            DrawLoads(sheet, {{QStringLiteral("G1"), s1, f.G1}, {QCoreApplication::translate("Report", "Fи1"), s1, f.F1},
                               {QStringLiteral("R21"), a, Vec2{-f.R12.x, -f.R12.y}}, {QStringLiteral("R01"), o, f.R01}},
                       *muLoads, text);
-            DrawMoment(sheet, o, f.MbGroups, QStringLiteral("Mб"), text);
-            sheet.Text({field.Centre().x, field.y + 0.5 * text}, text, QStringLiteral("Кривошип"), TextAlign::Centre);
+            DrawMoment(sheet, o, f.MbGroups, QCoreApplication::translate("Report", "Mб"), text);
+            sheet.Text({field.Centre().x, field.y + 0.5 * text}, text, QCoreApplication::translate("Report", "Кривошип"), TextAlign::Centre);
         }
-        const QString lengths = QStringLiteral("М ") + QString::fromStdString(DrawingScaleText(*scale))
+        const QString lengths = QCoreApplication::translate("Report", "М ") + QString::fromStdString(DrawingScaleText(*scale))
                                 + QStringLiteral(", ") + QString::fromStdString(LengthFactorText(mu));
-        const QString loads = FactorText(QStringLiteral("F"), *muLoads, QStringLiteral("Н"));
+        const QString loads = FactorText(QStringLiteral("F"), *muLoads, QCoreApplication::translate("Report", "Н"));
         scales << lengths << loads;
         sheet.Text({groupsRow.Centre().x, groupsRow.Top() - text}, text,
-                   QStringLiteral("Положение ") + QString::number(n) + QStringLiteral(" (φ = ") + QString::number(30 * n)
-                       + QStringLiteral("°), ") + (f.Working ? QStringLiteral("рабочий ход") : QStringLiteral("холостой ход"))
-                       + QStringLiteral(";  ") + lengths + QStringLiteral(";  нагрузки ") + loads,
+                   QCoreApplication::translate("Report", "Положение ") + QString::number(n) + QStringLiteral(" (φ = ") + DegreesText(position)
+                       + QStringLiteral("°), ") + (f.Working ? QCoreApplication::translate("Report", "рабочий ход") : QCoreApplication::translate("Report", "холостой ход"))
+                       + QStringLiteral(";  ") + lengths + QCoreApplication::translate("Report", ";  нагрузки ") + loads,
                    TextAlign::Centre);
     }
 
@@ -289,8 +291,8 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
     const Vec2 r24n{u45.x * f.R24n, u45.y * f.R24n};
     const Vec2 r24t{f.R24.x - r24n.x, f.R24.y - r24n.y};
     const std::vector<std::pair<QString, Vec2>> chain45 = {
-        {QStringLiteral("R24τ"), r24t}, {QStringLiteral("G4"), f.G4},   {QStringLiteral("Fи4"), f.F4},
-        {QStringLiteral("G5"), f.G5},   {QStringLiteral("Fи5"), f.F5}, {QStringLiteral("Fс"), Vec2{0, f.Resistance}},
+        {QStringLiteral("R24τ"), r24t}, {QStringLiteral("G4"), f.G4},   {QCoreApplication::translate("Report", "Fи4"), f.F4},
+        {QStringLiteral("G5"), f.G5},   {QCoreApplication::translate("Report", "Fи5"), f.F5}, {QCoreApplication::translate("Report", "Fс"), Vec2{0, f.Resistance}},
         {QStringLiteral("R05"), Vec2{f.N05, 0}}, {QStringLiteral("R24n"), r24n},
     };
     const ForcePlan group23 = GroupPlan(f, acc.Theta2[at], acc.Theta3[at]);
@@ -298,7 +300,7 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
     for (const ForceChainLink& link : group23.chain)
         chain23.push_back({link.name, V(link.force)});
     const std::vector<std::pair<QString, Vec2>> chain1 = {
-        {QStringLiteral("G1"), f.G1}, {QStringLiteral("Fи1"), f.F1}, {QStringLiteral("R21"), Vec2{-f.R12.x, -f.R12.y}},
+        {QStringLiteral("G1"), f.G1}, {QCoreApplication::translate("Report", "Fи1"), f.F1}, {QStringLiteral("R21"), Vec2{-f.R12.x, -f.R12.y}},
         {QStringLiteral("R01"), f.R01},
     };
     const PlanPicture plan45 = ChainPicture(chain45, {{QStringLiteral("R24"), 0, 7}});
@@ -310,24 +312,24 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
             const PlanPicture* plan;
             const std::vector<std::pair<QString, Vec2>>* chain;
             const char* caption;
-        } plans[] = {{&plan45, &chain45, "План сил группы 4–5"},
-                     {&plan23, &chain23, "План сил группы 2–3"},
-                     {&plan1, &chain1, "План сил кривошипа"}};
+        } plans[] = {{&plan45, &chain45, QT_TRANSLATE_NOOP("Report", "План сил группы 4–5")},
+                     {&plan23, &chain23, QT_TRANSLATE_NOOP("Report", "План сил группы 2–3")},
+                     {&plan1, &chain1, QT_TRANSLATE_NOOP("Report", "План сил кривошипа")}};
         for (int i = 0; i < 3; ++i) {
             const SheetField field{plansRow.x + i * planCell, plansRow.y, planCell, plansRow.height};
             const SheetPoint pole = DrawPlan(sheet, Inset(field, text), *plans[i].plan, *muF,
-                                             QString::fromUtf8(plans[i].caption), text);
+                                             QCoreApplication::translate("Report", plans[i].caption), text);
             LetterChain(sheet, pole, *plans[i].plan, *plans[i].chain, *muF, text);
         }
-        scales << FactorText(QStringLiteral("F"), *muF, QStringLiteral("Н")) + QStringLiteral(" (планы)");
+        scales << FactorText(QStringLiteral("F"), *muF, QCoreApplication::translate("Report", "Н")) + QCoreApplication::translate("Report", " (планы)");
         sheet.Text({plansRow.Centre().x, plansRow.Top() - text}, text,
-                   QStringLiteral("Планы сил: ") + FactorText(QStringLiteral("F"), *muF, QStringLiteral("Н")),
+                   QCoreApplication::translate("Report", "Планы сил: ") + FactorText(QStringLiteral("F"), *muF, QCoreApplication::translate("Report", "Н")),
                    TextAlign::Centre);
     }
 
     {
         const SheetField field{lowerRow.x, lowerRow.y, lowerRow.width * 0.45, lowerRow.height};
-        DrawLever(sheet, field, r, row, text, &scales);
+        DrawLever(sheet, field, r, position, text, &scales);
     }
 
     // Mб over the turn by both methods.
@@ -344,12 +346,12 @@ std::optional<SheetDrawing> ForcesSheet(const CalculationResult& r, const SheetO
             lever.values.push_back(d.MbLever[i % count]);
         }
         const SheetField field{lowerRow.x + lowerRow.width * 0.45, lowerRow.y, lowerRow.width * 0.55, lowerRow.height};
-        if (const auto mu = DrawDiagram(sheet, Inset(field, text), {groups, lever}, QStringLiteral("Mб"),
-                                        QStringLiteral("Н·м"), text))
-            scales << FactorText(QStringLiteral("M"), *mu, QStringLiteral("Н·м"));
+        if (const auto mu = DrawDiagram(sheet, Inset(field, text), {groups, lever}, QCoreApplication::translate("Report", "Mб"),
+                                        QCoreApplication::translate("Report", "Н·м"), text))
+            scales << FactorText(QStringLiteral("M"), *mu, QCoreApplication::translate("Report", "Н·м"));
         sheet.Text({field.Centre().x, field.Top() - text}, text * 0.8,
-                   QStringLiteral("Mб: по группам — основная линия, по рычагу — тонкая"), TextAlign::Centre);
+                   QCoreApplication::translate("Report", "Mб: по группам — основная линия, по рычагу — тонкая"), TextAlign::Centre);
     }
-    DrawTitleBlock(sheet, options.format, SheetTitle(r, options, QStringLiteral("Силовой анализ"), 2, SheetCount(r), scales));
+    DrawTitleBlock(sheet, options.format, SheetTitle(r, options, QCoreApplication::translate("Report", "Силовой анализ"), 2, SheetCount(r), scales));
     return sheet;
 }

@@ -1,4 +1,4 @@
-// Sheet 1: the scheme in 12 positions with the paths, the plans of the two chosen positions, the
+// Sheet 1: the scheme in N positions with the paths, the plans of the two chosen positions, the
 // slider's diagrams and the lengths of the plans' segments.
 
 #include "report/SheetParts.h"
@@ -10,23 +10,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kJointRadius = 1.2;     // mm on paper
 constexpr double kSupportRadius = 1.6;
 constexpr double kSliderWidth = 8;
 constexpr double kSliderHeight = 4;
-
-// The nearest row of the diagrams' solve to crank angle `phi` (rad).
-int NearestRow(double phi, int rows)
-{
-    const double step = 2 * M_PI / kDiagramPositionCount;
-    double turn = std::fmod(phi, 2 * M_PI);
-    if (turn < 0)
-        turn += 2 * M_PI;
-    const long nearest = std::lround(turn / step) % kDiagramPositionCount;
-    return std::clamp(static_cast<int>(nearest), 0, std::max(0, rows - 1));
-}
 
 struct Extent {
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -111,16 +102,14 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
     sheet.Line(SheetLayer::Axis, map.At(guideX, e.minY) - SheetPoint{0, 3 * text}, map.At(guideX, e.maxY) + SheetPoint{0, 3 * text});
     sheet.Line(SheetLayer::Axis, map.At(-m.Loc, 0) - SheetPoint{3 * text, 0}, map.origin + SheetPoint{3 * text, 0});
 
-    // The twelve positions, numbered at A; the extreme positions bold.
+    // The scheme's positions, numbered at A; the extreme positions bold, at their exact angles.
     const MechanismCharacteristics* c = k.TurningCharacteristics();
-    std::vector<int> extremes;
-    if (c)
-        extremes = {NearestRow(c->Extreme1, rows), NearestRow(c->Extreme2, rows)};
-    for (int n = 0; n < kSheetPositionCount; ++n) {
-        const int row = SheetPositionRow(n);
-        if (row >= rows)
+    const int count = SchemeCount(r);
+    for (int n = 0; n < count; ++n) {
+        const SchemePosition at = SchemePositionOf(r, n);
+        if (!at.Solved())
             continue;
-        const Joints j = JointsAt(map, p, m, row);
+        const Joints j = JointsAt(map, at.solve->positions, m, static_cast<int>(at.row));
         Links(sheet, j, SheetLayer::Thin);
         sheet.Circle(SheetLayer::Thin, j.e, kJointRadius);
         const SheetPoint out = j.a - j.o;
@@ -128,8 +117,8 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
         const SheetPoint label = length > 0 ? j.a + out * ((1.6 * text) / length) : j.a;
         sheet.Text(label - SheetPoint{0, text * 0.35}, text * 0.7, QString::number(n), TextAlign::Centre);
     }
-    for (std::size_t x = 0; x < extremes.size(); ++x) {
-        const Joints j = JointsAt(map, p, m, extremes[x]);
+    for (int x = 0; c && x < k.extremeRows; ++x) {
+        const Joints j = JointsAt(map, k.extremes, m, x);
         Links(sheet, j, SheetLayer::Contour);
         sheet.Rectangle(SheetLayer::Contour, j.e - SheetPoint{kSliderWidth / 2, kSliderHeight / 2}, kSliderWidth,
                         kSliderHeight);
@@ -137,7 +126,7 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
         const QString mark = x == 0 ? QStringLiteral("E'") : QStringLiteral("E''");
         sheet.Text(j.e + SheetPoint{-kSliderWidth / 2 - 0.5 * text, -0.35 * text}, text * 0.8, mark, TextAlign::Right);
         sheet.Text(j.a + SheetPoint{0.6 * text, -1.6 * text}, text * 0.7,
-                   QStringLiteral("крайнее (φ = ") + SheetNumber(RoundDecimals(1, Degrees(x == 0 ? c->Extreme1 : c->Extreme2)))
+                   QCoreApplication::translate("Report", "крайнее (φ = ") + SheetNumber(RoundDecimals(1, Degrees(x == 0 ? c->Extreme1 : c->Extreme2)))
                        + QStringLiteral("°)"));
     }
     // The stand and the letters of the fixed points and of position 0.
@@ -161,19 +150,23 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
         for (const SheetPoint& end : {low, high})
             sheet.Line(SheetLayer::Dimension, end - SheetPoint{kSliderWidth + 2 * text, 0}, end + SheetPoint{text, 0});
         sheet.Text((low + high) * 0.5 + SheetPoint{-0.4 * text, 0}, text * 0.8,
-                   QStringLiteral("H = ") + SheetNumber(RoundDecimals(4, c->Stroke)) + QStringLiteral(" м"),
+                   QStringLiteral("H = ") + SheetNumber(RoundDecimals(4, c->Stroke)) + QCoreApplication::translate("Report", " м"),
                    TextAlign::Centre, 90);
     }
-    const QString factor = QStringLiteral("М ") + QString::fromStdString(DrawingScaleText(scale)) + QStringLiteral(", ")
+    const QString factor = QCoreApplication::translate("Report", "М ") + QString::fromStdString(DrawingScaleText(scale)) + QStringLiteral(", ")
                            + QString::fromStdString(LengthFactorText(mu));
+    // "в 12 положениях", "в 21 положении".
+    const bool singular = count % 10 == 1 && count % 100 != 11;
     sheet.Text({field.Centre().x, field.y + 0.5 * text}, text,
-               QStringLiteral("Схема механизма в 12 положениях, ") + factor, TextAlign::Centre);
+               QCoreApplication::translate("Report", "Схема механизма в ") + QString::number(count)
+                   + (singular ? QCoreApplication::translate("Report", " положении, ") : QCoreApplication::translate("Report", " положениях, ")) + factor,
+               TextAlign::Centre);
     return factor;
 }
 
-QString PositionCaption(int n)
+QString PositionCaption(const SchemePosition& position)
 {
-    return QStringLiteral("положение ") + QString::number(n) + QStringLiteral(" (φ = ") + QString::number(30 * n)
+    return QCoreApplication::translate("Report", "положение ") + QString::number(position.number) + QStringLiteral(" (φ = ") + DegreesText(position)
            + QStringLiteral("°)");
 }
 
@@ -205,7 +198,7 @@ void SegmentTable(SheetDrawing& sheet, const SheetField& field, const PlanPictur
     const double h = rowHeight / 2.2;
     const double columns[] = {field.x, field.x + field.width * 0.4, field.x + field.width * 0.7, field.Right()};
     double y = field.Top() - rowHeight;
-    sheet.Text({field.x, y + 0.3 * rowHeight}, h, QStringLiteral("Длины отрезков планов, мм"));
+    sheet.Text({field.x, y + 0.3 * rowHeight}, h, QCoreApplication::translate("Report", "Длины отрезков планов, мм"));
     y -= rowHeight;
     const double tableTop = y + rowHeight;
     const auto cells = [&](const QString& a, const QString& b, const QString& c) {
@@ -215,8 +208,8 @@ void SegmentTable(SheetDrawing& sheet, const SheetField& field, const PlanPictur
         sheet.Line(SheetLayer::Thin, {field.x, y}, {field.Right(), y});
         y -= rowHeight;
     };
-    cells(QStringLiteral("Отрезок"), QStringLiteral("пол. ") + QString::number(positions.first),
-          QStringLiteral("пол. ") + QString::number(positions.second));
+    cells(QCoreApplication::translate("Report", "Отрезок"), QCoreApplication::translate("Report", "пол. ") + QString::number(positions.first),
+          QCoreApplication::translate("Report", "пол. ") + QString::number(positions.second));
     for (const Row& row : kRows) {
         QString values[2];
         for (int i = 0; i < 2; ++i) {
@@ -258,14 +251,12 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
         scales << schemeFactor;
 
     const std::pair<int, int> chosen = ChosenPositions(r, options.positions);
-    const int rows = r.Kinematics().diagrams.Rows();
-    const bool accelerations = r.Kinematics().diagrams.HasAccelerations();
+    const SchemePosition chosenAt[2] = {SchemePositionOf(r, chosen.first), SchemePositionOf(r, chosen.second)};
     std::vector<PlanPicture> velocity, acceleration;
-    for (const int n : {chosen.first, chosen.second}) {
-        const int row = SheetPositionRow(n);
-        velocity.push_back(row < rows ? VelocityPlanOf(r, row) : PlanPicture{});
-        if (accelerations && row < rows)
-            acceleration.push_back(AccelerationPlanOf(r, row));
+    for (const SchemePosition& at : chosenAt) {
+        velocity.push_back(at.Solved() ? VelocityPlanOf(r, at) : PlanPicture{});
+        if (at.HasAccelerations())
+            acceleration.push_back(AccelerationPlanOf(r, at));
     }
     const double cellW = plans.width / 2;
     const double cellH = plans.height / 2;
@@ -274,16 +265,15 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
     std::optional<double> muA;
     if (acceleration.size() == 2)
         muA = PlanFactor({&acceleration[0], &acceleration[1]}, cellW - 2 * room, cellH - 2 * room);
-    const int positions[2] = {chosen.first, chosen.second};
     for (int i = 0; i < 2; ++i) {
         const SheetField top{plans.x + i * cellW, plans.y + cellH, cellW, cellH};
         const SheetField bottom{plans.x + i * cellW, plans.y, cellW, cellH};
         if (muV)
             DrawPlan(body, Inset(top, text), velocity[static_cast<std::size_t>(i)], *muV,
-                     QStringLiteral("План скоростей, ") + PositionCaption(positions[i]), text);
+                     QCoreApplication::translate("Report", "План скоростей, ") + PositionCaption(chosenAt[i]), text);
         if (muA)
             DrawPlan(body, Inset(bottom, text), acceleration[static_cast<std::size_t>(i)], *muA,
-                     QStringLiteral("План ускорений, ") + PositionCaption(positions[i]), text);
+                     QCoreApplication::translate("Report", "План ускорений, ") + PositionCaption(chosenAt[i]), text);
     }
     if (muV)
         scales << QString::fromStdString(VelocityFactorText(*muV));
@@ -300,6 +290,8 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
     const KinematicsResult& k = r.Kinematics();
     const PositionArrays& p = k.diagrams.positions;
     const AccelerationArrays& a = k.diagrams.accelerations;
+    const int rows = k.diagrams.Rows();
+    const bool accelerations = k.diagrams.HasAccelerations();
     const MechanismCharacteristics* c = k.TurningCharacteristics();
     const double w = r.input.loads.Omega1;
     PlotCurve s, v, acc;
@@ -322,11 +314,11 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
         PlotCurve* curve;
         const char* symbol;
         const char* unit;
-    } plots[] = {{&s, "s", "м"}, {&v, "v", "м/с"}, {&acc, "a", "м/с²"}};
+    } plots[] = {{&s, "s", QT_TRANSLATE_NOOP("Report", "м")}, {&v, "v", QT_TRANSLATE_NOOP("Report", "м/с")}, {&acc, "a", QT_TRANSLATE_NOOP("Report", "м/с²")}};
     for (int i = 0; i < 3; ++i) {
         const SheetField f{diagrams.x, diagrams.Top() - (i + 1) * third, diagrams.width, third};
         const QString symbol = QString::fromUtf8(plots[i].symbol) + QStringLiteral("E");
-        const QString unit = QString::fromUtf8(plots[i].unit);
+        const QString unit = QCoreApplication::translate("Report", plots[i].unit);
         if (const auto mu = DrawDiagram(body, f, {*plots[i].curve}, symbol, unit, text))
             scales << FactorText(symbol, *mu, unit);
     }
@@ -335,7 +327,7 @@ SheetDrawing KinematicsSheet(const CalculationResult& r, const SheetOptions& opt
                                     acceleration.size() == 2 ? &acceleration[1] : nullptr};
     SegmentTable(body, table, vPlans, aPlans, muV.value_or(0), muA.value_or(0), chosen, text);
 
-    DrawTitleBlock(body, options.format, SheetTitle(r, options, QStringLiteral("Кинематический анализ"), 1,
+    DrawTitleBlock(body, options.format, SheetTitle(r, options, QCoreApplication::translate("Report", "Кинематический анализ"), 1,
                                                      SheetCount(r), scales));
     return body;
 }

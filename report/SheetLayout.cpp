@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kBindingMargin = 20;
@@ -109,19 +111,19 @@ void DrawTitleBlock(SheetDrawing& sheet, SheetFormat format, const TitleBlock& b
     };
     // The left part, from the top: the rows of the people.
     const std::pair<const char*, QString> people[] = {
-        {"Разраб.", block.people.student}, {"Пров.", block.people.teacher}, {"Группа", block.people.group},
+        {QT_TRANSLATE_NOOP("Report", "Разраб."), block.people.student}, {QT_TRANSLATE_NOOP("Report", "Пров."), block.people.teacher}, {QT_TRANSLATE_NOOP("Report", "Группа"), block.people.group},
     };
     double y = kTitleBlockHeight - kRow + 1.2;
     for (const auto& [caption, name] : people) {
-        text(kNamesColumn + 1, y, QString::fromUtf8(caption));
+        text(kNamesColumn + 1, y, QCoreApplication::translate("Report", caption));
         text(kPeopleColumn + 1, y, Shorten(name, 18));
         y -= kRow;
     }
-    text(kNamesColumn + 1, y, QStringLiteral("Дата"));
+    text(kNamesColumn + 1, y, QCoreApplication::translate("Report", "Дата"));
     text(kPeopleColumn + 1, y, block.date);
     // The scales, one a row, under the people.
     y -= kRow;
-    text(kNamesColumn + 1, y, QStringLiteral("Масштабы:"));
+    text(kNamesColumn + 1, y, QCoreApplication::translate("Report", "Масштабы:"));
     for (const QString& scale : block.scales) {
         y -= kRow;
         if (y < 0.5)
@@ -139,13 +141,13 @@ void DrawTitleBlock(SheetDrawing& sheet, SheetFormat format, const TitleBlock& b
         vy -= 4;
     }
     // The right: sheet and sheets, the course.
-    text(kDataColumn + 2, 36, QStringLiteral("Лист"));
-    text(kDataColumn + 27, 36, QStringLiteral("Листов"));
+    text(kDataColumn + 2, 36, QCoreApplication::translate("Report", "Лист"));
+    text(kDataColumn + 27, 36, QCoreApplication::translate("Report", "Листов"));
     text(kDataColumn + 12, 31.5, QString::number(block.sheet), kLarge, TextAlign::Centre);
     text(kDataColumn + 37, 31.5, QString::number(block.sheets), kLarge, TextAlign::Centre);
-    text((kDataColumn + kTitleBlockWidth) / 2, 22, QStringLiteral("Курсовой проект"), kSmall, TextAlign::Centre);
-    text((kDataColumn + kTitleBlockWidth) / 2, 17, QStringLiteral("по ТММ"), kSmall, TextAlign::Centre);
+    text((kDataColumn + kTitleBlockWidth) / 2, 22, QCoreApplication::translate("Report", "Курсовой проект"), kSmall, TextAlign::Centre);
+    text((kDataColumn + kTitleBlockWidth) / 2, 17, QCoreApplication::translate("Report", "по ТММ"), kSmall, TextAlign::Centre);
     text((kDataColumn + kTitleBlockWidth) / 2, 5, Shorten(block.people.group, 18), kLarge, TextAlign::Centre);
-    text((kDataColumn + kTitleBlockWidth) / 2, 50, QStringLiteral("Формат ") + SheetFormatName(format), kSmall,
+    text((kDataColumn + kTitleBlockWidth) / 2, 50, QCoreApplication::translate("Report", "Формат ") + SheetFormatName(format), kSmall,
          TextAlign::Centre);
 }

@@ -2,6 +2,7 @@
 
 #include "report/AtomicWrite.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QPageLayout>
@@ -135,13 +136,13 @@ bool WriteSheetPdf(const SheetDrawing& sheet, const QString& title, const QStrin
         writer.setCreator(QStringLiteral("Orvek"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            reason = QStringLiteral("не удалось начать документ PDF.");
+            reason = QCoreApplication::translate("Report", "не удалось начать документ PDF.");
             return false;
         }
         painter.scale(kPdfDpi / 25.4, kPdfDpi / 25.4);
         PaintSheet(painter, sheet);
         if (!painter.end()) {
-            reason = QStringLiteral("не удалось завершить документ PDF.");
+            reason = QCoreApplication::translate("Report", "не удалось завершить документ PDF.");
             return false;
         }
         return true;
@@ -162,7 +163,7 @@ bool WriteSheetSvg(const SheetDrawing& sheet, const QString& title, const QStrin
         generator.setTitle(title);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            reason = QStringLiteral("не удалось построить рисунок SVG.");
+            reason = QCoreApplication::translate("Report", "не удалось построить рисунок SVG.");
             return false;
         }
         painter.scale(kSvgPixelsPerMm, kSvgPixelsPerMm);

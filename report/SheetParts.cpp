@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Metres(const char* name, double x)
@@ -24,13 +26,13 @@ TitleBlock SheetTitle(const CalculationResult& result, const SheetOptions& optio
 {
     const Mechanism& m = result.Kinematics().solved;
     TitleBlock block;
-    block.work = QString::fromUtf8(kSheetWorkTitle);
+    block.work = QCoreApplication::translate("Report", kSheetWorkTitle);
     block.sheetTitle = subject;
     const QString lengths = Metres("Loa", m.Loa) + u' ' + Metres("Lab", m.Lab) + u' ' + Metres("Lbc", m.Lbc) + u' '
-                            + Metres("Lde", m.Lde) + u' ' + Metres("Loc", m.Loc) + QStringLiteral(" м");
-    block.variant = (options.variant.isEmpty() ? QString() : QStringLiteral("Вариант ") + options.variant + u'\n')
+                            + Metres("Lde", m.Lde) + u' ' + Metres("Loc", m.Loc) + QCoreApplication::translate("Report", " м");
+    block.variant = (options.variant.isEmpty() ? QString() : QCoreApplication::translate("Report", "Вариант ") + options.variant + u'\n')
                     + lengths + QStringLiteral("\nω1 = ") + SheetNumber(result.input.loads.Omega1)
-                    + QStringLiteral(" рад/с");
+                    + QCoreApplication::translate("Report", " рад/с");
     block.scales = scales;
     block.people = options.people;
     block.sheet = sheet;
@@ -39,10 +41,10 @@ TitleBlock SheetTitle(const CalculationResult& result, const SheetOptions& optio
     return block;
 }
 
-PlanPicture VelocityPlanOf(const CalculationResult& result, int row)
+PlanPicture VelocityPlanOf(const CalculationResult& result, const SchemePosition& position)
 {
-    const PositionArrays& a = result.Kinematics().diagrams.positions;
-    const auto i = static_cast<std::size_t>(row);
+    const PositionArrays& a = position.solve->positions;
+    const std::size_t i = position.row;
     const double w = result.input.loads.Omega1;
     PlanPicture plan;
     const int p = plan.Add(QStringLiteral("p"), 0, 0);
@@ -59,11 +61,10 @@ PlanPicture VelocityPlanOf(const CalculationResult& result, int row)
     return plan;
 }
 
-PlanPicture AccelerationPlanOf(const CalculationResult& result, int row)
+PlanPicture AccelerationPlanOf(const CalculationResult& result, const SchemePosition& position)
 {
     const AccelerationPlan a =
-        AccelerationPlanAt(result.Kinematics().diagrams.accelerations, static_cast<std::size_t>(row),
-                           result.input.loads.Omega1);
+        AccelerationPlanAt(position.solve->accelerations, position.row, result.input.loads.Omega1);
     const PlanVector n1 = a.a + a.nBA;
     const PlanVector n2 = a.nBC;
     const PlanVector n3 = a.d + a.nED;

@@ -3,6 +3,7 @@
 // onto the sheet, and the sheets' plans of one position.
 
 #include "kinematics/Calculation.h"
+#include "report/ChosenPositions.h"
 #include "report/SheetDrawing.h"
 #include "report/SheetLayout.h"
 #include "report/SheetPictures.h"
@@ -21,15 +22,16 @@ struct SheetMap {
     SheetPoint At(double x, double y) const { return origin + SheetPoint{x / mu, y / mu}; }
 };
 
-// The velocity plan of diagram row `row` at the crank speed ω1 (m/s): p, a, b, d, e.
-PlanPicture VelocityPlanOf(const CalculationResult& result, int row);
-// The acceleration plan of diagram row `row` at ω1 (m/s²): π, a, b, d, e and n1, n2, n3.
-PlanPicture AccelerationPlanOf(const CalculationResult& result, int row);
+// The velocity plan of a solved scheme position at the crank speed ω1 (m/s): p, a, b, d, e.
+PlanPicture VelocityPlanOf(const CalculationResult& result, const SchemePosition& position);
+// The acceleration plan of a scheme position with accelerations at ω1 (m/s²): π, a, b, d, e and
+// n1, n2, n3.
+PlanPicture AccelerationPlanOf(const CalculationResult& result, const SchemePosition& position);
 
-// Zhukovsky's lever of diagram row `row` in `field`: the velocity plan turned by 90° with the
-// loads at their points, both Mб; its factors go to `scales` when given. Needs the forces.
-void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationResult& result, int row, double text,
-               QStringList* scales);
+// Zhukovsky's lever of a scheme position in `field`: the velocity plan turned by 90° with the
+// loads at their points, both Mб; its factors go to `scales` when given. Needs its forces.
+void DrawLever(SheetDrawing& sheet, const SheetField& field, const CalculationResult& result,
+               const SchemePosition& position, double text, QStringList* scales);
 
 // The fields a sheet has for its pictures: the frame's inside without the title block's column.
 SheetField SheetWorkArea(SheetFormat format);

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -21,6 +24,33 @@ struct Box {
 QString Number(double x)
 {
     return QString::fromStdString(FormatGeneral(x));
+}
+
+// The paper distances between the value labels of a diagram, mm: the smallest that leaves room
+// for the letters. At a round factor each is a round step of the values too.
+constexpr double kLabelSpacingsMm[] = {5, 10, 20, 25, 50, 100};
+
+// The values axis's labels: a tick and the value at every step from 0 within bottom .. top (mm of
+// paper), at `mu` values per mm, so that a label's height above the φ axis is its value / mu.
+void ValueLabels(SheetDrawing& sheet, double left, double zero, double bottom, double top, double mu, double textHeight)
+{
+    const double letters = textHeight * 0.7;
+    double spacing = kLabelSpacingsMm[std::size(kLabelSpacingsMm) - 1];
+    for (const double s : kLabelSpacingsMm) {
+        if (s >= 2.2 * letters) {
+            spacing = s;
+            break;
+        }
+    }
+    const double step = spacing * mu;
+    const auto below = static_cast<int>(std::floor((zero - bottom) / spacing + 1e-9));
+    // The highest label stays under the quantity's name.
+    const auto above = static_cast<int>(std::floor((top - textHeight - zero) / spacing + 1e-9));
+    for (int i = -below; i <= above; ++i) {
+        const double y = zero + i * spacing;
+        sheet.Line(SheetLayer::Thin, {left - textHeight * 0.3, y}, {left + textHeight * 0.3, y});
+        sheet.Text({left - textHeight * 0.5, y - letters / 2}, letters, Number(i * step), TextAlign::Right);
+    }
 }
 
 // How far the points spread along one coordinate, the pole (0, 0) included.
@@ -144,7 +174,7 @@ SheetPoint DrawPlan(SheetDrawing& sheet, const SheetField& field, const PlanPict
 
 QString FactorText(const QString& symbol, double mu, const QString& unit)
 {
-    return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + Number(mu) + u' ' + unit + QStringLiteral("/мм");
+    return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + Number(mu) + u' ' + unit + QCoreApplication::translate("Report", "/мм");
 }
 
 SheetField Inset(const SheetField& field, double margin)
@@ -193,6 +223,7 @@ std::optional<double> DrawDiagram(SheetDrawing& sheet, const SheetField& field, 
             sheet.Text({x, zero - 1.3 * textHeight}, textHeight * 0.7, Number(d), TextAlign::Centre);
     }
     if (mu) {
+        ValueLabels(sheet, left, zero, bottom, top, *mu, textHeight);
         for (const PlotCurve& c : curves) {
             std::vector<SheetPoint> points;
             const std::size_t n = std::min(c.degrees.size(), c.values.size());

@@ -50,8 +50,8 @@ struct PlotCurve {
     SheetLayer layer = SheetLayer::Contour;
 };
 
-// A diagram against φ from 0 to 360° in `field`: axes, the φ ticks every 30°, the curves, the
-// name of the quantity and both factors. Returns the factor of the values (none when every value
+// A diagram against φ from 0 to 360° in `field`: axes, the φ ticks every 30°, the values' ticks
+// and labels at round steps, the curves, the name of the quantity and both factors. Returns the factor of the values (none when every value
 // is 0 or not finite: the axes alone are drawn).
 std::optional<double> DrawDiagram(SheetDrawing& sheet, const SheetField& field, const std::vector<PlotCurve>& curves,
                                   const QString& symbol, const QString& unit, double textHeight);

@@ -7,6 +7,7 @@
 
 #include "kinematics/NumberText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cmath>
@@ -33,7 +34,7 @@ bool WriteSheets(const CalculationResult& result, const SheetOptions& options, c
     const QDir folder(dir);
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const QString base = folder.filePath(QStringLiteral("sheet%1").arg(i + 1));
-        const QString title = QStringLiteral("Лист %1").arg(i + 1);
+        const QString title = QCoreApplication::translate("Report", "Лист %1").arg(i + 1);
         const QString pdf = base + QStringLiteral(".pdf");
         const QString svg = base + QStringLiteral(".svg");
         const QString dxf = base + QStringLiteral(".dxf");

@@ -1,6 +1,6 @@
 #pragma once
 // The drawing sheets of a course project on the mechanism, made from one result: sheet 1 the
-// kinematics (the scheme in 12 positions, the velocity and acceleration plans of two chosen
+// kinematics (the scheme in N positions, the velocity and acceleration plans of two chosen
 // positions, the slider's diagrams, the plan segments), sheet 2 the forces of the first chosen
 // position (the groups with their loads, the force plans, the lever, the Mб diagram), sheet 3 the
 // dynamics. Each is written as sheetN.pdf, sheetN.svg and sheetN.dxf.
@@ -23,6 +23,9 @@ struct SheetOptions {
     SheetPeople people;
     QString variant;  // the variant's name (a batch row's), empty for none
     std::optional<std::pair<int, int>> positions;  // K, L; none: one of each stroke
+    // N of the scheme; the result the sheets are made from holds its scheme at this count
+    // (WithSchemePositions).
+    int schemePositions = kDefaultSchemePositions;
     QDate date;
 };
 
@@ -37,4 +40,4 @@ std::optional<SheetDrawing> DynamicsSheet(const CalculationResult& result, const
 bool WriteSheets(const CalculationResult& result, const SheetOptions& options, const QString& dir, QString& error,
                  QStringList* written = nullptr);
 
-inline constexpr const char* kSheetWorkTitle = "Анализ шарнирно-рычажного механизма";
+inline constexpr const char* kSheetWorkTitle = QT_TRANSLATE_NOOP("Report", "Анализ шарнирно-рычажного механизма");

@@ -1,5 +1,6 @@
 #include "report/VariantTable.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -37,9 +38,9 @@ QString DecodedText(const QByteArray& bytes, QString& encoding)
         }
     }
     if (broken)
-        encoding += QStringLiteral(" с ошибками");
+        encoding += QCoreApplication::translate("Report", " с ошибками");
     else if (kind == QStringDecoder::Utf8 && bytes.contains('\0'))
-        encoding = QStringLiteral("похоже на UTF-16 без метки порядка байтов");
+        encoding = QCoreApplication::translate("Report", "похоже на UTF-16 без метки порядка байтов");
     return text;
 }
 
@@ -64,7 +65,7 @@ QString LineEnds(const QString& text)
         kinds << QStringLiteral("LF");
     if (cr)
         kinds << QStringLiteral("CR");
-    return kinds.isEmpty() ? QStringLiteral("нет") : kinds.join(QStringLiteral(", "));
+    return kinds.isEmpty() ? QCoreApplication::translate("Report", "нет") : kinds.join(QStringLiteral(", "));
 }
 
 // The separator the header line (the first that is not blank) holds: ";" before a tab before ",".

@@ -12,6 +12,7 @@
 #include "kinematics/ForceAnalysis.h"
 #include "kinematics/NumberText.h"
 #include "report/CsvExport.h"
+#include "report/Pictures.h"
 #include "report/ReportDocument.h"
 #include "storage/ParameterFile.h"
 
@@ -33,6 +34,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -222,7 +226,7 @@ TEST_F(FileMenuTest, ExportsWriteWhatTheCommandLineWritesForTheSameMechanism)
     ASSERT_TRUE(QDir().mkdir(pictures));
     answer = pictures;
     Action("ActionSaveImages")->trigger();
-    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 16);
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 20) << "six charts and four drawings, PNG and SVG";
     const QImage chart(QDir(pictures).filePath(QStringLiteral("Chart1.png")));
     EXPECT_FALSE(chart.isNull());
 
@@ -403,7 +407,7 @@ TEST_F(FileMenuTest, ACalculateAndEveryExportRunTheOneCalculationOnce)
 
     EXPECT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("table.csv"))));
-    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 16);
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files).size(), 20);
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("report.pdf"))));
     EXPECT_GE(previewPages, 3);
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("printed.pdf"))));
@@ -467,6 +471,58 @@ TEST_F(FileMenuTest, ALongReportIsWrittenBehindABarWhoseCancelLeavesTheFile)
     EXPECT_TRUE(Status().startsWith(QStringLiteral("Отчёт записан в файл"))) << Status().toStdString();
     EXPECT_TRUE(PdfText(answer).contains(QStringLiteral("каждое 28-е положение")));
     EXPECT_LT(PdfPages(answer), 60);
+}
+
+// The share of `a`'s ink (inside a frame of 2 pixels) with no ink of `b` within 2 pixels.
+double StrayInk(const QImage& a, const QImage& b)
+{
+    constexpr int kFrame = 2, kNear = 2, kInk = 160;
+    long ink = 0, stray = 0;
+    for (int y = kFrame; y < a.height() - kFrame; ++y)
+        for (int x = kFrame; x < a.width() - kFrame; ++x) {
+            if (qGray(a.pixel(x, y)) >= kInk)
+                continue;
+            ++ink;
+            bool near = false;
+            for (int dy = -kNear; dy <= kNear && !near; ++dy)
+                for (int dx = -kNear; dx <= kNear && !near; ++dx)
+                    near = qGray(b.pixel(x + dx, y + dy)) < kInk;
+            stray += near ? 0 : 1;
+        }
+    return ink > 0 ? static_cast<double>(stray) / static_cast<double>(ink) : 1.0;
+}
+
+// The drawings' SVGs are vectors, no bitmap inside, and librsvg renders each as its PNG shows it:
+// the drawing tab's at its position and scales, the analysis tabs' plans at theirs.
+TEST_F(FileMenuTest, SavedDrawingsAreVectorsThatLookLikeTheirBitmaps)
+{
+    Calculate();
+    ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    const QString pictures = dir.file(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkdir(pictures));
+    answer = pictures;
+    Action("ActionSaveImages")->trigger();
+    ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
+    for (const char* name : {"Image1", "Image2", "AccelPlanImage", "ForcePlanImage"}) {
+        const QString base = QDir(pictures).filePath(QString::fromLatin1(name));
+        const QByteArray svg = ReadAll(base + QStringLiteral(".svg"));
+        EXPECT_FALSE(svg.contains("<image")) << name;
+        EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline")) << name;
+        const QImage png(base + QStringLiteral(".png"));
+        ASSERT_FALSE(png.isNull()) << name;
+        const QString rendered = base + QStringLiteral("-rendered.png");
+        ToolOutput(QStringLiteral("rsvg-convert"), {QStringLiteral("-w"), QString::number(png.width() / kPictureScale),
+                                                    QStringLiteral("-h"), QString::number(png.height() / kPictureScale),
+                                                    QStringLiteral("-o"), rendered, base + QStringLiteral(".svg")});
+        const QImage drawn = QImage(rendered).convertToFormat(QImage::Format_Grayscale8);
+        const QImage bitmap = png.scaled(png.size() / kPictureScale).convertToFormat(QImage::Format_Grayscale8);
+        ASSERT_EQ(drawn.size(), bitmap.size()) << name;
+        // Antialiasing and the renderer's letters move ink by a pixel or two, a missing or moved
+        // part by far more; the window's frame of the picture is no part of the drawing.
+        const double missing = StrayInk(bitmap, drawn), extra = StrayInk(drawn, bitmap);
+        EXPECT_LT(missing, 0.03) << name << ": ink of the PNG the SVG lacks";
+        EXPECT_LT(extra, 0.08) << name << ": ink of the SVG the PNG lacks";
+    }
 }
 
 }  // namespace

@@ -53,6 +53,19 @@ TEST(SheetsCommandLine, OneMechanismWritesThreeSheetsWithTheNames)
     EXPECT_TRUE(report.contains("Проверил: Козлов"));
 }
 
+TEST(SheetsCommandLine, TheSchemeTakesTheCountOfPositionsAsked)
+{
+    QTemporaryDir dir;
+    QString err;
+    ASSERT_EQ(RunCli({"--loa", "0,1", "--sheets", dir.path(), "--scheme-positions", "24", "--positions", "23,13"}, &err),
+              kExitSuccess)
+        << err.toStdString();
+    const QString text = PdfText(dir.filePath("sheet1.pdf"));
+    EXPECT_TRUE(text.contains("в 24 положениях"));
+    EXPECT_TRUE(text.contains("положение 13 (φ = 195°)")) << "a position between the diagrams' 2° rows";
+    EXPECT_TRUE(PdfText(dir.filePath("sheet2.pdf")).contains("Положение 23 (φ = 345°)"));
+}
+
 TEST(SheetsCommandLine, EachBatchVariantGetsItsFolder)
 {
     QTemporaryDir dir;
@@ -80,6 +93,10 @@ TEST(SheetsCommandLine, BadSheetOptionsAreUsageErrors)
         {{"--loa", "0,1", "--sheets", dir.path(), "--sheet-format", "A0"}, "Формат листов «A0» не годится"},
         {{"--loa", "0,1", "--sheets", dir.path(), "--positions", "3"}, "двумя номерами от 0 до 11"},
         {{"--loa", "0,1", "--sheet-format", "A2"}, "только вместе с --sheets"},
+        {{"--loa", "0,1", "--scheme-positions", "7"}, "только вместе с --sheets"},
+        {{"--loa", "0,1", "--sheets", dir.path(), "--scheme-positions", "25"}, "целое от 1 до 24"},
+        {{"--loa", "0,1", "--sheets", dir.path(), "--scheme-positions", "7", "--positions", "7,1"},
+         "двумя номерами от 0 до 6"},
         {{"--loa", "0,1", "--sheets", dir.filePath("missing")}, "missing"},
     };
     for (const auto& c : cases) {

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Reads the sheets' DXF files with ezdxf, an independent reader, and measures them.
 
-check_sheet_dxf.py DIR Loa Lab Lbc Lde VB
+check_sheet_dxf.py DIR Loa Lab Lbc Lde VB [N [E1 E2]]
   DIR        the folder with sheet1.dxf (and sheet2.dxf, sheet3.dxf when there)
   Loa .. Lde the link lengths, m
   VB         |vB| of the first chosen position, m/s
+  N          the positions of the scheme (12 unless given), at 360°/N·k
+  E1 E2      the crank angles of the extreme positions, degrees: their cranks drawn bold there
 Exit status 0 when every check holds; the failures are printed.
 """
 import math
@@ -29,8 +31,10 @@ def factor(doc, symbol):
     return None
 
 
-def lines(doc):
+def lines(doc, layer=None):
     for line in doc.modelspace().query("LINE"):
+        if layer is not None and line.dxf.layer != layer:
+            continue
         yield (line.dxf.start.x, line.dxf.start.y), (line.dxf.end.x, line.dxf.end.y)
 
 
@@ -41,6 +45,8 @@ def length(a, b):
 def main():
     folder = sys.argv[1]
     loa, lab, lbc, lde, vb = (float(x) for x in sys.argv[2:7])
+    positions = int(sys.argv[7]) if len(sys.argv) > 7 else 12
+    extremes = [float(x) for x in sys.argv[8:10]]
     failures = []
     first = ezdxf.readfile(os.path.join(folder, "sheet1.dxf"))
     auditor = first.audit()
@@ -67,24 +73,31 @@ def main():
         print("\n".join(failures))
         return 1
     all_lines = list(lines(first))
-    # The crank: A's path is a circle about O of Loa/μl; each of the 12 positions is a line from
-    # O of that length at φ = 30°·k.
+    # The crank: A's path is a circle about O of Loa/μl; each of the N positions is a line from
+    # O of that length at φ = 360°/N·k, and each extreme position a bold one at its exact angle.
     radius = loa / mu_l
     centres = [c.dxf.center for c in first.modelspace().query("CIRCLE") if abs(c.dxf.radius - radius) < TOLERANCE]
     if not centres:
         failures.append("no path of A of radius %.3f mm" % radius)
     else:
         o = (centres[0].x, centres[0].y)
-        for k in range(12):
-            phi = math.radians(30 * k)
+        def crank_at(degrees, drawn):
+            phi = math.radians(degrees)
             a = (o[0] + radius * math.cos(phi), o[1] + radius * math.sin(phi))
-            if not any(length(o, s) < TOLERANCE and length(a, e) < TOLERANCE for s, e in all_lines):
+            return any(length(o, s) < TOLERANCE and length(a, e) < TOLERANCE for s, e in drawn)
+
+        for k in range(positions):
+            if not crank_at(360.0 / positions * k, all_lines):
                 failures.append("no crank OA at position %d" % k)
+        bold = list(lines(first, "contour"))
+        for degrees in extremes:
+            if not crank_at(degrees, bold):
+                failures.append("no bold crank OA at the extreme position %.6f°" % degrees)
     for name, value in (("Lab", lab), ("Lbc", lbc), ("Lde", lde)):
         wanted = value / mu_l
         count = sum(1 for s, e in all_lines if abs(length(s, e) - wanted) < TOLERANCE)
-        if count < 12:
-            failures.append("%s drawn %d times at %.3f mm, not in all 12 positions" % (name, count, wanted))
+        if count < positions:
+            failures.append("%s drawn %d times at %.3f mm, not in all %d positions" % (name, count, wanted, positions))
     wanted = vb / mu_v
     if not any(abs(length(s, e) - wanted) < TOLERANCE for s, e in all_lines):
         failures.append("no segment pb of %.3f mm on a velocity plan" % wanted)
