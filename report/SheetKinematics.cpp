@@ -158,8 +158,9 @@ QString DrawScheme(SheetDrawing& sheet, const SheetField& field, const Calculati
     // "в 12 положениях", "в 21 положении".
     const bool singular = count % 10 == 1 && count % 100 != 11;
     sheet.Text({field.Centre().x, field.y + 0.5 * text}, text,
-               QCoreApplication::translate("Report", "Схема механизма в ") + QString::number(count)
-                   + (singular ? QCoreApplication::translate("Report", " положении, ") : QCoreApplication::translate("Report", " положениях, ")) + factor,
+               (singular ? QCoreApplication::translate("Report", "Схема механизма в %1 положении, ")
+                         : QCoreApplication::translate("Report", "Схема механизма в %1 положениях, "))
+                       .arg(count) + factor,
                TextAlign::Centre);
     return factor;
 }

@@ -1751,10 +1751,6 @@
         <translation>extreme (φ = </translation>
     </message>
     <message>
-        <source>Схема механизма в 12 положениях, </source>
-        <translation>Scheme of the mechanism in 12 positions, </translation>
-    </message>
-    <message>
         <source>положение </source>
         <translation>position </translation>
     </message>
@@ -1861,6 +1857,18 @@
     <message>
         <source>нет</source>
         <translation>none</translation>
+    </message>
+    <message>
+        <source>Число положений схемы — целое от 1 до %1.</source>
+        <translation>The number of the scheme&apos;s positions is a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Схема механизма в %1 положении, </source>
+        <translation>Scheme of the mechanism in %1 position, </translation>
+    </message>
+    <message>
+        <source>Схема механизма в %1 положениях, </source>
+        <translation>Scheme of the mechanism in %1 positions, </translation>
     </message>
 </context>
 </TS>

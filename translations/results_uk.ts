@@ -1751,10 +1751,6 @@
         <translation>крайнє (φ = </translation>
     </message>
     <message>
-        <source>Схема механизма в 12 положениях, </source>
-        <translation>Схема механізму в 12 положеннях, </translation>
-    </message>
-    <message>
         <source>положение </source>
         <translation>положення </translation>
     </message>
@@ -1861,6 +1857,18 @@
     <message>
         <source>нет</source>
         <translation>немає</translation>
+    </message>
+    <message>
+        <source>Число положений схемы — целое от 1 до %1.</source>
+        <translation>Кількість положень схеми — ціле від 1 до %1.</translation>
+    </message>
+    <message>
+        <source>Схема механизма в %1 положении, </source>
+        <translation>Схема механізму в %1 положенні, </translation>
+    </message>
+    <message>
+        <source>Схема механизма в %1 положениях, </source>
+        <translation>Схема механізму в %1 положеннях, </translation>
     </message>
 </context>
 </TS>

@@ -723,10 +723,6 @@ Black: known forces, blue: the reactions found, dashed: the full reactions.</tra
         <translation>Sheets 1 (kinematics), 2 (forces) and 3 (dynamics) as PDF, SVG and DXF at full size.</translation>
     </message>
     <message>
-        <source>Два положения из 12 (0 … 11) для планов, через запятую; пусто — одно рабочего и одно холостого хода</source>
-        <translation>Two positions of 12 (0 … 11) for the plans, separated by a comma; empty: one of the working and one of the idle stroke</translation>
-    </message>
-    <message>
         <source>Обзор…</source>
         <translation>Browse…</translation>
     </message>
@@ -769,6 +765,18 @@ Black: known forces, blue: the reactions found, dashed: the full reactions.</tra
     <message>
         <source>Укажите папку для листов.</source>
         <translation>Choose a folder for the sheets.</translation>
+    </message>
+    <message>
+        <source>Сколько положений механизма показать на схеме листа 1: от 1 до 24</source>
+        <translation>How many positions of the mechanism the scheme of sheet 1 shows: 1 to 24</translation>
+    </message>
+    <message>
+        <source>Два положения схемы (0 … N−1) для планов, через запятую; пусто — одно рабочего и одно холостого хода</source>
+        <translation>Two positions of the scheme (0 … N−1) for the plans, separated by a comma; empty: one of the working and one of the idle stroke</translation>
+    </message>
+    <message>
+        <source>Положений на схеме:</source>
+        <translation>Positions on the scheme:</translation>
     </message>
 </context>
 <context>

@@ -723,10 +723,6 @@ Fи — сили інерції (−m·aS), R42 — дія ланки DE на ш
         <translation>Аркуші 1 (кінематика), 2 (сили) і 3 (динаміка) у форматах PDF, SVG і DXF у натуральну величину.</translation>
     </message>
     <message>
-        <source>Два положения из 12 (0 … 11) для планов, через запятую; пусто — одно рабочего и одно холостого хода</source>
-        <translation>Два положення з 12 (0 … 11) для планів, через кому; порожньо — одне робочого і одне холостого ходу</translation>
-    </message>
-    <message>
         <source>Обзор…</source>
         <translation>Огляд…</translation>
     </message>
@@ -769,6 +765,18 @@ Fи — сили інерції (−m·aS), R42 — дія ланки DE на ш
     <message>
         <source>Укажите папку для листов.</source>
         <translation>Вкажіть теку для аркушів.</translation>
+    </message>
+    <message>
+        <source>Сколько положений механизма показать на схеме листа 1: от 1 до 24</source>
+        <translation>Скільки положень механізму показати на схемі аркуша 1: від 1 до 24</translation>
+    </message>
+    <message>
+        <source>Два положения схемы (0 … N−1) для планов, через запятую; пусто — одно рабочего и одно холостого хода</source>
+        <translation>Два положення схеми (0 … N−1) для планів, через кому; порожньо — одне робочого і одне холостого ходу</translation>
+    </message>
+    <message>
+        <source>Положений на схеме:</source>
+        <translation>Положень на схемі:</translation>
     </message>
 </context>
 <context>
