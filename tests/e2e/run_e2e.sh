@@ -278,13 +278,13 @@ check "the client area is 705 pixels wide" [ "$main_w" -eq 705 ]
 menu_bar_fits() { [ "$menu_h" -gt 10 ] && [ "$menu_h" -lt 40 ] && [ "$client_bottom" -le "$main_h" ]; }
 check "the menu bar is above a 515-pixel client area" menu_bar_fits
 # Centres of the menu bar's titles (dark pixel runs more than 8 pixels apart): "Справка" is the
-# one before last, the command "Выход" the last, whatever menus stand before them.
+# third from the end, then "Язык", then the command "Выход" the last, whatever menus stand before them.
 menu_titles=($(timeout 20 convert "$artifacts/00-start-defaults.png" -crop 705x$((menu_h - 4))+0+2 +repage \
   -colorspace Gray -threshold 50% txt:- 2>/dev/null | awk -F'[,: ]+' '/#000000/ { print $1 }' | sort -n -u |
   awk 'NR == 1 { s = $1; p = $1; next } $1 - p > 8 { print int((s + p) / 2); s = $1 } { p = $1 } END { if (NR) print int((s + p) / 2) }'))
 help_x=32 exit_x=86
-if [ ${#menu_titles[@]} -ge 2 ]; then
-  help_x=${menu_titles[${#menu_titles[@]} - 2]}
+if [ ${#menu_titles[@]} -ge 3 ]; then
+  help_x=${menu_titles[${#menu_titles[@]} - 3]}
   exit_x=${menu_titles[${#menu_titles[@]} - 1]}
 fi
 log "menu titles at x = ${menu_titles[*]}"
