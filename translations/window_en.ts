@@ -359,6 +359,13 @@
     </message>
 </context>
 <context>
+    <name>Drawings</name>
+    <message>
+        <source>/пикс</source>
+        <translation>/px</translation>
+    </message>
+</context>
+<context>
     <name>DynamicsTab</name>
     <message>
         <source>Динамика появится после расчёта (кнопка «Рассчитать»).</source>
@@ -667,6 +674,13 @@ Black: known forces, blue: the reactions found, dashed: the full reactions.</tra
     <message>
         <source>, холостой ход</source>
         <translation>, idle stroke</translation>
+    </message>
+</context>
+<context>
+    <name>Kinematics</name>
+    <message>
+        <source>Fи</source>
+        <translation>Fi</translation>
     </message>
 </context>
 <context>

@@ -359,6 +359,13 @@
     </message>
 </context>
 <context>
+    <name>Drawings</name>
+    <message>
+        <source>/пикс</source>
+        <translation>/пікс</translation>
+    </message>
+</context>
+<context>
     <name>DynamicsTab</name>
     <message>
         <source>Динамика появится после расчёта (кнопка «Рассчитать»).</source>
@@ -667,6 +674,13 @@ Fи — сили інерції (−m·aS), R42 — дія ланки DE на ш
     <message>
         <source>, холостой ход</source>
         <translation>, холостий хід</translation>
+    </message>
+</context>
+<context>
+    <name>Kinematics</name>
+    <message>
+        <source>Fи</source>
+        <translation>Fі</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "views/ForcePlanDrawing.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -40,23 +41,29 @@ PlanVector Plan(const Vec2& v)
     return {v.x, v.y};
 }
 
+// "Fи2": the inertia force's symbol in the interface's language, the link's number after it.
+QString Inertia(int link)
+{
+    return QCoreApplication::translate("Kinematics", "Fи") + QString::number(link);
+}
+
 }  // namespace
 
 ForcePlan GroupPlan(const PositionForces& f, double theta2, double theta3)
 {
     ForcePlan plan;
-    const auto add = [&plan](const char* name, PlanVector v, bool reaction) {
-        plan.chain.push_back({QString::fromUtf8(name), v, reaction});
+    const auto add = [&plan](const QString& name, PlanVector v, bool reaction) {
+        plan.chain.push_back({name, v, reaction});
     };
-    add("R12τ", Along(f.R12t, theta2, true), true);
-    add("G2", Plan(f.G2), false);
-    add("Fи2", Plan(f.F2), false);
-    add("R42", PlanVector{-f.R24.x, -f.R24.y}, false);
-    add("G3", Plan(f.G3), false);
-    add("Fи3", Plan(f.F3), false);
-    add("R03τ", Along(f.R03t, theta3, true), true);
-    add("R03n", Along(f.R03n, theta3, false), true);
-    add("R12n", Along(f.R12n, theta2, false), true);
+    add(QStringLiteral("R12τ"), Along(f.R12t, theta2, true), true);
+    add(QStringLiteral("G2"), Plan(f.G2), false);
+    add(Inertia(2), Plan(f.F2), false);
+    add(QStringLiteral("R42"), PlanVector{-f.R24.x, -f.R24.y}, false);
+    add(QStringLiteral("G3"), Plan(f.G3), false);
+    add(Inertia(3), Plan(f.F3), false);
+    add(QStringLiteral("R03τ"), Along(f.R03t, theta3, true), true);
+    add(QStringLiteral("R03n"), Along(f.R03n, theta3, false), true);
+    add(QStringLiteral("R12n"), Along(f.R12n, theta2, false), true);
     plan.resultants.push_back({QStringLiteral("R12"), 8, 0});
     plan.resultants.push_back({QStringLiteral("R03"), 6, 7});
     return plan;

@@ -6,6 +6,7 @@
 #include "kinematics/ScaleFactors.h"
 #include "views/MechanismDrawing.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -211,7 +212,8 @@ QString ScaleBarText(const QString& symbol, double pixelsPerUnit, const QString&
         return QString();
     const double perPixel = 1 / pixelsPerUnit;
     return QStringLiteral("μ") + symbol + QStringLiteral(" = ") + QString::fromStdString(FormatGeneral(perPixel))
-           + u' ' + unit + QStringLiteral("/пикс");
+           + u' ' + QCoreApplication::translate("Kinematics", unit.toUtf8().constData())
+           + QCoreApplication::translate("Drawings", "/пикс");
 }
 
 void DrawScaleBar(QPainter& painter, QSize size, const QString& symbol, double pixelsPerUnit, const QString& unit)

@@ -3,6 +3,7 @@
 #include "kinematics/NumberText.h"
 #include "kinematics/Quantities.h"
 #include "kinematics/RoundDecimals.h"
+#include "kinematics/TextCatalogue.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ const Quantity& QuantityOf(int column)
 
 QString UnitOf(int column)
 {
-    return QString::fromUtf8(QuantityOf(column).unit);
+    return QString::fromStdString(Tr(QuantityOf(column).unit));
 }
 
 }  // namespace

@@ -12,6 +12,10 @@
 #include "app/SheetsDialog.h"
 #include "app/SolutionWindow.h"
 
+#include "kinematics/ForceAnalysis.h"
+#include "views/ForcePlanDrawing.h"
+#include "views/PlanCanvas.h"
+
 #include "support/FormProbe.h"
 #include "support/LocaleVariables.h"
 #include "support/RecordingMessages.h"
@@ -283,6 +287,33 @@ TEST(LanguageMenu, SwitchingRebuildsTheWindowInTheNewLanguageAndKeepsWhatWasType
     EXPECT_EQ(back.windowTitle(), russianTitle);
     EXPECT_EQ(FindComponent<QPushButton>(back, "Button4")->text(), QStringLiteral("&Рассчитать"));
     EXPECT_EQ(FindComponent<QLineEdit>(back, "Edit1")->text(), QStringLiteral("0,12"));
+}
+
+// The drawings' painted captions follow the language: the scale bar's unit and "/пикс", the
+// inertia forces of the force plan; Russian gives them exactly as before.
+TEST(InterfaceLanguageDrawings, ScaleBarsAndForceLabelsSpeakTheLanguageInUse)
+{
+    const auto labels = [] {
+        QStringList names;
+        for (const auto& v : GroupPlan(PositionForces{}, 0.3, 1.2).chain)
+            names << v.name;
+        return names.join(u' ');
+    };
+    EXPECT_EQ(ScaleBarText(QStringLiteral("v"), 10, QStringLiteral("м/с")), QStringLiteral("μv = 0,1 м/с/пикс"));
+    EXPECT_TRUE(labels().contains(QStringLiteral("Fи2 ")));
+    {
+        ProgramTranslations english;
+        ASSERT_TRUE(english.Use({L::English, L::English}));
+        EXPECT_EQ(ScaleBarText(QStringLiteral("v"), 10, QStringLiteral("м/с")), QStringLiteral("μv = 0,1 m/s/px"));
+        EXPECT_TRUE(labels().contains(QStringLiteral("Fi2 "))) << labels().toStdString();
+        EXPECT_TRUE(labels().contains(QStringLiteral("Fi3 ")));
+    }
+    {
+        ProgramTranslations ukrainian;
+        ASSERT_TRUE(ukrainian.Use({L::Ukrainian, L::Ukrainian}));
+        EXPECT_EQ(ScaleBarText(QStringLiteral("a"), 4, QStringLiteral("м/с²")), QStringLiteral("μa = 0,25 м/с²/пікс"));
+    }
+    EXPECT_EQ(ScaleBarText(QStringLiteral("F"), 2, QStringLiteral("Н")), QStringLiteral("μF = 0,5 Н/пикс"));
 }
 
 }  // namespace
