@@ -946,7 +946,7 @@ Black: known forces, blue: the reactions found, dashed: the full reactions.</tra
     </message>
     <message>
         <source>Пример программы с сайта </source>
-        <translation>Example program from the site </translation>
+        <translation>Sample program from </translation>
     </message>
     <message>
         <source>&amp;Справка</source>
@@ -1207,7 +1207,7 @@ Extreme slider positions at Lbc = %1 m: %2, %3</translation>
     </message>
     <message>
         <source>Пример программы с сайта </source>
-        <translation>Example program from the site </translation>
+        <translation>Sample program from </translation>
     </message>
     <message>
         <source>Закрыть</source>
