@@ -1,6 +1,7 @@
 #include "kinematics/AnswerFile.h"
 
 #include "kinematics/NumberText.h"
+#include "kinematics/TrimmedText.h"
 
 namespace {
 
@@ -67,14 +68,8 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
-std::string Trimmed(const std::string& s)
-{
-    const std::size_t first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
+// A field's blanks: spaces and tabs.
+std::string Trimmed(const std::string& s) { return TrimmedText(s, " \t"); }
 
 // A field without its blanks and, when it is quoted, without the quotes ("" reads ").
 std::string FieldText(const std::string& raw)

@@ -1,6 +1,7 @@
 #include "kinematics/NumberText.h"
 
 #include "kinematics/Errors.h"
+#include "kinematics/TrimmedText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -99,16 +100,6 @@ bool SpecialText(double x, std::string& text)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The text without the ASCII blanks at either end.
-std::string TrimBlanks(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::size_t SkipDigits(const std::string& text, std::size_t pos)
 {
     while (pos < text.size() && IsDigit(text[pos]))
@@ -170,7 +161,7 @@ std::string FormatFixed15(double x)
 
 std::optional<double> ParseDecimal(const std::string& text)
 {
-    std::string work = TrimBlanks(text);
+    std::string work = TrimmedText(text, " ");
     for (char& c : work) {
         if (c == '.')
             c = ',';
@@ -201,7 +192,7 @@ std::optional<double> ParseDecimal(const std::string& text)
 
 std::optional<std::int32_t> ParseInteger(const std::string& text)
 {
-    const std::string work = TrimBlanks(text);
+    const std::string work = TrimmedText(text, " ");
     std::size_t start = 0;
     if (!work.empty() && (work[0] == '+' || work[0] == '-'))
         start = 1;
