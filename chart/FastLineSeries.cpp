@@ -4,7 +4,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas.h"
 #include "chart/PixelColumns.h"
-#include "chart/VectorState.h"
+#include "common/UpperVectorState.h"
 
 #include <QPainter>
 
@@ -145,7 +145,7 @@ void TFastLineSeries::BuildRuns(bool spansAllowed)
         return;
     const int start = first > 0 ? first - 1 : first;
     // The loops below follow the paint's fills: they run on a clean vector state.
-    ResetUpperVectorHalves();
+    ClearUpperVectorState();
     if (drawAllPoints_ && ignoreNulls_ && !stairs_) {
         BuildColumnRuns(start, last, spansAllowed);
     } else {

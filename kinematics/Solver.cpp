@@ -5,10 +5,6 @@
 
 #include <atomic>
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#endif
-
 void PositionArrays::Resize(std::size_t n)
 {
     for (int f = 0; f < kPositionFieldCount; ++f)
@@ -30,30 +26,7 @@ void StorePosition(const PositionValues& values, std::size_t k, SolverState& s)
         s.ScanVe = values[PositionField::Ve];
 }
 
-#if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx"))) void ZeroUpperHalves()
-{
-    _mm256_zeroupper();
-}
-#endif
-
 }  // namespace
-
-// Why: in the window, Qt's raster engine fills (QImage::fill, fillRect, every solid span of a
-// line or a chart) through its AVX2 memfill routine, which returns with the upper halves of the
-// ymm registers still in use; glibc's string functions leave ymm16-31 in use too. This library
-// is built for baseline x86-64, so every legacy-SSE instruction of the solver then runs against
-// dirty upper state and pays the SSE/AVX transition (a merge with the upper halves on each
-// instruction): about nine times the CPU of the same run in a fresh thread. VZEROUPPER puts the
-// state back to clean. It changes no xmm value, so the results stay bit for bit the same.
-void ClearUpperVectorState()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx)
-        ZeroUpperHalves();
-#endif
-}
 
 long SolveCallCount()
 {

@@ -11,6 +11,8 @@
 // Velocities follow from differentiating these with respect to phi; the velocity plan gives the
 // same vectors by construction (pole p at the origin).
 
+// Every entry of the computation and every worker thread calls ClearUpperVectorState first.
+#include "common/UpperVectorState.h"
 #include "kinematics/Mechanism.h"
 
 #include <vector>
@@ -55,7 +57,3 @@ SolveOutcome SolveMechanism(Mechanism& m, SolverState& s);
 // solves the mechanism again.
 long SolveCallCount();
 
-// Returns the upper halves of the AVX registers to their clean state where the CPU has AVX (a
-// no-op elsewhere). Every entry of the computation and every worker thread calls it first: the
-// GUI's drawing leaves that state dirty, and legacy-SSE code then runs many times slower.
-void ClearUpperVectorState();
