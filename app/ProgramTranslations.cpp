@@ -2,9 +2,7 @@
 
 #include "app/CoreTexts.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QTranslator>
 
 namespace {
 
@@ -13,8 +11,6 @@ const char* const kCatalogueFolder = ":/i18n";
 InterfaceLanguage inUse = InterfaceLanguage::Russian;
 
 }  // namespace
-
-ProgramTranslations::ProgramTranslations() = default;
 
 ProgramTranslations::~ProgramTranslations()
 {
@@ -47,12 +43,10 @@ bool ProgramTranslations::Use(LocaleLanguage language)
     if (language.program != InterfaceLanguage::Russian && files.isEmpty())
         complete = false;
     for (const QString& file : files) {
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) {
+        if (InstalledCatalogue catalogue = InstallCatalogue(file, /*emptyIsMissing=*/false))
+            program_.push_back(std::move(catalogue));
+        else
             complete = false;
-            continue;
-        }
-        program_.push_back(std::move(translator));
     }
     inUse = language.program;
     return complete;
@@ -60,8 +54,6 @@ bool ProgramTranslations::Use(LocaleLanguage language)
 
 void ProgramTranslations::Remove()
 {
-    for (const auto& translator : program_)
-        QCoreApplication::removeTranslator(translator.get());
     program_.clear();
     inUse = InterfaceLanguage::Russian;
 }

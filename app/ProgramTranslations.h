@@ -4,23 +4,18 @@
 // part of the program: the window, the results) is installed, and Qt's own catalogue beside them.
 // Russian installs none of the program's, so its texts stay exactly as written.
 
+#include "app/InstalledCatalogue.h"
 #include "app/LocaleLanguage.h"
 #include "app/QtTranslations.h"
 
 #include <QStringList>
 
-#include <memory>
 #include <vector>
-
-class QTranslator;
 
 class ProgramTranslations {
 public:
-    ProgramTranslations();
     // Removes the catalogues it installed: the program speaks Russian again.
     ~ProgramTranslations();
-    ProgramTranslations(const ProgramTranslations&) = delete;
-    ProgramTranslations& operator=(const ProgramTranslations&) = delete;
 
     // Installs the catalogues of `language` in place of the ones before. False when one of them
     // is missing or unreadable (the texts it would give stay Russian, Qt's English).
@@ -34,6 +29,6 @@ public:
 private:
     void Remove();
 
-    std::vector<std::unique_ptr<QTranslator>> program_;
+    std::vector<InstalledCatalogue> program_;
     QtTranslations qt_;
 };

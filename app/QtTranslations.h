@@ -3,22 +3,14 @@
 // dialogs, the reasons Qt gives for a failed file operation. Debian ships them in
 // qt6-translations-l10n as qtbase_<code>.qm in Qt's translations folder.
 
+#include "app/InstalledCatalogue.h"
 #include "app/LocaleLanguage.h"
 
 #include <QString>
 
-#include <memory>
-
-class QTranslator;
-
+// Destroying it removes the installed catalogue: Qt's texts are English again.
 class QtTranslations {
 public:
-    QtTranslations();
-    // Removes the installed catalogue: Qt's texts are English again.
-    ~QtTranslations();
-    QtTranslations(const QtTranslations&) = delete;
-    QtTranslations& operator=(const QtTranslations&) = delete;
-
     // Installs the catalogue of `language` into the application in place of the one before.
     // English is Qt's built-in text and installs nothing. Returns false when the catalogue is
     // missing or unreadable; Qt's texts are English then.
@@ -28,7 +20,5 @@ public:
     static QString CatalogueFile(InterfaceLanguage language);
 
 private:
-    void Remove();
-
-    std::unique_ptr<QTranslator> installed_;
+    InstalledCatalogue installed_;
 };
