@@ -4,14 +4,9 @@
 # of position 2 typed in. The clicks assume the 1024x768 screen and the centred main window.
 # usage: screenshot-analysis.sh path/to/orvek out-dir
 set -euo pipefail
-binary=$(readlink -f "${1:?usage: screenshot-analysis.sh path/to/orvek out-dir}")
-out=$(readlink -f "${2:?usage: screenshot-analysis.sh path/to/orvek out-dir}")
-mkdir -p "$out"
-work=$(mktemp -d)
-cd "$work"
-export LANG=ru_RU.UTF-8
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
-  '$binary' > orvek.log 2>&1 & pid=\$!
+# shellcheck source=scripts/screen-session.sh
+source "$(dirname "$0")/screen-session.sh"  # binary and out from the arguments
+on_screen ru_RU.UTF-8 "
   sleep 6
   main=\$(xdotool search --name '^Кинематический' | head -1)
   xdotool windowactivate --sync \$main 2>/dev/null || true
@@ -49,7 +44,5 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
 2 ε2 -0,110
 ROWS
   xdotool mousemove 840 145 click 1; sleep 1           # Проверить
-  import -window \$answers '$out/answers.png'
-  kill \$pid"
-rm -rf "$work"
+  import -window \$answers '$out/answers.png'"
 echo "Screenshots in $out"
