@@ -23,7 +23,6 @@ class TCustomAxisPanel;
 
 class TChartAxis : public TChartPart {
     Q_OBJECT
-
 public:
     enum class Side { Bottom, Top, Left, Right, Depth };
 

@@ -9,7 +9,6 @@
 
 class TChartAxisTitle : public TChartPart {
     Q_OBJECT
-
 public:
     explicit TChartAxisTitle(QObject* parent = nullptr, int angle = 0);
 

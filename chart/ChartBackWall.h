@@ -9,7 +9,6 @@
 
 class TChartBackWall : public TChartPart {
     Q_OBJECT
-
 public:
     explicit TChartBackWall(QObject* parent = nullptr)
         : TChartPart(parent), pen_(new TChartPen(this))

@@ -13,7 +13,6 @@ class QPalette;
 
 class TChartGradient : public TChartPart {
     Q_OBJECT
-
 public:
     static constexpr int kMaxBands = 256;
 
@@ -35,7 +34,6 @@ public:
     bool PaintsEveryPixel(const ChartRect& rect) const;
 
 private:
-
     bool visible_ = false;
     TGradientDirection direction_ = gdTopBottom;
     TColor startColor_ = clWhite;

@@ -6,7 +6,6 @@
 
 class TChartLegend : public TChartPart {
     Q_OBJECT
-
 public:
     explicit TChartLegend(QObject* parent = nullptr) : TChartPart(parent) {}
     CHART_PROPERTY(bool, Visible, visible_)

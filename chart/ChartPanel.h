@@ -19,7 +19,6 @@ class QSize;
 
 class TCustomChartPanel : public QWidget {
     Q_OBJECT
-
 public:
     static constexpr int kDefaultWidth = 400;
     static constexpr int kDefaultHeight = 250;

@@ -11,7 +11,6 @@
 
 class TCustomChartPanelExtended : public TCustomChartPanel {
     Q_OBJECT
-
 public:
     explicit TCustomChartPanelExtended(QWidget* parent = nullptr);
 

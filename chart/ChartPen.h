@@ -13,7 +13,6 @@ class QPalette;
 
 class TChartPen : public TChartPart {
     Q_OBJECT
-
 public:
     explicit TChartPen(QObject* parent = nullptr, TColor color = clBlack, int width = 1,
                        TPenStyle style = psSolid, bool visible = true);

@@ -17,7 +17,6 @@ class QPalette;
 
 class TChartTitle : public TChartPart {
     Q_OBJECT
-
 public:
     explicit TChartTitle(QObject* parent = nullptr);
 

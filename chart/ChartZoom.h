@@ -12,7 +12,6 @@
 // The fill of the zoom rectangle: clear by default.
 class TChartZoomBrush : public QObject {
     Q_OBJECT
-
 public:
     explicit TChartZoomBrush(QObject* parent = nullptr) : QObject(parent) {}
     CHART_SETTING(ChartEnums::TBrushStyle, Style, style_)
@@ -25,7 +24,6 @@ private:
 
 class TChartZoom : public QObject {
     Q_OBJECT
-
 public:
     explicit TChartZoom(QObject* parent = nullptr)
         : QObject(parent), pen_(new TChartZoomPen(this)), brush_(new TChartZoomBrush(this))

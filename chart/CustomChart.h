@@ -15,7 +15,6 @@
 
 class TCustomChart : public TCustomAxisPanel {
     Q_OBJECT
-
 public:
     using ChartEvent = std::function<void(TCustomChart*)>;
 

@@ -16,7 +16,6 @@
 
 class TFastLineSeries : public TCustomLineSeries {
     Q_OBJECT
-
 public:
     explicit TFastLineSeries(QObject* owner = nullptr);
 
