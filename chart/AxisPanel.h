@@ -4,6 +4,7 @@
 
 #include "chart/ChartAxis.h"
 #include "chart/ChartPanelExtended.h"
+#include "chart/ChartProperty.h"
 
 #include <vector>
 
@@ -11,11 +12,6 @@ class TChartSeries;
 
 class TCustomAxisPanel : public TCustomChartPanelExtended {
     Q_OBJECT
-    Q_PROPERTY(bool AxisVisible READ AxisVisible WRITE SetAxisVisible)
-    Q_PROPERTY(bool AxisBehind READ AxisBehind WRITE SetAxisBehind)
-    Q_PROPERTY(bool ClipPoints READ ClipPoints WRITE SetClipPoints)
-    Q_PROPERTY(bool View3D READ View3D WRITE SetView3D)
-    Q_PROPERTY(int Chart3DPercent READ Chart3DPercent WRITE SetChart3DPercent)
     Q_PROPERTY(TChartAxis* LeftAxis READ LeftAxis)
     Q_PROPERTY(TChartAxis* BottomAxis READ BottomAxis)
     Q_PROPERTY(TChartAxis* TopAxis READ TopAxis)
@@ -26,16 +22,11 @@ public:
     ~TCustomAxisPanel() override;
 
     // ---- Properties ----
-    bool AxisVisible() const { return axisVisible_; }
-    void SetAxisVisible(bool value) { Store(axisVisible_, value); }
-    bool AxisBehind() const { return axisBehind_; }
-    void SetAxisBehind(bool value) { Store(axisBehind_, value); }
-    bool ClipPoints() const { return clipPoints_; }
-    void SetClipPoints(bool value) { Store(clipPoints_, value); }
-    bool View3D() const { return view3D_; }
-    void SetView3D(bool value) { Store(view3D_, value); }
-    int Chart3DPercent() const { return chart3DPercent_; }
-    void SetChart3DPercent(int value) { Store(chart3DPercent_, value); }
+    CHART_PROPERTY(bool, AxisVisible, axisVisible_)
+    CHART_PROPERTY(bool, AxisBehind, axisBehind_)
+    CHART_PROPERTY(bool, ClipPoints, clipPoints_)
+    CHART_PROPERTY(bool, View3D, view3D_)
+    CHART_PROPERTY(int, Chart3DPercent, chart3DPercent_)
 
     TChartAxis* LeftAxis() const { return axes_[2]; }
     TChartAxis* BottomAxis() const { return axes_[0]; }

@@ -10,6 +10,7 @@
 #include "chart/ChartFont.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPart.h"
+#include "chart/ChartProperty.h"
 #include "chart/ChartPen.h"
 
 #include <QObject>
@@ -22,128 +23,53 @@ class TCustomAxisPanel;
 
 class TChartAxis : public TChartPart {
     Q_OBJECT
-    Q_PROPERTY(bool Automatic READ Automatic WRITE SetAutomatic)
-    Q_PROPERTY(bool AutomaticMinimum READ AutomaticMinimum WRITE SetAutomaticMinimum)
-    Q_PROPERTY(bool AutomaticMaximum READ AutomaticMaximum WRITE SetAutomaticMaximum)
-    Q_PROPERTY(double Minimum READ Minimum WRITE SetMinimum)
-    Q_PROPERTY(double Maximum READ Maximum WRITE SetMaximum)
-    Q_PROPERTY(double Increment READ Increment WRITE SetIncrement)
-    Q_PROPERTY(int LabelsSeparation READ LabelsSeparation WRITE SetLabelsSeparation)
-    Q_PROPERTY(QString AxisValuesFormat READ AxisValuesFormat WRITE SetAxisValuesFormat)
-    Q_PROPERTY(bool Labels READ Labels WRITE SetLabels)
-    Q_PROPERTY(ChartEnums::TAxisLabelStyle LabelStyle READ LabelStyle WRITE SetLabelStyle)
-    Q_PROPERTY(int LabelsAngle READ LabelsAngle WRITE SetLabelsAngle)
-    Q_PROPERTY(int LabelsSize READ LabelsSize WRITE SetLabelsSize)
-    Q_PROPERTY(bool LabelsOnAxis READ LabelsOnAxis WRITE SetLabelsOnAxis)
-    Q_PROPERTY(bool LabelsAlternate READ LabelsAlternate WRITE SetLabelsAlternate)
-    Q_PROPERTY(bool LabelsMultiLine READ LabelsMultiLine WRITE SetLabelsMultiLine)
-    Q_PROPERTY(bool LabelsExponent READ LabelsExponent WRITE SetLabelsExponent)
-    Q_PROPERTY(TChartFont* LabelsFont READ LabelsFont)
-    Q_PROPERTY(bool RoundFirstLabel READ RoundFirstLabel WRITE SetRoundFirstLabel)
-    Q_PROPERTY(int TickLength READ TickLength WRITE SetTickLength)
-    Q_PROPERTY(int TickInnerLength READ TickInnerLength WRITE SetTickInnerLength)
-    Q_PROPERTY(bool TickOnLabelsOnly READ TickOnLabelsOnly WRITE SetTickOnLabelsOnly)
-    Q_PROPERTY(int MinorTickCount READ MinorTickCount WRITE SetMinorTickCount)
-    Q_PROPERTY(int MinorTickLength READ MinorTickLength WRITE SetMinorTickLength)
-    Q_PROPERTY(TChartAxisPen* Axis READ Axis)
-    Q_PROPERTY(TDarkGrayPen* Ticks READ Ticks)
-    Q_PROPERTY(TDarkGrayPen* MinorTicks READ MinorTicks)
-    Q_PROPERTY(TDarkGrayPen* TicksInner READ TicksInner)
-    Q_PROPERTY(TAxisGridPen* Grid READ Grid)
-    Q_PROPERTY(TChartHiddenPen* MinorGrid READ MinorGrid)
-    Q_PROPERTY(TChartAxisTitle* Title READ Title)
-    Q_PROPERTY(int TitleSize READ TitleSize WRITE SetTitleSize)
-    Q_PROPERTY(int MinimumOffset READ MinimumOffset WRITE SetMinimumOffset)
-    Q_PROPERTY(int MaximumOffset READ MaximumOffset WRITE SetMaximumOffset)
-    Q_PROPERTY(bool MinimumRound READ MinimumRound WRITE SetMinimumRound)
-    Q_PROPERTY(bool MaximumRound READ MaximumRound WRITE SetMaximumRound)
-    Q_PROPERTY(double StartPosition READ StartPosition WRITE SetStartPosition)
-    Q_PROPERTY(double EndPosition READ EndPosition WRITE SetEndPosition)
-    Q_PROPERTY(double PositionPercent READ PositionPercent WRITE SetPositionPercent)
-    Q_PROPERTY(bool Inverted READ Inverted WRITE SetInverted)
-    Q_PROPERTY(bool Logarithmic READ Logarithmic WRITE SetLogarithmic)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
-
 public:
     enum class Side { Bottom, Top, Left, Right, Depth };
 
     TChartAxis(TCustomAxisPanel* chart, Side side);
 
     // ---- Properties ----
-    bool Automatic() const { return automatic_; }
-    void SetAutomatic(bool value);
-    bool AutomaticMinimum() const { return automaticMinimum_; }
-    void SetAutomaticMinimum(bool value) { Store(automaticMinimum_, value); }
-    bool AutomaticMaximum() const { return automaticMaximum_; }
-    void SetAutomaticMaximum(bool value) { Store(automaticMaximum_, value); }
-    double Minimum() const { return minimum_; }
-    void SetMinimum(double value);
-    double Maximum() const { return maximum_; }
-    void SetMaximum(double value);
-    double Increment() const { return increment_; }
-    void SetIncrement(double value);
-    int LabelsSeparation() const { return labelsSeparation_; }
-    void SetLabelsSeparation(int value);
-    QString AxisValuesFormat() const { return axisValuesFormat_; }
-    void SetAxisValuesFormat(const QString& value) { Store(axisValuesFormat_, value); }
-    bool Labels() const { return labels_; }
-    void SetLabels(bool value) { Store(labels_, value); }
-    TAxisLabelStyle LabelStyle() const { return labelStyle_; }
-    void SetLabelStyle(TAxisLabelStyle value) { Store(labelStyle_, value); }
-    int LabelsAngle() const { return labelsAngle_; }
-    void SetLabelsAngle(int value) { Store(labelsAngle_, value); }
-    int LabelsSize() const { return labelsSize_; }
-    void SetLabelsSize(int value) { Store(labelsSize_, value); }
-    bool LabelsOnAxis() const { return labelsOnAxis_; }
-    void SetLabelsOnAxis(bool value) { Store(labelsOnAxis_, value); }
-    bool LabelsAlternate() const { return labelsAlternate_; }
-    void SetLabelsAlternate(bool value) { Store(labelsAlternate_, value); }
-    bool LabelsMultiLine() const { return labelsMultiLine_; }
-    void SetLabelsMultiLine(bool value) { Store(labelsMultiLine_, value); }
-    bool LabelsExponent() const { return labelsExponent_; }
-    void SetLabelsExponent(bool value) { Store(labelsExponent_, value); }
-    TChartFont* LabelsFont() const { return labelsFont_; }
-    bool RoundFirstLabel() const { return roundFirstLabel_; }
-    void SetRoundFirstLabel(bool value) { Store(roundFirstLabel_, value); }
-    int TickLength() const { return tickLength_; }
-    void SetTickLength(int value) { Store(tickLength_, value); }
-    int TickInnerLength() const { return tickInnerLength_; }
-    void SetTickInnerLength(int value) { Store(tickInnerLength_, value); }
-    bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
-    void SetTickOnLabelsOnly(bool value) { Store(tickOnLabelsOnly_, value); }
-    int MinorTickCount() const { return minorTickCount_; }
-    void SetMinorTickCount(int value) { Store(minorTickCount_, value); }
-    int MinorTickLength() const { return minorTickLength_; }
-    void SetMinorTickLength(int value) { Store(minorTickLength_, value); }
-    TChartAxisPen* Axis() const { return axisPen_; }
-    TDarkGrayPen* Ticks() const { return ticks_; }
-    TDarkGrayPen* MinorTicks() const { return minorTicks_; }
-    TDarkGrayPen* TicksInner() const { return ticksInner_; }
-    TAxisGridPen* Grid() const { return grid_; }
-    TChartHiddenPen* MinorGrid() const { return minorGrid_; }
-    TChartAxisTitle* Title() const { return title_; }
-    int TitleSize() const { return titleSize_; }
-    void SetTitleSize(int value) { Store(titleSize_, value); }
-    int MinimumOffset() const { return minimumOffset_; }
-    void SetMinimumOffset(int value) { Store(minimumOffset_, value); }
-    int MaximumOffset() const { return maximumOffset_; }
-    void SetMaximumOffset(int value) { Store(maximumOffset_, value); }
-    bool MinimumRound() const { return minimumRound_; }
-    void SetMinimumRound(bool value) { Store(minimumRound_, value); }
-    bool MaximumRound() const { return maximumRound_; }
-    void SetMaximumRound(bool value) { Store(maximumRound_, value); }
-    double StartPosition() const { return startPosition_; }
-    void SetStartPosition(double value) { Store(startPosition_, value); }
-    double EndPosition() const { return endPosition_; }
-    void SetEndPosition(double value) { Store(endPosition_, value); }
-    double PositionPercent() const { return positionPercent_; }
-    void SetPositionPercent(double value) { Store(positionPercent_, value); }
-    bool Inverted() const { return inverted_; }
-    void SetInverted(bool value) { Store(inverted_, value); }
-    bool Logarithmic() const { return logarithmic_; }
-    void SetLogarithmic(bool value) { Store(logarithmic_, value); }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Store(visible_, value); }
+    CHART_PROPERTY_SET(bool, Automatic, automatic_)
+    CHART_PROPERTY(bool, AutomaticMinimum, automaticMinimum_)
+    CHART_PROPERTY(bool, AutomaticMaximum, automaticMaximum_)
+    CHART_PROPERTY_SET(double, Minimum, minimum_)
+    CHART_PROPERTY_SET(double, Maximum, maximum_)
+    CHART_PROPERTY_SET(double, Increment, increment_)
+    CHART_PROPERTY_SET(int, LabelsSeparation, labelsSeparation_)
+    CHART_PROPERTY(QString, AxisValuesFormat, axisValuesFormat_)
+    CHART_PROPERTY(bool, Labels, labels_)
+    CHART_PROPERTY(ChartEnums::TAxisLabelStyle, LabelStyle, labelStyle_)
+    CHART_PROPERTY(int, LabelsAngle, labelsAngle_)
+    CHART_PROPERTY(int, LabelsSize, labelsSize_)
+    CHART_PROPERTY(bool, LabelsOnAxis, labelsOnAxis_)
+    CHART_PROPERTY(bool, LabelsAlternate, labelsAlternate_)
+    CHART_PROPERTY(bool, LabelsMultiLine, labelsMultiLine_)
+    CHART_PROPERTY(bool, LabelsExponent, labelsExponent_)
+    CHART_SUBPART(TChartFont, LabelsFont, labelsFont_)
+    CHART_PROPERTY(bool, RoundFirstLabel, roundFirstLabel_)
+    CHART_PROPERTY(int, TickLength, tickLength_)
+    CHART_PROPERTY(int, TickInnerLength, tickInnerLength_)
+    CHART_PROPERTY(bool, TickOnLabelsOnly, tickOnLabelsOnly_)
+    CHART_PROPERTY(int, MinorTickCount, minorTickCount_)
+    CHART_PROPERTY(int, MinorTickLength, minorTickLength_)
+    CHART_SUBPART(TChartAxisPen, Axis, axisPen_)
+    CHART_SUBPART(TDarkGrayPen, Ticks, ticks_)
+    CHART_SUBPART(TDarkGrayPen, MinorTicks, minorTicks_)
+    CHART_SUBPART(TDarkGrayPen, TicksInner, ticksInner_)
+    CHART_SUBPART(TAxisGridPen, Grid, grid_)
+    CHART_SUBPART(TChartHiddenPen, MinorGrid, minorGrid_)
+    CHART_SUBPART(TChartAxisTitle, Title, title_)
+    CHART_PROPERTY(int, TitleSize, titleSize_)
+    CHART_PROPERTY(int, MinimumOffset, minimumOffset_)
+    CHART_PROPERTY(int, MaximumOffset, maximumOffset_)
+    CHART_PROPERTY(bool, MinimumRound, minimumRound_)
+    CHART_PROPERTY(bool, MaximumRound, maximumRound_)
+    CHART_PROPERTY(double, StartPosition, startPosition_)
+    CHART_PROPERTY(double, EndPosition, endPosition_)
+    CHART_PROPERTY(double, PositionPercent, positionPercent_)
+    CHART_PROPERTY(bool, Inverted, inverted_)
+    CHART_PROPERTY(bool, Logarithmic, logarithmic_)
+    CHART_PROPERTY(bool, Visible, visible_)
 
     // While the form data is read, Minimum and Maximum are not checked against each other.
     void SetLoading(bool value) { loading_ = value; }

@@ -4,15 +4,11 @@
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartPart.h"
+#include "chart/ChartProperty.h"
 #include "chart/ChartPen.h"
 
 class TChartBackWall : public TChartPart {
     Q_OBJECT
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(TChartPen* Pen READ Pen)
-    Q_PROPERTY(ChartEnums::TBrushStyle BrushStyle READ BrushStyle WRITE SetBrushStyle)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-
 public:
     explicit TChartBackWall(QObject* parent = nullptr)
         : TChartPart(parent), pen_(new TChartPen(this))
@@ -20,13 +16,10 @@ public:
         connect(pen_, &TChartPen::Changed, this, &TChartBackWall::Changed);
     }
 
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value) { Store(transparent_, value); }
-    TChartPen* Pen() const { return pen_; }
-    TBrushStyle BrushStyle() const { return brushStyle_; }
-    void SetBrushStyle(TBrushStyle value) { Store(brushStyle_, value); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
+    CHART_PROPERTY(bool, Transparent, transparent_)
+    CHART_SUBPART(TChartPen, Pen, pen_)
+    CHART_PROPERTY(ChartEnums::TBrushStyle, BrushStyle, brushStyle_)
+    CHART_PROPERTY(TColor, Color, color_)
 
 private:
     bool transparent_ = true;

@@ -4,6 +4,7 @@
 
 #include "chart/ChartColors.h"
 #include "chart/ChartPart.h"
+#include "chart/ChartProperty.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,12 +18,8 @@ class QPainter;
 
 class TChartFont : public TChartPart {
     Q_OBJECT
-    Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(int Size READ Size WRITE SetSize)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool Bold READ Bold WRITE SetBold)
-    Q_PROPERTY(bool Italic READ Italic WRITE SetItalic)
 
 public:
     static constexpr int kDefaultSize = 8;
@@ -31,19 +28,15 @@ public:
 
     explicit TChartFont(QObject* parent = nullptr, TColor color = clBlack);
 
-    QString Name() const { return name_; }
-    void SetName(const QString& value) { Store(name_, value); }
+    CHART_PROPERTY(QString, Name, name_)
     int Size() const;
     void SetSize(int points);
     // Negative: the character height in pixels (what the form data stores).
     int Height() const { return -pixelSize_; }
     void SetHeight(int value);
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
-    bool Bold() const { return bold_; }
-    void SetBold(bool value) { Store(bold_, value); }
-    bool Italic() const { return italic_; }
-    void SetItalic(bool value) { Store(italic_, value); }
+    CHART_PROPERTY(TColor, Color, color_)
+    CHART_PROPERTY(bool, Bold, bold_)
+    CHART_PROPERTY(bool, Italic, italic_)
 
     QFont ToQFont() const;
 

@@ -3,6 +3,7 @@
 // chart is painted into, and the repaint logic (any number of requests before the next paint
 // lead to one paint; none are made while painting).
 
+#include "chart/ChartProperty.h"
 #include "chart/StoreProperty.h"
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
@@ -18,18 +19,6 @@ class QSize;
 
 class TCustomChartPanel : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int MarginLeft READ MarginLeft WRITE SetMarginLeft)
-    Q_PROPERTY(int MarginRight READ MarginRight WRITE SetMarginRight)
-    Q_PROPERTY(int MarginTop READ MarginTop WRITE SetMarginTop)
-    Q_PROPERTY(int MarginBottom READ MarginBottom WRITE SetMarginBottom)
-    Q_PROPERTY(ChartEnums::TChartUnits MarginUnits READ MarginUnits WRITE SetMarginUnits)
-    Q_PROPERTY(ChartEnums::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
-    Q_PROPERTY(ChartEnums::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool AutoRepaint READ AutoRepaint WRITE SetAutoRepaint)
-
 public:
     static constexpr int kDefaultWidth = 400;
     static constexpr int kDefaultHeight = 250;
@@ -37,29 +26,18 @@ public:
     explicit TCustomChartPanel(QWidget* parent = nullptr);
 
     // ---- Properties ----
-    int MarginLeft() const { return marginLeft_; }
-    void SetMarginLeft(int value) { Store(marginLeft_, value); }
-    int MarginRight() const { return marginRight_; }
-    void SetMarginRight(int value) { Store(marginRight_, value); }
-    int MarginTop() const { return marginTop_; }
-    void SetMarginTop(int value) { Store(marginTop_, value); }
-    int MarginBottom() const { return marginBottom_; }
-    void SetMarginBottom(int value) { Store(marginBottom_, value); }
-    TChartUnits MarginUnits() const { return marginUnits_; }
-    void SetMarginUnits(TChartUnits value) { Store(marginUnits_, value); }
-    TBevelCut BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TBevelCut value) { Store(bevelOuter_, value); }
-    TBevelCut BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TBevelCut value) { Store(bevelInner_, value); }
-    int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int value) { Store(bevelWidth_, value); }
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value) { Store(borderWidth_, value); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
+    CHART_PROPERTY(int, MarginLeft, marginLeft_)
+    CHART_PROPERTY(int, MarginRight, marginRight_)
+    CHART_PROPERTY(int, MarginTop, marginTop_)
+    CHART_PROPERTY(int, MarginBottom, marginBottom_)
+    CHART_PROPERTY(ChartEnums::TChartUnits, MarginUnits, marginUnits_)
+    CHART_PROPERTY(ChartEnums::TBevelCut, BevelOuter, bevelOuter_)
+    CHART_PROPERTY(ChartEnums::TBevelCut, BevelInner, bevelInner_)
+    CHART_PROPERTY(int, BevelWidth, bevelWidth_)
+    CHART_PROPERTY(int, BorderWidth, borderWidth_)
+    CHART_PROPERTY(TColor, Color, color_)
     // Cleared while painting, so what the painting changes asks for no further paint.
-    bool AutoRepaint() const { return autoRepaint_; }
-    void SetAutoRepaint(bool value) { autoRepaint_ = value; }
+    CHART_SETTING(bool, AutoRepaint, autoRepaint_)
 
     // The plotting rectangle of the last paint.
     ChartRect PlotRect() const { return plotRect_; }

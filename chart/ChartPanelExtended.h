@@ -4,38 +4,26 @@
 
 #include "chart/ChartGradient.h"
 #include "chart/ChartPanel.h"
+#include "chart/ChartProperty.h"
 #include "chart/ChartZoom.h"
 
 #include <QImage>
 
 class TCustomChartPanelExtended : public TCustomChartPanel {
     Q_OBJECT
-    Q_PROPERTY(TChartGradient* Gradient READ Gradient)
-    Q_PROPERTY(QImage BackImage READ BackImage WRITE SetBackImage)
-    Q_PROPERTY(bool BackImageTransp READ BackImageTransp WRITE SetBackImageTransp)
-    Q_PROPERTY(ChartEnums::TChartBackImageMode BackImageMode READ BackImageMode WRITE SetBackImageMode)
-    Q_PROPERTY(bool BackImageInside READ BackImageInside WRITE SetBackImageInside)
-    Q_PROPERTY(TChartZoom* Zoom READ Zoom)
-    Q_PROPERTY(ChartEnums::TPanningMode AllowPanning READ AllowPanning WRITE SetAllowPanning)
-    Q_PROPERTY(ChartEnums::TMouseButton ScrollMouseButton READ ScrollMouseButton WRITE SetScrollMouseButton)
-
 public:
     explicit TCustomChartPanelExtended(QWidget* parent = nullptr);
 
-    TChartGradient* Gradient() const { return gradient_; }
+    CHART_SUBPART(TChartGradient, Gradient, gradient_)
+    Q_PROPERTY(QImage BackImage READ BackImage WRITE SetBackImage)
     QImage BackImage() const { return backImage_; }
     void SetBackImage(const QImage& value);
-    bool BackImageTransp() const { return backImageTransp_; }
-    void SetBackImageTransp(bool value) { Store(backImageTransp_, value); }
-    TChartBackImageMode BackImageMode() const { return backImageMode_; }
-    void SetBackImageMode(TChartBackImageMode value) { Store(backImageMode_, value); }
-    bool BackImageInside() const { return backImageInside_; }
-    void SetBackImageInside(bool value) { Store(backImageInside_, value); }
-    TChartZoom* Zoom() const { return zoom_; }
-    TPanningMode AllowPanning() const { return allowPanning_; }
-    void SetAllowPanning(TPanningMode value) { allowPanning_ = value; }
-    TMouseButton ScrollMouseButton() const { return scrollMouseButton_; }
-    void SetScrollMouseButton(TMouseButton value) { scrollMouseButton_ = value; }
+    CHART_PROPERTY(bool, BackImageTransp, backImageTransp_)
+    CHART_PROPERTY(ChartEnums::TChartBackImageMode, BackImageMode, backImageMode_)
+    CHART_PROPERTY(bool, BackImageInside, backImageInside_)
+    CHART_SUBPART(TChartZoom, Zoom, zoom_)
+    CHART_SETTING(ChartEnums::TPanningMode, AllowPanning, allowPanning_)
+    CHART_SETTING(ChartEnums::TMouseButton, ScrollMouseButton, scrollMouseButton_)
 
 protected:
     // Fill (gradient or colour), back image, then the bevels and border along the edges.

@@ -5,6 +5,7 @@
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartPart.h"
+#include "chart/ChartProperty.h"
 
 #include <QPen>
 
@@ -12,26 +13,15 @@ class QPalette;
 
 class TChartPen : public TChartPart {
     Q_OBJECT
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(int Width READ Width WRITE SetWidth)
-    Q_PROPERTY(ChartEnums::TPenStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
-    Q_PROPERTY(ChartEnums::TPenEndStyle EndStyle READ EndStyle WRITE SetEndStyle)
-
 public:
     explicit TChartPen(QObject* parent = nullptr, TColor color = clBlack, int width = 1,
                        TPenStyle style = psSolid, bool visible = true);
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
-    int Width() const { return width_; }
-    void SetWidth(int value) { Store(width_, value); }
-    TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle value) { Store(style_, value); }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Store(visible_, value); }
-    TPenEndStyle EndStyle() const { return endStyle_; }
-    void SetEndStyle(TPenEndStyle value) { Store(endStyle_, value); }
+    CHART_PROPERTY(TColor, Color, color_)
+    CHART_PROPERTY(int, Width, width_)
+    CHART_PROPERTY(ChartEnums::TPenStyle, Style, style_)
+    CHART_PROPERTY(bool, Visible, visible_)
+    CHART_PROPERTY(ChartEnums::TPenEndStyle, EndStyle, endStyle_)
 
     // Visible and not of the clear style: something would be drawn.
     bool Draws() const { return visible_ && style_ != psClear; }
@@ -66,11 +56,9 @@ public:
 // The grid: gray dots, drawn at every DrawEvery-th label.
 class TAxisGridPen : public TChartPen {
     Q_OBJECT
-    Q_PROPERTY(int DrawEvery READ DrawEvery WRITE SetDrawEvery)
 public:
     explicit TAxisGridPen(QObject* parent = nullptr) : TChartPen(parent, clGray, 1, psDot) {}
-    int DrawEvery() const { return drawEvery_; }
-    void SetDrawEvery(int value) { Store(drawEvery_, value); }
+    CHART_PROPERTY(int, DrawEvery, drawEvery_)
 
 private:
     int drawEvery_ = 1;

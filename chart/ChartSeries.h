@@ -5,6 +5,7 @@
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartPart.h"
+#include "chart/ChartProperty.h"
 #include "chart/ChartValueList.h"
 
 #include <QString>
@@ -25,13 +26,7 @@ class TChartSeries : public TChartPart {
     Q_PROPERTY(double MaxX READ MaxX)
     Q_PROPERTY(double MinY READ MinY)
     Q_PROPERTY(double MaxY READ MaxY)
-    Q_PROPERTY(bool Active READ Active WRITE SetActive)
-    Q_PROPERTY(QString Title READ Title WRITE SetTitle)
     Q_PROPERTY(TColor SeriesColor READ SeriesColor WRITE SetSeriesColor)
-    Q_PROPERTY(QString ValueFormat READ ValueFormat WRITE SetValueFormat)
-    Q_PROPERTY(QString PercentFormat READ PercentFormat WRITE SetPercentFormat)
-    Q_PROPERTY(ChartEnums::THorizAxis HorizAxis READ HorizAxis WRITE SetHorizAxis)
-    Q_PROPERTY(ChartEnums::TVertAxis VertAxis READ VertAxis WRITE SetVertAxis)
 
 public:
     using BeforeAddHandler = std::function<bool(TChartSeries*)>;
@@ -56,20 +51,14 @@ public:
     const std::vector<TColor>* ColorList() const { return colors_.get(); }
     const QStringList& Labels() const { return labels_; }
 
-    bool Active() const { return active_; }
-    void SetActive(bool value) { Store(active_, value); }
-    QString Title() const { return title_; }
-    void SetTitle(const QString& value) { title_ = value; }
+    CHART_PROPERTY(bool, Active, active_)
+    CHART_SETTING(QString, Title, title_)
     TColor SeriesColor() const { return seriesColor_; }
     virtual void SetSeriesColor(TColor value) { Store(seriesColor_, value); }
-    QString ValueFormat() const { return valueFormat_; }
-    void SetValueFormat(const QString& value) { valueFormat_ = value; }
-    QString PercentFormat() const { return percentFormat_; }
-    void SetPercentFormat(const QString& value) { percentFormat_ = value; }
-    THorizAxis HorizAxis() const { return horizAxis_; }
-    void SetHorizAxis(THorizAxis value) { Store(horizAxis_, value); }
-    TVertAxis VertAxis() const { return vertAxis_; }
-    void SetVertAxis(TVertAxis value) { Store(vertAxis_, value); }
+    CHART_SETTING(QString, ValueFormat, valueFormat_)
+    CHART_SETTING(QString, PercentFormat, percentFormat_)
+    CHART_PROPERTY(ChartEnums::THorizAxis, HorizAxis, horizAxis_)
+    CHART_PROPERTY(ChartEnums::TVertAxis, VertAxis, vertAxis_)
 
     TCustomAxisPanel* ParentChart() const { return parentChart_; }
     void SetParentChart(TCustomAxisPanel* chart);

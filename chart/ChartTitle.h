@@ -7,6 +7,7 @@
 #include "chart/ChartFont.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPart.h"
+#include "chart/ChartProperty.h"
 #include "chart/ChartPen.h"
 
 #include <QStringList>
@@ -16,47 +17,22 @@ class QPalette;
 
 class TChartTitle : public TChartPart {
     Q_OBJECT
-    Q_PROPERTY(QStringList Text READ Text WRITE SetText)
-    Q_PROPERTY(TChartFont* Font READ Font)
-    Q_PROPERTY(ChartEnums::TAlignment Alignment READ Alignment WRITE SetAlignment)
-    Q_PROPERTY(bool AdjustFrame READ AdjustFrame WRITE SetAdjustFrame)
-    Q_PROPERTY(int VertMargin READ VertMargin WRITE SetVertMargin)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(TChartPen* Frame READ Frame)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(ChartEnums::TBevelCut Bevel READ Bevel WRITE SetBevel)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
-    Q_PROPERTY(ChartEnums::TChartFrameShape ShapeStyle READ ShapeStyle WRITE SetShapeStyle)
-    Q_PROPERTY(int RoundSize READ RoundSize WRITE SetRoundSize)
-
 public:
     explicit TChartTitle(QObject* parent = nullptr);
 
-    QStringList Text() const { return text_; }
-    void SetText(const QStringList& value) { Store(text_, value); }
-    TChartFont* Font() const { return font_; }
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value) { Store(alignment_, value); }
-    bool AdjustFrame() const { return adjustFrame_; }
-    void SetAdjustFrame(bool value) { Store(adjustFrame_, value); }
-    int VertMargin() const { return vertMargin_; }
-    void SetVertMargin(int value) { Store(vertMargin_, value); }
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value) { Store(transparent_, value); }
-    TChartPen* Frame() const { return frame_; }
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
-    TBevelCut Bevel() const { return bevel_; }
-    void SetBevel(TBevelCut value) { Store(bevel_, value); }
-    int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int value) { Store(bevelWidth_, value); }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Store(visible_, value); }
-    TChartFrameShape ShapeStyle() const { return shapeStyle_; }
-    void SetShapeStyle(TChartFrameShape value) { Store(shapeStyle_, value); }
-    int RoundSize() const { return roundSize_; }
-    void SetRoundSize(int value) { Store(roundSize_, value); }
+    CHART_PROPERTY(QStringList, Text, text_)
+    CHART_SUBPART(TChartFont, Font, font_)
+    CHART_PROPERTY(ChartEnums::TAlignment, Alignment, alignment_)
+    CHART_PROPERTY(bool, AdjustFrame, adjustFrame_)
+    CHART_PROPERTY(int, VertMargin, vertMargin_)
+    CHART_PROPERTY(bool, Transparent, transparent_)
+    CHART_SUBPART(TChartPen, Frame, frame_)
+    CHART_PROPERTY(TColor, Color, color_)
+    CHART_PROPERTY(ChartEnums::TBevelCut, Bevel, bevel_)
+    CHART_PROPERTY(int, BevelWidth, bevelWidth_)
+    CHART_PROPERTY(bool, Visible, visible_)
+    CHART_PROPERTY(ChartEnums::TChartFrameShape, ShapeStyle, shapeStyle_)
+    CHART_PROPERTY(int, RoundSize, roundSize_)
 
     // Lays the title out at the top of `plot`, paints it, and moves plot's top below it.
     void Draw(QPainter& painter, ChartRect& plot, const QPalette& palette);

@@ -5,21 +5,17 @@
 #include "chart/ChartColors.h"
 #include "chart/ChartEnums.h"
 #include "chart/ChartPen.h"
+#include "chart/ChartProperty.h"
 
 #include <QObject>
 
 // The fill of the zoom rectangle: clear by default.
 class TChartZoomBrush : public QObject {
     Q_OBJECT
-    Q_PROPERTY(ChartEnums::TBrushStyle Style READ Style WRITE SetStyle)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-
 public:
     explicit TChartZoomBrush(QObject* parent = nullptr) : QObject(parent) {}
-    TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle value) { style_ = value; }
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { color_ = value; }
+    CHART_SETTING(ChartEnums::TBrushStyle, Style, style_)
+    CHART_SETTING(TColor, Color, color_)
 
 private:
     TBrushStyle style_ = bsClear;
@@ -28,41 +24,22 @@ private:
 
 class TChartZoom : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool Allow READ Allow WRITE SetAllow)
-    Q_PROPERTY(bool Animated READ Animated WRITE SetAnimated)
-    Q_PROPERTY(int AnimatedSteps READ AnimatedSteps WRITE SetAnimatedSteps)
-    Q_PROPERTY(ChartEnums::TChartZoomDirection Direction READ Direction WRITE SetDirection)
-    Q_PROPERTY(Qt::KeyboardModifiers KeyShift READ KeyShift WRITE SetKeyShift)
-    Q_PROPERTY(int MinimumPixels READ MinimumPixels WRITE SetMinimumPixels)
-    Q_PROPERTY(ChartEnums::TMouseButton MouseButton READ MouseButton WRITE SetMouseButton)
-    Q_PROPERTY(bool UpLeftZooms READ UpLeftZooms WRITE SetUpLeftZooms)
-    Q_PROPERTY(TChartZoomPen* Pen READ Pen)
-    Q_PROPERTY(TChartZoomBrush* Brush READ Brush)
-
 public:
     explicit TChartZoom(QObject* parent = nullptr)
         : QObject(parent), pen_(new TChartZoomPen(this)), brush_(new TChartZoomBrush(this))
     {
     }
 
-    bool Allow() const { return allow_; }
-    void SetAllow(bool value) { allow_ = value; }
-    bool Animated() const { return animated_; }
-    void SetAnimated(bool value) { animated_ = value; }
-    int AnimatedSteps() const { return animatedSteps_; }
-    void SetAnimatedSteps(int value) { animatedSteps_ = value; }
-    TChartZoomDirection Direction() const { return direction_; }
-    void SetDirection(TChartZoomDirection value) { direction_ = value; }
-    Qt::KeyboardModifiers KeyShift() const { return keyShift_; }
-    void SetKeyShift(Qt::KeyboardModifiers value) { keyShift_ = value; }
-    int MinimumPixels() const { return minimumPixels_; }
-    void SetMinimumPixels(int value) { minimumPixels_ = value; }
-    TMouseButton MouseButton() const { return mouseButton_; }
-    void SetMouseButton(TMouseButton value) { mouseButton_ = value; }
-    bool UpLeftZooms() const { return upLeftZooms_; }
-    void SetUpLeftZooms(bool value) { upLeftZooms_ = value; }
-    TChartZoomPen* Pen() const { return pen_; }
-    TChartZoomBrush* Brush() const { return brush_; }
+    CHART_SETTING(bool, Allow, allow_)
+    CHART_SETTING(bool, Animated, animated_)
+    CHART_SETTING(int, AnimatedSteps, animatedSteps_)
+    CHART_SETTING(ChartEnums::TChartZoomDirection, Direction, direction_)
+    CHART_SETTING(Qt::KeyboardModifiers, KeyShift, keyShift_)
+    CHART_SETTING(int, MinimumPixels, minimumPixels_)
+    CHART_SETTING(ChartEnums::TMouseButton, MouseButton, mouseButton_)
+    CHART_SETTING(bool, UpLeftZooms, upLeftZooms_)
+    CHART_SUBPART(TChartZoomPen, Pen, pen_)
+    CHART_SUBPART(TChartZoomBrush, Brush, brush_)
 
 private:
     bool allow_ = true;

@@ -5,6 +5,7 @@
 #include "chart/AxisPanel.h"
 #include "chart/ChartBackWall.h"
 #include "chart/ChartLegend.h"
+#include "chart/ChartProperty.h"
 #include "chart/ChartTitle.h"
 
 #include <QPoint>
@@ -14,18 +15,14 @@
 
 class TCustomChart : public TCustomAxisPanel {
     Q_OBJECT
-    Q_PROPERTY(TChartTitle* Title READ Title)
-    Q_PROPERTY(TChartBackWall* BackWall READ BackWall)
-    Q_PROPERTY(TChartLegend* Legend READ Legend)
-
 public:
     using ChartEvent = std::function<void(TCustomChart*)>;
 
     explicit TCustomChart(QWidget* parent = nullptr);
 
-    TChartTitle* Title() const { return title_; }
-    TChartBackWall* BackWall() const { return backWall_; }
-    TChartLegend* Legend() const { return legend_; }
+    CHART_SUBPART(TChartTitle, Title, title_)
+    CHART_SUBPART(TChartBackWall, BackWall, backWall_)
+    CHART_SUBPART(TChartLegend, Legend, legend_)
 
     ChartEvent OnZoom;
     ChartEvent OnUndoZoom;

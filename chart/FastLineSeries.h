@@ -5,6 +5,7 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPen.h"
+#include "chart/ChartProperty.h"
 #include "chart/CustomLineSeries.h"
 
 #include <QPoint>
@@ -15,31 +16,19 @@
 
 class TFastLineSeries : public TCustomLineSeries {
     Q_OBJECT
-    Q_PROPERTY(TChartPen* LinePen READ LinePen)
-    Q_PROPERTY(bool AutoRepaint READ AutoRepaint WRITE SetAutoRepaint)
-    Q_PROPERTY(bool DrawAllPoints READ DrawAllPoints WRITE SetDrawAllPoints)
-    Q_PROPERTY(bool IgnoreNulls READ IgnoreNulls WRITE SetIgnoreNulls)
-    Q_PROPERTY(bool Stairs READ Stairs WRITE SetStairs)
-    Q_PROPERTY(bool InvertedStairs READ InvertedStairs WRITE SetInvertedStairs)
-
 public:
     explicit TFastLineSeries(QObject* owner = nullptr);
 
     // ---- Properties ----
-    TChartPen* LinePen() const { return linePen_; }
+    CHART_SUBPART(TChartPen, LinePen, linePen_)
     // Copies the pen and takes its colour as the series colour.
     void SetLinePen(const TChartPen& pen);
     void SetSeriesColor(TColor value) override;
-    bool AutoRepaint() const { return autoRepaint_; }
-    void SetAutoRepaint(bool value) { autoRepaint_ = value; }
-    bool DrawAllPoints() const { return drawAllPoints_; }
-    void SetDrawAllPoints(bool value) { Store(drawAllPoints_, value); }
-    bool IgnoreNulls() const { return ignoreNulls_; }
-    void SetIgnoreNulls(bool value) { Store(ignoreNulls_, value); }
-    bool Stairs() const { return stairs_; }
-    void SetStairs(bool value) { Store(stairs_, value); }
-    bool InvertedStairs() const { return invertedStairs_; }
-    void SetInvertedStairs(bool value) { Store(invertedStairs_, value); }
+    CHART_SETTING(bool, AutoRepaint, autoRepaint_)
+    CHART_PROPERTY(bool, DrawAllPoints, drawAllPoints_)
+    CHART_PROPERTY(bool, IgnoreNulls, ignoreNulls_)
+    CHART_PROPERTY(bool, Stairs, stairs_)
+    CHART_PROPERTY(bool, InvertedStairs, invertedStairs_)
     QPoint PreviousPixel() const { return previousPixel_; }
 
     // ---- Drawing ----
