@@ -48,7 +48,12 @@ QString Number(double value, const char* unit)
     return QString::fromStdString(FormatGeneral(value)) + QString::fromUtf8(unit);
 }
 
-class DynamicsTabTest : public ::testing::Test {
+// What the tabs tell the user, recorded from before their window is made until it is gone.
+struct RecordedMessages {
+    RecordingMessages messages;
+};
+
+class DynamicsTabTest : public ::testing::Test, protected RecordedMessages, protected TabWindowParts {
 protected:
     void SetUp() override
     {
@@ -59,18 +64,9 @@ protected:
         ASSERT_TRUE(messages.all.isEmpty()) << messages.all.join(u'|').toStdString();
     }
 
-    template <class T>
-    T* Find(const char* name) { return FindComponent<T>(window, name); }
-    QString Text(const char* label) { return Find<QLabel>(label)->text(); }
     int Points(const char* series) { return Find<TChartSeries>(series)->Count(); }
-    void Enter(const char* field, const QString& text) { EnterField(window, field, text); }
     const DynamicsPart& Shown() { return results->Result()->dynamics; }
 
-    RecordingMessages messages;
-    QWidget window;
-    QLineEdit* other = new QLineEdit(&window);
-    FieldExitRule* fields = new FieldExitRule(&window);
-    ResultPublisher* results = new ResultPublisher(&window);
     ForcesTab* forces = new ForcesTab(results, fields, &window);
     DynamicsTab* dynamics = new DynamicsTab(results, fields, &window);
 };

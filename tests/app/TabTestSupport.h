@@ -82,9 +82,26 @@ inline void ShowTabs(QWidget& window, QLineEdit* other, std::initializer_list<QW
     ShowActive(window);
 }
 
-// A shown window with both tabs and their result, as the main window holds them, and a field
-// to move to.
-struct TabsWindow {
+// The window analysis tabs live in, as the main window holds them: a field to move to, the rule
+// for leaving fields, the published result, and readers of what the tabs show. The tabs come
+// after these, in the order they are made.
+struct TabWindowParts {
+    template <class T>
+    T* Find(const char* name) { return FindComponent<T>(window, name); }
+
+    QString Text(const char* label) { return Find<QLabel>(label)->text(); }
+
+    // Types into the field and leaves it with Tab, as a user does.
+    void Enter(const char* field, const QString& text) { EnterField(window, field, text); }
+
+    QWidget window;
+    QLineEdit* other = new QLineEdit(&window);
+    FieldExitRule* fields = new FieldExitRule(&window);
+    ResultPublisher* results = new ResultPublisher(&window);
+};
+
+// A shown window with both tabs and their result, and a field to move to.
+struct TabsWindow : TabWindowParts {
     TabsWindow() { ShowTabs(window, other, {accelerations, forces}, QSize(720, 900)); }
 
     // What the main window does after Calculate: the drawn position, then the result published.
@@ -101,18 +118,6 @@ struct TabsWindow {
         forces->SelectPosition(selected);
     }
 
-    template <class T>
-    T* Find(const char* name) { return FindComponent<T>(window, name); }
-
-    QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-
-    // Types into the field and leaves it with Tab, as a user does.
-    void Enter(const char* field, const QString& text) { EnterField(window, field, text); }
-
-    QWidget window;
-    QLineEdit* other = new QLineEdit(&window);
-    FieldExitRule* fields = new FieldExitRule(&window);
-    ResultPublisher* results = new ResultPublisher(&window);
     AccelerationsTab* accelerations = new AccelerationsTab(results, fields, &window);
     ForcesTab* forces = new ForcesTab(results, fields, &window);
 };

@@ -60,22 +60,25 @@ TEST(AxisLabels, StepForLabelCountEdges)
     EXPECT_EQ(StepForLabelCount(10, few), 1);
 }
 
-TEST(AxisLabels, ExampleAngleAxisGivesStepOneAndLabelsSixToZero)
+TEST(AxisLabels, TheDiagramsAxesGetTheirStepAndLabelsFromTheMaximumDown)
 {
-    const AxisLabelInput input = Axis(0, 6.25, 280);
-    const double step = ComputeLabelStep(input, FixedSize(25));
-    EXPECT_EQ(step, 1);
-    EXPECT_EQ(ComputeLabelValues(0, 6.25, step, true),
-              (std::vector<double>{6, 5, 4, 3, 2, 1, 0}));
-}
-
-TEST(AxisLabels, RockerLengthAxisGivesStepFiftyFromNineHundredDown)
-{
-    const AxisLabelInput input = Axis(591, 900, 280);
-    const double step = ComputeLabelStep(input, FixedSize(20));
-    EXPECT_EQ(step, 50);
-    EXPECT_EQ(ComputeLabelValues(591, 900, step, true),
-              (std::vector<double>{900, 850, 800, 750, 700, 650, 600}));
+    struct Example {
+        const char* what;
+        double minimum, maximum;
+        int length, labelPixels;
+        double step;
+        std::vector<double> labels;
+    };
+    const Example examples[] = {
+        {"angle axis", 0, 6.25, 280, 25, 1, {6, 5, 4, 3, 2, 1, 0}},
+        {"rocker length axis", 591, 900, 280, 20, 50, {900, 850, 800, 750, 700, 650, 600}},
+    };
+    for (const Example& e : examples) {
+        SCOPED_TRACE(e.what);
+        const double step = ComputeLabelStep(Axis(e.minimum, e.maximum, e.length), FixedSize(e.labelPixels));
+        EXPECT_EQ(step, e.step);
+        EXPECT_EQ(ComputeLabelValues(e.minimum, e.maximum, step, true), e.labels);
+    }
     // Narrow labels on a long axis: more fit, the step stays in the 1-2-5 sequence.
     EXPECT_EQ(ComputeLabelStep(Axis(591, 900, 1000), FixedSize(20)), 10);  // 45 fit, 31 drawn
 }

@@ -32,19 +32,23 @@ TEST(Accelerations, EveryDerivativeMatchesTheCentralDifferenceOfItsIntegral)
         const SolvedRun r = Solve(mech);
         const PositionArrays& p = r.s.arrays;
         const AccelerationArrays& a = r.a;
-        ExpectDerivative(a.Theta2, a.Omega2, true, kFineStep, 1e-6, "omega2");
-        ExpectDerivative(a.Theta3, a.Omega3, true, kFineStep, 1e-6, "omega3");
-        ExpectDerivative(a.Theta4, a.Omega4, true, kFineStep, 1e-6, "omega4");
-        ExpectDerivative(a.Omega2, a.Eps2, false, kFineStep, 1e-6, "eps2");
-        ExpectDerivative(a.Omega3, a.Eps3, false, kFineStep, 1e-6, "eps3");
-        ExpectDerivative(a.Omega4, a.Eps4, false, kFineStep, 1e-6, "eps4");
-        ExpectDerivative(p.Vxa, a.Axa, false, kFineStep, 1e-6, "axa");
-        ExpectDerivative(p.Vya, a.Aya, false, kFineStep, 1e-6, "aya");
-        ExpectDerivative(p.Vxb, a.Axb, false, kFineStep, 1e-6, "axb");
-        ExpectDerivative(p.Vyb, a.Ayb, false, kFineStep, 1e-6, "ayb");
-        ExpectDerivative(p.Vxd, a.Axd, false, kFineStep, 1e-6, "axd");
-        ExpectDerivative(p.Vyd, a.Ayd, false, kFineStep, 1e-6, "ayd");
-        ExpectDerivative(p.Ve, a.Ae, false, kFineStep, 1e-6, "ae");
+        struct Pair {
+            const std::vector<double>& f;
+            const std::vector<double>& derivative;
+            bool angle;
+            const char* what;
+        };
+        const Pair pairs[] = {
+            {a.Theta2, a.Omega2, true, "omega2"}, {a.Theta3, a.Omega3, true, "omega3"},
+            {a.Theta4, a.Omega4, true, "omega4"}, {a.Omega2, a.Eps2, false, "eps2"},
+            {a.Omega3, a.Eps3, false, "eps3"},    {a.Omega4, a.Eps4, false, "eps4"},
+            {p.Vxa, a.Axa, false, "axa"},         {p.Vya, a.Aya, false, "aya"},
+            {p.Vxb, a.Axb, false, "axb"},         {p.Vyb, a.Ayb, false, "ayb"},
+            {p.Vxd, a.Axd, false, "axd"},         {p.Vyd, a.Ayd, false, "ayd"},
+            {p.Ve, a.Ae, false, "ae"},
+        };
+        for (const Pair& pair : pairs)
+            ExpectDerivative(pair.f, pair.derivative, pair.angle, kFineStep, 1e-6, pair.what);
         // The angles are the solver's: the velocity of B is w3 x CB and of D relative to A w2 x AD.
         for (int k = 0; k < kFineN; k += 97) {
             const auto i = static_cast<std::size_t>(k);

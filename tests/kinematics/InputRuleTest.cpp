@@ -23,6 +23,21 @@ struct Case {
     std::vector<InputMessage> messages;
 };
 
+// The verdict on `text` by `rule` after `previous`: the value it leaves (NaN stays NaN) and the
+// messages in order, which are none exactly when the text is accepted.
+void ExpectVerdict(const char* text, const InputRule& rule, double previous, double value,
+                   const std::vector<InputMessage>& messages)
+{
+    SCOPED_TRACE(text);
+    const InputVerdict v = JudgeInput(text, rule, previous);
+    if (std::isnan(value))
+        EXPECT_TRUE(std::isnan(v.value));
+    else
+        EXPECT_EQ(v.value, value);
+    EXPECT_EQ(v.messages, messages);
+    EXPECT_EQ(v.Accepted(), messages.empty());
+}
+
 TEST(InputRule, TextsGetTheValueAndTheMessagesOfTheWindowsFields)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -59,16 +74,11 @@ TEST(InputRule, TextsGetTheValueAndTheMessagesOfTheWindowsFields)
         {"-500", &kLoadRule, 500, -500, {M::Negative}},
         {"0", &kPositiveRule, 1, 0, {M::Zero}},
         {"2,5", &kPositiveRule, 1, 2.5, {}},
+        // Only δ reads a fraction.
+        {"1/25", &kLoadRule, 3, 3, {M::NotANumber}},
     };
-    for (const Case& c : cases) {
-        const InputVerdict v = JudgeInput(c.text, *c.rule, c.previous);
-        if (std::isnan(c.value))
-            EXPECT_TRUE(std::isnan(v.value)) << c.text;
-        else
-            EXPECT_EQ(v.value, c.value) << c.text;
-        EXPECT_EQ(v.messages, c.messages) << c.text;
-        EXPECT_EQ(v.Accepted(), c.messages.empty()) << c.text;
-    }
+    for (const Case& c : cases)
+        ExpectVerdict(c.text, *c.rule, c.previous, c.value, c.messages);
 }
 
 TEST(InputRule, EachMessageTextIsTheWindowsAndOnlyTheRangeMessageComesWithoutTheBeep)
@@ -99,38 +109,38 @@ TEST(InputRule, WholeNumbersAndTheLargestCount)
 // δ: a decimal or a fraction, above zero and below 1, with the fields' own messages.
 TEST(InputRule, DeltaAsADecimalOrAFraction)
 {
-    const Case cases[] = {
-        {"0,04", &kDeltaRule, 0.1, 0.04, {}},
-        {"0.04", &kDeltaRule, 0.1, 0.04, {}},
-        {"1/25", &kDeltaRule, 0.1, 0.04, {}},
-        {" 1 / 25 ", &kDeltaRule, 0.1, 0.04, {}},
-        {"1/30", &kDeltaRule, 0.1, 1.0 / 30, {}},
-        {"0,5/10", &kDeltaRule, 0.1, 0.05, {}},
-        {"4E-2", &kDeltaRule, 0.1, 0.04, {}},
-        {"0,999", &kDeltaRule, 0.1, 0.999, {}},
-        {"-1/25", &kDeltaRule, 0.1, -0.04, {M::Negative}},
-        {"1/-25", &kDeltaRule, 0.1, -0.04, {M::Negative}},
-        {"0", &kDeltaRule, 0.1, 0, {M::Zero}},
-        {"0/7", &kDeltaRule, 0.1, 0, {M::Zero}},
-        // 1 itself is out: the top of the range is not included.
-        {"1", &kDeltaRule, 0.1, 1, {M::OutOfRange}},
-        {"3/2", &kDeltaRule, 0.1, 1.5, {M::OutOfRange}},
-        {"1/0", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        {"1/25/2", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        {"/25", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        {"1/", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        {"", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        {"1:25", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        {"1e300/1e-300", &kDeltaRule, 0.04, 0.04, {M::NotANumber}},
-        // Other rules read no fraction.
-        {"1/25", &kLoadRule, 3, 3, {M::NotANumber}},
+    struct DeltaCase {
+        const char* text;
+        double previous;
+        double value;
+        std::vector<InputMessage> messages;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const InputVerdict v = JudgeInput(c.text, *c.rule, c.previous);
-        EXPECT_EQ(v.value, c.value);
-        EXPECT_EQ(v.messages, c.messages);
-    }
+    const DeltaCase cases[] = {
+        {"0,04", 0.1, 0.04, {}},
+        {"0.04", 0.1, 0.04, {}},
+        {"1/25", 0.1, 0.04, {}},
+        {" 1 / 25 ", 0.1, 0.04, {}},
+        {"1/30", 0.1, 1.0 / 30, {}},
+        {"0,5/10", 0.1, 0.05, {}},
+        {"4E-2", 0.1, 0.04, {}},
+        {"0,999", 0.1, 0.999, {}},
+        {"-1/25", 0.1, -0.04, {M::Negative}},
+        {"1/-25", 0.1, -0.04, {M::Negative}},
+        {"0", 0.1, 0, {M::Zero}},
+        {"0/7", 0.1, 0, {M::Zero}},
+        // 1 itself is out: the top of the range is not included.
+        {"1", 0.1, 1, {M::OutOfRange}},
+        {"3/2", 0.1, 1.5, {M::OutOfRange}},
+        {"1/0", 0.04, 0.04, {M::NotANumber}},
+        {"1/25/2", 0.04, 0.04, {M::NotANumber}},
+        {"/25", 0.04, 0.04, {M::NotANumber}},
+        {"1/", 0.04, 0.04, {M::NotANumber}},
+        {"", 0.04, 0.04, {M::NotANumber}},
+        {"1:25", 0.04, 0.04, {M::NotANumber}},
+        {"1e300/1e-300", 0.04, 0.04, {M::NotANumber}},
+    };
+    for (const DeltaCase& c : cases)
+        ExpectVerdict(c.text, kDeltaRule, c.previous, c.value, c.messages);
     for (const char* locale : {"C", "ru_RU.UTF-8", "uk_UA.UTF-8", "de_DE.UTF-8"}) {
         SCOPED_TRACE(locale);
         if (!std::setlocale(LC_ALL, locale))

@@ -13,6 +13,13 @@ struct FormatCase {
     const char* text;
 };
 
+// A number written with a count of digits: significant ones, or places after the point.
+struct DigitsCase {
+    double value;
+    int digits;
+    const char* text;
+};
+
 TEST(FormatGeneral, FifteenDigitsCommaAndExponentForm)
 {
     const double inf = std::numeric_limits<double>::infinity();
@@ -47,11 +54,7 @@ TEST(FormatGeneral, FifteenDigitsCommaAndExponentForm)
 
 TEST(FormatSignificant, RoundsToTheGivenDigitsInTheGeneralForm)
 {
-    const struct {
-        double value;
-        int digits;
-        const char* text;
-    } cases[] = {
+    const DigitsCase cases[] = {
         {0.0866025403784439, 6, "0,0866025"},
         {24.0330000000001, 6, "24,033"},       // trailing zeros dropped
         {-1.22464679914735e-17, 6, "-1,22465E-17"},
@@ -151,15 +154,11 @@ TEST(WholeNumberText, DigitsAndSignWithoutTheLocale)
 
 TEST(PointFixedText, APointAndTheGivenPlacesForFileFormats)
 {
-    const struct {
-        double x;
-        int places;
-        const char* text;
-    } cases[] = {
+    const DigitsCase cases[] = {
         {12.5, 3, "12.500"},  {-0.0, 4, "0.0000"}, {-0.00001, 4, "0.0000"}, {-3.25, 1, "-3.2"},
         {841, 0, "841"},      {1e-5, 6, "0.000010"}, {2.5, 20, "2.500000000000000"}, {1, -2, "1"},
         {std::numeric_limits<double>::quiet_NaN(), 2, "0"}, {std::numeric_limits<double>::infinity(), 2, "0"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PointFixedText(c.x, c.places), c.text) << c.x << " at " << c.places;
+        EXPECT_EQ(PointFixedText(c.value, c.digits), c.text) << c.value << " at " << c.digits;
 }

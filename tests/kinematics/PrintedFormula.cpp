@@ -13,6 +13,7 @@ constexpr double kRadiansPerDegree = M_PI / 180;
 
 Range Add(Range a, Range b) { return {a.lo + b.lo, a.hi + b.hi}; }
 Range Negate(Range a) { return {-a.hi, -a.lo}; }
+Range Subtract(Range a, Range b) { return Add(a, Negate(b)); }
 
 Range Multiply(Range a, Range b)
 {
@@ -73,39 +74,28 @@ private:
     }
     void Degrees() { Take("°"); }
 
-    std::optional<Range> Expression()
+    // One operator of a level of the grammar: its sign and what it does to the two ranges.
+    struct Operator {
+        const char* sign;
+        Range (*apply)(Range, Range);
+    };
+
+    // `operand`s joined by either operator of their level, from left to right.
+    std::optional<Range> Chain(std::optional<Range> (Parser::*operand)(), Operator first, Operator second)
     {
-        std::optional<Range> r = Term();
+        std::optional<Range> r = (this->*operand)();
         while (r) {
-            if (Take("+")) {
-                const std::optional<Range> b = Term();
-                r = b ? std::optional<Range>(Add(*r, *b)) : std::nullopt;
-            } else if (Take("−")) {
-                const std::optional<Range> b = Term();
-                r = b ? std::optional<Range>(Add(*r, Negate(*b))) : std::nullopt;
-            } else {
+            const Operator* op = Take(first.sign) ? &first : Take(second.sign) ? &second : nullptr;
+            if (!op)
                 break;
-            }
+            const std::optional<Range> b = (this->*operand)();
+            r = b ? std::optional<Range>(op->apply(*r, *b)) : std::nullopt;
         }
         return r;
     }
 
-    std::optional<Range> Term()
-    {
-        std::optional<Range> r = Unary();
-        while (r) {
-            if (Take("·")) {
-                const std::optional<Range> b = Unary();
-                r = b ? std::optional<Range>(Multiply(*r, *b)) : std::nullopt;
-            } else if (Take("/")) {
-                const std::optional<Range> b = Unary();
-                r = b ? std::optional<Range>(Divide(*r, *b)) : std::nullopt;
-            } else {
-                break;
-            }
-        }
-        return r;
-    }
+    std::optional<Range> Expression() { return Chain(&Parser::Term, {"+", Add}, {"−", Subtract}); }
+    std::optional<Range> Term() { return Chain(&Parser::Unary, {"·", Multiply}, {"/", Divide}); }
 
     std::optional<Range> Unary()
     {

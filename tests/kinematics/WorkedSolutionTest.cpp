@@ -17,6 +17,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -98,43 +100,27 @@ std::map<std::string, Expected> ExpectedValues(const Calculation& calc, int k, c
     angle("θ4", std::atan2(p.Yd[i] - p.Ye[i], p.Xd[i] + m.Loc / 2));
     value("yE", p.Ye[i]);
 
-    // Velocities for ω1.
-    value("vAx", p.Vxa[i] * w1);
-    value("vAy", p.Vya[i] * w1);
-    value("vA", Hypot(p.Vxa[i], p.Vya[i]) * w1);
-    value("ω2", a.Omega2[i] * w1);
-    value("ω3", a.Omega3[i] * w1);
+    // Velocities for ω1 and accelerations for ω1²: the arrays' values, and the lengths of the
+    // vectors their components make, times that factor.
+    using Array = const std::vector<double>*;
+    auto times = [&](double factor, std::initializer_list<std::pair<const char*, Array>> list) {
+        for (const auto& [symbol, values] : list)
+            value(symbol, (*values)[i] * factor);
+    };
+    auto lengthsTimes = [&](double factor, std::initializer_list<std::tuple<const char*, Array, Array>> list) {
+        for (const auto& [symbol, x, y] : list)
+            value(symbol, Hypot((*x)[i], (*y)[i]) * factor);
+    };
+    times(w1, {{"vAx", &p.Vxa}, {"vAy", &p.Vya}, {"vBx", &p.Vxb}, {"vBy", &p.Vyb}, {"vDx", &p.Vxd}, {"vDy", &p.Vyd},
+               {"vE", &p.Ve}, {"ω2", &a.Omega2}, {"ω3", &a.Omega3}, {"ω4", &a.Omega4}});
+    lengthsTimes(w1, {{"vA", &p.Vxa, &p.Vya}, {"vB", &p.Vxb, &p.Vyb}, {"vD", &p.Vxd, &p.Vyd}});
     value("vBA", std::fabs(a.Omega2[i] * w1) * m.Lab);
-    value("vB", Hypot(p.Vxb[i], p.Vyb[i]) * w1);
-    value("vBx", p.Vxb[i] * w1);
-    value("vBy", p.Vyb[i] * w1);
-    value("vDx", p.Vxd[i] * w1);
-    value("vDy", p.Vyd[i] * w1);
-    value("vD", Hypot(p.Vxd[i], p.Vyd[i]) * w1);
-    value("ω4", a.Omega4[i] * w1);
     value("vED", std::fabs(a.Omega4[i] * w1) * m.Lde);
-    value("vE", p.Ve[i] * w1);
-
-    // Accelerations for ω1².
-    value("aAx", a.Axa[i] * w11);
-    value("aAy", a.Aya[i] * w11);
-    value("aA", a.Aa[i] * w11);
-    value("aBAⁿ", Hypot(a.AnBAx[i], a.AnBAy[i]) * w11);
-    value("aBCⁿ", Hypot(a.AnBCx[i], a.AnBCy[i]) * w11);
-    value("ε2", a.Eps2[i] * w11);
-    value("ε3", a.Eps3[i] * w11);
-    value("aBAᵗ", Hypot(a.AtBAx[i], a.AtBAy[i]) * w11);
-    value("aBCᵗ", Hypot(a.AtBCx[i], a.AtBCy[i]) * w11);
-    value("aBx", a.Axb[i] * w11);
-    value("aBy", a.Ayb[i] * w11);
-    value("aB", a.Ab[i] * w11);
-    value("aDx", a.Axd[i] * w11);
-    value("aDy", a.Ayd[i] * w11);
-    value("aD", a.Ad[i] * w11);
-    value("aEDⁿ", Hypot(a.AnEDx[i], a.AnEDy[i]) * w11);
-    value("ε4", a.Eps4[i] * w11);
-    value("aEDᵗ", Hypot(a.AtEDx[i], a.AtEDy[i]) * w11);
-    value("aE", a.Ae[i] * w11);
+    times(w11, {{"aAx", &a.Axa}, {"aAy", &a.Aya}, {"aA", &a.Aa}, {"aBx", &a.Axb}, {"aBy", &a.Ayb}, {"aB", &a.Ab},
+                {"aDx", &a.Axd}, {"aDy", &a.Ayd}, {"aD", &a.Ad}, {"aE", &a.Ae}, {"ε2", &a.Eps2}, {"ε3", &a.Eps3},
+                {"ε4", &a.Eps4}});
+    lengthsTimes(w11, {{"aBAⁿ", &a.AnBAx, &a.AnBAy}, {"aBCⁿ", &a.AnBCx, &a.AnBCy}, {"aBAᵗ", &a.AtBAx, &a.AtBAy},
+                       {"aBCᵗ", &a.AtBCx, &a.AtBCy}, {"aEDⁿ", &a.AnEDx, &a.AnEDy}, {"aEDᵗ", &a.AtEDx, &a.AtEDy}});
 
     // Plan and scheme segments: the values over the factors the solution states.
     auto segments = [&](std::initializer_list<std::pair<const char*, const char*>> list, double mu) {

@@ -31,6 +31,15 @@ QStringList Files(const QString& dir)
     return names;
 }
 
+// The batch of `variants` written into `out` (`more` options after), some of whose rows fail:
+// the rows of the summary it leaves there.
+QList<QStringList> SummaryOfFailingBatch(const QString& variants, const QString& out, const QStringList& more = {})
+{
+    const Outcome run = RunWith(QStringList{QStringLiteral("--batch"), variants, QStringLiteral("--out"), out} + more);
+    EXPECT_EQ(run.status, kExitSomeFailed) << run.err.toStdString();
+    return CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+}
+
 TEST(CommandLine, HelpIsInRussianAndEnglish)
 {
     const Outcome run = RunWith({QStringLiteral("--help")});
@@ -165,9 +174,7 @@ TEST(CommandLine, ValuesGetTheVerdictOfTheWindowsFields)
     QTemporaryDir dir;
     const QString variants = dir.filePath(QStringLiteral("v.csv"));
     WriteAll(variants, "Вариант;Loa;Lab;Lbc;Lde;Loc;N\nа;0,1;0,6;0,3;0,5;1;8\n");
-    const Outcome batch = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), dir.path()});
-    EXPECT_EQ(batch.status, kExitSomeFailed);
-    const QList<QStringList> summary = CsvCells(ReadAll(QDir(dir.path()).filePath(QStringLiteral("summary.csv"))));
+    const QList<QStringList> summary = SummaryOfFailingBatch(variants, dir.path());
     ASSERT_EQ(summary.size(), 2);
     EXPECT_EQ(summary[1][10], QStringLiteral("Lbc: Вибране значення поза діапазоном"));
 }
@@ -328,9 +335,7 @@ TEST(Batch, CommaOrTabSeparatorsWithoutBomAndAFaultingMechanism)
                      "a,0.1,0.6,0.6,0.5,1,8\n"
                      "b,\"0,1\",0.6,0.6,0.5,1,8\n"
                      "c,0,1,0.6,0.6,0.5,1,8\n");
-    const Outcome run = RunWith({QStringLiteral("--batch"), commas, QStringLiteral("--out"), out});
-    EXPECT_EQ(run.status, kExitSomeFailed);
-    const QList<QStringList> summary = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+    const QList<QStringList> summary = SummaryOfFailingBatch(commas, out);
     ASSERT_EQ(summary.size(), 4);
     EXPECT_EQ(summary[1][10], QString());
     EXPECT_EQ(summary[2][10], QString());
@@ -344,9 +349,7 @@ TEST(Batch, CommaOrTabSeparatorsWithoutBomAndAFaultingMechanism)
                    // Lbc within its range (the window's rule refuses 1E200 there): the others overflow.
                    "huge\t0,1\t1E200\t0,6\t1E200\t1E200\t4\n"
                    "many\t0,1\t0,6\t0,6\t0,5\t1\t100001\n");
-    const Outcome tabRun = RunWith({QStringLiteral("--batch"), tabs, QStringLiteral("--out"), out});
-    EXPECT_EQ(tabRun.status, kExitSomeFailed);
-    const QList<QStringList> tabSummary = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+    const QList<QStringList> tabSummary = SummaryOfFailingBatch(tabs, out);
     ASSERT_EQ(tabSummary.size(), 4);
     EXPECT_EQ(tabSummary[1][10], QString());
     EXPECT_EQ(tabSummary[1][6], QStringLiteral("4"));
@@ -444,10 +447,8 @@ TEST(Batch, DeltaColumnOrOptionGivesEachRowsFlywheel)
                        "Заклинен;0,25;0,3;0,6;0,5;1;8;0,04\r\n");
     const QString out = dir.filePath(QStringLiteral("out"));
     ASSERT_TRUE(QDir().mkdir(out));
-    const Outcome run = RunWith({QStringLiteral("--batch"), variants, QStringLiteral("--out"), out,
-                                 QStringLiteral("--delta"), QStringLiteral("0,1")});
-    EXPECT_EQ(run.status, kExitSomeFailed) << run.err.toStdString();
-    const QList<QStringList> summary = CsvCells(ReadAll(QDir(out).filePath(QStringLiteral("summary.csv"))));
+    const QList<QStringList> summary =
+        SummaryOfFailingBatch(variants, out, {QStringLiteral("--delta"), QStringLiteral("0,1")});
     ASSERT_EQ(summary.size(), 5);
     const int md = 19, jm = 20, delta = 21;
     EXPECT_EQ(summary[1][delta], QStringLiteral("0,02"));
